@@ -1,0 +1,20 @@
+#pragma once
+// The message catalogue: every caption and message Nottaro shows, by number,
+// in Italian (0), English (1), French (2), German (3) and Spanish (4).
+#include <string>
+
+namespace nottaro {
+
+inline constexpr int NumMessaggi = 485;
+inline constexpr int NumLingue = 5;
+
+// Text of message n in language `lingua`; empty for an unknown n or language.
+const std::string& Msg(int n, int lingua);
+// Text of message n in the language currently shown.
+const std::string& Msg(int n);
+
+// Language the catalogue answers Msg(n) in (the program's `Lingua`).
+int LinguaCatalogo();
+void ImpostaLinguaCatalogo(int lingua);
+
+}  // namespace nottaro
