@@ -1,0 +1,129 @@
+#pragma once
+// A dBase table of Nottaro (solution tables, luminaire catalogue) bound to a
+// folder and a table name, with a row filter and a cursor over the rows that
+// pass it. The desktop grid and the reports wrap this class; it has no
+// user-interface dependency.
+//
+// Files are dBase III tables with the code-page byte of Windows-1252 (0x57):
+// texts are converted from UTF-8 when written and back when read. Numbers are
+// written and read by this class itself with "." as the decimal separator, so
+// nothing here depends on the C library's locale.
+//
+// Every append brings the file header up to date, so a table whose writer
+// dies still opens with every row appended before.
+//
+// Failures are returned as Esito (empty message = success); nothing throws.
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "store/FiltroTabella.h"
+#include "store/LayoutTabelle.h"
+
+namespace nottaro {
+
+struct EsitoTabella {
+    std::string errore;  // empty on success
+    bool ok() const { return errore.empty(); }
+    explicit operator bool() const { return ok(); }
+};
+
+class TabellaDbf {
+public:
+    TabellaDbf() = default;
+    ~TabellaDbf();
+    TabellaDbf(const TabellaDbf&) = delete;
+    TabellaDbf& operator=(const TabellaDbf&) = delete;
+
+    // Binds to the file `cartella`/<table name in lower case>.dbf ("NTRLUX" ->
+    // ntrlux.dbf). A known table name ("NTRLUX", "NTRLUXA", "lightlist") also
+    // gives the layout used to create the file when it is missing. Closes any
+    // open file first.
+    void Collega(const std::string& cartella, const std::string& nomeTabella);
+    // Binds to an explicit file; with no layout a missing file cannot be created.
+    void CollegaFile(const std::string& percorso, const Layout* layout = nullptr);
+    // Closes and forgets the binding.
+    void Scollega();
+
+    const std::string& Percorso() const { return percorso_; }
+    bool Aperta() const { return dbf_ != nullptr; }
+
+    // Writes an empty table with the bound layout, replacing the file.
+    // Fails without a layout or when the file cannot be written.
+    EsitoTabella Crea();
+    // Removes every row, keeping the file's own fields and marking it
+    // Windows-1252; a missing file is created with the layout. An open table
+    // is reopened empty with the filter off.
+    EsitoTabella Svuota();
+    // Opens the bound file, filter off, cursor on the first row. A missing
+    // file with a known layout is created first (not when read-only).
+    EsitoTabella Apri(bool solaLettura = false);
+    void Chiudi();
+
+    // Fields of the open file, in file order (empty when closed).
+    const Layout& Campi() const { return campi_; }
+    // Index of a field by name, ignoring case; -1 when the table has no such field.
+    int IndiceCampo(std::string_view nome) const;
+
+    // Appends one row: one value per field in field order, a number for every
+    // numeric field, UTF-8 text for every text field. Nothing is written when
+    // the count or a kind is wrong, a number is not finite or needs more
+    // characters than its field, or a text is longer than its field in
+    // Windows-1252; the message names the field. On success the row is on
+    // disk and counted in the header.
+    EsitoTabella Aggiungi(const std::vector<ValoreCampo>& valori);
+
+    // Filter text (see FiltroTabella.h). A text that does not parse or names a
+    // missing field is refused with the reason, and the table is left
+    // unfiltered (empty filter text). Needs an open table.
+    EsitoTabella ImpostaFiltro(std::string_view testo);
+    // Filter on/off; an empty filter with the filter on shows every row.
+    void AttivaFiltro(bool attivo);
+    const std::string& TestoFiltro() const { return testoFiltro_; }
+    bool FiltroAttivo() const { return filtroAttivo_; }
+
+    // --- cursor over the visible rows (rows that pass the filter when it is
+    // on; deleted records never show) ---
+    std::size_t NumeroRighe() const { return righe_.size(); }
+    // Records in the file, filter ignored.
+    std::size_t NumeroRecord() const;
+    bool Primo() { return VaiA(0); }       // false when no row is visible
+    bool Prossimo();                       // false (and Fine()) past the last row
+    bool VaiA(std::size_t riga);           // false when riga >= NumeroRighe()
+    bool Fine() const { return corrente_ >= righe_.size(); }
+    std::size_t Posizione() const { return corrente_; }
+
+    // Fields of the current row by name. Numero: nullopt for an unknown field,
+    // no current row, an empty numeric field or a text that is not a number.
+    // Testo: nullopt for an unknown field or no current row; a numeric field
+    // gives its value in the general number format ("" when empty).
+    std::optional<double> Numero(std::string_view campo) const;
+    std::optional<std::string> Testo(std::string_view campo) const;
+    // The same for any visible row, without moving the cursor (grid cells).
+    std::optional<double> NumeroRiga(std::size_t riga, std::string_view campo) const;
+    std::optional<std::string> TestoRiga(std::size_t riga, std::string_view campo) const;
+
+    // Copies the table file to `destinazione`, replacing it (saving results).
+    // An open table's header is brought up to date first.
+    EsitoTabella CopiaFile(const std::string& destinazione);
+
+private:
+    std::string Grezzo(int record, int campo) const;  // trimmed stored text, UTF-8
+    void AggiornaRighe();
+    int Record(std::size_t riga) const;
+
+    std::string percorso_;
+    const Layout* layout_ = nullptr;
+    void* dbf_ = nullptr;  // shapelib's DBFHandle, kept out of this header
+    bool solaLettura_ = false;
+    Layout campi_;
+    std::optional<FiltroTabella> filtro_;
+    std::string testoFiltro_;
+    bool filtroAttivo_ = false;
+    std::vector<int> righe_;  // record numbers of the visible rows
+    std::size_t corrente_ = 0;
+};
+
+}  // namespace nottaro
