@@ -1,0 +1,254 @@
+// The dBase table store: layouts, round trips, refused appends, emptying,
+// reopening, copying and the cursor.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <limits>
+
+#include "CartellaTemporanea.h"
+#include "RigheProva.h"
+#include "store/TabellaDbf.h"
+
+namespace nottaro {
+namespace {
+
+using test::CartellaTemporanea;
+using test::RigaSoluzione;
+
+std::string LeggiByte(const std::string& percorso) {
+    std::ifstream f(percorso, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), {}};
+}
+
+// Numeric fields keep 8 decimals on disk.
+constexpr double TolleranzaDisco = 0.5e-8;
+
+TEST(LayoutTabelle, SolutionTablesHaveFortyFieldsWithTheSharedTail) {
+    for (const Layout* l : {&LayoutNTRLUX(), &LayoutNTRLUXA()}) {
+        ASSERT_EQ(l->size(), 40u);
+        EXPECT_EQ((*l)[0].nome, "NUM");
+        EXPECT_EQ((*l)[15].nome, "LAMPADA");
+        EXPECT_EQ((*l)[15].larghezza, 30);
+        EXPECT_EQ((*l)[16].larghezza, 80);
+        EXPECT_EQ((*l)[17].nome, "FILELDT");
+        EXPECT_EQ((*l)[17].larghezza, 80);
+        EXPECT_EQ((*l)[39].nome, "BREAKEVEN");
+        for (const auto& c : *l) EXPECT_LE(c.nome.size(), 10u) << c.nome;
+    }
+    EXPECT_EQ(LayoutNTRLUX()[5].nome, "LUMINA");
+    EXPECT_EQ(LayoutNTRLUXA()[5].nome, "EM");
+    EXPECT_EQ(LayoutPerTabella("ntrluxa"), &LayoutNTRLUXA());
+    EXPECT_EQ(LayoutPerTabella("LIGHTLIST"), &LayoutLightlist());
+    EXPECT_EQ(LayoutPerTabella("other"), nullptr);
+}
+
+// Every value a sweep can produce survives the file: the extremes of the
+// numeric width, sub-unit ratios, negative overhangs and full-width texts
+// with characters outside ASCII.
+TEST(TabellaDbf, RoundTripOfBothLayoutsWithExtremeValues) {
+    const double estremi[] = {9999999999.25, -999999999.5, 0.00000001, -0.5, 0.12345678, 0.0, 123456.78901234};
+    // 30 and 80 characters in Windows-1252, more bytes in UTF-8.
+    const std::string lampada = "Ioduri Metallici 150W ° è € –";
+    const std::string lunga = std::string(70, 'x') + "àèéìòù°€–—";
+    for (const char* nome : {"NTRLUX", "NTRLUXA"}) {
+        SCOPED_TRACE(nome);
+        CartellaTemporanea dir;
+        const Layout& layout = *LayoutPerTabella(nome);
+        std::vector<ValoreCampo> riga;
+        for (std::size_t i = 0; i < layout.size(); ++i) {
+            if (layout[i].tipo == TipoCampo::Testo)
+                riga.emplace_back(layout[i].larghezza == 30 ? lampada : lunga);
+            else
+                riga.emplace_back(i == 0 ? 65000.0 : estremi[i % std::size(estremi)]);
+        }
+        {
+            TabellaDbf t;
+            t.Collega(dir.Str(), nome);
+            ASSERT_TRUE(t.Apri());  // created on first use
+            EXPECT_TRUE(t.Aggiungi(riga)) << t.Aggiungi(riga).errore;
+        }
+        TabellaDbf t;
+        t.Collega(dir.Str(), nome);
+        ASSERT_TRUE(t.Apri(true));
+        ASSERT_EQ(t.NumeroRighe(), 1u);
+        ASSERT_TRUE(t.Primo());
+        ASSERT_EQ(t.Campi().size(), layout.size());
+        for (std::size_t i = 0; i < layout.size(); ++i) {
+            EXPECT_EQ(t.Campi()[i].nome, layout[i].nome);
+            if (layout[i].tipo == TipoCampo::Testo) {
+                EXPECT_EQ(t.Testo(layout[i].nome), std::get<std::string>(riga[i])) << layout[i].nome;
+            } else {
+                auto x = t.Numero(layout[i].nome);
+                ASSERT_TRUE(x) << layout[i].nome;
+                EXPECT_NEAR(*x, std::get<double>(riga[i]), TolleranzaDisco) << layout[i].nome;
+            }
+        }
+        const std::string disco = LeggiByte(dir.File(std::string(nome) == "NTRLUX" ? "ntrlux.dbf" : "ntrluxa.dbf"));
+        EXPECT_EQ(static_cast<unsigned char>(disco[29]), 0x57);              // Windows-1252 code page
+        EXPECT_NE(disco.find("150W \xB0 \xE8 \x80 \x96"), std::string::npos);  // stored as Windows-1252
+    }
+}
+
+TEST(TabellaDbf, RefusedRowsLeaveTheTableUnchanged) {
+    CartellaTemporanea dir;
+    TabellaDbf t;
+    t.Collega(dir.Str(), "NTRLUX");
+    ASSERT_TRUE(t.Apri());
+    const Layout& l = LayoutNTRLUX();
+    const auto buona = RigaSoluzione(l, 1, 8, 1.5);
+    struct Caso {
+        const char* cosa;
+        std::size_t campo;
+        ValoreCampo valore;
+    };
+    const Caso casi[] = {
+        {"number too wide", 20, 1e11},
+        {"negative number too wide", 20, -1e10},
+        {"row number too wide", 0, 1e10},
+        {"not a number", 8, std::numeric_limits<double>::quiet_NaN()},
+        {"infinite", 39, std::numeric_limits<double>::infinity()},
+        {"text longer than 30", 15, std::string(31, 'a')},
+        {"text longer than 80", 17, std::string(81, 'a')},
+        {"text in a numeric field", 1, std::string("8")},
+        {"number in a text field", 16, 3.0},
+    };
+    for (const auto& c : casi) {
+        auto riga = buona;
+        riga[c.campo] = c.valore;
+        const auto e = t.Aggiungi(riga);
+        EXPECT_FALSE(e) << c.cosa;
+        EXPECT_NE(e.errore.find(l[c.campo].nome), std::string::npos) << c.cosa << ": " << e.errore;
+    }
+    auto corta = buona;
+    corta.pop_back();
+    EXPECT_FALSE(t.Aggiungi(corta));
+    EXPECT_EQ(t.NumeroRecord(), 0u);
+
+    ASSERT_TRUE(t.Aggiungi(buona));
+    t.Chiudi();
+    ASSERT_TRUE(t.Apri(true));
+    EXPECT_EQ(t.NumeroRighe(), 1u);
+    EXPECT_FALSE(t.Aggiungi(buona)) << "read-only table accepted a row";
+}
+
+TEST(TabellaDbf, EmptyKeepsFieldsAndCodePageAndAppendsContinueAfterReopen) {
+    CartellaTemporanea dir;
+    TabellaDbf t;
+    t.Collega(dir.Str(), "NTRLUXA");
+    ASSERT_TRUE(t.Svuota());  // missing file: created empty
+    ASSERT_TRUE(t.Apri());
+    for (int i = 1; i <= 3; ++i) ASSERT_TRUE(t.Aggiungi(RigaSoluzione(LayoutNTRLUXA(), i, 4 + i, 0)));
+    ASSERT_TRUE(t.Svuota());
+    EXPECT_TRUE(t.Aperta());
+    EXPECT_EQ(t.NumeroRecord(), 0u);
+    EXPECT_EQ(t.Campi().size(), 40u);
+
+    for (int i = 1; i <= 2; ++i) ASSERT_TRUE(t.Aggiungi(RigaSoluzione(LayoutNTRLUXA(), i, 4 + i, 0)));
+    t.Scollega();
+    t.Collega(dir.Str(), "NTRLUXA");
+    ASSERT_TRUE(t.Apri());
+    ASSERT_TRUE(t.Aggiungi(RigaSoluzione(LayoutNTRLUXA(), 3, 7, 0)));
+    ASSERT_EQ(t.NumeroRighe(), 3u);
+    int atteso = 1;
+    for (bool ok = t.Primo(); ok; ok = t.Prossimo(), ++atteso) {
+        EXPECT_EQ(t.Numero("NUM"), atteso);
+        EXPECT_EQ(t.Numero("hpalo"), 4 + atteso);  // names ignore case
+    }
+    EXPECT_EQ(atteso, 4);
+    EXPECT_EQ(static_cast<unsigned char>(LeggiByte(dir.File("ntrluxa.dbf"))[29]), 0x57);
+}
+
+// A table written by another program without a code page is marked
+// Windows-1252 when emptied, since everything Nottaro writes is.
+TEST(TabellaDbf, EmptyingMarksTheCodePage) {
+    CartellaTemporanea dir;
+    const std::string file = dir.File("ntrlux.dbf");
+    {
+        TabellaDbf t;
+        t.Collega(dir.Str(), "NTRLUX");
+        ASSERT_TRUE(t.Crea());
+    }
+    {
+        std::fstream f(file, std::ios::in | std::ios::out | std::ios::binary);
+        f.seekp(29);
+        f.put('\0');
+    }
+    TabellaDbf t;
+    t.Collega(dir.Str(), "NTRLUX");
+    ASSERT_TRUE(t.Svuota());
+    EXPECT_EQ(static_cast<unsigned char>(LeggiByte(file)[29]), 0x57);
+}
+
+TEST(TabellaDbf, MissingOrUnreadableFilesAreReported) {
+    CartellaTemporanea dir;
+    TabellaDbf t;
+    t.Collega(dir.Str(), "lightlist");
+    EXPECT_FALSE(t.Apri(true)) << "a read-only catalogue must not be created";
+    EXPECT_FALSE(std::filesystem::exists(dir.File("lightlist.dbf")));
+
+    t.CollegaFile(dir.File("altro.dbf"));
+    EXPECT_FALSE(t.Apri()) << "no layout, nothing to create";
+
+    std::ofstream(dir.File("rotto.dbf")) << "not a table";
+    t.CollegaFile(dir.File("rotto.dbf"));
+    EXPECT_FALSE(t.Apri(true));
+    EXPECT_FALSE(t.Aperta());
+}
+
+TEST(TabellaDbf, CursorFollowsTheFilterAndAppendedRows) {
+    CartellaTemporanea dir;
+    TabellaDbf t;
+    t.Collega(dir.Str(), "NTRLUX");
+    ASSERT_TRUE(t.Apri());
+    const double altezze[] = {6, 8, 8, 10, 8};
+    for (int i = 0; i < 5; ++i) ASSERT_TRUE(t.Aggiungi(RigaSoluzione(LayoutNTRLUX(), i + 1, altezze[i], 0)));
+
+    ASSERT_TRUE(t.ImpostaFiltro("HPALO = '8'"));
+    EXPECT_EQ(t.NumeroRighe(), 5u) << "filter is off until switched on";
+    t.AttivaFiltro(true);
+    ASSERT_EQ(t.NumeroRighe(), 3u);
+    EXPECT_TRUE(t.VaiA(2));
+    EXPECT_EQ(t.Numero("NUM"), 5);
+    EXPECT_EQ(t.NumeroRiga(0, "NUM"), 2);
+    EXPECT_EQ(t.Posizione(), 2u) << "reading a row by index must not move the cursor";
+    EXPECT_FALSE(t.Prossimo());
+    EXPECT_TRUE(t.Fine());
+    EXPECT_EQ(t.Numero("NUM"), std::nullopt) << "no current row past the end";
+    EXPECT_FALSE(t.VaiA(3));
+
+    ASSERT_TRUE(t.Aggiungi(RigaSoluzione(LayoutNTRLUX(), 6, 8, 0)));
+    ASSERT_TRUE(t.Aggiungi(RigaSoluzione(LayoutNTRLUX(), 7, 12, 0)));
+    EXPECT_EQ(t.NumeroRighe(), 4u) << "a matching appended row shows, another does not";
+
+    ASSERT_TRUE(t.ImpostaFiltro(""));
+    EXPECT_EQ(t.NumeroRighe(), 7u) << "empty filter with the filter on shows every row";
+    EXPECT_EQ(t.Numero("NOFIELD"), std::nullopt);
+    EXPECT_EQ(t.Testo("NOFIELD"), std::nullopt);
+    ASSERT_TRUE(t.Primo());
+    EXPECT_EQ(t.Testo("HPALO"), "6") << "numbers read as text in the general format";
+    EXPECT_EQ(t.Testo("LAMPADA"), "SAP 70W") << "texts without the padding";
+}
+
+TEST(TabellaDbf, CopyGivesAnIdenticalReadableTable) {
+    CartellaTemporanea dir;
+    TabellaDbf t;
+    t.Collega(dir.Str(), "NTRLUX");
+    ASSERT_TRUE(t.Apri());
+    ASSERT_TRUE(t.Aggiungi(RigaSoluzione(LayoutNTRLUX(), 1, 8, 1.5)));
+    const std::string copia = dir.File("prova1.dbf");
+    std::ofstream(copia) << "old content";
+    ASSERT_TRUE(t.CopiaFile(copia));
+    EXPECT_EQ(LeggiByte(copia), LeggiByte(dir.File("ntrlux.dbf")));
+    TabellaDbf c;
+    c.CollegaFile(copia);
+    ASSERT_TRUE(c.Apri(true));
+    ASSERT_TRUE(c.Primo());
+    EXPECT_EQ(c.Numero("SBRACCIO"), 1.5);
+    EXPECT_FALSE(t.CopiaFile(dir.File("missing/folder/x.dbf")));
+}
+
+}  // namespace
+}  // namespace nottaro
