@@ -1,0 +1,65 @@
+#pragma once
+// Direction from a luminaire to a point in the C-gamma system, the tilt
+// rotation, and the luminous intensity read from the photometric record.
+// Road coordinates: x along the road in the observers' direction of view,
+// y across (0 on the right-hand edge), heights above the surface; metres.
+// Angles are degrees at every interface.
+#include "core/photometry/Fotometria.h"
+
+namespace nottaro {
+
+// Per-evaluation context. ErrCalcolo is raised (never lowered) by the routines
+// when a value cannot be formed; the caller decides and clears it.
+// GammaRuot/CRuot hold the angles of the last tilt rotation.
+struct ContestoCalcolo {
+    bool ErrCalcolo = false;
+    double GammaRuot = 0;
+    double CRuot = 0;
+};
+
+inline constexpr double RadPerGrado = 3.14159265358979323846 / 180.0;
+
+// rad * 57.29577951 (the program's fixed constant).
+double Gradi(double rad);
+// Angle in radians of the vector (b, a): atan(a/b), quadrant-corrected into
+// [-pi/2, 3pi/2); pi/2, 3pi/2 or 0 when b = 0.
+double Angolo2(double a, double b);
+// x to n decimals; an exact half goes down (truncation toward zero).
+double Arrotonda(double x, int n);
+
+// Gamma (degrees, 0..90) of the direction from the light centre (xl, yl - s, H)
+// to the surface point (xp, yp). A cosine above 1 or a non-finite value
+// raises ErrCalcolo and returns 89.999 (-1 for a non-finite value).
+double CalcGamma(ContestoCalcolo&, double xp, double yp, double xl, double yl, double s, double H);
+// Same towards an eye 1.5 m above the surface (H - 1.5 in place of H).
+double CalcGammaOcchio(ContestoCalcolo&, double xp, double yp, double xl, double yl, double s, double H);
+// C angle (degrees, -90 <= C < 270) of the direction from the light centre's
+// foot to the point, before orientation. A point straight under the light
+// centre gives 0 without error, tilted or not. With a tilt, a cosine outside
+// (-1.1, 1.1) raises ErrCalcolo and returns 0.001.
+double CalcC(ContestoCalcolo&, double xp, double yp, double xl, double yl, double s, double inclina);
+// Turns (gamma, c) about the road axis by the tilt (degrees, positive lifts
+// the C = 90 side); writes GammaRuot (0..180) and CRuot ([0, 360]).
+void RuotaInclinazione(ContestoCalcolo&, double gamma, double c, double inclina);
+
+// Intensity in cd toward (gamma, c) of lamp set lampCalc: the cd/klm table
+// interpolated (quadratic in C and gamma; linear across planes at the nadir)
+// times FlussoLamp[lampCalc] / 1000. c in (0, 360] (0 allowed at gamma 0).
+// A gamma beyond the last tabulated angle gives 0. Plain reference: linear
+// scans of the angle rows. A non-finite result raises ErrCalcolo, returns -1.
+double IntensitaLum(ContestoCalcolo&, const Fotometria&, int lampCalc, double gamma, double c);
+
+namespace dettaglio {
+// Interpolation shared by the plain and the indexed lookup, so that both give
+// the same figures: i is the first plane with angle >= c (1..NumC+1),
+// j the first gamma column with angle >= gamma (1..NumG+1).
+// angC(k), k = 1..N, and angG(k), k = 1..G, the angles; val(i, j) the cd/klm
+// of plane i at gamma column j.
+template <class AngoliC, class AngoliG, class Valore>
+double InterpolaIntensita(const AngoliC& angC, int N, const AngoliG& angG, int G, const Valore& val,
+                          double gamma, double c, int i, int j);
+}  // namespace dettaglio
+
+}  // namespace nottaro
+
+#include "core/intensity/InterpolaIntensita.inl"

@@ -1,0 +1,74 @@
+#pragma once
+// Interpolation in the cd/klm table, shared by the plain scan and the indexed
+// lookup so that both give bit-identical intensities.
+
+namespace nottaro::dettaglio {
+
+// Quadratic Lagrange through (a, fa), (b, fb), (c, fc) at x, with the weights
+// formed the way the program has always formed them: exact at every node.
+inline double Lagrange3(double a, double b, double c, double fa, double fb, double fc, double x) {
+    const double wb = (x - a) * (c - x) / ((c - b) * (b - a));
+    const double v = (x - a) * (b - x) / ((c - b) * (c - a));
+    const double wa = 1 - wb + v;
+    return wa * fa + wb * fb - v * fc;
+}
+
+template <class AngoliC, class AngoliG, class Valore>
+double InterpolaIntensita(const AngoliC& angC, int N, const AngoliG& angG, int G, const Valore& val,
+                          double gamma, double c, int i, int j) {
+    if (N < 1 || G < 1) return 0;
+    if (gamma <= 0) {
+        // Nadir: linear between planes, across C = 0 through plane 1 at 360.
+        if (c == 0) return val(1, 1);
+        if (c > angC(N)) {
+            const double iN = val(N, 1), i1 = val(1, 1);
+            return iN + (i1 - iN) * (c - angC(N)) / (360 - angC(N));
+        }
+        if (angC(i) == c || i == 1) return val(i, 1);
+        const double ia = val(i - 1, 1), ib = val(i, 1);
+        return ia + (ib - ia) * (c - angC(i - 1)) / (angC(i) - angC(i - 1));
+    }
+    if (j > G) return 0;  // beyond the last tabulated gamma
+
+    // Three plane nodes (index, angle); planes past 360 wrap to the start.
+    int p[3];
+    double cp[3] = {0, 0, 0};
+    if (N == 1) {
+        p[0] = p[1] = p[2] = 1;
+    } else if (c > angC(N - 1) && c >= angC(N)) {
+        p[0] = N; cp[0] = angC(N);
+        p[1] = 1; cp[1] = angC(1) + 360;
+        p[2] = 2; cp[2] = angC(2) + 360;
+    } else if (c > angC(N - 1)) {
+        p[0] = N - 1; cp[0] = angC(N - 1);
+        p[1] = N; cp[1] = angC(N);
+        p[2] = 1; cp[2] = angC(1) + 360;
+    } else if (i <= 1) {
+        // c at or before the first plane (a rotated C of exactly 0).
+        p[0] = N; cp[0] = angC(N) - 360;
+        p[1] = 1; cp[1] = angC(1);
+        p[2] = 2; cp[2] = angC(2);
+    } else {
+        p[0] = i - 1; cp[0] = angC(i - 1);
+        p[1] = i; cp[1] = angC(i);
+        p[2] = i + 1; cp[2] = angC(i + 1);
+    }
+    auto inC = [&](int col) {
+        if (N == 1) return val(1, col);
+        return Lagrange3(cp[0], cp[1], cp[2], val(p[0], col), val(p[1], col), val(p[2], col), c);
+    };
+
+    if (G == 1) return inC(1);
+    if (G == 2) {
+        const double fa = inC(1), fb = inC(2);
+        return fa + (fb - fa) * (gamma - angG(1)) / (angG(2) - angG(1));
+    }
+    // Gamma nodes j-1, j, j+1; at either end of the table the last (first)
+    // three tabulated angles, never a node outside it.
+    int ja = j - 1;
+    if (ja < 1) ja = 1;
+    if (ja > G - 2) ja = G - 2;
+    return Lagrange3(angG(ja), angG(ja + 1), angG(ja + 2), inC(ja), inC(ja + 1), inC(ja + 2), gamma);
+}
+
+}  // namespace nottaro::dettaglio

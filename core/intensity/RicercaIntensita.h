@@ -1,0 +1,61 @@
+#pragma once
+// Indexed intensity lookup: the photometric table of one luminaire and one
+// lamp set copied into flat arrays with axis descriptors, built once per
+// evaluation. The angle search is a direct index on an even angle grid and a
+// binary search otherwise; the interpolation is the one of IntensitaLum, so
+// the intensities are bit-identical to the plain scan.
+#include <vector>
+
+#include "core/intensity/Intensita.h"
+
+namespace nottaro {
+
+// One axis of the table: ascending angles at 1..n (index 0 unused).
+class AsseAngoli {
+public:
+    void Imposta(std::vector<double> angoli1Based, int n);
+    // First index k in 1..n with angolo(k) >= x; n + 1 when there is none.
+    int PrimoNonMinore(double x) const;
+    double operator()(int k) const { return ang_[static_cast<std::size_t>(k)]; }
+    int Numero() const { return n_; }
+    bool Uniforme() const { return uniforme_; }
+
+private:
+    std::vector<double> ang_;
+    int n_ = 0;
+    bool uniforme_ = false;
+    bool crescente_ = true;
+    double primo_ = 0, passo_ = 0;
+};
+
+class RicercaIntensita {
+public:
+    RicercaIntensita() = default;
+    RicercaIntensita(const Fotometria& foto, int lampCalc) { Imposta(foto, lampCalc); }
+    // Copies the table of foto for lamp set lampCalc (0..MaxLampade-1).
+    void Imposta(const Fotometria& foto, int lampCalc);
+
+    // Intensity in cd toward (gamma, c), as IntensitaLum; a non-finite
+    // result raises ErrCalcolo and gives -1.
+    double operator()(ContestoCalcolo& ctx, double gamma, double c) const;
+
+    const AsseAngoli& AsseC() const { return asseC_; }
+    const AsseAngoli& AsseG() const { return asseG_; }
+
+private:
+    AsseAngoli asseC_, asseG_;
+    std::vector<double> val_;  // (NumC + 1) x (NumG + 1), plane-major, 1-based
+    int passo_ = 0;
+    double scala_ = 0;  // lamp flux / 1000
+};
+
+// The plain reference lookup behind the same call shape.
+struct IntensitaDiretta {
+    const Fotometria& foto;
+    int lampCalc;
+    double operator()(ContestoCalcolo& ctx, double gamma, double c) const {
+        return IntensitaLum(ctx, foto, lampCalc, gamma, c);
+    }
+};
+
+}  // namespace nottaro
