@@ -1,7 +1,6 @@
 #include "store/FiltroTabella.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <stdexcept>
 
@@ -10,15 +9,21 @@
 namespace nottaro {
 namespace {
 
+// Character tests in ASCII only, whatever the C library's locale.
+char MaiuscolaAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
 bool UgualiSenzaMaiuscole(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
-            return false;
+        if (MaiuscolaAscii(a[i]) != MaiuscolaAscii(b[i])) return false;
     return true;
 }
 
-bool Identificatore(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
+bool Identificatore(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+bool Spazio(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 struct ErroreFiltro : std::runtime_error {
     using std::runtime_error::runtime_error;
@@ -145,7 +150,7 @@ private:
     }
 
     void Spazi() {
-        while (p_ < t_.size() && std::isspace(static_cast<unsigned char>(t_[p_]))) ++p_;
+        while (p_ < t_.size() && Spazio(t_[p_])) ++p_;
     }
 
     [[noreturn]] void Errore(const std::string& cosa) {

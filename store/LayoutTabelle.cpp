@@ -1,7 +1,5 @@
 #include "store/LayoutTabelle.h"
 
-#include <algorithm>
-#include <cctype>
 #include <initializer_list>
 
 namespace nottaro {
@@ -32,9 +30,11 @@ Layout Soluzioni(std::initializer_list<const char*> fotometria) {
     return l;
 }
 
+// Letter case in ASCII only, whatever the C library's locale.
 std::string Minuscolo(std::string_view s) {
     std::string r(s);
-    std::transform(r.begin(), r.end(), r.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    for (char& c : r)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return r;
 }
 

@@ -3,7 +3,6 @@
 #include <shapefil.h>
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <filesystem>
@@ -23,15 +22,17 @@ constexpr long PosizioneCodicePagina = 29;
 
 DBFHandle H(void* p) { return static_cast<DBFHandle>(p); }
 
+// Letter case in ASCII only, whatever the C library's locale.
+char MinuscolaAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
 std::string Minuscolo(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(s.begin(), s.end(), s.begin(), MinuscolaAscii);
     return s;
 }
 
 bool UgualiSenzaMaiuscole(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
-           });
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return MinuscolaAscii(x) == MinuscolaAscii(y); });
 }
 
 // Right-aligned fixed-point text of exactly `larghezza` characters, or nullopt
