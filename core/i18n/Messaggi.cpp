@@ -1,32 +1,45 @@
-// Interim catalogue holding the messages the readers need; replaced by the
-// generated five-language table.
+// The five-language message catalogue, answered from the table compiled in
+// from messages.tsv.
 #include "core/i18n/Messaggi.h"
 
+#include <array>
 #include <atomic>
-#include <map>
+
+#include "core/i18n/CatalogoGenerato.h"
 
 namespace nottaro {
 namespace {
+
+// English until the program folder's ntr.cfg says otherwise: it is also the
+// language an unreadable setting falls back to.
 std::atomic<int> linguaCorrente{1};
-const std::map<int, std::pair<std::string, std::string>>& Tabella() {
-    static const std::map<int, std::pair<std::string, std::string>> t = {
-        {24, {"Il file selezionato non è un file EULUMDAT!", "The selected Luminaire file is not a EULUMDAT file!"}},
-        {25, {"Il file selezionato non è stato trovato.", "File not found"}},
-        {394, {"Il file selezionato non è un file IESNA-LM-63-1995", "The selected file is not an IESNA-LM-63-1995 file"}},
-    };
-    return t;
+
+bool LinguaValida(int lingua) { return lingua >= 0 && lingua < NumLingue; }
+
+// Callers keep references to the texts, so they are built once and never move.
+const std::array<std::string, NumLingue * NumMessaggi>& Testi() {
+    static const auto testi = [] {
+        std::array<std::string, NumLingue * NumMessaggi> t;
+        for (int l = 0; l < NumLingue; ++l)
+            for (int n = 0; n < NumMessaggi; ++n) t[l * NumMessaggi + n] = std::string(catalogo::kTesti[l][n]);
+        return t;
+    }();
+    return testi;
 }
+
 }  // namespace
 
 const std::string& Msg(int n, int lingua) {
     static const std::string vuoto;
-    auto it = Tabella().find(n);
-    if (it == Tabella().end()) return vuoto;
-    return lingua == 0 ? it->second.first : it->second.second;
+    if (n < 0 || n >= NumMessaggi || !LinguaValida(lingua)) return vuoto;
+    return Testi()[lingua * NumMessaggi + n];
 }
 
 const std::string& Msg(int n) { return Msg(n, linguaCorrente.load()); }
 int LinguaCatalogo() { return linguaCorrente.load(); }
-void ImpostaLinguaCatalogo(int lingua) { linguaCorrente.store(lingua); }
+
+void ImpostaLinguaCatalogo(int lingua) {
+    if (LinguaValida(lingua)) linguaCorrente.store(lingua);
+}
 
 }  // namespace nottaro

@@ -8,12 +8,15 @@ namespace nottaro {
 inline constexpr int NumMessaggi = 485;
 inline constexpr int NumLingue = 5;
 
-// Text of message n in language `lingua`; empty for an unknown n or language.
+// Text of message n in language `lingua` (UTF-8, "&" marks the accelerator,
+// "\n" a line break); empty for an unknown n or language. The reference stays
+// valid for the whole run.
 const std::string& Msg(int n, int lingua);
 // Text of message n in the language currently shown.
 const std::string& Msg(int n);
 
-// Language the catalogue answers Msg(n) in (the program's `Lingua`).
+// Language the catalogue answers Msg(n) in (the program's `Lingua`); English
+// until set. A language outside 0 … NumLingue-1 is ignored.
 int LinguaCatalogo();
 void ImpostaLinguaCatalogo(int lingua);
 

@@ -1,0 +1,67 @@
+// Help files, two-state choices, fixed prompt captions and the language switch.
+#include "core/i18n/Lingua.h"
+
+#include <filesystem>
+
+#include "core/files/Configurazione.h"
+#include "core/i18n/Messaggi.h"
+
+namespace nottaro {
+namespace {
+
+constexpr int MsgVariabile = 45;
+constexpr int MsgDefinita = 48;
+
+}  // namespace
+
+std::string_view NomeFileHelp(int lingua) {
+    switch (lingua) {
+        case LinguaItaliano: return "ntrit.hlp";
+        case LinguaFrancese: return "ntrfr.hlp";
+        default: return "ntren.hlp";
+    }
+}
+
+std::string PercorsoFileHelp(const std::string& dirProg, int lingua) {
+    return (std::filesystem::path(dirProg) / std::filesystem::path(NomeFileHelp(lingua))).string();
+}
+
+void AggiornaFileHelp(StatoProgetto& stato) { stato.FileHelp = PercorsoFileHelp(stato.DirProg, stato.Lingua); }
+
+const std::string& SceltaDopoCambioLingua(const std::string& testoAttuale, int nuovaLingua) {
+    for (int l = 0; l < NumLingue; ++l)
+        if (testoAttuale == Msg(MsgDefinita, l)) return Msg(MsgDefinita, nuovaLingua);
+    return Msg(MsgVariabile, nuovaLingua);
+}
+
+const TestiLampProg& TestiPromptLampada(int lingua) {
+    // The texts are the prompt's own, as it has always shown them, including
+    // the German column's borrowed labels.
+    static const std::array<TestiLampProg, 5> testi = {{
+        {"Caratteristiche Sorgente", "Lampada", "Potenza", "Flusso Luminoso", "Sorgenti disponibili",
+         {"Sodio Alta Pressione", "Sodio Bassa Pressione", "Alogenuri Metallici", "Vapori di Mercurio", "LED"}},
+        {"Caratteristiche Sorgente", "Lamp", "Power", "Flux", "Available Source",
+         {"Sodium Hight Pressure", "Sodium Low Pressure", "Metal Halide", "Mercury HP", "LED"}},
+        {"Caracteristiques de la Source", "Lampe", "Puissance", "Flux lumineux", "Sources Disponibles",
+         {"Sodium Haute Pression", "Sodium Bas Pression", "Iodures M\xC3\xA9talliques", "Vapeur de Mercure", "LED"}},
+        {"Caratteristiche Sorgente", "Ljusk\xC3\xA4llor", "Effekt", "Ljusfl\xC3\xB6" "de", "Vorr\xC3\xA4tig Quelle",
+         {"Natrium-Hochdruck", "Natrium-Niederdruck", "Halogen-Metalldampf", "Quecksilber-Hochdruck", "LED"}},
+        {"Caracter\xC3\xADsticas de las fuente", "L\xC3\xA1mpara", "Potencia", "Flujo Luminoso", "Fuente Disponible",
+         {"Sodio de alta Presi\xC3\xB3n", "Sodio de baja Presi\xC3\xB3n", "Halogenuros Met\xC3\xA1licos",
+          "Mercurio de alta Presi\xC3\xB3n", "LED"}},
+    }};
+    return (lingua >= 0 && lingua < 5) ? testi[lingua] : testi[LinguaItaliano];
+}
+
+EsitoCambioLingua ImpostaLingua(StatoProgetto& stato, int lingua, const std::function<void()>& rietichetta) {
+    if (lingua < 0 || lingua >= NumLingue) return EsitoCambioLingua::LinguaIgnota;
+    if (lingua == stato.Lingua) return EsitoCambioLingua::Invariata;
+    stato.Lingua = lingua;
+    ImpostaLinguaCatalogo(lingua);
+    const bool salvata = ScriviLingua(stato.DirProg, lingua);
+    AggiornaFileHelp(stato);
+    if (rietichetta) rietichetta();
+    return salvata ? EsitoCambioLingua::Cambiata : EsitoCambioLingua::NonSalvata;
+}
+
+}  // namespace nottaro
