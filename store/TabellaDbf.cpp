@@ -96,6 +96,7 @@ void TabellaDbf::Scollega() {
 EsitoTabella TabellaDbf::Crea() {
     if (percorso_.empty()) return {"No table is bound"};
     if (!layout_) return {"No field layout known for " + percorso_};
+    if (Aperta() && solaLettura_) return {"Table opened read-only: " + percorso_};
     const bool eraAperta = Aperta();
     Chiudi();
     const std::string tmp = Temporaneo(percorso_);
@@ -122,9 +123,9 @@ EsitoTabella TabellaDbf::Crea() {
 
 EsitoTabella TabellaDbf::Svuota() {
     if (percorso_.empty()) return {"No table is bound"};
+    if (Aperta() && solaLettura_) return {"Table opened read-only: " + percorso_};
     if (!fs::exists(percorso_)) return Crea();
     const bool eraAperta = Aperta();
-    const bool eraSolaLettura = solaLettura_;
     Chiudi();
     DBFHandle h = DBFOpen(percorso_.c_str(), "rb");
     if (!h) return {"Cannot open table " + percorso_};
@@ -143,7 +144,7 @@ EsitoTabella TabellaDbf::Svuota() {
         fs::remove(tmp, ec);
         return {"Cannot replace table " + percorso_};
     }
-    if (eraAperta) return Apri(eraSolaLettura);
+    if (eraAperta) return Apri(false);
     return {};
 }
 

@@ -51,11 +51,12 @@ public:
     bool Aperta() const { return dbf_ != nullptr; }
 
     // Writes an empty table with the bound layout, replacing the file.
-    // Fails without a layout or when the file cannot be written.
+    // Fails without a layout, on a table opened read-only or when the file
+    // cannot be written. An open table is reopened empty with the filter off.
     EsitoTabella Crea();
     // Removes every row, keeping the file's own fields and marking it
     // Windows-1252; a missing file is created with the layout. An open table
-    // is reopened empty with the filter off.
+    // is reopened empty with the filter off; one opened read-only is refused.
     EsitoTabella Svuota();
     // Opens the bound file, filter off, cursor on the first row. A missing
     // file with a known layout is created first (not when read-only).
@@ -96,7 +97,8 @@ public:
     std::size_t Posizione() const { return corrente_; }
 
     // Fields of the current row by name. Numero: nullopt for an unknown field,
-    // no current row, an empty numeric field or a text that is not a number.
+    // no current row, an empty numeric field or a text that is not a number
+    // (a text field holding a number, such as the catalogue's LUMEN, gives it).
     // Testo: nullopt for an unknown field or no current row; a numeric field
     // gives its value in the general number format ("" when empty).
     std::optional<double> Numero(std::string_view campo) const;
