@@ -1,0 +1,56 @@
+#include "core/files/Configurazione.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include "core/text/Testo.h"
+
+namespace nottaro {
+
+namespace {
+
+std::string InCartella(const std::string& cartella, const char* nome) {
+    return (std::filesystem::path(cartella) / nome).string();
+}
+
+// Line 1 of a configuration file; nullopt when the file cannot be opened.
+std::optional<std::string> PrimaRiga(const std::string& percorso) {
+    std::ifstream in(percorso, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string riga;
+    if (!LeggiRiga(in, riga)) riga.clear();
+    return riga;
+}
+
+}  // namespace
+
+std::optional<int> LeggiLingua(const std::string& dirProg) {
+    auto riga = PrimaRiga(InCartella(dirProg, "ntr.cfg"));
+    if (!riga) return std::nullopt;
+    auto n = ConvertiIntero(*riga);
+    if (!n || *n < 0 || *n > 4) return LinguaPredefinita;
+    return *n;
+}
+
+bool ScriviLingua(const std::string& dirProg, int lingua) {
+    if (lingua < 0 || lingua > 4) return false;
+    std::ofstream out(InCartella(dirProg, "ntr.cfg"), std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    out << lingua << FineRiga;
+    out.close();
+    return !out.fail();
+}
+
+bool LeggiMasterplan(const std::string& dirProg, StatoProgetto& stato) {
+    auto riga = PrimaRiga(InCartella(dirProg, "ntr-masterplan.cfg"));
+    if (!riga) return false;
+    std::string base = Trim(DecodificaLegacy(*riga));
+    if (base.empty()) return false;
+    stato.DirLdtMaster = InCartella(base, "ldt");
+    stato.DirCorpi = InCartella(base, "corpi");
+    stato.DirImmagini = InCartella(base, "images");
+    stato.DirProgetto.clear();
+    return true;
+}
+
+}  // namespace nottaro

@@ -1,0 +1,101 @@
+#include <istream>
+
+#include "core/files/DescrizioneSuRiga.h"
+#include "core/files/FileProgetto.h"
+#include "core/files/RigheProgetto.h"
+#include "core/text/Testo.h"
+
+namespace nottaro {
+
+namespace {
+
+class LettoreProgetto {
+public:
+    LettoreProgetto(std::istream& in, StatoProgetto& s, std::string& errore) : in_(in), s_(s), errore_(errore) {}
+
+    // Next line of the file; false (with the message) at the end of the file.
+    bool Riga(const char* nome, std::string& riga) {
+        if (!LeggiRiga(in_, riga)) {
+            errore_ = "the file ends after line " + std::to_string(numero_) + "; line " +
+                      std::to_string(numero_ + 1) + " (" + nome + ") is missing";
+            return false;
+        }
+        ++numero_;
+        return true;
+    }
+
+    bool Leggi(const RigaProgetto& r) {
+        std::string riga;
+        if (!Riga(r.nome, riga)) return false;
+        return std::visit(
+            [&](auto campo) { return Assegna(campo, r.nome, riga); }, r.campo);
+    }
+
+    int numero() const { return numero_; }
+
+private:
+    bool Rifiuta(const char* nome, const std::string& riga, const char* atteso) {
+        errore_ = "line " + std::to_string(numero_) + " (" + nome + "): \"" + riga + "\" is not " + atteso;
+        return false;
+    }
+    bool Assegna(double StatoProgetto::* m, const char* nome, const std::string& riga) {
+        auto v = ConvertiReale(riga);
+        if (!v) return Rifiuta(nome, riga, "a valid number");
+        s_.*m = *v;
+        return true;
+    }
+    bool Assegna(int StatoProgetto::* m, const char* nome, const std::string& riga) {
+        auto v = ConvertiIntero(riga);
+        if (!v) return Rifiuta(nome, riga, "a valid integer");
+        s_.*m = *v;
+        return true;
+    }
+    bool Assegna(bool StatoProgetto::* m, const char*, const std::string& riga) {
+        s_.*m = Trim(riga) == "1";
+        return true;
+    }
+    bool Assegna(std::string StatoProgetto::* m, const char*, const std::string& riga) {
+        s_.*m = DecodificaLegacy(riga);
+        return true;
+    }
+    bool Assegna(TestoCodificato t, const char*, const std::string& riga) {
+        s_.*(t.membro) = DecodificaDaRiga(DecodificaLegacy(riga));
+        return true;
+    }
+
+    std::istream& in_;
+    StatoProgetto& s_;
+    std::string& errore_;
+    int numero_ = 0;
+};
+
+}  // namespace
+
+bool LeggiFileProgetto(std::istream& in, StatoProgetto& s, VersioneProgetto& versione, std::string& errore) {
+    LettoreProgetto lettore(in, s, errore);
+    std::string riga1;
+    if (!lettore.Riga("version", riga1)) return false;
+    versione = VersioneDaRiga(DecodificaLegacy(riga1));
+
+    for (const auto& r : RigheBase())
+        if (!lettore.Leggi(r)) return false;
+    if (versione.testo != "0") {
+        if (!lettore.Leggi(RigaOssUNI())) return false;
+    } else {
+        s.OssUNI = 1;  // the old program placed the observers as UNI 10439
+    }
+    for (const auto& r : RigheTesti())
+        if (!lettore.Leggi(r)) return false;
+    if (versione.numero >= 4) {
+        for (const auto& r : RigheCicloPedonale())
+            if (!lettore.Leggi(r)) return false;
+        // Optional class code: files written before it existed end here.
+        std::string resto;
+        if (LeggiRiga(in, resto)) s.CodClasse = DecodificaLegacy(resto);
+    } else {
+        s.TipoProgetto = 0;
+    }
+    return true;
+}
+
+}  // namespace nottaro

@@ -1,0 +1,97 @@
+#include <cctype>
+#include <charconv>
+#include <filesystem>
+#include <fstream>
+#include <ostream>
+#include <system_error>
+
+#include "core/files/DescrizioneSuRiga.h"
+#include "core/files/FileProgetto.h"
+#include "core/files/RigheProgetto.h"
+#include "core/text/Testo.h"
+
+namespace nottaro {
+
+namespace {
+
+// One-line texts: a stray line break would shift every later line.
+std::string SenzaACapo(const std::string& t) {
+    std::string out;
+    out.reserve(t.size());
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (t[i] == '\r' && i + 1 < t.size() && t[i + 1] == '\n') continue;
+        out += (t[i] == '\r' || t[i] == '\n') ? ' ' : t[i];
+    }
+    return out;
+}
+
+std::string TestoRiga(const RigaProgetto& riga, const StatoProgetto& s) {
+    struct Visitatore {
+        const StatoProgetto& s;
+        std::string operator()(double StatoProgetto::* m) const { return FormatoGenerale(s.*m); }
+        std::string operator()(int StatoProgetto::* m) const { return std::to_string(s.*m); }
+        std::string operator()(bool StatoProgetto::* m) const { return s.*m ? "1" : "0"; }
+        std::string operator()(std::string StatoProgetto::* m) const { return SenzaACapo(s.*m); }
+        std::string operator()(TestoCodificato t) const { return CodificaSuRiga(s.*(t.membro)); }
+    };
+    return std::visit(Visitatore{s}, riga.campo);
+}
+
+void Scrivi(std::ostream& out, const RigaProgetto& riga, const StatoProgetto& s) {
+    out << TestoRiga(riga, s) << FineRiga;
+}
+
+}  // namespace
+
+VersioneProgetto VersioneDaRiga(const std::string& riga1) {
+    // Files of the old program open with its banner instead of a version.
+    if (riga1.find("Nottaro ") != std::string::npos) return VersioneProgetto{std::string(1, '0'), 0.0};
+    VersioneProgetto v;
+    v.testo = riga1;
+    std::size_t fine = 0;
+    while (fine < riga1.size() && std::isdigit(static_cast<unsigned char>(riga1[fine]))) ++fine;
+    if (fine > 0 && fine + 1 < riga1.size() && riga1[fine] == '.' &&
+        std::isdigit(static_cast<unsigned char>(riga1[fine + 1]))) {
+        ++fine;
+        while (fine < riga1.size() && std::isdigit(static_cast<unsigned char>(riga1[fine]))) ++fine;
+    }
+    if (fine > 0) std::from_chars(riga1.data(), riga1.data() + fine, v.numero);
+    return v;
+}
+
+void ScriviFileProgetto(std::ostream& out, const StatoProgetto& s) {
+    out << VersioneProgramma << FineRiga;
+    for (const auto& r : RigheBase()) Scrivi(out, r, s);
+    Scrivi(out, RigaOssUNI(), s);
+    for (const auto& r : RigheTesti()) Scrivi(out, r, s);
+    for (const auto& r : RigheCicloPedonale()) Scrivi(out, r, s);
+    Scrivi(out, RigaCodClasse(), s);
+}
+
+bool SalvaProgetto(const std::string& percorso, const StatoProgetto& s, Interazione& ui) {
+    namespace fs = std::filesystem;
+    const fs::path finale(percorso);
+    fs::path provvisorio = finale;
+    provvisorio += ".tmp";
+    bool ok = false;
+    {
+        std::ofstream out(provvisorio, std::ios::binary | std::ios::trunc);
+        if (out) {
+            ScriviFileProgetto(out, s);
+            out.close();
+            ok = !out.fail();
+        }
+    }
+    std::error_code ec;
+    if (ok) {
+        fs::rename(provvisorio, finale, ec);
+        ok = !ec;
+    }
+    if (!ok) {
+        fs::remove(provvisorio, ec);
+        ui.Avviso(NomeFile(percorso) + ": the project file could not be written.");
+    }
+    return ok;
+}
+
+}  // namespace nottaro

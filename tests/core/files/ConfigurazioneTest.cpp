@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "core/files/Configurazione.h"
+#include "store/CartellaTemporanea.h"
+
+namespace nottaro {
+namespace {
+
+using test::CartellaTemporanea;
+
+void ScriviFile(const std::string& percorso, const std::string& contenuto) {
+    std::ofstream(percorso, std::ios::binary) << contenuto;
+}
+
+std::string Contenuto(const std::string& percorso) {
+    std::ifstream in(percorso, std::ios::binary);
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+TEST(LeggiLingua, MissingFileAsksForTheFirstStartDialog) {
+    CartellaTemporanea dir;
+    EXPECT_FALSE(LeggiLingua(dir.Str()).has_value());
+}
+
+TEST(LeggiLingua, LineOneDecidesAndAnythingUnusableMeansEnglish) {
+    struct Caso { const char* contenuto; int atteso; };
+    const Caso casi[] = {
+        {"2\r\n", 2},       // French
+        {"3\r\n", 3},       // German: only through the file
+        {"0\n", 0},         // LF line end
+        {"4", 4},           // no line end
+        {"0\r\n3\r\n", 0},  // later lines are never read
+        {"7\r\n", 1},       // out of range
+        {"-1\r\n", 1},
+        {"abc\r\n", 1},     // not an integer: never stops the start
+        {"2.5\r\n", 1},
+        {"", 1},            // empty file
+        {"\r\n2\r\n", 1},   // blank line 1
+    };
+    for (const auto& c : casi) {
+        CartellaTemporanea dir;
+        ScriviFile(dir.File("ntr.cfg"), c.contenuto);
+        auto lingua = LeggiLingua(dir.Str());
+        ASSERT_TRUE(lingua.has_value()) << c.contenuto;
+        EXPECT_EQ(*lingua, c.atteso) << "ntr.cfg holding \"" << c.contenuto << "\"";
+    }
+}
+
+TEST(ScriviLingua, WritesOneCrLfLineThatReadsBack) {
+    CartellaTemporanea dir;
+    ScriviFile(dir.File("ntr.cfg"), "0\r\nresto di un file vecchio\r\n");
+    ASSERT_TRUE(ScriviLingua(dir.Str(), 4));
+    EXPECT_EQ(Contenuto(dir.File("ntr.cfg")), "4\r\n");
+    EXPECT_EQ(LeggiLingua(dir.Str()), 4);
+}
+
+TEST(ScriviLingua, RefusesAnUnknownLanguageAndKeepsTheFile) {
+    CartellaTemporanea dir;
+    ASSERT_TRUE(ScriviLingua(dir.Str(), 2));
+    EXPECT_FALSE(ScriviLingua(dir.Str(), 5));
+    EXPECT_FALSE(ScriviLingua(dir.Str(), -1));
+    EXPECT_EQ(Contenuto(dir.File("ntr.cfg")), "2\r\n");
+}
+
+TEST(ScriviLingua, FailsWhenTheFolderCannotBeWritten) {
+    CartellaTemporanea dir;
+    EXPECT_FALSE(ScriviLingua(dir.File("non-esiste"), 1));
+}
+
+TEST(LeggiMasterplan, DerivesTheThreeFoldersFromTheBaseFolder) {
+    CartellaTemporanea dir;
+    ScriviFile(dir.File("ntr-masterplan.cfg"), "/dati/masterplan\r\n/ignorata\r\n");
+    StatoProgetto s;
+    s.DirProgetto = "/vecchia/cartella";
+    ASSERT_TRUE(LeggiMasterplan(dir.Str(), s));
+    EXPECT_EQ(s.DirLdtMaster, "/dati/masterplan/ldt");
+    EXPECT_EQ(s.DirCorpi, "/dati/masterplan/corpi");
+    EXPECT_EQ(s.DirImmagini, "/dati/masterplan/images");
+    EXPECT_TRUE(s.DirProgetto.empty());
+}
+
+TEST(LeggiMasterplan, MissingOrBlankFileLeavesTheFoldersAlone) {
+    for (const char* contenuto : {static_cast<const char*>(nullptr), "", "   \r\n"}) {
+        CartellaTemporanea dir;
+        if (contenuto) ScriviFile(dir.File("ntr-masterplan.cfg"), contenuto);
+        StatoProgetto s;
+        s.DirLdtMaster = "/x/ldt";
+        s.DirProgetto = "/x/prog";
+        EXPECT_FALSE(LeggiMasterplan(dir.Str(), s));
+        EXPECT_EQ(s.DirLdtMaster, "/x/ldt");
+        EXPECT_EQ(s.DirProgetto, "/x/prog");
+    }
+}
+
+}  // namespace
+}  // namespace nottaro
