@@ -1,0 +1,77 @@
+#pragma once
+// Threshold increment TI (percent): the disability glare of a long row of
+// luminaires ahead of a driver whose eye is 1.5 m high, looking 1 degree down
+// along the road, age 23, luminaires above 20 degrees screened by the roof.
+#include <cmath>
+#include <vector>
+
+#include "core/intensity/DirezioneLuce.h"
+#include "engine/road/ParametriStrada.h"
+
+namespace nottaro {
+
+struct CentroLuce {
+    double x = 0, y = 0;  // light centre, m
+};
+
+// The glare row of p (light centres, overhang s taken as given): from the
+// first luminaire ahead of the first eye position x0 to one luminaire (pair)
+// past 500 m + S from x0. Empty for an arrangement outside 1..6 or S <= 0.
+void FilaAbbagliamento(const ParametriStrada& p, double x0, std::vector<CentroLuce>& fila);
+
+// First eye position: where the first luminaire is seen 20 degrees up.
+inline double PrimaPosizioneOcchio(double H) { return -2.75 * std::abs(H - 1.5); }
+
+// TI in percent for a driver on the lane line yo and maintained average
+// luminance Lm: the largest over the eye positions x0 + NPtiCorsia2 * m,
+// m = 0..nPtiLong. Luminaires at or behind the eye are skipped. Failures
+// (no finite value, Lm = 0) raise ErrCalcolo and give 0. fila is the work
+// array of the row (reused, grown as needed).
+template <class Lookup>
+double CalcTI(ContestoCalcolo& ctx, const Lookup& lookup, const ParametriStrada& p, int nPtiLong, double yo,
+              double Lm, std::vector<CentroLuce>& fila) {
+    constexpr double eta = 23;
+    const double f1 = 1 + eta * eta * eta * eta / 15258789.0625;
+    const double f2 = 1 + eta * eta * eta * eta / 19438928.2816;
+    const double cos1 = std::cos(1 * RadPerGrado), sin1 = std::sin(1 * RadPerGrado);
+    const double H = p.HPalo, s = p.Sbraccio, dz = H - 1.5;
+    const double x0 = PrimaPosizioneOcchio(H);
+    FilaAbbagliamento(p, x0, fila);
+    const double Liniziale = std::pow(Lm / p.Deprezz, 0.8);
+    double tiCalc = 0;
+    for (int m = 0; m <= nPtiLong; ++m) {
+        const double xo = x0 + p.NPtiCorsia2 * m;
+        double lvSomma = 0;
+        for (std::size_t n = 0; n < fila.size(); ++n) {
+            const CentroLuce& l = fila[n];
+            if (n > 0 && std::abs(l.x - xo) > 500) break;
+            const double dx = l.x - xo, dy = l.y - yo;
+            // At or behind the eye a luminaire cannot glare a driver looking ahead.
+            if (!(dx > 0)) continue;
+            if (Gradi(std::atan(dz / dx)) > 20) continue;
+            const double d2 = dx * dx + dy * dy + dz * dz;
+            const double d = std::sqrt(d2);
+            const double thetaRad = std::acos((dx * cos1 - dz * sin1) / d);
+            const double theta = Gradi(thetaRad);
+            // Toward the eye: gamma over the height difference H - 1.5, zero
+            // reach; a light centre left of y = s faces the -y side.
+            DirezioneLuce dir;
+            if (!CalcolaDirezione(ctx, lookup, xo, yo, l.x, l.y, 0, dz, p.Inclina, l.y > s, dir)) return 0;
+            const double cosT = std::cos(thetaRad);
+            const double E = dir.I * cosT / d2 * cos1;
+            double lv;
+            if (theta <= 1.5) lv = E * (10 / (theta * theta * theta) + (5 / (theta * theta)) * f1);
+            else lv = 9.86 * E / (theta * theta) * f2;
+            lvSomma += lv;
+        }
+        const double ti = 65 * lvSomma / Liniziale;
+        if (!std::isfinite(ti)) {
+            ctx.ErrCalcolo = true;
+            return 0;
+        }
+        if (ti > tiCalc) tiCalc = ti;
+    }
+    return tiCalc;
+}
+
+}  // namespace nottaro

@@ -1,0 +1,118 @@
+#include "engine/road/Riflessione.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/intensity/InterpolaIntensita.inl"
+
+namespace nottaro {
+
+double CalcBeta(ContestoCalcolo& ctx, double xp, double yp, double xl, double yl, double xo, double yo, double s) {
+    const double v1x = xp - xl, v1y = yp - (yl - s);
+    const double v2x = xp - xo, v2y = yp - yo;
+    const double m1 = std::sqrt(v1x * v1x + v1y * v1y), m2 = std::sqrt(v2x * v2x + v2y * v2y);
+    if (m1 == 0 && m2 != 0) return 0;
+    const double m = m1 * m2;
+    if (m == 0) {
+        ctx.ErrCalcolo = true;
+        return -1;
+    }
+    const double c = (v1x * v2x + v1y * v2y) / m;
+    if (!std::isfinite(c)) {
+        ctx.ErrCalcolo = true;
+        return -1;
+    }
+    if (c >= -1 && c <= 1) return 180 - Gradi(std::acos(c));
+    if (c > 1 && c < 1.1) return 180;
+    if (c < -1 && c > -1.1) return 0;
+    ctx.ErrCalcolo = true;
+    return 0.001;
+}
+
+namespace {
+
+// r x 10^4 once the row rw (first tan gamma >= t) and the column col (first
+// beta >= beta) are known; shared by the scan and the indexed search.
+double InterpolaR(const TabellaR& T, double t, double beta, int rw, int col) {
+    using dettaglio::Lagrange3;
+    if (col < 20) {
+        double f[3];
+        for (int k = 0; k < 3; ++k) {
+            const int cc = col - 1 + k;
+            f[k] = Lagrange3(T[rw - 1][0], T[rw][0], T[rw + 1][0], T[rw - 1][cc], T[rw][cc], T[rw + 1][cc], t);
+        }
+        return Lagrange3(T[0][col - 1], T[0][col], T[0][col + 1], f[0], f[1], f[2], beta);
+    }
+    // 165 < beta < 180: bilinear.
+    auto lungoBeta = [&](int r) { return T[r][19] + (T[r][20] - T[r][19]) * (beta - T[0][19]) / (T[0][20] - T[0][19]); };
+    const double fa = lungoBeta(rw - 1), fb = lungoBeta(rw);
+    return fa + (fb - fa) * (t - T[rw - 1][0]) / (T[rw][0] - T[rw - 1][0]);
+}
+
+// Steps 1 to 4 of the coefficient; returns true with the final r in esito
+// when they settle it, else leaves t for the interpolation.
+bool CasiDiretti(const TabellaR& T, double gamma, double& beta, double& t, double& esito) {
+    if (beta == 0) beta = 0.001;
+    if (beta == 180) beta = 179.999;
+    if (gamma == 0) {
+        esito = T[1][1] / 1e4;
+        return true;
+    }
+    t = std::tan(gamma * RadPerGrado);
+    // A direction at or beyond the horizon reflects nothing.
+    if (t > 12 || !(t > 0)) {
+        esito = 0;
+        return true;
+    }
+    if (t > 11) {
+        if (beta >= 20) {
+            esito = 0;
+            return true;
+        }
+        int k = 1;
+        while (k <= 6 && !(T[0][k] >= beta)) ++k;
+        if (k < 2) k = 2;
+        esito = (T[27][k - 1] - (T[27][k - 1] - T[27][k]) * (beta - T[0][k - 1]) / (T[0][k] - T[0][k - 1])) / 1e4;
+        return true;
+    }
+    return false;
+}
+
+double Verifica(ContestoCalcolo& ctx, double r) {
+    if (!std::isfinite(r)) {
+        ctx.ErrCalcolo = true;
+        return -1;
+    }
+    return r;
+}
+
+}  // namespace
+
+double CoeffR(ContestoCalcolo& ctx, const TabellaR& T, double gamma, double beta) {
+    double t = 0, r = 0;
+    if (CasiDiretti(T, gamma, beta, t, r)) return Verifica(ctx, r);
+    int rw = 0;
+    while (rw < RigheR && !(T[rw][0] >= t)) ++rw;
+    int col = 0;
+    while (col < ColonneR && !(T[0][col] >= beta)) ++col;
+    if (col < 2) col = 2;  // beta is at least 0.001
+    if (col > 20) col = 20;
+    return Verifica(ctx, InterpolaR(T, t, beta, rw, col) / 1e4);
+}
+
+double CoeffRIndice(ContestoCalcolo& ctx, const TabellaR& T, double gamma, double beta) {
+    double t = 0, r = 0;
+    if (CasiDiretti(T, gamma, beta, t, r)) return Verifica(ctx, r);
+    // tan gamma rows: 0.25 apart up to 2 (row 9), then 0.5.
+    int rw = t <= 2 ? 1 + static_cast<int>(std::ceil(t / 0.25)) : 9 + static_cast<int>(std::ceil((t - 2) / 0.5));
+    rw = std::clamp(rw, 1, RigheR - 1);
+    while (rw > 1 && T[rw - 1][0] >= t) --rw;
+    while (rw < RigheR - 1 && !(T[rw][0] >= t)) ++rw;
+    const double* b = T[0].data();
+    int col = static_cast<int>(std::lower_bound(b + 1, b + ColonneR, beta) - b);
+    if (col < 2) col = 2;
+    if (col > 20) col = 20;
+    return Verifica(ctx, InterpolaR(T, t, beta, rw, col) / 1e4);
+}
+
+}  // namespace nottaro

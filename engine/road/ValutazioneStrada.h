@@ -1,0 +1,74 @@
+#pragma once
+// Fast evaluation of road candidates, for sweeps and single geometries.
+//
+// Gives the figures of riferimento::ValutaStrada (within rounding; the test
+// holds them to 1e-12 relative) with less work:
+// - the layout, grid and observers are kept while height, spacing and road
+//   stay the same;
+// - gamma, C, beta and r of every pole and point are kept while only the tilt
+//   changes (none of them depends on the tilt);
+// - the intensity of a pole toward a point is looked up once and shared by
+//   every observer, through the indexed lookup;
+// - all work arrays are flat and reused: nothing is allocated per candidate
+//   once the largest candidate has been seen.
+// One object per thread; it holds no global state.
+#include <vector>
+
+#include "core/intensity/RicercaIntensita.h"
+#include "engine/road/Abbagliamento.h"
+#include "engine/road/CampoStrada.h"
+
+namespace nottaro {
+
+class ValutazioneStrada {
+public:
+    // Indexed lookup of foto's lamp set lampCalc; candidates must carry the
+    // same LampCalc. Call again when the photometry or the lamp set changes.
+    void ImpostaFotometria(const Fotometria& foto, int lampCalc);
+
+    // Evaluates candidate p as the sweep does (quick estimate, Ul over the
+    // lanes, Lm and Uo, TI over the lanes). With soglie the sweep's early
+    // exits and acceptance apply; without, every figure is computed. The
+    // fields of the candidate stay in Campo() until the next call.
+    RisultatoStrada Valuta(const ParametriStrada& p, const SoglieStrada* soglie);
+
+    const CampoStrada& Campo() const { return campo_; }
+    const RicercaIntensita& Ricerca() const { return ricerca_; }
+
+private:
+    struct Geometria {
+        double gamma = 0;  // unrotated
+        double cZero = 0;  // oriented C, untilted form
+        double cInc = 0;   // oriented C, tilted form
+    };
+    struct Errori {
+        bool base = false;      // gamma, beta or r could not be formed
+        bool inclinata = false; // only the tilted C could not be formed
+        bool Per(double inclina) const { return base || (inclina != 0 && inclinata); }
+    };
+
+    bool preparaDisposizione(const ParametriStrada& p);
+    void preparaGeometria(const ParametriStrada& p);
+    void geometria(const ParametriStrada& p, const Apparecchio& a, double xp, double yp, Geometria& g, Errori& e);
+    double coeffR(const ParametriStrada& p, const Apparecchio& a, double xp, double yp, double xo, double yo,
+                  double gamma, Errori& e);
+    double intensita(ContestoCalcolo& ctx, const Geometria& g, double inclina) const;
+
+    RicercaIntensita ricerca_;
+    int lampCalc_ = -1;
+    CampoStrada campo_;
+    bool disposizioneValida_ = false, geometriaValida_ = false;
+    ParametriStrada chiaveDisp_, chiaveGeo_;
+
+    int np_ = 0, nq_ = 0, na_ = 0;  // poles, field points, lane-line points
+    int palo0_ = -1;                // the pole at x = 0
+    std::vector<Geometria> geoCampo_, geoAsse_;  // [pole][point]
+    std::vector<double> rCampo_;                 // [observer][pole][point]
+    std::vector<double> rAsse_;                  // [pole][lane point]
+    std::vector<double> rStima_;                 // [point of row 0]
+    Errori errStima_, errAsse_, errCampo_;
+    std::vector<double> iCampo_, iAsse_, iStima_;
+    std::vector<CentroLuce> fila_;
+};
+
+}  // namespace nottaro
