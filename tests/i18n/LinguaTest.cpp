@@ -1,0 +1,175 @@
+// The language switch and what follows the language: ntr.cfg, the help file,
+// the two-state choices, the fixed prompt captions; and the messages command.
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+
+#include "core/i18n/Lingua.h"
+#include "core/i18n/Messaggi.h"
+#include "support/Percorsi.h"
+
+namespace nottaro {
+namespace {
+
+namespace fs = std::filesystem;
+
+class CambioLingua : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string modello = (fs::temp_directory_path() / "nottaro-lingua-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(modello.data()), nullptr);
+        cartella = modello;
+        stato.DirProg = cartella;
+        stato.Lingua = LinguaFrancese;
+        ImpostaLinguaCatalogo(LinguaFrancese);
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(cartella, ec);
+        ImpostaLinguaCatalogo(LinguaInglese);
+    }
+    std::string Cfg() const {
+        std::ifstream in(fs::path(cartella) / "ntr.cfg", std::ios::binary);
+        std::stringstream ss;
+        ss << in.rdbuf();
+        return ss.str();
+    }
+    std::string cartella;
+    StatoProgetto stato;
+    int rietichettature = 0;
+    std::function<void()> rietichetta = [this] { ++rietichettature; };
+};
+
+TEST_F(CambioLingua, ChoosingTheCurrentLanguageWritesAndRelabelsNothing) {
+    EXPECT_EQ(ImpostaLingua(stato, LinguaFrancese, rietichetta), EsitoCambioLingua::Invariata);
+    EXPECT_FALSE(fs::exists(fs::path(cartella) / "ntr.cfg"));
+    EXPECT_EQ(rietichettature, 0);
+    EXPECT_EQ(stato.FileHelp, "");
+}
+
+TEST_F(CambioLingua, ANewLanguageIsStoredShownAndItsHelpFileChosen) {
+    ASSERT_EQ(ImpostaLingua(stato, LinguaSpagnolo, rietichetta), EsitoCambioLingua::Cambiata);
+    EXPECT_EQ(stato.Lingua, LinguaSpagnolo);
+    EXPECT_EQ(Cfg(), "4\r\n");
+    EXPECT_EQ(rietichettature, 1);
+    EXPECT_EQ(Msg(48), Msg(48, LinguaSpagnolo));
+    EXPECT_EQ(fs::path(stato.FileHelp), fs::path(cartella) / "ntren.hlp");
+
+    ASSERT_EQ(ImpostaLingua(stato, LinguaItaliano, rietichetta), EsitoCambioLingua::Cambiata);
+    EXPECT_EQ(Cfg(), "0\r\n");
+    EXPECT_EQ(fs::path(stato.FileHelp), fs::path(cartella) / "ntrit.hlp");
+    EXPECT_EQ(rietichettature, 2);
+}
+
+TEST_F(CambioLingua, AnUnwritableSettingIsReportedButTheSwitchStillHappens) {
+    stato.DirProg = (fs::path(cartella) / "missing" / "folder").string();
+    EXPECT_EQ(ImpostaLingua(stato, LinguaInglese, rietichetta), EsitoCambioLingua::NonSalvata);
+    EXPECT_EQ(stato.Lingua, LinguaInglese);
+    EXPECT_EQ(rietichettature, 1);
+}
+
+TEST_F(CambioLingua, AnUnknownLanguageChangesNothing) {
+    for (int l : {-1, NumLingue}) {
+        EXPECT_EQ(ImpostaLingua(stato, l, rietichetta), EsitoCambioLingua::LinguaIgnota);
+        EXPECT_EQ(stato.Lingua, LinguaFrancese);
+        EXPECT_EQ(LinguaCatalogo(), LinguaFrancese);
+    }
+    EXPECT_FALSE(fs::exists(fs::path(cartella) / "ntr.cfg"));
+    EXPECT_EQ(rietichettature, 0);
+}
+
+TEST(SceltaDueStati, ADefinedChoiceStaysDefinedAcrossSwitchesAndAVariableOneStaysVariable) {
+    // French "defined" shown, then Spanish chosen.
+    EXPECT_EQ(SceltaDopoCambioLingua(Msg(48, LinguaFrancese), LinguaSpagnolo), Msg(48, LinguaSpagnolo));
+    EXPECT_EQ(SceltaDopoCambioLingua(Msg(45, LinguaFrancese), LinguaSpagnolo), Msg(45, LinguaSpagnolo));
+    // Italian to English and back.
+    const std::string& inglese = SceltaDopoCambioLingua("Definita", LinguaInglese);
+    EXPECT_EQ(inglese, "Define");
+    EXPECT_EQ(SceltaDopoCambioLingua(inglese, LinguaItaliano), "Definita");
+    // Every pair of languages, and anything else falls back to "variable".
+    for (int da = 0; da < NumLingue; ++da)
+        for (int a = 0; a < NumLingue; ++a) {
+            EXPECT_EQ(SceltaDopoCambioLingua(Msg(48, da), a), Msg(48, a)) << da << "->" << a;
+            EXPECT_EQ(SceltaDopoCambioLingua(Msg(45, da), a), Msg(45, a)) << da << "->" << a;
+        }
+    EXPECT_EQ(SceltaDopoCambioLingua("", LinguaTedesco), Msg(45, LinguaTedesco));
+}
+
+TEST(FileHelp, GermanAndSpanishShareTheEnglishHelp) {
+    const char* attesi[] = {"ntrit.hlp", "ntren.hlp", "ntrfr.hlp", "ntren.hlp", "ntren.hlp"};
+    for (int l = 0; l < NumLingue; ++l) EXPECT_EQ(NomeFileHelp(l), attesi[l]) << l;
+    EXPECT_EQ(fs::path(PercorsoFileHelp("/opt/nottaro", LinguaFrancese)), fs::path("/opt/nottaro/ntrfr.hlp"));
+}
+
+TEST(PromptLampada, CaptionsFollowTheLanguageAndFallBackToItalian) {
+    EXPECT_EQ(TestiPromptLampada(LinguaInglese).famiglie[0], "Sodium Hight Pressure");
+    EXPECT_EQ(TestiPromptLampada(LinguaFrancese).titolo, "Caracteristiques de la Source");
+    EXPECT_EQ(TestiPromptLampada(LinguaTedesco).flusso, "Ljusflöde");
+    EXPECT_EQ(TestiPromptLampada(LinguaSpagnolo).famiglie[3], "Mercurio de alta Presión");
+    for (int l : {LinguaItaliano, -1, 7}) {
+        EXPECT_EQ(TestiPromptLampada(l).gruppo, "Sorgenti disponibili") << l;
+        EXPECT_EQ(TestiPromptLampada(l).titolo, "Caratteristiche Sorgente") << l;
+    }
+    for (int l = 0; l < NumLingue; ++l) EXPECT_EQ(TestiPromptLampada(l).famiglie[4], "LED");
+}
+
+TEST(DialogoLingua, ButtonsSetTheirLanguagesAndGermanCannotBeChosen) {
+    std::string etichette;
+    for (const auto& p : PulsantiTLingua) {
+        etichette += std::string(p.etichetta) + "=" + std::to_string(p.lingua) + (p.abilitato ? " " : "(off) ");
+    }
+    EXPECT_EQ(etichette, "Italiano=0 English=1 Français=2 Español=4 Deutsch=3(off) ");
+}
+
+struct Uscita {
+    int esito = -1;
+    std::string out;
+};
+
+Uscita Cli(const std::string& argomenti) {
+    Uscita u;
+    FILE* p = ::popen((test::ProgrammaCli() + " " + argomenti + " 2>&1").c_str(), "r");
+    if (!p) return u;
+    char buf[4096];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) u.out.append(buf, n);
+    const int s = ::pclose(p);
+    u.esito = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
+    return u;
+}
+
+TEST(ComandoMessages, PrintsOneLanguageOrAllFiveOneMessagePerLine) {
+    auto tutte = Cli("messages");
+    ASSERT_EQ(tutte.esito, 0) << tutte.out;
+    std::istringstream righe(tutte.out);
+    std::string riga;
+    int conta = 0;
+    while (std::getline(righe, riga)) {
+        if (conta == 49)
+            EXPECT_EQ(riga, "48\t" + Msg(48, 0) + "\t" + Msg(48, 1) + "\t" + Msg(48, 2) + "\t" + Msg(48, 3) + "\t" +
+                                Msg(48, 4));
+        ++conta;
+    }
+    EXPECT_EQ(conta, NumMessaggi + 1);
+
+    auto es = Cli("messages --lang es --json");
+    ASSERT_EQ(es.esito, 0) << es.out;
+    auto j = nlohmann::json::parse(es.out);
+    ASSERT_EQ(j.size(), static_cast<std::size_t>(NumMessaggi));
+    EXPECT_EQ(j[441]["es"], Msg(441, LinguaSpagnolo));
+    EXPECT_FALSE(j[441].contains("it"));
+
+    auto male = Cli("messages --lang xx");
+    EXPECT_NE(male.esito, 0);
+    EXPECT_NE(male.out.find("unknown language"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace nottaro
