@@ -178,11 +178,11 @@ void ApplicaRisultato(StatoProgetto& s, TipoImpianto tipo, const RisultatoSweep&
         s.Inclina = r.Inclina;
     } else {
         s.TipoProgetto = 1;
+        s.DaProgetto = false;  // a path run from a loaded project opens its detail at once, then sweeps freely
         if (r.candidati <= 0) return;
         s.HPaloA = r.HPalo;
         s.SbraccioA = r.Sbraccio;
         s.InclinaA = r.Inclina;
-        s.DaProgetto = false;  // a path run from a loaded project opens its detail at once, then sweeps freely
     }
     s.Interdist = r.Interdist;
 }

@@ -1,0 +1,109 @@
+#include "engine/road/OttimizzaStrada.h"
+
+#include "core/text/Testo.h"
+#include "engine/road/ValutazioneStrada.h"
+
+namespace nottaro {
+namespace {
+
+class LavoroStrada : public LavoroSweep {
+public:
+    LavoroStrada(const ContestoFile& cf, const StatoProgetto& s)
+        : cf_(cf), stato_(s), p_(ParametriStradaDaStato(s)) {
+        // The engine's own early exits serve the Ul and Uo tests; its quick
+        // estimate test is switched off (LmMin -1: an estimate is never
+        // negative) and the Lm window is tested here, after the field.
+        soglie_.LmMin = -1;
+        soglie_.ErrLm = -1e30;  // upper Lm bound of the engine far out of reach
+        soglie_.UlMin = s.UlMin;
+        soglie_.UoMin = s.UoMin;
+        soglie_.TuttiRisultati = s.TuttiRisultati;
+    }
+
+    bool PreparaGruppo(const GruppoCandidati& g) override {
+        if (g.lampada != lampada_) {
+            valutazione_.ImpostaFotometria(*cf_.foto, g.lampada);
+            lampada_ = g.lampada;
+        }
+        p_.LampCalc = g.lampada;
+        p_.HPalo = g.H;
+        p_.Interdist = g.S;
+        return true;
+    }
+
+    bool Valuta(const Candidato& c, RigaSoluzione& riga) override {
+        p_.Sbraccio = c.Sbraccio;
+        p_.Inclina = c.Inclina;
+        const RisultatoStrada r = valutazione_.Valuta(p_, &soglie_);
+        if (r.Esito != EsitoStrada::Accettato) return false;
+        if (!stato_.TuttiRisultati && !(stato_.LmMin <= r.Lm && r.Lm <= stato_.LmMin * (1 + stato_.ErrLm / 100)))
+            return false;
+        Riga(c, r, riga);
+        return true;
+    }
+
+private:
+    void Riga(const Candidato& c, const RisultatoStrada& r, RigaSoluzione& riga) const {
+        const Fotometria& f = *cf_.foto;
+        const auto l = static_cast<std::size_t>(c.lampada);
+        const LampadaSweep& ls = cf_.lampade[l];
+        CandidatoEnergia ce;
+        ce.tipo = TipoImpianto::Strada;
+        ce.disp = p_.DispPali;
+        ce.H = c.H;
+        ce.S = c.S;
+        ce.W = p_.LargStrada;
+        ce.L = r.Lm;
+        ce.flusso = f.FlussoLamp[l];
+        const FigureRiga fr = CalcolaFigure(ce, ls.lampada, ls.costi, stato_);
+        const std::string classe =
+            ClasseEnergetica(ls.lampada.PotApp, r.Lm, stato_.LmMin, c.S, p_.LargStrada, p_.DispPali, stato_.CodClasse);
+        riga.valori = {c.H,          c.Sbraccio,    c.S,           c.Inclina,     r.Lm,          r.Uo,
+                       r.Ul,         r.TI,          fr.INDICER,    fr.INDICEI,    fr.POTENZAM2,  fr.POTENZALM,
+                       f.PotLamp[l], f.FlussoLamp[l], TroncaTesto(f.TipoLamp[l], 30), classe,
+                       TroncaTesto(cf_.fileLdt, 80), fr.NPALI, fr.COSTONUOVO, fr.POTENZAKM, fr.KWHANNO,
+                       fr.SPESAEANNO, fr.COSTOTOT, fr.RISPIMPIAN, fr.RISPIMPIAP, fr.RISPMANUTE, fr.RISPMANUTP,
+                       fr.RISPEANNO, fr.RISPEANNOP, fr.RISPE25ANN, fr.COSTOADEGU, fr.DELTAWKM, fr.DELTALMKM,
+                       fr.DELTALMP, fr.DELTAKWHAN, fr.RISPEANNOA, fr.RISPEAP, fr.RISPMANUTA, fr.BREAKEVEN};
+        riga.descrizione = " Lum=" + FormatoGenerale(r.Lm) + " UG=" + FormatoGenerale(r.Uo) +
+                           " UL=" + FormatoGenerale(r.Ul);
+    }
+
+    const ContestoFile& cf_;
+    const StatoProgetto& stato_;
+    ParametriStrada p_;
+    SoglieStrada soglie_;
+    ValutazioneStrada valutazione_;
+    int lampada_ = -1;
+};
+
+}  // namespace
+
+ParametriStrada ParametriStradaDaStato(const StatoProgetto& s) {
+    ParametriStrada p;
+    p.DispPali = s.DispPali;
+    p.LargStrada = s.LargStrada;
+    p.NCorsie = s.NCorsie;
+    p.ClassePav = s.ClassePav;
+    p.Deprezz = s.Deprezz;
+    p.GrigliaEN = s.GrigliaEN;
+    p.NPtiCorsia = s.NPtiCorsia;
+    p.InterMaxGriglia = s.InterMaxGriglia;
+    p.NPtiCorsia2 = s.NPtiCorsia2;
+    p.OssUNI = s.OssUNI;
+    p.HPalo = s.HPalo;
+    p.Sbraccio = s.Sbraccio;
+    p.Inclina = s.Inclina;
+    p.Interdist = s.Interdist;
+    p.LampCalc = s.Foto.LampSel;
+    return p;
+}
+
+RisultatoSweep OttimizzaStrada(const StatoProgetto& stato, TabellaDbf& tabella, Interazione& ui,
+                               const OpzioniOttimizza& opz) {
+    return EseguiSweep(stato, TipoImpianto::Strada, tabella, ui, opz, [&stato](const ContestoFile& cf) {
+        return std::make_unique<LavoroStrada>(cf, stato);
+    });
+}
+
+}  // namespace nottaro
