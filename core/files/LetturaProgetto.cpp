@@ -1,3 +1,4 @@
+#include <cmath>
 #include <istream>
 
 #include "core/files/DescrizioneSuRiga.h"
@@ -39,8 +40,9 @@ private:
         return false;
     }
     bool Assegna(double StatoProgetto::* m, const char* nome, const std::string& riga) {
+        // "nan" and "inf" would slip into the geometry as numbers.
         auto v = ConvertiReale(riga);
-        if (!v) return Rifiuta(nome, riga, "a valid number");
+        if (!v || !std::isfinite(*v)) return Rifiuta(nome, riga, "a valid number");
         s_.*m = *v;
         return true;
     }
@@ -75,6 +77,8 @@ bool LeggiFileProgetto(std::istream& in, StatoProgetto& s, VersioneProgetto& ver
     LettoreProgetto lettore(in, s, errore);
     std::string riga1;
     if (!lettore.Riga("version", riga1)) return false;
+    // A byte-order mark left by an editor would hide the version number.
+    if (riga1.rfind("\xEF\xBB\xBF", 0) == 0) riga1.erase(0, 3);
     versione = VersioneDaRiga(DecodificaLegacy(riga1));
 
     for (const auto& r : RigheBase())

@@ -48,14 +48,15 @@ VersioneProgetto VersioneDaRiga(const std::string& riga1) {
     if (riga1.find("Nottaro ") != std::string::npos) return VersioneProgetto{std::string(1, '0'), 0.0};
     VersioneProgetto v;
     v.testo = riga1;
+    const std::string t = Trim(riga1);
     std::size_t fine = 0;
-    while (fine < riga1.size() && std::isdigit(static_cast<unsigned char>(riga1[fine]))) ++fine;
-    if (fine > 0 && fine + 1 < riga1.size() && riga1[fine] == '.' &&
-        std::isdigit(static_cast<unsigned char>(riga1[fine + 1]))) {
+    while (fine < t.size() && std::isdigit(static_cast<unsigned char>(t[fine]))) ++fine;
+    if (fine > 0 && fine + 1 < t.size() && t[fine] == '.' &&
+        std::isdigit(static_cast<unsigned char>(t[fine + 1]))) {
         ++fine;
-        while (fine < riga1.size() && std::isdigit(static_cast<unsigned char>(riga1[fine]))) ++fine;
+        while (fine < t.size() && std::isdigit(static_cast<unsigned char>(t[fine]))) ++fine;
     }
-    if (fine > 0) std::from_chars(riga1.data(), riga1.data() + fine, v.numero);
+    if (fine > 0) std::from_chars(t.data(), t.data() + fine, v.numero);
     return v;
 }
 

@@ -160,6 +160,7 @@ TEST(VersioneDaRiga, BannerMeansVersionZeroOtherwiseTheLeadingNumber) {
         {"5.8d", "5.8d", 5.8},      {"4", "4", 4},        {"3.9b", "3.9b", 3.9},
         {"10.25x", "10.25x", 10.25}, {"abc", "abc", 0},  {"", "", 0},
         {"Lucerno - Nottaro 2.1", "0", 0},               {"4.", "4.", 4},
+        {" 5.8d ", " 5.8d ", 5.8},
     };
     for (const auto& c : casi) {
         auto v = VersioneDaRiga(c.riga);
@@ -390,6 +391,7 @@ TEST(CaricaProgetto, LineThatDoesNotConvertLeavesTheDesignAsItWas) {
         {12, "31,5", "Interdist"},   // decimal comma
         {14, "2.5", "NCorsie"},      // integer line with a decimal point
         {4, "", "Deprezz"},          // empty real
+        {9, "nan", "HPalo"},         // not a finite number
         {89, "tre", "NPtiY"},        // last of the path lines
     };
     const auto originali = Righe(Contenuto(Fixture("projects/strada.nt0")));
@@ -424,9 +426,10 @@ TEST(CaricaProgetto, MissingProjectFileIsReported) {
     AttendiInvariato(s, prima);
 }
 
-TEST(CaricaProgetto, AcceptsLfLineEndsAndWindows1252Texts) {
+TEST(CaricaProgetto, AcceptsLfLineEndsByteOrderMarkAndWindows1252Texts) {
     CartellaTemporanea dir;
     auto righe = Righe(Contenuto(Fixture("projects/strada.nt0")));
+    righe[0] = "\xEF\xBB\xBF" + righe[0];  // byte-order mark from an editor
     righe[61] = "Citt\xE0";  // Windows-1252 "à" from an older program
     righe[73] = Fixture("photometry/eulumdat-analysis_sample_19_LEDiL_STRADA_street_isym0.ldt");
     std::string lf;
