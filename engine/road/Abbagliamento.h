@@ -19,6 +19,14 @@ struct CentroLuce {
 // past 500 m + S from x0. Empty for an arrangement outside 1..6 or S <= 0.
 void FilaAbbagliamento(const ParametriStrada& p, double x0, std::vector<CentroLuce>& fila);
 
+// Veiling luminance (cd/m2) of an illuminance E (lx) at the eye from a
+// source theta degrees off the line of sight, for the observer's age factors
+// f1 (near the line of sight, up to 1.5 degrees) and f2 (beyond).
+inline double LuminanzaVelo(double E, double theta, double f1, double f2) {
+    if (theta <= 1.5) return E * (10 / (theta * theta * theta) + (5 / (theta * theta)) * f1);
+    return 9.86 * E / (theta * theta) * f2;
+}
+
 // First eye position: where the first luminaire is seen 20 degrees up.
 inline double PrimaPosizioneOcchio(double H) { return -2.75 * std::abs(H - 1.5); }
 
@@ -59,10 +67,7 @@ double CalcTI(ContestoCalcolo& ctx, const Lookup& lookup, const ParametriStrada&
             if (!CalcolaDirezione(ctx, lookup, xo, yo, l.x, l.y, 0, dz, p.Inclina, l.y > s, dir)) return 0;
             const double cosT = std::cos(thetaRad);
             const double E = dir.I * cosT / d2 * cos1;
-            double lv;
-            if (theta <= 1.5) lv = E * (10 / (theta * theta * theta) + (5 / (theta * theta)) * f1);
-            else lv = 9.86 * E / (theta * theta) * f2;
-            lvSomma += lv;
+            lvSomma += LuminanzaVelo(E, theta, f1, f2);
         }
         const double ti = 65 * lvSomma / Liniziale;
         if (!std::isfinite(ti)) {

@@ -1,0 +1,216 @@
+// Whole road candidates: figures checked against an independent calculation,
+// and the fast evaluation against the plain reference on real photometry.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/photometry/LettoriFotometria.h"
+#include "engine/road/ValutazioneStrada.h"
+#include "engine/road/reference/LuminanzaRiferimento.h"
+#include "support/InterazioneFinta.h"
+#include "support/Percorsi.h"
+#include "tests/engine/FotometrieProva.h"
+
+namespace nottaro {
+namespace {
+
+void Vicino(double ottenuto, double atteso, double rel, const std::string& nome) {
+    EXPECT_NEAR(ottenuto, atteso, rel * std::max(1.0, std::abs(atteso))) << nome;
+}
+
+// Figures printed by tests/engine/RoadVerificaIndipendente.py, which computes
+// them from the domain rules with its own interpolation (Newton form) and
+// angle conversions, for a luminaire of the same intensity in every direction.
+struct CasoIndipendente {
+    const char* nome;
+    ParametriStrada p;
+    double cd;
+    double stima, ul, lm, uo, ti;
+    std::vector<double> lmOss, uoOss, ulOss;
+};
+
+ParametriStrada Caso1() {
+    ParametriStrada p;  // one side left, EN grid, R3
+    p.DispPali = 1; p.LargStrada = 7; p.NCorsie = 2; p.ClassePav = 4; p.Deprezz = 0.8;
+    p.HPalo = 8; p.Sbraccio = 1; p.Interdist = 24;
+    p.GrigliaEN = 1; p.NPtiCorsia = 3; p.InterMaxGriglia = 30; p.NPtiCorsia2 = 3; p.OssUNI = 0;
+    return p;
+}
+
+ParametriStrada Caso2() {
+    ParametriStrada p;  // opposite, UNI grid and observer, C2, tilted
+    p.DispPali = 6; p.LargStrada = 10; p.NCorsie = 3; p.ClassePav = 1; p.Deprezz = 0.7;
+    p.HPalo = 10; p.Sbraccio = -0.5; p.Interdist = 62; p.Inclina = 10;
+    p.GrigliaEN = 0; p.NPtiCorsia = 5; p.InterMaxGriglia = 50; p.NPtiCorsia2 = 5; p.OssUNI = 1;
+    return p;
+}
+
+TEST(ValutaStrada, UniformLuminaireMatchesTheIndependentCalculation) {
+    const CasoIndipendente casi[] = {
+        {"one side left, EN", Caso1(), 1000, 0.323912056027019, 0.854702365456751, 0.573480513108416,
+         0.441539522369291, 52.1326300639447, {0.61087123447761, 0.573480513108416},
+         {0.478192877796479, 0.441539522369291}, {0.854702365456751, 0.904191250362828}},
+        {"opposite, UNI", Caso2(), 2500, 0.576351175644817, 0.313943439087069, 0.577986066415971,
+         0.48714383735201, 50.3865434162033, {0.577986066415971}, {0.48714383735201},
+         {0.375285512663378, 0.313943439087069, 0.375285512663378}},
+    };
+    for (const auto& k : casi) {
+        auto foto = std::make_unique<Fotometria>(test::FotometriaDa(
+            test::Angoli(0, 15, 24), test::Angoli(0, 5, 37), [](double, double) { return 100; }, k.cd * 10));
+        CampoStrada rif;
+        ValutazioneStrada veloce;
+        veloce.ImpostaFotometria(*foto, 0);
+        const RisultatoStrada a = riferimento::ValutaStrada(*foto, k.p, nullptr, rif);
+        const RisultatoStrada b = veloce.Valuta(k.p, nullptr);
+        for (const auto* r : {&a, &b}) {
+            ASSERT_EQ(r->Esito, EsitoStrada::Accettato) << k.nome;
+            const double tol = 1e-9;  // the program's degree constant differs from 180/pi by 5e-11
+            Vicino(r->StimaRapida, k.stima, tol, "StimaRapida");
+            Vicino(r->Ul, k.ul, tol, "Ul");
+            Vicino(r->Lm, k.lm, tol, "Lm");
+            Vicino(r->Uo, k.uo, tol, "Uo");
+            Vicino(r->TI, k.ti, tol, "TI");
+        }
+        for (const CampoStrada* c : {static_cast<const CampoStrada*>(&rif), &veloce.Campo()}) {
+            ASSERT_EQ(c->LmOss.size(), k.lmOss.size());
+            ASSERT_EQ(c->UlOss.size(), k.ulOss.size());
+            for (std::size_t o = 0; o < k.lmOss.size(); ++o) {
+                Vicino(c->LmOss[o], k.lmOss[o], 1e-9, "LmOss");
+                Vicino(c->UoOss[o], k.uoOss[o], 1e-9, "UoOss");
+            }
+            for (std::size_t o = 0; o < k.ulOss.size(); ++o) Vicino(c->UlOss[o], k.ulOss[o], 1e-9, "UlOss");
+        }
+    }
+}
+
+// Relative agreement the fast path must keep with the plain one.
+void Uguali(double a, double b, const std::string& nome) {
+    EXPECT_LE(std::abs(a - b), 1e-12 * std::max(std::abs(a), std::abs(b))) << nome << ": " << a << " vs " << b;
+}
+
+void ConfrontaCampi(const CampoStrada& a, const CampoStrada& b, const std::string& ctx) {
+    ASSERT_EQ(a.LumGriglia.size(), b.LumGriglia.size()) << ctx;
+    for (std::size_t q = 0; q < a.LumGriglia.size(); ++q) Uguali(a.LumGriglia[q], b.LumGriglia[q], ctx + " LumGriglia");
+    for (std::size_t q = 0; q < a.LumAsse.size(); ++q) Uguali(a.LumAsse[q], b.LumAsse[q], ctx + " LumAsse");
+    for (std::size_t o = 0; o < a.LmOss.size(); ++o) {
+        Uguali(a.LmOss[o], b.LmOss[o], ctx + " LmOss");
+        Uguali(a.UoOss[o], b.UoOss[o], ctx + " UoOss");
+    }
+    for (std::size_t o = 0; o < a.UlOss.size(); ++o) Uguali(a.UlOss[o], b.UlOss[o], ctx + " UlOss");
+}
+
+class FastEqualsPlain : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(FastEqualsPlain, OverHeightsOverhangsTiltsSpacingsArrangementsAndGrids) {
+    auto foto = std::make_unique<Fotometria>();
+    test::InterazioneFinta ui;
+    ASSERT_EQ(LeggiFotometria(test::Fixture(std::string("photometry/") + GetParam()), *foto, ui), 0);
+    ValutazioneStrada veloce;
+    veloce.ImpostaFotometria(*foto, 0);
+    CampoStrada rif;
+    const double altezze[] = {6, 9.5, 12};
+    const double sbracci[] = {-1, 0, 1.5};
+    const double inclinazioni[] = {0, 5, -10, 15};
+    const double spaziature[] = {21, 31.5, 47};
+    const SoglieStrada soglie{0.5, 35, 40, 300, false};
+    int n = 0, accettati = 0;
+    for (int disp = 1; disp <= 6; ++disp)
+        for (int griglia = 0; griglia < 3; ++griglia) {
+            ParametriStrada p;
+            p.DispPali = disp;
+            p.LargStrada = griglia == 2 ? 10.5 : 7;
+            p.NCorsie = griglia == 2 ? 3 : 2;
+            p.ClassePav = (disp + griglia) % 6;
+            p.GrigliaEN = griglia == 0 ? 1 : 0;
+            p.NPtiCorsia = griglia == 0 ? 3 : 5;
+            p.InterMaxGriglia = griglia == 0 ? 30 : 50;
+            p.NPtiCorsia2 = griglia == 0 ? 3 : 5;
+            p.OssUNI = griglia == 1 ? 1 : 0;
+            // Candidates in sweep order (tilt innermost), a different slice
+            // of the geometry lists for each arrangement and grid.
+            for (int h = 0; h < 2; ++h)
+                for (int s = 0; s < 2; ++s) {
+                    p.HPalo = altezze[(disp + h) % 3];
+                    p.Interdist = spaziature[(disp + griglia + h) % 3];
+                    p.Sbraccio = sbracci[(griglia + s) % 3];
+                    for (double incl : inclinazioni) {
+                        p.Inclina = incl;
+                        const SoglieStrada* sg = (n % 3 == 2) ? &soglie : nullptr;
+                        const RisultatoStrada a = riferimento::ValutaStrada(*foto, p, sg, rif);
+                        const RisultatoStrada b = veloce.Valuta(p, sg);
+                        const std::string ctx = std::string(GetParam()) + " disp " + std::to_string(disp) + " grid " +
+                                                std::to_string(griglia) + " H " + std::to_string(p.HPalo) + " S " +
+                                                std::to_string(p.Interdist) + " s " + std::to_string(p.Sbraccio) +
+                                                " tilt " + std::to_string(incl);
+                        ASSERT_EQ(a.Esito, b.Esito) << ctx;
+                        EXPECT_STREQ(a.Routine, b.Routine) << ctx;
+                        Uguali(a.StimaRapida, b.StimaRapida, ctx + " StimaRapida");
+                        Uguali(a.Ul, b.Ul, ctx + " Ul");
+                        Uguali(a.Lm, b.Lm, ctx + " Lm");
+                        Uguali(a.Uo, b.Uo, ctx + " Uo");
+                        Uguali(a.TI, b.TI, ctx + " TI");
+                        if (a.Esito == EsitoStrada::Accettato) {
+                            ++accettati;
+                            ConfrontaCampi(rif, veloce.Campo(), ctx);
+                        }
+                        ++n;
+                    }
+                }
+        }
+    // Most candidates run to the end, so the fields are compared too.
+    EXPECT_GT(accettati, n / 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fixtures, FastEqualsPlain,
+                         ::testing::Values("eulumdat-analysis_sample_19_LEDiL_STRADA_street_isym0.ldt",
+                                           "eulumdat-analysis_sample_20_Signify_isym4_nonequidistant_gamma.ldt",
+                                           "eulumdat-plot_sample_01_isym3.ldt",
+                                           "photometric-viewer_ies95_absolute_photometry_SYNTHETIC.ies"));
+
+TEST(ValutaStrada, SweepThresholdsStopTheCandidateWhereTheSweepWould) {
+    auto foto = std::make_unique<Fotometria>(test::FotometriaDa(
+        test::Angoli(0, 15, 24), test::Angoli(0, 5, 37), [](double, double) { return 100; }, 10000));
+    ValutazioneStrada veloce;
+    veloce.ImpostaFotometria(*foto, 0);
+    CampoStrada rif;
+    const ParametriStrada p = Caso1();  // Lm 0.573, Uo 0.442, Ul 0.855, quick estimate 0.324
+    struct Caso {
+        SoglieStrada s;
+        EsitoStrada esito;
+    };
+    const Caso casi[] = {
+        {{0.36, 0, 0, 100, false}, EsitoStrada::SottoStima},    // 0.9 x 0.36 = 0.324 >= estimate
+        {{0.35, 40, 86, 100, false}, EsitoStrada::SottoUl},
+        {{0.35, 40, 86, 100, true}, EsitoStrada::Accettato},     // every result kept
+        {{0.35, 40, 40, 20, false}, EsitoStrada::FuoriClasse},   // Lm above LmMin + 20 %
+        {{0.35, 45, 40, 100, false}, EsitoStrada::FuoriClasse},  // Uo below 45 %
+        {{0.35, 44, 85, 100, false}, EsitoStrada::Accettato},
+    };
+    for (const auto& k : casi) {
+        EXPECT_EQ(riferimento::ValutaStrada(*foto, p, &k.s, rif).Esito, k.esito) << k.s.LmMin << " " << k.s.UoMin;
+        const RisultatoStrada b = veloce.Valuta(p, &k.s);
+        EXPECT_EQ(b.Esito, k.esito) << k.s.LmMin << " " << k.s.UoMin;
+        if (k.esito == EsitoStrada::Accettato) EXPECT_GT(b.TI, 0);
+    }
+}
+
+TEST(ValutaStrada, DegenerateCandidatesAreRefusedNotEvaluated) {
+    auto foto = std::make_unique<Fotometria>(test::FotometriaDa(
+        test::Angoli(0, 15, 24), test::Angoli(0, 5, 37), [](double, double) { return 100; }, 10000));
+    ValutazioneStrada veloce;
+    veloce.ImpostaFotometria(*foto, 0);
+    CampoStrada rif;
+    for (auto guasta : {+[](ParametriStrada& p) { p.DispPali = 0; }, +[](ParametriStrada& p) { p.Interdist = 0; },
+                        +[](ParametriStrada& p) { p.NCorsie = 0; }, +[](ParametriStrada& p) { p.LampCalc = 1; }}) {
+        ParametriStrada p = Caso1();
+        guasta(p);
+        EXPECT_EQ(veloce.Valuta(p, nullptr).Esito, EsitoStrada::NonValido);
+        if (p.LampCalc == 0) EXPECT_EQ(riferimento::ValutaStrada(*foto, p, nullptr, rif).Esito, EsitoStrada::NonValido);
+    }
+}
+
+}  // namespace
+}  // namespace nottaro
