@@ -1,0 +1,32 @@
+#pragma once
+// Horizontal illuminance field over a calculation grid and its statistics,
+// shared by the path engine and the road illuminance of a chosen solution.
+#include <vector>
+
+namespace nottaro {
+
+struct CampoIllum {
+    int NPtiLong = 0;   // rows along
+    int NPtiTrasv = 0;  // points across
+    std::vector<double> Illum;  // lx, row-major: (i, j) at i * NPtiTrasv + j
+    double& operator()(int i, int j) { return Illum[static_cast<std::size_t>(i) * NPtiTrasv + j]; }
+    double operator()(int i, int j) const { return Illum[static_cast<std::size_t>(i) * NPtiTrasv + j]; }
+};
+
+// Sizes the field to nLong x nTrasv points and sets them to 0 lx (no
+// allocation once the capacity suffices). Counts below 0 count as 0.
+void AzzeraIllum(CampoIllum& campo, int nLong, int nTrasv);
+
+struct StatisticheIllum {
+    double EmCalc = 0;    // lx, average over the points
+    double EminCalc = 0;  // lx, smallest point (the scan starts from 1,000,000)
+    double EmaxCalc = 0;  // lx, largest point (the scan starts from 0)
+    // Overall uniformity Emin / Em as a ratio; 0 when Em is not positive.
+    double Uo() const { return EmCalc > 0 ? EminCalc / EmCalc : 0; }
+};
+
+// Average, minimum and maximum over the field, in row order. An empty field
+// gives all zeros.
+StatisticheIllum CalcolaStatisticheIllum(const CampoIllum& campo);
+
+}  // namespace nottaro

@@ -1,0 +1,121 @@
+#pragma once
+// Maintained horizontal illuminance of a path for one geometry: every
+// luminaire of the layout at every grid point, E += I cos^3(gamma) / H^2 x DeprezzA.
+#include <cmath>
+#include <vector>
+
+#include "core/intensity/DirezioneLuce.h"
+#include "core/intensity/Intensita.h"
+#include "core/intensity/RicercaIntensita.h"
+#include "engine/area/CampoIllum.h"
+#include "engine/area/DisposizioneArea.h"
+#include "engine/area/GrigliaArea.h"
+#include "engine/area/ParametriArea.h"
+
+namespace nottaro {
+
+// C oriented for a path luminaire: C <= 0 is brought into (0, 360], then a
+// far-half luminaire turns it by 180 degrees (C = 90 always points across the
+// path, away from the luminaire's own edge). The result lies in [0, 360].
+inline double OrientaCA(double c, bool lontana) {
+    if (c <= 0) c += 360;
+    if (lontana) {
+        c += 180;
+        if (c >= 360) c -= 360;
+    }
+    return c;
+}
+
+// Gamma (unrotated, degrees) and oriented C of the direction from luminaire a
+// to the point (xp, yp), with the C form the tilt asks for. False, with
+// ErrCalcolo raised, when either angle cannot be formed.
+inline bool AngoliA(ContestoCalcolo& ctx, const ParametriArea& p, const ApparecchioA& a, double xp, double yp,
+                    double& gamma, double& c) {
+    // Light centre at y - s in the shared angle routines.
+    const double s = a.y - YTestaA(p, a);
+    gamma = CalcGamma(ctx, xp, yp, a.x, a.y, s, p.HPaloA);
+    const double c0 = CalcC(ctx, xp, yp, a.x, a.y, s, p.InclinaA);
+    if (ctx.ErrCalcolo) return false;
+    c = OrientaCA(c0, MetaLontana(p, a));
+    return true;
+}
+
+// Intensity (cd) toward (gamma, c) with the luminaire's tilt applied.
+template <class Lookup>
+double IntensitaA(ContestoCalcolo& ctx, const Lookup& lookup, double inclina, double gamma, double c) {
+    if (inclina == 0) return lookup(ctx, gamma, c);
+    RuotaInclinazione(ctx, gamma, c, inclina);
+    return lookup(ctx, ctx.GammaRuot, ctx.CRuot);
+}
+
+// cos^3 of the unrotated gamma (degrees), the cosine law of a horizontal point.
+inline double Cos3(double gamma) {
+    const double cg = std::cos(gamma * RadPerGrado);
+    return cg * cg * cg;
+}
+
+// One luminaire and one point: unrotated gamma, oriented C, intensity.
+template <class Lookup>
+bool DirezioneA(ContestoCalcolo& ctx, const Lookup& lookup, const ParametriArea& p, const ApparecchioA& a, double xp,
+                double yp, DirezioneLuce& d) {
+    if (!AngoliA(ctx, p, a, xp, yp, d.Gamma, d.C)) return false;
+    d.I = IntensitaA(ctx, lookup, p.InclinaA, d.Gamma, d.C);
+    return !ctx.ErrCalcolo;
+}
+
+// Plain reference (intensity by linear scans of the record, every angle
+// recomputed): AzzeraIllum to the grid's size, then every luminaire (in
+// layout order) at every point, then the statistics. Returns false as soon as
+// ErrCalcolo is raised (stat then left unchanged; the field is partial).
+bool CalcolaIllum(ContestoCalcolo& ctx, const Fotometria& foto, const ParametriArea& p, const GrigliaArea& g,
+                  const std::vector<ApparecchioA>& app, CampoIllum& campo, StatisticheIllum& stat);
+// The same with the indexed lookup (same figures).
+bool CalcolaIllum(ContestoCalcolo& ctx, const RicercaIntensita& ricerca, const ParametriArea& p, const GrigliaArea& g,
+                  const std::vector<ApparecchioA>& app, CampoIllum& campo, StatisticheIllum& stat);
+
+// The compliance test of the last evaluation: Em within [EmMin, EmMin (1 +
+// ErrEm/100)], Emin/Em >= UeMin/100 and Emin >= EminMin.
+bool VerificaClasseA(const StatisticheIllum& stat, const RequisitiArea& req);
+
+// Work of one path evaluation, reused candidate after candidate: grid, layout,
+// field and the tilt-independent geometry of every luminaire-point pair.
+// Nothing is allocated once the arrays have grown to the largest candidate.
+class LavoroArea {
+public:
+    // Grid and layout for p's spacing, width, arrangement and grid choice; call
+    // when any of them changes (the sweep: once per spacing). On a status
+    // other than Ok nothing can be evaluated until the next Ok.
+    EsitoA Prepara(const ParametriArea& p);
+
+    // AzzeraIllum + CalcolaIllum on the prepared grid and layout with the
+    // indexed lookup. Gamma, C and cos^3 gamma are reused from the previous
+    // call when height, overhang and tilt form (zero or not) are unchanged, so
+    // a tilt sweep only rotates and looks up. Gives the figures of the plain
+    // CalcolaIllum. False with ErrCalcolo raised on a calculation error, or
+    // without it when the last Prepara failed or p changed what Prepara used.
+    bool Valuta(ContestoCalcolo& ctx, const RicercaIntensita& ricerca, const ParametriArea& p);
+
+    const GrigliaArea& Griglia() const { return griglia_; }
+    const std::vector<ApparecchioA>& Apparecchi() const { return app_; }
+    const CampoIllum& Campo() const { return campo_; }
+    const StatisticheIllum& Statistiche() const { return stat_; }
+
+private:
+    bool PreparaGeometria(ContestoCalcolo& ctx, const ParametriArea& p);
+
+    GrigliaArea griglia_;
+    std::vector<ApparecchioA> app_;
+    CampoIllum campo_;
+    StatisticheIllum stat_;
+    bool pronto_ = false;
+    ParametriArea preparati_;  // what the grid and layout were built from
+
+    // Per pair (luminaire-major, then the grid's row-major order).
+    std::vector<double> gamma_, c_, cos3_;
+    bool geometriaValida_ = false;
+    bool geometriaErrata_ = false;
+    double hGeo_ = 0, sbrGeo_ = 0;
+    bool inclinataGeo_ = false;
+};
+
+}  // namespace nottaro

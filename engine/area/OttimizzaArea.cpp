@@ -1,0 +1,105 @@
+#include "engine/area/OttimizzaArea.h"
+
+#include "core/intensity/RicercaIntensita.h"
+#include "core/text/Testo.h"
+#include "engine/area/IlluminamentoArea.h"
+
+namespace nottaro {
+namespace {
+
+class LavoroPercorso : public LavoroSweep {
+public:
+    LavoroPercorso(const ContestoFile& cf, const StatoProgetto& s)
+        : cf_(cf), stato_(s), p_(ParametriAreaDaStato(s)), req_(RequisitiAreaDaStato(s)) {}
+
+    bool PreparaGruppo(const GruppoCandidati& g) override {
+        if (g.lampada != lampada_) {
+            ricerca_.Imposta(*cf_.foto, g.lampada);
+            lampada_ = g.lampada;
+        }
+        p_.LampCalc = g.lampada;
+        p_.HPaloA = g.H;
+        p_.Interdist = g.S;
+        return lavoro_.Prepara(p_) == EsitoA::Ok;
+    }
+
+    bool Valuta(const Candidato& c, RigaSoluzione& riga) override {
+        p_.SbraccioA = c.Sbraccio;
+        p_.InclinaA = c.Inclina;
+        ContestoCalcolo ctx;
+        if (!lavoro_.Valuta(ctx, ricerca_, p_) || ctx.ErrCalcolo) return false;
+        const StatisticheIllum& st = lavoro_.Statistiche();
+        if (!stato_.TuttiRisultati && !VerificaClasseA(st, req_)) return false;
+        Riga(c, st, riga);
+        return true;
+    }
+
+private:
+    void Riga(const Candidato& c, const StatisticheIllum& st, RigaSoluzione& riga) const {
+        const Fotometria& f = *cf_.foto;
+        const auto l = static_cast<std::size_t>(c.lampada);
+        const LampadaSweep& ls = cf_.lampade[l];
+        CandidatoEnergia ce;
+        ce.tipo = TipoImpianto::Percorso;
+        ce.disp = p_.DispPaliA;
+        ce.H = c.H;
+        ce.S = c.S;
+        ce.W = p_.LargStradaA;
+        ce.L = st.EmCalc;
+        ce.flusso = f.FlussoLamp[l];
+        const FigureRiga fr = CalcolaFigure(ce, ls.lampada, ls.costi, stato_);
+        riga.valori = {c.H,          c.Sbraccio,    c.S,           c.Inclina,     st.EmCalc,     st.Uo(),
+                       st.EminCalc,  st.EmaxCalc,   fr.INDICER,    fr.INDICEI,    fr.POTENZAM2,  fr.POTENZALM,
+                       f.PotLamp[l], f.FlussoLamp[l], TroncaTesto(f.TipoLamp[l], 30), TroncaTesto(f.NomeApp, 80),
+                       TroncaTesto(cf_.fileLdt, 80), fr.NPALI, fr.COSTONUOVO, fr.POTENZAKM, fr.KWHANNO,
+                       fr.SPESAEANNO, fr.COSTOTOT, fr.RISPIMPIAN, fr.RISPIMPIAP, fr.RISPMANUTE, fr.RISPMANUTP,
+                       fr.RISPEANNO, fr.RISPEANNOP, fr.RISPE25ANN, fr.COSTOADEGU, fr.DELTAWKM, fr.DELTALMKM,
+                       fr.DELTALMP, fr.DELTAKWHAN, fr.RISPEANNOA, fr.RISPEAP, fr.RISPMANUTA, fr.BREAKEVEN};
+        riga.descrizione = " E=" + FormatoGenerale(st.EmCalc) + " Emin=" + FormatoGenerale(st.EminCalc) +
+                           " Uo=" + FormatoGenerale(st.Uo());
+    }
+
+    const ContestoFile& cf_;
+    const StatoProgetto& stato_;
+    ParametriArea p_;
+    RequisitiArea req_;
+    RicercaIntensita ricerca_;
+    LavoroArea lavoro_;
+    int lampada_ = -1;
+};
+
+}  // namespace
+
+ParametriArea ParametriAreaDaStato(const StatoProgetto& s) {
+    ParametriArea p;
+    p.DispPaliA = s.DispPaliA;
+    p.LargStradaA = s.LargStradaA;
+    p.HPaloA = s.HPaloA;
+    p.SbraccioA = s.SbraccioA;
+    p.InclinaA = s.InclinaA;
+    p.Interdist = s.Interdist;
+    p.DeprezzA = s.DeprezzA;
+    p.GrigliaPers = s.GrigliaPers;
+    p.NPtiX = s.NPtiX;
+    p.NPtiY = s.NPtiY;
+    p.LampCalc = s.Foto.LampSel;
+    return p;
+}
+
+RequisitiArea RequisitiAreaDaStato(const StatoProgetto& s) {
+    RequisitiArea r;
+    r.EmMin = s.EmMin;
+    r.EminMin = s.EminMin;
+    r.UeMin = s.UeMin;
+    r.ErrEm = s.ErrEm;
+    return r;
+}
+
+RisultatoSweep OttimizzaArea(const StatoProgetto& stato, TabellaDbf& tabella, Interazione& ui,
+                             const OpzioniOttimizza& opz) {
+    return EseguiSweep(stato, TipoImpianto::Percorso, tabella, ui, opz, [&stato](const ContestoFile& cf) {
+        return std::make_unique<LavoroPercorso>(cf, stato);
+    });
+}
+
+}  // namespace nottaro
