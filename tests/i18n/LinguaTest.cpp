@@ -152,9 +152,10 @@ TEST(ComandoMessages, PrintsOneLanguageOrAllFiveOneMessagePerLine) {
     std::string riga;
     int conta = 0;
     while (std::getline(righe, riga)) {
-        if (conta == 49)
+        if (conta == 49) {
             EXPECT_EQ(riga, "48\t" + Msg(48, 0) + "\t" + Msg(48, 1) + "\t" + Msg(48, 2) + "\t" + Msg(48, 3) + "\t" +
                                 Msg(48, 4));
+        }
         ++conta;
     }
     EXPECT_EQ(conta, NumMessaggi + 1);
