@@ -53,6 +53,12 @@ const TestiLampProg& TestiPromptLampada(int lingua) {
     return (lingua >= 0 && lingua < 5) ? testi[lingua] : testi[LinguaItaliano];
 }
 
+void AdottaLingua(StatoProgetto& stato) {
+    if (stato.Lingua < 0 || stato.Lingua >= NumLingue) stato.Lingua = LinguaInglese;
+    ImpostaLinguaCatalogo(stato.Lingua);
+    AggiornaFileHelp(stato);
+}
+
 EsitoCambioLingua ImpostaLingua(StatoProgetto& stato, int lingua, const std::function<void()>& rietichetta) {
     if (lingua < 0 || lingua >= NumLingue) return EsitoCambioLingua::LinguaIgnota;
     if (lingua == stato.Lingua) return EsitoCambioLingua::Invariata;

@@ -70,6 +70,12 @@ inline constexpr int LinguaSenzaScelta = LinguaItaliano;
 // language (it completes message 240).
 inline constexpr std::string_view TestoStradeUrbane = "strade urbane.";
 
+// Start-up: makes stato.Lingua (as read from ntr.cfg or chosen in the
+// first-start dialog) the language Msg(n) answers in and points
+// stato.FileHelp at its help file. Writes nothing. A language outside 0..4
+// is taken as English, as the configuration reader does.
+void AdottaLingua(StatoProgetto& stato);
+
 enum class EsitoCambioLingua {
     Invariata,      // already the current language: nothing written, no relabel
     Cambiata,       // language set, ntr.cfg rewritten, window relabelled

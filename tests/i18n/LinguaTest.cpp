@@ -85,6 +85,23 @@ TEST_F(CambioLingua, AnUnknownLanguageChangesNothing) {
     EXPECT_EQ(rietichettature, 0);
 }
 
+TEST_F(CambioLingua, StartUpAdoptsTheStoredLanguageWithoutWritingIt) {
+    struct Caso {
+        int letta, attesa;
+        const char* help;
+    };
+    for (const Caso& c : {Caso{LinguaItaliano, LinguaItaliano, "ntrit.hlp"}, Caso{LinguaTedesco, LinguaTedesco, "ntren.hlp"},
+                          Caso{9, LinguaInglese, "ntren.hlp"}}) {
+        stato.Lingua = c.letta;
+        AdottaLingua(stato);
+        EXPECT_EQ(stato.Lingua, c.attesa);
+        EXPECT_EQ(LinguaCatalogo(), c.attesa);
+        EXPECT_EQ(Msg(48), Msg(48, c.attesa));
+        EXPECT_EQ(fs::path(stato.FileHelp), fs::path(cartella) / c.help);
+    }
+    EXPECT_FALSE(fs::exists(fs::path(cartella) / "ntr.cfg"));
+}
+
 TEST(SceltaDueStati, ADefinedChoiceStaysDefinedAcrossSwitchesAndAVariableOneStaysVariable) {
     // French "defined" shown, then Spanish chosen.
     EXPECT_EQ(SceltaDopoCambioLingua(Msg(48, LinguaFrancese), LinguaSpagnolo), Msg(48, LinguaSpagnolo));
