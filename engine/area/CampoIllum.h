@@ -1,9 +1,19 @@
 #pragma once
 // Horizontal illuminance field over a calculation grid and its statistics,
 // shared by the path engine and the road illuminance of a chosen solution.
+#include <cmath>
 #include <vector>
 
+#include "core/intensity/Intensita.h"
+
 namespace nottaro {
+
+// cos^3 of the unrotated gamma (degrees): the cosine law of a horizontal point,
+// E = I cos^3(gamma) / H^2.
+inline double Cos3(double gamma) {
+    const double cg = std::cos(gamma * RadPerGrado);
+    return cg * cg * cg;
+}
 
 struct CampoIllum {
     int NPtiLong = 0;   // rows along

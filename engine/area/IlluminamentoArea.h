@@ -48,12 +48,6 @@ double IntensitaA(ContestoCalcolo& ctx, const Lookup& lookup, double inclina, do
     return lookup(ctx, ctx.GammaRuot, ctx.CRuot);
 }
 
-// cos^3 of the unrotated gamma (degrees), the cosine law of a horizontal point.
-inline double Cos3(double gamma) {
-    const double cg = std::cos(gamma * RadPerGrado);
-    return cg * cg * cg;
-}
-
 // One luminaire and one point: unrotated gamma, oriented C, intensity.
 template <class Lookup>
 bool DirezioneA(ContestoCalcolo& ctx, const Lookup& lookup, const ParametriArea& p, const ApparecchioA& a, double xp,
