@@ -1,0 +1,193 @@
+// nottaro-cli evaluate on road projects: the figures of the plain engine,
+// the JSON layout, and the refusals of bad input.
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "core/files/FileProgetto.h"
+#include "core/photometry/LettoriFotometria.h"
+#include "engine/road/OttimizzaStrada.h"
+#include "engine/road/reference/LuminanzaRiferimento.h"
+#include "support/InterazioneFinta.h"
+#include "support/Percorsi.h"
+
+namespace nottaro {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Uscita {
+    int esito = -1;
+    std::string out, err;
+};
+
+class CartellaTemp {
+public:
+    CartellaTemp() {
+        percorso_ = fs::temp_directory_path() / ("nottaro_evaluate_" + std::to_string(::getpid()));
+        fs::create_directories(percorso_);
+    }
+    ~CartellaTemp() {
+        std::error_code ec;
+        fs::remove_all(percorso_, ec);
+    }
+    std::string File(const std::string& nome) const { return (percorso_ / nome).string(); }
+
+private:
+    fs::path percorso_;
+};
+
+Uscita Cli(const CartellaTemp& dir, const std::string& argomenti) {
+    Uscita u;
+    const std::string fileErr = dir.File("stderr.txt");
+    FILE* p = ::popen((test::ProgrammaCli() + " " + argomenti + " 2>'" + fileErr + "'").c_str(), "r");
+    if (!p) return u;
+    char buf[4096];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) u.out.append(buf, n);
+    const int s = ::pclose(p);
+    u.esito = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
+    std::ifstream e(fileErr);
+    std::stringstream ss;
+    ss << e.rdbuf();
+    u.err = ss.str();
+    return u;
+}
+
+std::string Tra(const std::string& s) { return "'" + s + "'"; }
+
+void Uguale(double cli, double atteso, const std::string& nome) {
+    EXPECT_LE(std::abs(cli - atteso), 1e-12 * std::abs(atteso)) << nome << ": " << cli << " vs " << atteso;
+}
+
+// Loads the project as the program does and evaluates it with the plain engine.
+struct Atteso {
+    std::unique_ptr<StatoProgetto> stato = std::make_unique<StatoProgetto>();
+    ParametriStrada p;
+    RisultatoStrada r;
+    CampoStrada campo;
+};
+
+std::unique_ptr<Atteso> Riferimento(const std::string& progetto, const std::string& foto = "", int lampada = 0) {
+    auto a = std::make_unique<Atteso>();
+    test::InterazioneFinta ui;
+    EXPECT_TRUE(CaricaProgetto(progetto, *a->stato, ui).letto);
+    if (!foto.empty()) EXPECT_EQ(LeggiFotometria(foto, a->stato->Foto, ui), 0);
+    if (lampada) a->stato->Foto.LampSel = lampada - 1;
+    a->p = ParametriStradaDaStato(*a->stato);
+    a->r = riferimento::ValutaStrada(a->stato->Foto, a->p, nullptr, a->campo);
+    return a;
+}
+
+void ConfrontaJson(const nlohmann::json& j, const Atteso& a) {
+    ASSERT_EQ(a.r.Esito, EsitoStrada::Accettato);
+    Uguale(j.at("Lm").get<double>(), a.r.Lm, "Lm");
+    Uguale(j.at("Uo").get<double>(), a.r.Uo, "Uo");
+    Uguale(j.at("Ul").get<double>(), a.r.Ul, "Ul");
+    Uguale(j.at("TI").get<double>(), a.r.TI, "TI");
+    Uguale(j.at("StimaRapida").get<double>(), a.r.StimaRapida, "StimaRapida");
+    const auto& c = a.campo;
+    EXPECT_EQ(j.at("NPtiLong").get<int>(), c.Griglia.NPtiLong);
+    EXPECT_EQ(j.at("NPtiTrasv").get<int>(), c.Griglia.NPtiTrasv);
+    EXPECT_EQ(j.at("NApparecchi").get<int>(), c.NApparecchi());
+    ASSERT_EQ(j.at("LmOss").size(), c.LmOss.size());
+    ASSERT_EQ(j.at("UlOss").size(), c.UlOss.size());
+    for (std::size_t o = 0; o < c.LmOss.size(); ++o) {
+        Uguale(j["LmOss"][o].get<double>(), c.LmOss[o], "LmOss");
+        Uguale(j["UoOss"][o].get<double>(), c.UoOss[o], "UoOss");
+    }
+    for (std::size_t o = 0; o < c.UlOss.size(); ++o) Uguale(j["UlOss"][o].get<double>(), c.UlOss[o], "UlOss");
+    const auto& lum = j.at("LumGriglia");
+    ASSERT_EQ(static_cast<int>(lum.size()), c.NOss);
+    for (int o = 0; o < c.NOss; ++o) {
+        ASSERT_EQ(static_cast<int>(lum[o].size()), c.Griglia.NPtiLong);
+        for (int i = 0; i < c.Griglia.NPtiLong; ++i) {
+            ASSERT_EQ(static_cast<int>(lum[o][i].size()), c.Griglia.NPtiTrasv);
+            for (int jj = 0; jj < c.Griglia.NPtiTrasv; ++jj) Uguale(lum[o][i][jj].get<double>(), c.Lum(o, i, jj), "LumGriglia");
+        }
+    }
+}
+
+TEST(EvaluateCli, RoadProjectsGiveThePlainEngineFigures) {
+    CartellaTemp dir;
+    struct Caso {
+        std::string progetto, foto;
+        int lampada;
+        int osservatori;
+    };
+    const Caso casi[] = {
+        {"strada.nt0", "", 0, 2},  // EN observers, one per lane
+        {"ies.nt0", "", 0, 1},     // the single UNI observer
+        {"strada.nt0", test::Fixture("photometry/eulumdat-analysis_sample_03_two_lamp_sets_isym4.ldt"), 2, 2},
+    };
+    for (const auto& k : casi) {
+        SCOPED_TRACE(k.progetto + " " + k.foto);
+        const std::string progetto = test::Fixture("projects/" + k.progetto);
+        std::string arg = "evaluate --json --project " + Tra(progetto);
+        if (!k.foto.empty()) arg += " --photometry " + Tra(k.foto);
+        if (k.lampada) arg += " --lamp-set " + std::to_string(k.lampada);
+        const Uscita u = Cli(dir, arg);
+        ASSERT_EQ(u.esito, 0) << u.err;
+        const auto j = nlohmann::json::parse(u.out);
+        EXPECT_EQ(j.at("LumGriglia").size(), static_cast<std::size_t>(k.osservatori));
+        ConfrontaJson(j, *Riferimento(progetto, k.foto, k.lampada));
+    }
+}
+
+TEST(EvaluateCli, NumbersCarrySeventeenDigitsInText) {
+    CartellaTemp dir;
+    const Uscita u = Cli(dir, "evaluate --project " + Tra(test::Fixture("projects/strada.nt0")));
+    ASSERT_EQ(u.esito, 0) << u.err;
+    const auto pos = u.out.find("\nLm: ");
+    ASSERT_NE(pos, std::string::npos) << u.out;
+    const std::string valore = u.out.substr(pos + 5, u.out.find('\n', pos + 1) - pos - 5);
+    const auto a = Riferimento(test::Fixture("projects/strada.nt0"));
+    EXPECT_EQ(std::stod(valore), a->r.Lm);  // the text reads back to the same double
+    EXPECT_NE(u.out.find("LumGriglia observer 2:"), std::string::npos);
+}
+
+TEST(EvaluateCli, BadInputIsOneLineAndAFailureStatus) {
+    CartellaTemp dir;
+    // A copy of the road project with a variable height, and one without a spacing.
+    auto scrivi = [&](const std::string& nome, auto modifica) {
+        auto s = std::make_unique<StatoProgetto>();
+        test::InterazioneFinta ui;
+        EXPECT_TRUE(CaricaProgetto(test::Fixture("projects/strada.nt0"), *s, ui).letto);
+        modifica(*s);
+        EXPECT_TRUE(SalvaProgetto(dir.File(nome), *s, ui));
+        return dir.File(nome);
+    };
+    const std::string foto = test::Fixture("photometry/eulumdat-analysis_sample_19_LEDiL_STRADA_street_isym0.ldt");
+    const std::string variabile = scrivi("variabile.nt0", [](StatoProgetto& s) { s.HPalo = HPaloVariabile; });
+    const std::string senzaPasso = scrivi("senzapasso.nt0", [](StatoProgetto& s) { s.Interdist = 0; });
+    const std::string strada = test::Fixture("projects/strada.nt0");
+    struct Caso {
+        std::string arg, parola;
+    };
+    const Caso casi[] = {
+        {"--project " + Tra(dir.File("manca.nt0")), "manca.nt0"},
+        {"--project " + Tra(variabile) + " --photometry " + Tra(foto), "HPalo"},
+        {"--project " + Tra(senzaPasso) + " --photometry " + Tra(foto), "Interdist"},
+        {"--project " + Tra(strada) + " --lamp-set 2", "lamp set 2"},
+        {"--project " + Tra(strada) + " --photometry " + Tra(dir.File("manca.ldt")), "manca.ldt"},
+    };
+    for (const auto& k : casi) {
+        const Uscita u = Cli(dir, "evaluate " + k.arg);
+        EXPECT_EQ(u.esito, 1) << k.arg;
+        EXPECT_TRUE(u.out.empty()) << k.arg;
+        EXPECT_NE(u.err.find(k.parola), std::string::npos) << u.err;
+        EXPECT_EQ(std::count(u.err.begin(), u.err.end(), '\n'), 1) << u.err;
+    }
+}
+
+}  // namespace
+}  // namespace nottaro
