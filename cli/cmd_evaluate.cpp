@@ -21,6 +21,8 @@
 #include "core/files/FileProgetto.h"
 #include "core/photometry/LettoriFotometria.h"
 #include "core/state/StatoProgetto.h"
+#include "engine/road/FattUtil.h"
+#include "engine/road/IllumSoluzione.h"
 #include "engine/road/OttimizzaStrada.h"
 #include "engine/road/ValutazioneStrada.h"
 
@@ -156,6 +158,15 @@ int ValutaStradaCli(const StatoProgetto& s, Uscita& u) {
         return 2;
     }
     const CampoStrada& c = v.Campo();
+    // Illuminance of the same grid, as the table view shows it.
+    ContestoCalcolo ctx;
+    CampoIllum illum;
+    StatisticheIllum stat;
+    if (!IllumSoluzione(ctx, v.Ricerca(), p, c.Apparecchi, c.Griglia, illum, stat)) {
+        std::cerr << Prefisso << "calculation error (ErrCalcolo) raised by IllumSoluzione\n";
+        return 2;
+    }
+    const auto fu = FattUtilStrada(illum, p, s.Foto.FlussoLamp[p.LampCalc]);
     u.Testo("TipoProgetto", "road");
     u.Valore("Lm", r.Lm);
     u.Valore("Uo", r.Uo);
@@ -168,7 +179,12 @@ int ValutaStradaCli(const StatoProgetto& s, Uscita& u) {
     u.Intero("NPtiLong", c.Griglia.NPtiLong);
     u.Intero("NPtiTrasv", c.Griglia.NPtiTrasv);
     u.Intero("NApparecchi", c.NApparecchi());
+    u.Valore("EmCalc", stat.EmCalc);
+    u.Valore("EminCalc", stat.EminCalc);
+    u.Valore("EmaxCalc", stat.EmaxCalc);
+    u.Valore("FattUtil", fu ? *fu : NAN);
     u.TabelleOsservatori("LumGriglia", c.LumGriglia, c.NOss, c.Griglia.NPtiLong, c.Griglia.NPtiTrasv);
+    u.Tabella("Illum", illum.Illum, 0, illum.NPtiLong, illum.NPtiTrasv);
     return 0;
 }
 

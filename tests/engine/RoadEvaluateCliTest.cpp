@@ -15,6 +15,8 @@
 
 #include "core/files/FileProgetto.h"
 #include "core/photometry/LettoriFotometria.h"
+#include "engine/road/FattUtil.h"
+#include "engine/road/IllumSoluzione.h"
 #include "engine/road/OttimizzaStrada.h"
 #include "engine/road/reference/LuminanzaRiferimento.h"
 #include "support/InterazioneFinta.h"
@@ -75,6 +77,9 @@ struct Atteso {
     ParametriStrada p;
     RisultatoStrada r;
     CampoStrada campo;
+    CampoIllum illum;
+    StatisticheIllum stat;
+    double fattUtil = 0;
 };
 
 std::unique_ptr<Atteso> Riferimento(const std::string& progetto, const std::string& foto = "", int lampada = 0) {
@@ -85,6 +90,9 @@ std::unique_ptr<Atteso> Riferimento(const std::string& progetto, const std::stri
     if (lampada) a->stato->Foto.LampSel = lampada - 1;
     a->p = ParametriStradaDaStato(*a->stato);
     a->r = riferimento::ValutaStrada(a->stato->Foto, a->p, nullptr, a->campo);
+    ContestoCalcolo ctx;
+    EXPECT_TRUE(IllumSoluzione(ctx, a->stato->Foto, a->p, a->campo.Apparecchi, a->campo.Griglia, a->illum, a->stat));
+    a->fattUtil = FattUtilStrada(a->illum, a->p, a->stato->Foto.FlussoLamp[a->p.LampCalc]).value_or(-1);
     return a;
 }
 
@@ -106,6 +114,14 @@ void ConfrontaJson(const nlohmann::json& j, const Atteso& a) {
         Uguale(j["UoOss"][o].get<double>(), c.UoOss[o], "UoOss");
     }
     for (std::size_t o = 0; o < c.UlOss.size(); ++o) Uguale(j["UlOss"][o].get<double>(), c.UlOss[o], "UlOss");
+    Uguale(j.at("EmCalc").get<double>(), a.stat.EmCalc, "EmCalc");
+    Uguale(j.at("EminCalc").get<double>(), a.stat.EminCalc, "EminCalc");
+    Uguale(j.at("EmaxCalc").get<double>(), a.stat.EmaxCalc, "EmaxCalc");
+    Uguale(j.at("FattUtil").get<double>(), a.fattUtil, "FattUtil");
+    const auto& il = j.at("Illum");
+    ASSERT_EQ(static_cast<int>(il.size()), a.illum.NPtiLong);
+    for (int i = 0; i < a.illum.NPtiLong; ++i)
+        for (int jj = 0; jj < a.illum.NPtiTrasv; ++jj) Uguale(il[i][jj].get<double>(), a.illum(i, jj), "Illum");
     const auto& lum = j.at("LumGriglia");
     ASSERT_EQ(static_cast<int>(lum.size()), c.NOss);
     for (int o = 0; o < c.NOss; ++o) {
