@@ -50,6 +50,8 @@ std::string TestoEsitoA(EsitoA esito, const ParametriArea& p) {
         return "the calculation grid would exceed " + std::to_string(MaxPuntiGrigliaA) + " points";
     case EsitoA::DisposizioneSconosciuta:
         return "unknown path arrangement " + std::to_string(p.DispPaliA) + " (1 to 6)";
+    case EsitoA::SerieLampadeNonValida:
+        return "lamp set " + std::to_string(p.LampCalc + 1) + " is not in the photometric record";
     }
     return {};
 }

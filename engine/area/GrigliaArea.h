@@ -28,6 +28,7 @@ enum class EsitoA {
     MisureNonValide,               // spacing or width not positive (or not finite)
     TroppiPunti,                   // more than MaxPuntiGrigliaA points
     DisposizioneSconosciuta,       // DispPaliA outside 1..6 (layout, not grid)
+    SerieLampadeNonValida,         // LampCalc outside the record's lamp sets
 };
 
 // Largest grid accepted (far beyond any real path; guards the allocation).

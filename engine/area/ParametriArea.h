@@ -13,7 +13,7 @@ struct ParametriArea {
     double DeprezzA = 0.8;    // maintenance factor, 0..1
     int GrigliaPers = 0;      // 0 standard grid, 1 custom grid of NPtiX x NPtiY
     int NPtiX = 0, NPtiY = 0; // custom grid counts along and across
-    int LampCalc = 0;         // lamp set of the photometric record
+    int LampCalc = 0;         // lamp set of the photometric record, 0..MaxLampade-1
 };
 
 // Requirements of the path class: EmMin and EminMin in lx, UeMin and ErrEm in

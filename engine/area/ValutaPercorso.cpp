@@ -1,0 +1,32 @@
+#include "engine/area/ValutaPercorso.h"
+
+#include "engine/area/IlluminamentoArea.h"
+#include "engine/road/FattUtil.h"
+
+namespace nottaro {
+
+RisultatoPercorso ValutaPercorso(const Fotometria& foto, const ParametriArea& p, const RequisitiArea& req) {
+    RisultatoPercorso r;
+    if (p.LampCalc < 0 || p.LampCalc >= MaxLampade) {
+        r.Esito = EsitoA::SerieLampadeNonValida;
+    } else {
+        r.Esito = CreaGrigliaA(p, r.Griglia);
+        if (r.Esito == EsitoA::Ok && !DisponiApparecchiA(p, r.Apparecchi)) r.Esito = EsitoA::DisposizioneSconosciuta;
+    }
+    if (r.Esito != EsitoA::Ok) {
+        r.Messaggio = TestoEsitoA(r.Esito, p);
+        return r;
+    }
+    ContestoCalcolo ctx;
+    if (!CalcolaIllum(ctx, foto, p, r.Griglia, r.Apparecchi, r.Campo, r.Stat)) {
+        r.ErrCalcolo = true;
+        r.Routine = "CalcolaIllum";
+        return r;
+    }
+    r.Uo = r.Stat.Uo();
+    r.Conforme = VerificaClasseA(r.Stat, req);
+    r.FattUtil = FattUtilArea(r.Campo, p, foto.FlussoLamp[p.LampCalc]);
+    return r;
+}
+
+}  // namespace nottaro
