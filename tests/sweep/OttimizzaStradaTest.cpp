@@ -1,0 +1,203 @@
+// The road sweep on a real street luminaire: thread-independent tables, the
+// acceptance rules, what the run leaves in the design state, luminaire lists.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "core/photometry/LettoriFotometria.h"
+#include "core/state/Inizializza.h"
+#include "engine/road/OttimizzaStrada.h"
+#include "store/TabellaDbf.h"
+#include "support/InterazioneFinta.h"
+#include "support/Percorsi.h"
+#include "sweep/CartellaProva.h"
+
+namespace nottaro {
+namespace {
+
+const char* const FileStrada = "photometry/eulumdat-analysis_sample_19_LEDiL_STRADA_street_isym0.ldt";
+
+StatoProgetto StatoStrada() {
+    StatoProgetto s;
+    Inizializza(s);
+    test::InterazioneFinta ui;
+    EXPECT_EQ(LeggiFotometria(test::Fixture(FileStrada), s.Foto, ui), 0);
+    s.FileFoto = test::Fixture(FileStrada);
+    s.DispPali = 2;
+    s.ClassePav = 2;
+    s.GrigliaEN = 1;
+    s.NPtiCorsia = 3;
+    s.InterMaxGriglia = 30;
+    s.NPtiCorsia2 = 3;
+    s.LmMin = 0.75;  // ME4b
+    s.UoMin = 40;
+    s.UlMin = 50;
+    s.TiMax = 15;
+    s.CodClasse = "m4";
+    s.HPalo = 8;
+    s.Sbraccio = 0;
+    s.Inclina = InclinaVariabile;
+    s.StepInt = 1;
+    return s;
+}
+
+using Righe = std::vector<std::vector<std::string>>;
+
+Righe Leggi(TabellaDbf& t, bool conNum = true) {
+    Righe r;
+    for (bool ok = t.Primo(); ok; ok = t.Prossimo()) {
+        std::vector<std::string> riga;
+        for (const auto& c : t.Campi())
+            if (conNum || c.nome != "NUM") riga.push_back(t.Testo(c.nome).value_or("?"));
+        r.push_back(riga);
+    }
+    return r;
+}
+
+struct Corsa {
+    RisultatoSweep r;
+    Righe righe;
+};
+
+Corsa Esegui(const StatoProgetto& s, int thread, const std::string& dir, test::InterazioneFinta& ui) {
+    TabellaDbf t;
+    t.Collega(dir, "NTRLUX");
+    EXPECT_TRUE(t.Svuota());
+    EXPECT_TRUE(t.Apri());
+    OpzioniOttimizza o;
+    o.thread = thread;
+    Corsa c;
+    c.r = OttimizzaStrada(s, t, ui, o);
+    c.righe = Leggi(t);
+    return c;
+}
+
+TEST(OttimizzaStrada, TabellaIndipendenteDalNumeroDiThread) {
+    StatoProgetto s = StatoStrada();
+    s.TuttiRisultati = true;
+    test::CartellaProva dir;
+    test::InterazioneFinta ui;
+    const Corsa uno = Esegui(s, 1, dir.Str(), ui);
+    ASSERT_TRUE(uno.r.errore.empty()) << uno.r.errore;
+    EXPECT_EQ(uno.r.totale, 49 * 9);  // spacings 8 .. 56 m, tilts -20 .. 20
+    EXPECT_EQ(uno.r.candidati, uno.r.totale);
+    ASSERT_GT(uno.righe.size(), 300u);
+    for (int n : {2, 8}) {
+        const Corsa e = Esegui(s, n, dir.Str(), ui);
+        EXPECT_EQ(e.righe, uno.righe) << n << " threads";
+        EXPECT_EQ(e.r.NRisultati, uno.r.NRisultati);
+    }
+    EXPECT_EQ(ui.Conta("avviso"), 0);
+}
+
+TEST(OttimizzaStrada, RigheConformiSonoQuelleCheRispettanoLaClasse) {
+    StatoProgetto s = StatoStrada();
+    s.LmMin = 0.05;  // a small LED optic: Lm 0.12 .. 0.02 cd/m2 from 8 to 56 m
+    test::CartellaProva dir;
+    test::InterazioneFinta ui;
+    s.TuttiRisultati = true;
+    const Corsa tutte = Esegui(s, 2, dir.Str(), ui);
+    s.TuttiRisultati = false;
+    const Corsa conformi = Esegui(s, 2, dir.Str(), ui);
+    TabellaDbf t;
+    t.Collega(dir.Str(), "NTRLUX");
+    ASSERT_TRUE(t.Apri(true));
+    ASSERT_GT(t.NumeroRighe(), 0u);
+    for (bool ok = t.Primo(); ok; ok = t.Prossimo()) {
+        const double lm = *t.Numero("LUMINA");
+        EXPECT_GE(lm, 0.05 - 1e-8);
+        EXPECT_LE(lm, 0.06 + 1e-8);
+        EXPECT_GE(*t.Numero("UNIFG"), 0.4 - 1e-8);
+        EXPECT_GE(*t.Numero("UNIFL"), 0.5 - 1e-8);
+        EXPECT_FALSE(t.Testo("CORPO")->empty());
+        EXPECT_EQ(*t.Testo("FILELDT"), "eulumdat-analysis_sample_19_LEDiL_STRADA_street_isym0.ldt");
+    }
+    // The compliant rows are exactly the rows of the full run that meet the
+    // class: the quick estimate rejects nothing by itself.
+    std::size_t attese = 0;
+    const auto& campi = t.Campi();
+    auto indice = [&](const char* n) {
+        for (std::size_t i = 0; i < campi.size(); ++i)
+            if (campi[i].nome == n) return i;
+        return campi.size();
+    };
+    const std::size_t iLm = indice("LUMINA"), iUo = indice("UNIFG"), iUl = indice("UNIFL");
+    for (const auto& r : tutte.righe) {
+        const double lm = std::stod(r[iLm]), uo = std::stod(r[iUo]), ul = std::stod(r[iUl]);
+        if (lm >= 0.05 && lm <= 0.05 * 1.2 && uo >= 0.4 && ul >= 0.5) ++attese;
+    }
+    EXPECT_EQ(conformi.righe.size(), attese);
+    EXPECT_EQ(conformi.r.NRisultati, static_cast<long long>(attese));
+    EXPECT_FALSE(conformi.r.riepilogo.ListaAltezze.empty());
+}
+
+TEST(OttimizzaStrada, VariabiliDopoLUltimoPasso) {
+    StatoProgetto s = StatoStrada();
+    test::CartellaProva dir;
+    test::InterazioneFinta ui;
+    const Corsa c = Esegui(s, 2, dir.Str(), ui);
+    ApplicaRisultato(s, TipoImpianto::Strada, c.r);
+    EXPECT_EQ(s.HPalo, 8);       // fixed: unchanged
+    EXPECT_EQ(s.Sbraccio, 0);    // fixed: unchanged
+    EXPECT_EQ(s.Inclina, 25);    // swept: one step past 20
+    EXPECT_EQ(s.Interdist, 57);  // one step past 7H
+    EXPECT_EQ(s.TipoProgetto, 0);
+}
+
+TEST(OttimizzaStrada, ListaConFileIlleggibiliLiSaltaInSilenzio) {
+    StatoProgetto s = StatoStrada();
+    s.Inclina = 0;
+    s.TuttiRisultati = true;
+    test::CartellaProva dir;
+    {
+        std::ofstream(dir.File("rotto.ldt")) << "not a photometric file\n";
+        std::ofstream lista(dir.File("lista.ntr"));
+        lista << dir.File("manca.ldt") << "\r\n" << dir.File("rotto.ldt") << "\r\n\r\n" << test::Fixture(FileStrada) << "\r\n";
+    }
+    s.FileLista = dir.File("lista.ntr");
+    s.Foto = Fotometria{};  // a list needs no loaded photometry
+    test::InterazioneFinta ui;
+    const Corsa c = Esegui(s, 2, dir.Str(), ui);
+    EXPECT_TRUE(c.r.errore.empty()) << c.r.errore;
+    EXPECT_EQ(c.r.fileScartati.size(), 2u);
+    EXPECT_TRUE(ui.mostrati.empty());
+    ASSERT_EQ(c.righe.size(), 49u);
+    for (const auto& r : c.righe) EXPECT_EQ(r[17], "eulumdat-analysis_sample_19_LEDiL_STRADA_street_isym0.ldt");
+}
+
+TEST(OttimizzaStrada, InterruzioneLasciaUnaTabellaValida) {
+    StatoProgetto s = StatoStrada();
+    s.TuttiRisultati = true;
+    test::CartellaProva dir;
+    std::atomic<bool> ferma{false};
+    // Asks to stop from the first progress report on.
+    struct Ferma : test::InterazioneFinta {
+        std::atomic<bool>* f = nullptr;
+        void Progresso(const Avanzamento& a) override {
+            InterazioneFinta::Progresso(a);
+            if (a.fatti > 0) f->store(true);
+        }
+    } ui;
+    ui.f = &ferma;
+    TabellaDbf t;
+    t.Collega(dir.Str(), "NTRLUX");
+    ASSERT_TRUE(t.Svuota());
+    ASSERT_TRUE(t.Apri());
+    OpzioniOttimizza o;
+    o.thread = 2;
+    o.interrompi = &ferma;
+    o.intervalloProgresso = 0;
+    const RisultatoSweep r = OttimizzaStrada(s, t, ui, o);
+    EXPECT_TRUE(r.interrotto);
+    EXPECT_LT(r.candidati, r.totale);
+    t.Chiudi();
+    ASSERT_TRUE(t.Apri(true));
+    EXPECT_EQ(static_cast<long long>(t.NumeroRighe()), r.NRisultati);
+    long long n = 0;
+    for (bool ok = t.Primo(); ok; ok = t.Prossimo()) EXPECT_EQ(*t.Numero("NUM"), ++n);
+}
+
+}  // namespace
+}  // namespace nottaro
