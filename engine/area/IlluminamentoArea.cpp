@@ -1,5 +1,7 @@
 #include "engine/area/IlluminamentoArea.h"
 
+#include <cmath>
+
 namespace nottaro {
 
 namespace {
@@ -25,6 +27,26 @@ bool CalcolaIllumCon(ContestoCalcolo& ctx, const Lookup& lookup, const Parametri
     return true;
 }
 
+// The tilt rotation of RuotaInclinazione with the sines and cosines of gamma,
+// C and the tilt already formed: the same arithmetic in the same order, so the
+// same angles.
+inline void RuotaConSeni(ContestoCalcolo& ctx, double sg, double cg, double sc, double cc, double st, double ct) {
+    double cosg = cg * ct + sg * st * sc;
+    if (cosg > 1) cosg = 1;
+    if (cosg < -1) cosg = -1;
+    ctx.GammaRuot = Gradi(std::acos(cosg));
+    const double Y = sg * sc * ct - cg * st;
+    const double Z = sg * cc;
+    double cn;
+    if (Y > 0) cn = 90 - Gradi(std::atan(Z / Y));
+    else if (Y < 0) cn = -90 - Gradi(std::atan(Z / Y));
+    else if (Z == 0) cn = 90;
+    else cn = Z > 0 ? 0 : 180;
+    if (cn < 0) cn += 360;
+    if (cn > 360) cn -= 360;
+    ctx.CRuot = cn;
+}
+
 }  // namespace
 
 bool CalcolaIllum(ContestoCalcolo& ctx, const Fotometria& foto, const ParametriArea& p, const GrigliaArea& g,
@@ -46,7 +68,7 @@ bool VerificaClasseA(const StatisticheIllum& st, const RequisitiArea& req) {
 
 EsitoA LavoroArea::Prepara(const ParametriArea& p) {
     pronto_ = false;
-    geometriaValida_ = false;
+    baseValida_ = false;
     const EsitoA esito = CreaGrigliaA(p, griglia_);
     if (esito != EsitoA::Ok) return esito;
     if (!DisponiApparecchiA(p, app_)) return EsitoA::DisposizioneSconosciuta;
@@ -56,33 +78,67 @@ EsitoA LavoroArea::Prepara(const ParametriArea& p) {
 }
 
 bool LavoroArea::PreparaGeometria(ContestoCalcolo& ctx, const ParametriArea& p) {
-    const bool inclinata = p.InclinaA != 0;
-    if (geometriaValida_ && hGeo_ == p.HPaloA && sbrGeo_ == p.SbraccioA && inclinataGeo_ == inclinata)
-        return !geometriaErrata_;
     const std::size_t nPunti = griglia_.Punti.size();
     const std::size_t n = app_.size() * nPunti;
-    gamma_.resize(n);
-    c_.resize(n);
-    cos3_.resize(n);
     // A private context: an angle that cannot be formed marks the whole
-    // geometry, whatever tilt is evaluated with it.
-    ContestoCalcolo geo;
-    geometriaErrata_ = false;
-    std::size_t k = 0;
-    for (const auto& a : app_)
-        for (std::size_t q = 0; q < nPunti; ++q, ++k) {
-            if (!AngoliA(geo, p, a, griglia_.Punti[q].x, griglia_.Punti[q].y, gamma_[k], c_[k])) {
-                geometriaErrata_ = true;
-                break;
+    // geometry (or the whole C form), whatever tilt is evaluated with it.
+    if (!baseValida_ || hGeo_ != p.HPaloA || sbrGeo_ != p.SbraccioA) {
+        gamma_.resize(n);
+        cos3_.resize(n);
+        ContestoCalcolo geo;
+        std::size_t k = 0;
+        for (const auto& a : app_) {
+            const double s = a.y - YTestaA(p, a);
+            for (std::size_t q = 0; q < nPunti; ++q, ++k) {
+                gamma_[k] = CalcGamma(geo, griglia_.Punti[q].x, griglia_.Punti[q].y, a.x, a.y, s, p.HPaloA);
+                if (geo.ErrCalcolo) break;
+                cos3_[k] = Cos3(gamma_[k]);
             }
-            cos3_[k] = Cos3(gamma_[k]);
+            if (geo.ErrCalcolo) break;
         }
-    hGeo_ = p.HPaloA;
-    sbrGeo_ = p.SbraccioA;
-    inclinataGeo_ = inclinata;
-    geometriaValida_ = true;
-    if (geometriaErrata_) ctx.ErrCalcolo = true;
-    return !geometriaErrata_;
+        baseErrata_ = geo.ErrCalcolo;
+        hGeo_ = p.HPaloA;
+        sbrGeo_ = p.SbraccioA;
+        baseValida_ = true;
+        cPiana_.valida = cInclinata_.valida = false;
+    }
+    const bool inclinata = p.InclinaA != 0;
+    FormaC& forma = inclinata ? cInclinata_ : cPiana_;
+    if (!baseErrata_ && !forma.valida) {
+        forma.c.resize(n);
+        if (inclinata) {
+            sinG_.resize(n);
+            cosG_.resize(n);
+            sinC_.resize(n);
+            cosC_.resize(n);
+        }
+        ContestoCalcolo geo;
+        std::size_t k = 0;
+        for (const auto& a : app_) {
+            const double s = a.y - YTestaA(p, a);
+            const bool lontana = MetaLontana(p, a);
+            for (std::size_t q = 0; q < nPunti; ++q, ++k) {
+                const double c0 = CalcC(geo, griglia_.Punti[q].x, griglia_.Punti[q].y, a.x, a.y, s, p.InclinaA);
+                if (geo.ErrCalcolo) break;
+                forma.c[k] = OrientaCA(c0, lontana);
+                if (inclinata) {
+                    const double g = gamma_[k] * RadPerGrado, c = forma.c[k] * RadPerGrado;
+                    sinG_[k] = std::sin(g);
+                    cosG_[k] = std::cos(g);
+                    sinC_[k] = std::sin(c);
+                    cosC_[k] = std::cos(c);
+                }
+            }
+            if (geo.ErrCalcolo) break;
+        }
+        forma.errata = geo.ErrCalcolo;
+        forma.valida = true;
+    }
+    if (baseErrata_ || forma.errata) {
+        ctx.ErrCalcolo = true;
+        return false;
+    }
+    return true;
 }
 
 bool LavoroArea::Valuta(ContestoCalcolo& ctx, const RicercaIntensita& ricerca, const ParametriArea& p) {
@@ -90,24 +146,31 @@ bool LavoroArea::Valuta(ContestoCalcolo& ctx, const RicercaIntensita& ricerca, c
         p.DispPaliA != preparati_.DispPaliA || p.GrigliaPers != preparati_.GrigliaPers ||
         p.NPtiX != preparati_.NPtiX || p.NPtiY != preparati_.NPtiY)
         return false;
-    if (!PreparaGeometria(ctx, p)) {
-        ctx.ErrCalcolo = true;
-        return false;
-    }
+    if (!PreparaGeometria(ctx, p)) return false;
     AzzeraIllum(campo_, griglia_.NPtiLong, griglia_.NPtiTrasv);
     const double H = p.HPaloA, D = p.DeprezzA, inclina = p.InclinaA;
-    const std::size_t nPunti = griglia_.Punti.size();
+    const std::size_t nPunti = griglia_.Punti.size(), nApp = app_.size();
     double* E = campo_.Illum.data();
     const double* gamma = gamma_.data();
-    const double* c = c_.data();
     const double* cos3 = cos3_.data();
-    std::size_t k = 0;
-    for (std::size_t a = 0; a < app_.size(); ++a)
-        for (std::size_t q = 0; q < nPunti; ++q, ++k) {
-            const double I = IntensitaA(ctx, ricerca, inclina, gamma[k], c[k]);
-            if (ctx.ErrCalcolo) return false;
-            E[q] += I * cos3[k] / (H * H) * D;
-        }
+    if (inclina == 0) {
+        const double* c = cPiana_.c.data();
+        for (std::size_t a = 0, k = 0; a < nApp; ++a)
+            for (std::size_t q = 0; q < nPunti; ++q, ++k) {
+                const double I = ricerca(ctx, gamma[k], c[k]);
+                if (ctx.ErrCalcolo) return false;
+                E[q] += I * cos3[k] / (H * H) * D;
+            }
+    } else {
+        const double t = inclina * RadPerGrado, st = std::sin(t), ct = std::cos(t);
+        for (std::size_t a = 0, k = 0; a < nApp; ++a)
+            for (std::size_t q = 0; q < nPunti; ++q, ++k) {
+                RuotaConSeni(ctx, sinG_[k], cosG_[k], sinC_[k], cosC_[k], st, ct);
+                const double I = ricerca(ctx, ctx.GammaRuot, ctx.CRuot);
+                if (ctx.ErrCalcolo) return false;
+                E[q] += I * cos3[k] / (H * H) * D;
+            }
+    }
     stat_ = CalcolaStatisticheIllum(campo_);
     return true;
 }

@@ -82,9 +82,10 @@ public:
     EsitoA Prepara(const ParametriArea& p);
 
     // AzzeraIllum + CalcolaIllum on the prepared grid and layout with the
-    // indexed lookup. Gamma, C and cos^3 gamma are reused from the previous
-    // call when height, overhang and tilt form (zero or not) are unchanged, so
-    // a tilt sweep only rotates and looks up. Gives the figures of the plain
+    // indexed lookup. Gamma, C, cos^3 gamma and the sines and cosines the tilt
+    // rotation needs are reused from the previous call when height, overhang
+    // and tilt form (zero or not) are unchanged, so a tilt sweep only turns
+    // the angles and looks up. Gives the figures of the plain
     // CalcolaIllum. False with ErrCalcolo raised on a calculation error, or
     // without it when the last Prepara failed or p changed what Prepara used.
     bool Valuta(ContestoCalcolo& ctx, const RicercaIntensita& ricerca, const ParametriArea& p);
@@ -95,6 +96,12 @@ public:
     const StatisticheIllum& Statistiche() const { return stat_; }
 
 private:
+    // The C of one form: the untilted one (Angolo2) or the tilted one
+    // (arccos), which may differ in the last digits and in when they fail.
+    struct FormaC {
+        bool valida = false, errata = false;
+        std::vector<double> c;  // oriented C per pair
+    };
     bool PreparaGeometria(ContestoCalcolo& ctx, const ParametriArea& p);
 
     GrigliaArea griglia_;
@@ -104,12 +111,14 @@ private:
     bool pronto_ = false;
     ParametriArea preparati_;  // what the grid and layout were built from
 
-    // Per pair (luminaire-major, then the grid's row-major order).
-    std::vector<double> gamma_, c_, cos3_;
-    bool geometriaValida_ = false;
-    bool geometriaErrata_ = false;
+    // Per pair (luminaire-major, then the grid's row-major order), kept while
+    // height and overhang stay: gamma and cos^3 gamma; C in both forms; for
+    // the tilted form the sines and cosines the rotation of every tilt needs.
+    bool baseValida_ = false, baseErrata_ = false;
     double hGeo_ = 0, sbrGeo_ = 0;
-    bool inclinataGeo_ = false;
+    std::vector<double> gamma_, cos3_;
+    FormaC cPiana_, cInclinata_;
+    std::vector<double> sinG_, cosG_, sinC_, cosC_;
 };
 
 }  // namespace nottaro
