@@ -1,0 +1,25 @@
+#pragma once
+// The benchmarks of the program, registered by name so the summary can find
+// them: kernels (intensity lookup, r-table, one road and one path candidate)
+// and end-to-end sweeps.
+#include <string>
+
+namespace nottaro::bench {
+
+// With `piccolo` every sweep runs its smallest size (the smoke run).
+void RegistraKernel();
+void RegistraSweep(bool piccolo);
+
+// Filled by the sweep benchmarks: whether the fast sweep wrote the very rows
+// of the plain one (false until both have run), and how many.
+struct Confronto {
+    bool eseguito = false;
+    bool identiche = false;
+    long long righe = 0;
+    long long candidati = 0;
+    std::string differenza;  // first difference found
+};
+Confronto& ConfrontoStrada();
+Confronto& ConfrontoArea();
+
+}  // namespace nottaro::bench

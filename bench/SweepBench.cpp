@@ -1,0 +1,138 @@
+// End to end: the road and path sweeps with height, overhang and tilt swept.
+// The plain and the fast sweep run the same candidates on one thread and
+// their tables are compared row by row; the full sweep runs on 1 and on 2
+// threads.
+#include <benchmark/benchmark.h>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "bench/Registrazioni.h"
+#include "bench/Scenari.h"
+#include "bench/SweepPiani.h"
+#include "engine/area/OttimizzaArea.h"
+#include "engine/road/OttimizzaStrada.h"
+
+namespace nottaro::bench {
+
+Confronto& ConfrontoStrada() {
+    static Confronto c;
+    return c;
+}
+Confronto& ConfrontoArea() {
+    static Confronto c;
+    return c;
+}
+
+namespace {
+
+using Righe = std::vector<std::vector<std::string>>;
+using Sweep = std::function<RisultatoSweep(const StatoProgetto&, TabellaDbf&, Interazione&, const OpzioniOttimizza&)>;
+
+struct Tipo {
+    const char* tabella;
+    Sweep veloce, piano;
+    std::function<StatoProgetto(Ampiezza)> stato;
+    std::function<long long(const StatoProgetto&)> lookup;
+    Confronto& (*confronto)();
+};
+
+const Tipo& Strada() {
+    static const Tipo t{"NTRLUX", OttimizzaStrada, OttimizzaStradaPiana, StatoStradaME3b, LookupStrada,
+                        ConfrontoStrada};
+    return t;
+}
+const Tipo& Area() {
+    static const Tipo t{"NTRLUXA", OttimizzaArea, OttimizzaAreaPiana, StatoPercorsoP2, LookupArea, ConfrontoArea};
+    return t;
+}
+
+// Rows of the last plain run, per table, waiting for the fast run.
+std::map<std::string, Righe>& RighePiane() {
+    static std::map<std::string, Righe> r;
+    return r;
+}
+
+void Confronta(const Tipo& t, const Righe& veloci, long long candidati) {
+    Confronto& c = t.confronto();
+    const auto it = RighePiane().find(t.tabella);
+    if (it == RighePiane().end()) return;
+    const Righe& piane = it->second;
+    c.eseguito = true;
+    c.righe = static_cast<long long>(veloci.size());
+    c.candidati = candidati;
+    c.identiche = piane == veloci;
+    if (piane.size() != veloci.size()) {
+        c.differenza = "plain " + std::to_string(piane.size()) + " rows, fast " + std::to_string(veloci.size());
+        return;
+    }
+    for (std::size_t i = 0; i < piane.size() && c.differenza.empty(); ++i)
+        for (std::size_t k = 0; k < piane[i].size(); ++k)
+            if (piane[i][k] != veloci[i][k]) {
+                c.differenza = "row " + std::to_string(i + 1) + " field " + std::to_string(k + 1) + ": plain " +
+                               piane[i][k] + ", fast " + veloci[i][k];
+                break;
+            }
+}
+
+// One run of a sweep per iteration on a freshly emptied table.
+void EseguiSweepBench(benchmark::State& st, const Tipo& t, Ampiezza a, bool piano, int thread, bool confronta) {
+    const StatoProgetto stato = t.stato(a);
+    TabellaTemporanea tab(t.tabella);
+    InterazioneMuta ui;
+    OpzioniOttimizza o;
+    o.thread = thread;
+    RisultatoSweep r;
+    for (auto _ : st) {
+        st.PauseTiming();
+        tab.Tabella().Svuota();
+        st.ResumeTiming();
+        r = (piano ? t.piano : t.veloce)(stato, tab.Tabella(), ui, o);
+        if (!r.errore.empty()) {
+            st.SkipWithError(r.errore.c_str());
+            return;
+        }
+    }
+    using benchmark::Counter;
+    st.counters["candidati"] = Counter(static_cast<double>(r.candidati));
+    st.counters["righe"] = Counter(static_cast<double>(r.NRisultati));
+    st.counters["thread"] = Counter(r.thread);
+    st.counters["cand/s"] = Counter(static_cast<double>(r.candidati) * static_cast<double>(st.iterations()), Counter::kIsRate);
+    if (!piano) {
+        const long long lookup = t.lookup(stato);
+        st.counters["lookup"] = Counter(static_cast<double>(lookup));
+        st.counters["lookup/s"] = Counter(static_cast<double>(lookup) * static_cast<double>(st.iterations()), Counter::kIsRate);
+    }
+    if (confronta) {
+        if (piano) RighePiane()[t.tabella] = tab.Righe();
+        else Confronta(t, tab.Righe(), r.candidati);
+    }
+}
+
+void Registra(const std::string& nome, const Tipo& t, Ampiezza a, bool piano, int thread, bool confronta) {
+    benchmark::RegisterBenchmark(nome.c_str(),
+                                 [&t, a, piano, thread, confronta](benchmark::State& st) {
+                                     EseguiSweepBench(st, t, a, piano, thread, confronta);
+                                 })
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+}
+
+}  // namespace
+
+void RegistraSweep(bool piccolo) {
+    const Ampiezza confronto = piccolo ? Ampiezza::Minima : Ampiezza::Ridotta;
+    const Ampiezza completa = piccolo ? Ampiezza::Minima : Ampiezza::Media;
+    for (const auto* t : {&Strada(), &Area()}) {
+        const std::string base = t == &Strada() ? "SweepStrada" : "SweepPercorso";
+        // Same candidates on both sides: the plain sweep first, then the fast one.
+        Registra(base + "/piana/1", *t, confronto, true, 1, true);
+        Registra(base + "/veloce/1", *t, confronto, false, 1, true);
+        Registra(base + "/completa/1", *t, completa, false, 1, false);
+        Registra(base + "/completa/2", *t, completa, false, 2, false);
+    }
+}
+
+}  // namespace nottaro::bench

@@ -1,0 +1,152 @@
+// Nottaro benchmarks. Runs the kernels and the sweeps, then prints the
+// figures and the ratios measured in this one run: fast against plain,
+// 2 threads against 1, time per lookup in the sweep against the kernel.
+//
+//   nottaro_bench [--piccolo] [google benchmark flags]
+//       --piccolo: every sweep at its smallest size (the smoke run)
+//   nottaro_bench --memoria=media|ampia
+//       one road sweep on 2 threads, then its candidates, rows and peak memory
+//
+// Exit status 1 when the fast sweep's table differs from the plain one.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "bench/Registrazioni.h"
+#include "bench/Scenari.h"
+#include "engine/road/OttimizzaStrada.h"
+
+using namespace nottaro;
+using namespace nottaro::bench;
+
+namespace {
+
+struct Misura {
+    double secondi = 0;  // real time per iteration
+    std::map<std::string, double> contatori;
+    bool errore = false;
+};
+
+class Raccolta : public benchmark::ConsoleReporter {
+public:
+    std::map<std::string, Misura> misure;
+
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const auto& r : runs) {
+            if (r.run_type != Run::RT_Iteration) continue;
+            Misura m;
+            m.errore = r.error_occurred;
+            m.secondi = r.iterations > 0 ? r.real_accumulated_time / static_cast<double>(r.iterations) : 0;
+            for (const auto& [nome, c] : r.counters) m.contatori[nome] = c.value;
+            misure[r.run_name.function_name] = m;
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    const Misura* Trova(const std::string& nome) const {
+        const auto it = misure.find(nome);
+        return it == misure.end() || it->second.errore || it->second.secondi <= 0 ? nullptr : &it->second;
+    }
+};
+
+void Riga(const char* testo, double valore, const char* obiettivo = "") {
+    std::printf("  %-62s %10.3g %s\n", testo, valore, obiettivo);
+}
+
+void Rapporto(const Raccolta& r, const char* testo, const std::string& lento, const std::string& veloce,
+              const char* obiettivo = "") {
+    const Misura* a = r.Trova(lento);
+    const Misura* b = r.Trova(veloce);
+    if (a && b) Riga(testo, a->secondi / b->secondi, obiettivo);
+}
+
+void Sweep(const Raccolta& r, const char* tipo, const std::string& base, const Confronto& c) {
+    std::printf("%s\n", tipo);
+    for (const char* t : {"1", "2"}) {
+        const Misura* m = r.Trova(base + "/completa/" + t);
+        if (!m) continue;
+        const double cand = m->contatori.count("candidati") ? m->contatori.at("candidati") : 0;
+        const double look = m->contatori.count("lookup") ? m->contatori.at("lookup") : 0;
+        std::printf("  %s thread(s): %.0f candidates in %.3f s: %.4g candidates/s, %.4g lookups/s\n", t, cand,
+                    m->secondi, cand / m->secondi, look / m->secondi);
+    }
+    if (c.eseguito)
+        std::printf("  fast/plain comparison: %lld candidates, %lld rows, rows identical: %s%s%s\n", c.candidati,
+                    c.righe, c.identiche ? "yes" : "NO", c.differenza.empty() ? "" : " - ", c.differenza.c_str());
+    Rapporto(r, "fast/plain, 1 thread, same candidates", base + "/piana/1", base + "/veloce/1", "(target >= 5)");
+    Rapporto(r, "2 threads / 1 thread", base + "/completa/1", base + "/completa/2", "(target >= 1.8)");
+    const Misura* s = r.Trova(base + "/completa/1");
+    const Misura* k = r.Trova("IntensitaLum/veloce/pari");
+    if (s && k && s->contatori.count("lookup") && k->contatori.count("items_per_second")) {
+        const double perLookupSweep = s->secondi / s->contatori.at("lookup");
+        const double perLookupKernel = 1 / k->contatori.at("items_per_second");
+        Riga("time per lookup in the sweep / in the kernel", perLookupSweep / perLookupKernel, "(target <= 2)");
+    }
+}
+
+void Riepilogo(const Raccolta& r) {
+    std::printf("\nSummary (ratios measured in this run)\n");
+    std::printf("Kernels\n");
+    for (const char* g : {"pari", "irregolare"}) {
+        const Misura* k = r.Trova(std::string("IntensitaLum/veloce/") + g);
+        if (k && k->contatori.count("items_per_second"))
+            std::printf("  IntensitaLum indexed, %s angle grid: %.4g lookups/s\n",
+                        std::strcmp(g, "pari") == 0 ? "even" : "uneven", k->contatori.at("items_per_second"));
+    }
+    Rapporto(r, "IntensitaLum indexed/plain, even angle grid", "IntensitaLum/piana/pari", "IntensitaLum/veloce/pari");
+    Rapporto(r, "IntensitaLum indexed/plain, uneven angle grid", "IntensitaLum/piana/irregolare",
+             "IntensitaLum/veloce/irregolare");
+    Rapporto(r, "CoeffR indexed/plain", "CoeffR/piana", "CoeffR/indice");
+    Rapporto(r, "road candidate fast/plain, tilt step (geometry kept)", "CandidatoStrada/piana",
+             "CandidatoStrada/veloce/inclinazione");
+    Rapporto(r, "road candidate fast/plain, new overhang (geometry new)", "CandidatoStrada/piana",
+             "CandidatoStrada/veloce/geometria");
+    Rapporto(r, "path candidate fast/plain, tilt step", "CandidatoPercorso/piana", "CandidatoPercorso/veloce");
+    Sweep(r, "Road sweep, 7 m two-lane ME3b over R3", "SweepStrada", ConfrontoStrada());
+    Sweep(r, "Path sweep, 3 m P2", "SweepPercorso", ConfrontoArea());
+}
+
+int Memoria(const std::string& ampiezza) {
+    const Ampiezza a = ampiezza == "ampia" ? Ampiezza::Ampia : Ampiezza::Media;
+    const StatoProgetto stato = StatoStradaME3b(a);
+    TabellaTemporanea tab("NTRLUX");
+    InterazioneMuta ui;
+    OpzioniOttimizza o;
+    o.thread = 2;
+    const RisultatoSweep r = OttimizzaStrada(stato, tab.Tabella(), ui, o);
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    std::printf("road sweep (%s): %lld candidates, %lld rows, %.2f s, peak resident memory %ld KiB\n",
+                ampiezza.c_str(), r.candidati, r.NRisultati, r.secondi, u.ru_maxrss);
+    return r.errore.empty() ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    bool piccolo = false;
+    std::vector<char*> argomenti;
+    for (int i = 0; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--piccolo") piccolo = true;
+        else if (a.rfind("--memoria=", 0) == 0) return Memoria(a.substr(10));
+        else argomenti.push_back(argv[i]);
+    }
+    int n = static_cast<int>(argomenti.size());
+    benchmark::Initialize(&n, argomenti.data());
+    if (benchmark::ReportUnrecognizedArguments(n, argomenti.data())) return 2;
+    RegistraKernel();
+    RegistraSweep(piccolo);
+    Raccolta raccolta;
+    benchmark::RunSpecifiedBenchmarks(&raccolta);
+    benchmark::Shutdown();
+    Riepilogo(raccolta);
+    for (const Confronto* c : {&ConfrontoStrada(), &ConfrontoArea()})
+        if (c->eseguito && !c->identiche) return 1;
+    return 0;
+}

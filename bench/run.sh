@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Runs the benchmarks of a build folder and prints the figures and ratios of
+# this one run, then the peak memory of the road sweep at two sizes.
+#   bash bench/run.sh [build folder]      (make bench: the Makefile's BUILD_DIR)
+# MIN_TIME sets the shortest measuring time per benchmark in seconds (0.5).
+set -euo pipefail
+BUILD_DIR=${1:-build}
+BIN="$BUILD_DIR/bench/nottaro_bench"
+if [ ! -x "$BIN" ]; then
+    echo "no benchmark program at $BIN: build first (make build)" >&2
+    exit 1
+fi
+FULL="$BUILD_DIR/bench/last_run.txt"
+status=0
+"$BIN" --benchmark_min_time="${MIN_TIME:-0.5}" --benchmark_color=false >"$FULL" 2>&1 || status=$?
+# The detailed Google Benchmark table stays in the file; the summary is printed.
+sed -n '/^Summary/,$p' "$FULL"
+echo "(every benchmark: $FULL)"
+echo
+echo "Peak memory, road sweep on 2 threads:"
+"$BIN" --memoria=media
+"$BIN" --memoria=ampia
+exit $status
