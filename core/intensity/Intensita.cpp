@@ -78,8 +78,10 @@ double CalcC(ContestoCalcolo& ctx, double xp, double yp, double xl, double yl, d
 
 void RuotaInclinazione(ContestoCalcolo& ctx, double gamma, double c, double inclina) {
     const double g = gamma * RadPerGrado, cr = c * RadPerGrado, t = inclina * RadPerGrado;
-    const double sg = std::sin(g), cg = std::cos(g), sc = std::sin(cr), cc = std::cos(cr);
-    const double st = std::sin(t), ct = std::cos(t);
+    RuotaInclinazioneSC(ctx, std::sin(g), std::cos(g), std::sin(cr), std::cos(cr), std::sin(t), std::cos(t));
+}
+
+void RuotaInclinazioneSC(ContestoCalcolo& ctx, double sg, double cg, double sc, double cc, double st, double ct) {
     double cosg = cg * ct + sg * st * sc;
     // Rounding can carry the cosine a few ulps past 1.
     if (cosg > 1) cosg = 1;

@@ -41,6 +41,10 @@ double CalcC(ContestoCalcolo&, double xp, double yp, double xl, double yl, doubl
 // Turns (gamma, c) about the road axis by the tilt (degrees, positive lifts
 // the C = 90 side); writes GammaRuot (0..180) and CRuot ([0, 360]).
 void RuotaInclinazione(ContestoCalcolo&, double gamma, double c, double inclina);
+// The same from the sines and cosines of gamma, C and the tilt (radians taken
+// as degrees x RadPerGrado), for callers that keep them across tilts: the
+// result is bit-identical to RuotaInclinazione.
+void RuotaInclinazioneSC(ContestoCalcolo&, double sg, double cg, double sc, double cc, double st, double ct);
 
 // Intensity in cd toward (gamma, c) of lamp set lampCalc: the cd/klm table
 // interpolated (quadratic in C and gamma; linear across planes at the nadir)

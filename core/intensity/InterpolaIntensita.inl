@@ -6,11 +6,17 @@ namespace nottaro::dettaglio {
 
 // Quadratic Lagrange through (a, fa), (b, fb), (c, fc) at x, with the weights
 // formed the way the program has always formed them: exact at every node.
+struct PesiLagrange {
+    double wa, wb, v;
+    PesiLagrange(double a, double b, double c, double x)
+        : wb((x - a) * (c - x) / ((c - b) * (b - a))), v((x - a) * (b - x) / ((c - b) * (c - a))) {
+        wa = 1 - wb + v;
+    }
+    double operator()(double fa, double fb, double fc) const { return wa * fa + wb * fb - v * fc; }
+};
+
 inline double Lagrange3(double a, double b, double c, double fa, double fb, double fc, double x) {
-    const double wb = (x - a) * (c - x) / ((c - b) * (b - a));
-    const double v = (x - a) * (b - x) / ((c - b) * (c - a));
-    const double wa = 1 - wb + v;
-    return wa * fa + wb * fb - v * fc;
+    return PesiLagrange(a, b, c, x)(fa, fb, fc);
 }
 
 template <class AngoliC, class AngoliG, class Valore>
@@ -53,9 +59,11 @@ double InterpolaIntensita(const AngoliC& angC, int N, const AngoliG& angG, int G
         p[1] = i; cp[1] = angC(i);
         p[2] = i + 1; cp[2] = angC(i + 1);
     }
+    // The same weights in C serve every gamma column.
+    const PesiLagrange pesiC(cp[0], cp[1], cp[2], c);
     auto inC = [&](int col) {
         if (N == 1) return val(1, col);
-        return Lagrange3(cp[0], cp[1], cp[2], val(p[0], col), val(p[1], col), val(p[2], col), c);
+        return pesiC(val(p[0], col), val(p[1], col), val(p[2], col));
     };
 
     if (G == 1) return inC(1);

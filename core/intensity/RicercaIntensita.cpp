@@ -18,22 +18,16 @@ void AsseAngoli::Imposta(std::vector<double> angoli, int n) {
         uniforme_ = true;
         for (int k = 2; k <= n && uniforme_; ++k)
             if (std::abs(ang_[k] - ang_[k - 1] - passo_) > 1e-9 * std::max(1.0, std::abs(passo_))) uniforme_ = false;
+        inversoPasso_ = 1 / passo_;
     }
 }
 
-int AsseAngoli::PrimoNonMinore(double x) const {
+// Uneven, out-of-order or NaN cases of PrimoNonMinore.
+int AsseAngoli::PrimoNonMinoreCerca(double x) const {
     if (std::isnan(x)) return n_ + 1;
     if (!crescente_) {
         // A table out of order is searched the plain way.
         int k = 1;
-        while (k <= n_ && !(ang_[k] >= x)) ++k;
-        return k;
-    }
-    if (uniforme_) {
-        double stima = std::ceil((x - primo_) / passo_) + 1;
-        int k = stima < 1 ? 1 : stima > n_ + 1 ? n_ + 1 : static_cast<int>(stima);
-        // The estimate is at most a rounding step off; settle it on the table.
-        while (k > 1 && ang_[k - 1] >= x) --k;
         while (k <= n_ && !(ang_[k] >= x)) ++k;
         return k;
     }
@@ -53,22 +47,6 @@ void RicercaIntensita::Imposta(const Fotometria& foto, int lampCalc) {
     for (int i = 1; i <= N; ++i)
         for (int j = 1; j <= G; ++j) val_[static_cast<std::size_t>(i) * passo_ + j] = foto.Intens[i][j];
     scala_ = foto.FlussoLamp[lampCalc] / 1000.0;
-}
-
-double RicercaIntensita::operator()(ContestoCalcolo& ctx, double gamma, double c) const {
-    const int j = asseG_.PrimoNonMinore(gamma);
-    const int i = asseC_.PrimoNonMinore(c);
-    const double* v = val_.data();
-    const int passo = passo_;
-    auto val = [v, passo](int pi, int gj) { return v[static_cast<std::size_t>(pi) * passo + gj]; };
-    const double rel =
-        dettaglio::InterpolaIntensita(asseC_, asseC_.Numero(), asseG_, asseG_.Numero(), val, gamma, c, i, j);
-    const double cd = rel * scala_;
-    if (!std::isfinite(cd)) {
-        ctx.ErrCalcolo = true;
-        return -1;
-    }
-    return cd;
 }
 
 }  // namespace nottaro

@@ -4,6 +4,8 @@
 // evaluation. The angle search is a direct index on an even angle grid and a
 // binary search otherwise; the interpolation is the one of IntensitaLum, so
 // the intensities are bit-identical to the plain scan.
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "core/intensity/Intensita.h"
@@ -15,17 +17,29 @@ class AsseAngoli {
 public:
     void Imposta(std::vector<double> angoli1Based, int n);
     // First index k in 1..n with angolo(k) >= x; n + 1 when there is none.
-    int PrimoNonMinore(double x) const;
+    int PrimoNonMinore(double x) const {
+        if (uniforme_ && x == x) {
+            const double stima = std::ceil((x - primo_) * inversoPasso_) + 1;
+            int k = stima < 1 ? 1 : stima > n_ + 1 ? n_ + 1 : static_cast<int>(stima);
+            // The estimate is at most a rounding step off; settle it on the table.
+            while (k > 1 && ang_[k - 1] >= x) --k;
+            while (k <= n_ && !(ang_[k] >= x)) ++k;
+            return k;
+        }
+        return PrimoNonMinoreCerca(x);
+    }
     double operator()(int k) const { return ang_[static_cast<std::size_t>(k)]; }
     int Numero() const { return n_; }
     bool Uniforme() const { return uniforme_; }
 
 private:
+    int PrimoNonMinoreCerca(double x) const;
+
     std::vector<double> ang_;
     int n_ = 0;
     bool uniforme_ = false;
     bool crescente_ = true;
-    double primo_ = 0, passo_ = 0;
+    double primo_ = 0, passo_ = 0, inversoPasso_ = 0;
 };
 
 class RicercaIntensita {
@@ -37,7 +51,21 @@ public:
 
     // Intensity in cd toward (gamma, c), as IntensitaLum; a non-finite
     // result raises ErrCalcolo and gives -1.
-    double operator()(ContestoCalcolo& ctx, double gamma, double c) const;
+    double operator()(ContestoCalcolo& ctx, double gamma, double c) const {
+        const int j = asseG_.PrimoNonMinore(gamma);
+        const int i = asseC_.PrimoNonMinore(c);
+        const double* v = val_.data();
+        const int passo = passo_;
+        auto val = [v, passo](int pi, int gj) { return v[static_cast<std::size_t>(pi) * passo + gj]; };
+        const double rel =
+            dettaglio::InterpolaIntensita(asseC_, asseC_.Numero(), asseG_, asseG_.Numero(), val, gamma, c, i, j);
+        const double cd = rel * scala_;
+        if (!std::isfinite(cd)) {
+            ctx.ErrCalcolo = true;
+            return -1;
+        }
+        return cd;
+    }
 
     const AsseAngoli& AsseC() const { return asseC_; }
     const AsseAngoli& AsseG() const { return asseG_; }

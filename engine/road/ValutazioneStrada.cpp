@@ -43,6 +43,11 @@ void ValutazioneStrada::geometria(const ParametriStrada& p, const Apparecchio& a
     ContestoCalcolo ctxInc;
     g.cInc = OrientaC(CalcC(ctxInc, xp, yp, a.x, a.y, s, 1), GuardaMenoY(a));
     if (ctxInc.ErrCalcolo) e.inclinata = true;
+    const double gr = g.gamma * RadPerGrado, cr = g.cInc * RadPerGrado;
+    g.sg = std::sin(gr);
+    g.cg = std::cos(gr);
+    g.sc = std::sin(cr);
+    g.cc = std::cos(cr);
 }
 
 double ValutazioneStrada::coeffR(const ParametriStrada& p, const Apparecchio& a, double xp, double yp, double xo,
@@ -64,6 +69,7 @@ void ValutazioneStrada::preparaGeometria(const ParametriStrada& p) {
     if (geometriaValida_ && chiave == chiaveGeo_) return;
     chiaveGeo_ = chiave;
     geometriaValida_ = true;
+    veloValido_ = false;
     const auto& g = campo_.Griglia;
     const auto& oss = campo_.Oss;
     const auto& app = campo_.Apparecchi;
@@ -108,9 +114,10 @@ void ValutazioneStrada::preparaGeometria(const ParametriStrada& p) {
     }
 }
 
-double ValutazioneStrada::intensita(ContestoCalcolo& ctx, const Geometria& g, double inclina) const {
+double ValutazioneStrada::intensita(ContestoCalcolo& ctx, const Geometria& g, double inclina, double st,
+                                     double ct) const {
     if (inclina == 0) return ricerca_(ctx, g.gamma, g.cZero);
-    RuotaInclinazione(ctx, g.gamma, g.cInc, inclina);
+    RuotaInclinazioneSC(ctx, g.sg, g.cg, g.sc, g.cc, st, ct);
     return ricerca_(ctx, ctx.GammaRuot, ctx.CRuot);
 }
 
@@ -121,6 +128,7 @@ RisultatoStrada ValutazioneStrada::Valuta(const ParametriStrada& p, const Soglie
     AzzeraCampi(campo_);
     const auto& g = campo_.Griglia;
     const double t = p.Inclina, H2 = p.HPalo * p.HPalo, dep = p.Deprezz;
+    const double st = std::sin(t * RadPerGrado), ct = std::cos(t * RadPerGrado);
     ContestoCalcolo ctx;
     auto errore = [&r](const char* routine) {
         r.Esito = EsitoStrada::Errore;
@@ -133,7 +141,7 @@ RisultatoStrada ValutazioneStrada::Valuta(const ParametriStrada& p, const Soglie
     if (palo0_ >= 0) {
         if (errStima_.Per(t)) return errore("StimaRapida");
         for (int j = 0; j < g.NPtiTrasv; ++j) {
-            const double I = intensita(ctx, geoCampo_[static_cast<std::size_t>(palo0_) * nq_ + j], t);
+            const double I = intensita(ctx, geoCampo_[static_cast<std::size_t>(palo0_) * nq_ + j], t, st, ct);
             if (ctx.ErrCalcolo) return errore("StimaRapida");
             r.StimaRapida = std::max(r.StimaRapida, I * rStima_[j] / H2 * dep);
         }
@@ -147,7 +155,7 @@ RisultatoStrada ValutazioneStrada::Valuta(const ParametriStrada& p, const Soglie
     if (errAsse_.Per(t)) return errore("UlOsservatore");
     iAsse_.resize(static_cast<std::size_t>(np_) * na_);
     for (std::size_t k = 0; k < iAsse_.size(); ++k) {
-        iAsse_[k] = intensita(ctx, geoAsse_[k], t);
+        iAsse_[k] = intensita(ctx, geoAsse_[k], t, st, ct);
         if (ctx.ErrCalcolo) return errore("UlOsservatore");
     }
     for (int a = 0; a < np_; ++a) {
@@ -174,7 +182,7 @@ RisultatoStrada ValutazioneStrada::Valuta(const ParametriStrada& p, const Soglie
     if (errCampo_.Per(t)) return errore("LumOsservatore");
     iCampo_.resize(static_cast<std::size_t>(np_) * nq_);
     for (std::size_t k = 0; k < iCampo_.size(); ++k) {
-        iCampo_[k] = intensita(ctx, geoCampo_[k], t);
+        iCampo_[k] = intensita(ctx, geoCampo_[k], t, st, ct);
         if (ctx.ErrCalcolo) return errore("LumOsservatore");
     }
     for (int o = 0; o < campo_.NOss; ++o) {
@@ -203,14 +211,92 @@ RisultatoStrada ValutazioneStrada::Valuta(const ParametriStrada& p, const Soglie
         return r;
     }
 
-    for (int k = 1; k <= p.NCorsie; ++k) {
-        const double yo = p.LargStrada * (2 * k - 1) / (2 * p.NCorsie);
-        const double ti = CalcTI(ctx, ricerca_, p, g.NPtiLong, yo, r.Lm, fila_);
-        if (ctx.ErrCalcolo) return errore("CalcTI");
-        r.TI = std::max(r.TI, ti);
-    }
+    preparaAbbagliamento(p);
+    r.TI = abbagliamento(ctx, p, r.Lm, st, ct);
+    if (ctx.ErrCalcolo) return errore("CalcTI");
     r.Esito = EsitoStrada::Accettato;
     return r;
+}
+
+// The glare geometry of CalcTI, kept while only the tilt changes.
+void ValutazioneStrada::preparaAbbagliamento(const ParametriStrada& p) {
+    if (veloValido_) return;
+    veloValido_ = true;
+    errVelo_ = Errori{};
+    veli_.clear();
+    inizioVeli_.clear();
+    const double cos1 = std::cos(1 * RadPerGrado), sin1 = std::sin(1 * RadPerGrado);
+    const double H = p.HPalo, s = p.Sbraccio, dz = H - 1.5;
+    const double x0 = PrimaPosizioneOcchio(H);
+    FilaAbbagliamento(p, x0, fila_);
+    const int nLong = campo_.Griglia.NPtiLong;
+    for (int k = 1; k <= p.NCorsie; ++k) {
+        const double yo = p.LargStrada * (2 * k - 1) / (2 * p.NCorsie);
+        for (int m = 0; m <= nLong; ++m) {
+            inizioVeli_.push_back(static_cast<int>(veli_.size()));
+            const double xo = x0 + p.NPtiCorsia2 * m;
+            for (std::size_t n = 0; n < fila_.size(); ++n) {
+                const CentroLuce& l = fila_[n];
+                if (n > 0 && std::abs(l.x - xo) > 500) break;
+                const double dx = l.x - xo, dy = l.y - yo;
+                if (!(dx > 0)) continue;
+                if (Gradi(std::atan(dz / dx)) > 20) continue;
+                Velo v;
+                v.d2 = dx * dx + dy * dy + dz * dz;
+                const double d = std::sqrt(v.d2);
+                const double thetaRad = std::acos((dx * cos1 - dz * sin1) / d);
+                v.theta = Gradi(thetaRad);
+                v.cosT = std::cos(thetaRad);
+                // As CalcolaDirezione toward the eye: gamma over H - 1.5, zero reach.
+                ContestoCalcolo ctx;
+                v.geo.gamma = CalcGamma(ctx, xo, yo, l.x, l.y, 0, dz);
+                v.geo.cZero = OrientaC(CalcC(ctx, xo, yo, l.x, l.y, 0, 0), l.y > s);
+                if (ctx.ErrCalcolo) errVelo_.base = true;
+                ContestoCalcolo ctxInc;
+                v.geo.cInc = OrientaC(CalcC(ctxInc, xo, yo, l.x, l.y, 0, 1), l.y > s);
+                if (ctxInc.ErrCalcolo) errVelo_.inclinata = true;
+                const double gr = v.geo.gamma * RadPerGrado, cr = v.geo.cInc * RadPerGrado;
+                v.geo.sg = std::sin(gr);
+                v.geo.cg = std::cos(gr);
+                v.geo.sc = std::sin(cr);
+                v.geo.cc = std::cos(cr);
+                veli_.push_back(v);
+            }
+        }
+    }
+    inizioVeli_.push_back(static_cast<int>(veli_.size()));
+}
+
+// CalcTI over the lanes (the largest), the intensities for this tilt only.
+double ValutazioneStrada::abbagliamento(ContestoCalcolo& ctx, const ParametriStrada& p, double Lm, double st,
+                                        double ct) const {
+    if (errVelo_.Per(p.Inclina)) {
+        ctx.ErrCalcolo = true;
+        return 0;
+    }
+    constexpr double eta = 23;
+    const double f1 = 1 + eta * eta * eta * eta / 15258789.0625;
+    const double f2 = 1 + eta * eta * eta * eta / 19438928.2816;
+    const double cos1 = std::cos(1 * RadPerGrado);
+    const double Liniziale = std::pow(Lm / p.Deprezz, 0.8);
+    double tiMax = 0;
+    for (std::size_t pos = 0; pos + 1 < inizioVeli_.size(); ++pos) {
+        double lvSomma = 0;
+        for (int n = inizioVeli_[pos]; n < inizioVeli_[pos + 1]; ++n) {
+            const Velo& v = veli_[n];
+            const double I = intensita(ctx, v.geo, p.Inclina, st, ct);
+            if (ctx.ErrCalcolo) return 0;
+            const double E = I * v.cosT / v.d2 * cos1;
+            lvSomma += LuminanzaVelo(E, v.theta, f1, f2);
+        }
+        const double ti = 65 * lvSomma / Liniziale;
+        if (!std::isfinite(ti)) {
+            ctx.ErrCalcolo = true;
+            return 0;
+        }
+        tiMax = std::max(tiMax, ti);
+    }
+    return tiMax;
 }
 
 }  // namespace nottaro

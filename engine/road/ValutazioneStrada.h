@@ -40,6 +40,9 @@ private:
         double gamma = 0;  // unrotated
         double cZero = 0;  // oriented C, untilted form
         double cInc = 0;   // oriented C, tilted form
+        // Sines and cosines of gamma and of the tilted-form C, kept for the
+        // tilt rotation of every tilt.
+        double sg = 0, cg = 1, sc = 0, cc = 1;
     };
     struct Errori {
         bool base = false;      // gamma, beta or r could not be formed
@@ -52,7 +55,9 @@ private:
     void geometria(const ParametriStrada& p, const Apparecchio& a, double xp, double yp, Geometria& g, Errori& e);
     double coeffR(const ParametriStrada& p, const Apparecchio& a, double xp, double yp, double xo, double yo,
                   double gamma, Errori& e);
-    double intensita(ContestoCalcolo& ctx, const Geometria& g, double inclina) const;
+    double intensita(ContestoCalcolo& ctx, const Geometria& g, double inclina, double st, double ct) const;
+    void preparaAbbagliamento(const ParametriStrada& p);
+    double abbagliamento(ContestoCalcolo& ctx, const ParametriStrada& p, double Lm, double st, double ct) const;
 
     RicercaIntensita ricerca_;
     int lampCalc_ = -1;
@@ -69,6 +74,19 @@ private:
     Errori errStima_, errAsse_, errCampo_;
     std::vector<double> iCampo_, iAsse_, iStima_;
     std::vector<CentroLuce> fila_;
+
+    // Glare: for every lane and eye position the luminaires that glare it
+    // (ahead of the eye, below the screen), with what does not depend on the tilt.
+    struct Velo {
+        Geometria geo;      // toward the eye (gamma over H - 1.5)
+        double cosT = 0;    // cosine of the angle off the line of sight
+        double d2 = 0;      // squared distance, m2
+        double theta = 0;   // angle off the line of sight, degrees
+    };
+    bool veloValido_ = false;
+    Errori errVelo_;
+    std::vector<Velo> veli_;
+    std::vector<int> inizioVeli_;  // [lane * (NPtiLong + 1) + m], one past the end last
 };
 
 }  // namespace nottaro
