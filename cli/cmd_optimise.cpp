@@ -1,0 +1,249 @@
+// nottaro-cli optimise --project P.nt0 [--photometry FILE | --list L.ntr]
+//     [--class NAME] [--all-results] [--limit none|fixed|min|ratio]
+//     [--limit-value V] [--keep-spacing] [--threads N] [--out DIR] [--json]
+// Runs the sweep of the project's kind (road or path) with the project's
+// values, writes ntrlux.dbf or ntrluxa.dbf into DIR and prints the run
+// summary. Ctrl-C stops the run as the "Interrompi" button does: the table
+// keeps the rows found so far.
+// Exit status: 0 finished (also at the row limit), 1 bad input or failure,
+// 130 interrupted.
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "cli/Comando.h"
+#include "cli/InterazioneCli.h"
+#include "core/files/FileProgetto.h"
+#include "core/i18n/Messaggi.h"
+#include "core/photometry/LettoriFotometria.h"
+#include "core/state/StatoProgetto.h"
+#include "core/text/Testo.h"
+#include "engine/area/OttimizzaArea.h"
+#include "engine/road/OttimizzaStrada.h"
+#include "engine/road/ScegliClasse.h"
+#include "store/TabellaDbf.h"
+
+namespace {
+
+using namespace nottaro;
+
+constexpr const char* Prefisso = "nottaro-cli optimise: ";
+
+// Set by Ctrl-C; the handler does nothing else.
+std::atomic<bool> gInterrompi{false};
+extern "C" void SuInterruzione(int) { gInterrompi.store(true); }
+
+struct OpzioniOttimizzaCli {
+    std::string progetto;
+    std::string fotometria;
+    std::string lista;
+    std::string classe;
+    bool tutti = false;
+    std::string limite;
+    std::optional<double> valoreLimite;
+    bool tieniInterdistanza = false;
+    int thread = 0;
+    std::string cartella = ".";
+    bool json = false;
+};
+
+int Errore(const std::string& testo) {
+    std::cerr << Prefisso << testo << "\n";
+    return 1;
+}
+
+// Progress on stderr: a bar with the time left on a terminal, nothing otherwise.
+class InterazioneOttimizza : public cli::InterazioneCli {
+public:
+    explicit InterazioneOttimizza(bool terminale) : InterazioneCli(std::cerr), terminale_(terminale) {}
+    void Progresso(const Avanzamento& a) override {
+        if (!terminale_ || a.totale <= 0) return;
+        const double quota = std::min(1.0, static_cast<double>(a.fatti) / static_cast<double>(a.totale));
+        const int pieni = static_cast<int>(quota * 30);
+        char riga[160];
+        std::snprintf(riga, sizeof riga, "\r[%-30s] %3d%%  %lld/%lld  rows %lld  %.0fs", std::string(pieni, '#').c_str(),
+                      static_cast<int>(quota * 100), a.fatti, a.totale, a.trovati, a.secondi);
+        std::cerr << riga;
+        if (a.secondiRimasti >= 0) std::cerr << "  left " << static_cast<long long>(a.secondiRimasti + 0.5) << "s";
+        std::cerr << "   " << std::flush;
+        scritto_ = true;
+    }
+    void Avviso(const std::string& testo) override {
+        ChiudiRiga();
+        InterazioneCli::Avviso(testo);
+    }
+    void Informazione(const std::string& testo) override {
+        ChiudiRiga();
+        InterazioneCli::Informazione(testo);
+    }
+    void ChiudiRiga() {
+        if (scritto_) std::cerr << "\n";
+        scritto_ = false;
+    }
+
+private:
+    bool terminale_;
+    bool scritto_ = false;
+};
+
+std::optional<int> TipoLimiteDaNome(const std::string& n) {
+    if (n.empty() || n == "none") return 0;
+    if (n == "fixed") return 1;
+    if (n == "min") return 2;
+    if (n == "ratio") return 3;
+    return std::nullopt;
+}
+
+nlohmann::ordered_json Riepilogo(const RisultatoSweep& r, const std::string& tabella, bool percorso) {
+    const RiepilogoSweep& s = r.riepilogo;
+    nlohmann::ordered_json j;
+    j["kind"] = percorso ? "path" : "road";
+    j["table"] = tabella;
+    j["rows"] = r.NRisultati;
+    j["candidates"] = r.candidati;
+    j["candidates_expected"] = r.totale;
+    j["seconds"] = r.secondi;
+    j["threads"] = r.thread;
+    j["interrupted"] = r.interrotto;
+    j["row_limit_reached"] = r.limiteRaggiunto;
+    j["skipped_files"] = r.fileScartati;
+    j["MaxInter"] = s.MaxInter;
+    j["MaxRapporto"] = s.MaxRapporto;
+    j["MinPotMetro"] = s.MinPotMetro;
+    j["MinPotKm"] = s.MinPotKm;
+    j["MinPali"] = s.MinPali;
+    j["MaxRispManut"] = s.MaxRispManut;
+    j["MaxRispManutA"] = s.MaxRispManutA;
+    j["MinPareggio"] = s.MinPareggio;
+    j["heights"] = s.ListaAltezze;
+    std::vector<double> sbracci = s.ListaSbracci;
+    std::sort(sbracci.begin(), sbracci.end());
+    j["overhangs"] = sbracci;
+    if (r.candidati > 0) {
+        j["after_run"] = {{percorso ? "HPaloA" : "HPalo", r.HPalo},
+                          {percorso ? "SbraccioA" : "Sbraccio", r.Sbraccio},
+                          {percorso ? "InclinaA" : "Inclina", r.Inclina},
+                          {"Interdist", r.Interdist},
+                          {"LampCalc", r.LampCalc}};
+    }
+    return j;
+}
+
+void StampaTesto(const nlohmann::ordered_json& j) {
+    auto numero = [](const nlohmann::ordered_json& v) {
+        return v.is_number_float() ? FormatoGenerale(v.get<double>()) : v.dump();
+    };
+    for (const auto& [chiave, v] : j.items()) {
+        if (v.is_array()) {
+            std::cout << chiave << ":";
+            for (const auto& x : v) std::cout << " " << (x.is_string() ? x.get<std::string>() : numero(x));
+            std::cout << "\n";
+        } else if (v.is_object()) {
+            std::cout << chiave << ":";
+            for (const auto& [k, x] : v.items()) std::cout << " " << k << "=" << numero(x);
+            std::cout << "\n";
+        } else {
+            std::cout << chiave << ": " << (v.is_string() ? v.get<std::string>() : numero(v)) << "\n";
+        }
+    }
+}
+
+int EseguiOttimizza(const OpzioniOttimizzaCli& o) {
+    InterazioneOttimizza ui(::isatty(2) != 0);
+    if (!o.fotometria.empty() && !o.lista.empty()) return Errore("give either --photometry or --list, not both");
+    const std::optional<int> tipoLimite = TipoLimiteDaNome(o.limite);
+    if (!tipoLimite) return Errore("--limit must be none, fixed, min or ratio");
+    if (*tipoLimite != 0 && !o.valoreLimite) return Errore("--limit " + o.limite + " needs --limit-value V");
+    if (o.valoreLimite && !(*o.valoreLimite > 0)) return Errore("--limit-value must be a positive number");
+    if (o.thread < 0) return Errore("--threads must be 0 (every core) or more");
+    if (!EsisteFile(o.progetto)) return Errore("cannot open project " + o.progetto);
+
+    auto stato = std::make_unique<StatoProgetto>();
+    const EsitoCaricaProgetto esito = CaricaProgetto(o.progetto, *stato, ui);
+    if (!esito.letto) return Errore("cannot read project " + o.progetto);
+    StatoProgetto& s = *stato;
+    if (!o.fotometria.empty()) {
+        if (!EsisteFile(o.fotometria)) return Errore("cannot open photometry " + o.fotometria);
+        if (LeggiFotometria(o.fotometria, s.Foto, ui) != 0) return Errore("cannot read photometry " + o.fotometria);
+        s.FileFoto = o.fotometria;
+        s.FileLista.clear();
+    } else if (!o.lista.empty()) {
+        if (!EsisteFile(o.lista)) return Errore("cannot open luminaire list " + o.lista);
+        s.FileLista = o.lista;
+    } else if (!esito.avviaCalcolo) {
+        return Errore("the project's photometric file could not be read (give --photometry FILE or --list L.ntr)");
+    }
+    if (s.FileLista.empty() && (s.Foto.NumC < 1 || s.Foto.NumG < 1))
+        return Errore("the photometry holds no intensity table");
+
+    const bool percorso = s.TipoProgetto == 1;
+    const TipoImpianto tipo = percorso ? TipoImpianto::Percorso : TipoImpianto::Strada;
+    if (!o.classe.empty()) {
+        std::string e;
+        if (!ScegliClasse(s, tipo, o.classe, e)) return Errore(e);
+    }
+    s.TuttiRisultati = o.tutti;
+    s.TipoLimite = *tipoLimite;
+    s.ValLimite = *tipoLimite == 0 ? 0 : *o.valoreLimite;
+    s.DaProgetto = o.tieniInterdistanza;
+    if (s.DaProgetto && !(s.Interdist > 0)) return Errore("--keep-spacing: the project has no spacing (Interdist)");
+    if (percorso) {
+        if (s.DispPaliA < 1 || s.DispPaliA > 6) return Errore("the project chooses no path arrangement (DispPaliA)");
+        if (!(s.EmMin > 0) && !s.TuttiRisultati) return Errore("the project sets no Em requirement (give --class NAME)");
+    } else {
+        if (s.DispPali < 1 || s.DispPali > 6) return Errore("the project chooses no road arrangement (DispPali)");
+        if (!(s.LmMin > 0) && !s.TuttiRisultati) return Errore("the project sets no Lm requirement (give --class NAME)");
+    }
+
+    TabellaDbf tabella;
+    tabella.Collega(o.cartella, percorso ? "NTRLUXA" : "NTRLUX");
+    if (EsitoTabella e = tabella.Svuota(); !e) return Errore(e.errore);
+    if (EsitoTabella e = tabella.Apri(); !e) return Errore(e.errore);
+
+    OpzioniOttimizza opz;
+    opz.thread = o.thread;
+    opz.interrompi = &gInterrompi;
+    gInterrompi = false;
+    auto precedente = std::signal(SIGINT, SuInterruzione);
+    const RisultatoSweep r = percorso ? OttimizzaArea(s, tabella, ui, opz) : OttimizzaStrada(s, tabella, ui, opz);
+    std::signal(SIGINT, precedente == SIG_ERR ? SIG_DFL : precedente);
+    ui.ChiudiRiga();
+    tabella.Chiudi();
+    if (!r.errore.empty()) return Errore(r.errore);
+    if (r.NRisultati == 0) ui.Informazione(Msg(134) + "\n" + Msg(135) + "\n" + Msg(136) + "\n" + Msg(137));
+
+    const nlohmann::ordered_json j = Riepilogo(r, tabella.Percorso(), percorso);
+    if (o.json) std::cout << j.dump(2) << "\n";
+    else StampaTesto(j);
+    return r.interrotto ? 130 : 0;
+}
+
+cli::RegistraComando reg("optimise", [](CLI::App& app, int& esito) {
+    auto o = std::make_shared<OpzioniOttimizzaCli>();
+    auto* sub = app.add_subcommand("optimise", "Run the road or path sweep of a project file into a solution table");
+    sub->add_option("--project", o->progetto, "Project file (.nt0)")->required();
+    sub->add_option("--photometry", o->fotometria, "Photometric file to use instead of the project's");
+    sub->add_option("--list", o->lista, "Luminaire list (.ntr): sweep every file in it");
+    sub->add_option("--class", o->classe,
+                    "Lighting class: UNI index 1-6, EN class (ME3a, \"M3 o ME3b\"), road category, or path class "
+                    "(\"P2 o S2\")");
+    sub->add_flag("--all-results", o->tutti, "Store every candidate that computes, compliant or not");
+    sub->add_option("--limit", o->limite, "Spacing limit: none, fixed, min or ratio");
+    sub->add_option("--limit-value", o->valoreLimite, "Value of the limit: metres, or a spacing/height ratio");
+    sub->add_flag("--keep-spacing", o->tieniInterdistanza, "Keep the project's spacing instead of sweeping it");
+    sub->add_option("--threads", o->thread, "Worker threads (0: every core)");
+    sub->add_option("--out", o->cartella, "Folder of the solution table (default: the current folder)");
+    sub->add_flag("--json", o->json, "Print the run summary as JSON");
+    sub->callback([o, &esito] { esito = EseguiOttimizza(*o); });
+});
+
+}  // namespace

@@ -1,0 +1,30 @@
+#include "engine/area/DettaglioA.h"
+
+#include "engine/area/OttimizzaArea.h"
+#include "engine/road/RicalcolaSoluzione.h"
+
+namespace nottaro {
+
+DettaglioPercorso DettaglioA(const TabellaDbf& t, StatoProgetto& s, Interazione& ui) {
+    DettaglioPercorso d;
+    RigaScelta r;
+    if (!LeggiRigaScelta(t, r)) return d;
+    s.SolLumen = r.SolLumen;
+    s.SolPotenza = r.SolPotenza;
+    s.SolLampada = r.SolLampada;
+    s.CatNomeFile = r.CatNomeFile;
+    if (!CaricaFotometriaRiga(s, r, ui)) return d;
+    d.LampCalc = LampadaPerFlusso(s.Foto, r.lumen);
+    s.HPaloA = r.HPalo;
+    s.SbraccioA = r.Sbraccio;
+    s.Interdist = r.Interdist;
+    s.InclinaA = r.Inclina;
+    s.TipoProgetto = 1;
+    d.ok = true;
+    ParametriArea p = ParametriAreaDaStato(s);
+    p.LampCalc = d.LampCalc;
+    d.risultato = ValutaPercorso(s.Foto, p, RequisitiAreaDaStato(s));
+    return d;
+}
+
+}  // namespace nottaro

@@ -1,0 +1,28 @@
+#pragma once
+// Detail of one stored path solution (the current row of an open NTRLUXA
+// table): the row's photometric file is reloaded when a luminaire list is in
+// use, the lamp set is the one whose flux the row shows, and the illuminance
+// field, its statistics, the class test and the utilisation factor are
+// computed again.
+#include <string>
+
+#include "core/interaction/Interazione.h"
+#include "core/state/StatoProgetto.h"
+#include "engine/area/ValutaPercorso.h"
+#include "store/TabellaDbf.h"
+
+namespace nottaro {
+
+struct DettaglioPercorso {
+    bool ok = false;        // false: message 140 shown, or the row could not be read
+    int LampCalc = 0;
+    RisultatoPercorso risultato;  // grid, layout, Illum, EmCalc/EminCalc/EmaxCalc, FattUtil
+};
+
+// Recomputes the current row of `t`. Writes into the state SolLumen,
+// SolPotenza, SolLampada, CatNomeFile, HPaloA, SbraccioA, Interdist,
+// InclinaA, TipoProgetto 1 and, with a list, the reloaded FileFoto and
+// photometry.
+DettaglioPercorso DettaglioA(const TabellaDbf& t, StatoProgetto& s, Interazione& ui);
+
+}  // namespace nottaro

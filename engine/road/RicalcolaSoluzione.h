@@ -1,0 +1,56 @@
+#pragma once
+// Detailed recomputation of one stored road solution (the current row of an
+// open NTRLUX table): the row's photometric file is reloaded when a
+// luminaire list is in use, the lamp set is the one whose flux the row shows,
+// and the luminance field of every observer, Lm, Uo, Ul, TI, the illuminance
+// field of the same grid and the utilisation factor are computed again.
+#include <optional>
+#include <string>
+
+#include "core/interaction/Interazione.h"
+#include "core/state/StatoProgetto.h"
+#include "engine/area/CampoIllum.h"
+#include "engine/road/CampoStrada.h"
+#include "store/TabellaDbf.h"
+
+namespace nottaro {
+
+// What every detail (road or path) takes from the current row.
+struct RigaScelta {
+    std::string SolLumen, SolPotenza, SolLampada, CatNomeFile;  // LUMEN, POTENZA, LAMPADA, FILELDT as texts
+    double lumen = 0;
+    double HPalo = 0, Sbraccio = 0, Interdist = 0, Inclina = 0;
+};
+
+// Reads the current row; false when there is none or a field is missing.
+bool LeggiRigaScelta(const TabellaDbf& t, RigaScelta& r);
+
+// Makes the row's photometry current: with a luminaire list (FileLista) the
+// first list entry whose file name equals FILELDT (case ignored) becomes
+// FileFoto and is read with the reader its name calls for. False when no
+// entry matches or the file cannot be read; message 140 is then shown as
+// information. Without a list the loaded photometry stays.
+bool CaricaFotometriaRiga(StatoProgetto& s, const RigaScelta& r, Interazione& ui);
+
+// The first lamp set (0 .. NumLampade - 1) whose flux equals the row's LUMEN
+// (as stored, to 1e-6 relative), else LampSel.
+int LampadaPerFlusso(const Fotometria& f, double lumen);
+
+struct SoluzioneStrada {
+    bool ok = false;            // false: message 140 shown, or the row could not be read
+    std::string errore;         // a calculation error: the routine that raised it
+    int LampCalc = 0;
+    double SolLm = 0, SolUo = 0, SolUl = 0, TICalc = 0;
+    CampoStrada campo;          // layout, grid and luminance fields
+    CampoIllum illum;           // lx over the same grid
+    StatisticheIllum stat;      // EmCalc, EminCalc, EmaxCalc
+    std::optional<double> FattUtil;
+};
+
+// Recomputes the current row of `t`. Writes into the state what the chosen
+// solution leaves there: SolLumen, SolPotenza, SolLampada, CatNomeFile,
+// HPalo, Sbraccio, Interdist, Inclina, TipoProgetto 0 and, with a list, the
+// reloaded FileFoto and photometry.
+SoluzioneStrada RicalcolaSoluzione(const TabellaDbf& t, StatoProgetto& s, Interazione& ui);
+
+}  // namespace nottaro
