@@ -21,6 +21,8 @@
 #include "core/files/FileProgetto.h"
 #include "core/photometry/LettoriFotometria.h"
 #include "core/state/StatoProgetto.h"
+#include "engine/area/OttimizzaArea.h"
+#include "engine/area/ValutaPercorso.h"
 #include "engine/road/FattUtil.h"
 #include "engine/road/IllumSoluzione.h"
 #include "engine/road/OttimizzaStrada.h"
@@ -190,8 +192,25 @@ int ValutaStradaCli(const StatoProgetto& s, Uscita& u) {
 
 int ValutaPercorsoCli(const StatoProgetto& s, Uscita& u) {
     if (auto e = NonFissato(s.HPaloA, s.SbraccioA, s.InclinaA, s.Interdist, true)) return Errore(*e);
-    (void)u;
-    return Errore("path projects cannot be evaluated by this build yet");
+    const ParametriArea p = ParametriAreaDaStato(s);
+    const RisultatoPercorso r = ValutaPercorso(s.Foto, p, RequisitiAreaDaStato(s));
+    if (r.Esito != EsitoA::Ok) return Errore(r.Messaggio.empty() ? "the path cannot be laid out" : r.Messaggio);
+    if (r.ErrCalcolo) {
+        std::cerr << Prefisso << "calculation error (ErrCalcolo) raised by " << r.Routine << "\n";
+        return 2;
+    }
+    u.Testo("TipoProgetto", "path");
+    u.Valore("EmCalc", r.Stat.EmCalc);
+    u.Valore("EminCalc", r.Stat.EminCalc);
+    u.Valore("EmaxCalc", r.Stat.EmaxCalc);
+    u.Valore("Uo", r.Uo);
+    u.Booleano("Conforme", r.Conforme);
+    u.Intero("NPtiLong", r.Griglia.NPtiLong);
+    u.Intero("NPtiTrasv", r.Griglia.NPtiTrasv);
+    u.Intero("NApparecchi", static_cast<long long>(r.Apparecchi.size()));
+    u.Valore("FattUtil", r.FattUtil ? *r.FattUtil : NAN);
+    u.Tabella("Illum", r.Campo.Illum, 0, r.Campo.NPtiLong, r.Campo.NPtiTrasv);
+    return 0;
 }
 
 int EseguiValuta(const OpzioniValuta& o) {

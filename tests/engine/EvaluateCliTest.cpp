@@ -1,5 +1,5 @@
-// nottaro-cli evaluate on road projects: the figures of the plain engine,
-// the JSON layout, and the refusals of bad input.
+// nottaro-cli evaluate on road and path projects: the figures of the plain
+// engines, the JSON layout, and the refusals of bad input.
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -15,6 +15,8 @@
 
 #include "core/files/FileProgetto.h"
 #include "core/photometry/LettoriFotometria.h"
+#include "engine/area/OttimizzaArea.h"
+#include "engine/area/ValutaPercorso.h"
 #include "engine/road/FattUtil.h"
 #include "engine/road/IllumSoluzione.h"
 #include "engine/road/OttimizzaStrada.h"
@@ -159,6 +161,37 @@ TEST(EvaluateCli, RoadProjectsGiveThePlainEngineFigures) {
     }
 }
 
+TEST(EvaluateCli, PathProjectGivesTheAreaEngineFigures) {
+    CartellaTemp dir;
+    const std::string progetto = test::Fixture("projects/percorso.nt0");
+    for (int lampada : {0, 1}) {
+        std::string arg = "evaluate --json --project " + Tra(progetto);
+        if (lampada) arg += " --lamp-set " + std::to_string(lampada);
+        const Uscita u = Cli(dir, arg);
+        ASSERT_EQ(u.esito, 0) << u.err;
+        const auto j = nlohmann::json::parse(u.out);
+
+        auto s = std::make_unique<StatoProgetto>();
+        test::InterazioneFinta ui;
+        ASSERT_TRUE(CaricaProgetto(progetto, *s, ui).letto);
+        if (lampada) s->Foto.LampSel = lampada - 1;
+        const RisultatoPercorso r = ValutaPercorso(s->Foto, ParametriAreaDaStato(*s), RequisitiAreaDaStato(*s));
+        ASSERT_TRUE(r.Valido());
+        Uguale(j.at("EmCalc").get<double>(), r.Stat.EmCalc, "EmCalc");
+        Uguale(j.at("EminCalc").get<double>(), r.Stat.EminCalc, "EminCalc");
+        Uguale(j.at("EmaxCalc").get<double>(), r.Stat.EmaxCalc, "EmaxCalc");
+        Uguale(j.at("Uo").get<double>(), r.Uo, "Uo");
+        Uguale(j.at("FattUtil").get<double>(), r.FattUtil.value(), "FattUtil");
+        EXPECT_EQ(j.at("Conforme").get<bool>(), r.Conforme);
+        EXPECT_EQ(j.at("NApparecchi").get<std::size_t>(), r.Apparecchi.size());
+        ASSERT_EQ(j.at("NPtiLong").get<int>(), r.Campo.NPtiLong);
+        ASSERT_EQ(j.at("NPtiTrasv").get<int>(), r.Campo.NPtiTrasv);
+        for (int i = 0; i < r.Campo.NPtiLong; ++i)
+            for (int k = 0; k < r.Campo.NPtiTrasv; ++k) Uguale(j["Illum"][i][k].get<double>(), r.Campo(i, k), "Illum");
+        EXPECT_FALSE(j.contains("LumGriglia"));
+    }
+}
+
 TEST(EvaluateCli, FirstPointOfTheSampleRoadMatchesAnIndependentCalculation) {
     // tests/engine/RoadVerificaPunto.py parses the street optic itself, tilts
     // the direction vector by rotation and interpolates in Newton form: it
@@ -186,10 +219,10 @@ TEST(EvaluateCli, NumbersCarrySeventeenDigitsInText) {
 TEST(EvaluateCli, BadInputIsOneLineAndAFailureStatus) {
     CartellaTemp dir;
     // A copy of the road project with a variable height, and one without a spacing.
-    auto scrivi = [&](const std::string& nome, auto modifica) {
+    auto scrivi = [&](const std::string& nome, auto modifica, const char* origine = "projects/strada.nt0") {
         auto s = std::make_unique<StatoProgetto>();
         test::InterazioneFinta ui;
-        EXPECT_TRUE(CaricaProgetto(test::Fixture("projects/strada.nt0"), *s, ui).letto);
+        EXPECT_TRUE(CaricaProgetto(test::Fixture(origine), *s, ui).letto);
         modifica(*s);
         EXPECT_TRUE(SalvaProgetto(dir.File(nome), *s, ui));
         return dir.File(nome);
@@ -197,6 +230,9 @@ TEST(EvaluateCli, BadInputIsOneLineAndAFailureStatus) {
     const std::string foto = test::Fixture("photometry/eulumdat-analysis_sample_19_LEDiL_STRADA_street_isym0.ldt");
     const std::string variabile = scrivi("variabile.nt0", [](StatoProgetto& s) { s.HPalo = HPaloVariabile; });
     const std::string senzaPasso = scrivi("senzapasso.nt0", [](StatoProgetto& s) { s.Interdist = 0; });
+    const std::string percorsoVariabile = scrivi(
+        "percorso.nt0", [](StatoProgetto& s) { s.SbraccioA = SbraccioVariabile; }, "projects/percorso.nt0");
+    const std::string fotoPercorso = test::Fixture("photometry/eulumdat-analysis_sample_03_two_lamp_sets_isym4.ldt");
     const std::string strada = test::Fixture("projects/strada.nt0");
     struct Caso {
         std::string arg, parola;
@@ -205,6 +241,7 @@ TEST(EvaluateCli, BadInputIsOneLineAndAFailureStatus) {
         {"--project " + Tra(dir.File("manca.nt0")), "manca.nt0"},
         {"--project " + Tra(variabile) + " --photometry " + Tra(foto), "HPalo"},
         {"--project " + Tra(senzaPasso) + " --photometry " + Tra(foto), "Interdist"},
+        {"--project " + Tra(percorsoVariabile) + " --photometry " + Tra(fotoPercorso), "SbraccioA"},
         {"--project " + Tra(strada) + " --lamp-set 2", "lamp set 2"},
         {"--project " + Tra(strada) + " --photometry " + Tra(dir.File("manca.ldt")), "manca.ldt"},
     };
