@@ -8,6 +8,7 @@
 
 #include "core/photometry/LettoriFotometria.h"
 #include "engine/area/IlluminamentoArea.h"
+#include "engine/area/ValutaPercorso.h"
 #include "support/InterazioneFinta.h"
 #include "support/Percorsi.h"
 #include "tests/engine/FotometrieProva.h"
@@ -152,6 +153,26 @@ Fotometria Leggi(const char* nome) {
     EXPECT_EQ(LeggiFotometria(test::Fixture(std::string("photometry/") + nome), foto, ui), 0) << nome;
     EXPECT_GT(foto.NumC, 0);
     return foto;
+}
+
+TEST(CalcolaIllum, RealStreetOpticAgreesWithTheSeparateScript) {
+    // Figures printed by tests/engine/illuminamento_punto.py, which reads the
+    // file and sums the luminaires on its own.
+    const Fotometria foto = Leggi("eulumdat-analysis_sample_19_LEDiL_STRADA_street_isym0.ldt");
+    struct Caso { int disp; double H, sbr, S, W, D; int i, j; double E; };
+    const Caso casi[] = {
+        {2, 6, 0.5, 25, 4, 0.8, 0, 0, 0.5459042003724669},
+        {1, 6, 0.5, 25, 4, 0.8, 5, 2, 0.38574614626231774},
+        {4, 8, 1.0, 30, 6, 0.9, 1, 1, 0.33626280231052225},
+        {6, 5, 0.0, 20, 3, 0.8, 5, 1, 1.2456685515972},
+    };
+    for (const auto& k : casi) {
+        ParametriArea p = Geometria(k.disp, k.H, k.sbr, 0, k.S, k.W);
+        p.DeprezzA = k.D;
+        const RisultatoPercorso r = ValutaPercorso(foto, p, RequisitiArea{});
+        ASSERT_TRUE(r.Valido());
+        EXPECT_NEAR(r.Campo(k.i, k.j), k.E, 1e-8 * k.E) << k.disp;
+    }
 }
 
 bool Vicini(double a, double b) { return a == b || std::abs(a - b) <= 1e-12 * std::max(std::abs(a), std::abs(b)); }
