@@ -15,7 +15,8 @@ namespace nottaro {
 // grid point, I cos^3(gamma) / HPalo^2 x Deprezz: gamma unrotated, I with the
 // tilt rotation, the poles' signed reach and orientation of the road layout.
 // Then stat gets EmCalc (average), EminCalc and EmaxCalc over the points (lx).
-// Returns false as soon as ErrCalcolo is raised (stat unchanged).
+// Returns false as soon as ErrCalcolo is raised (stat unchanged), and without
+// raising it when g holds fewer points than its counts say.
 // This overload is the plain reference (intensity by linear scans).
 bool IllumSoluzione(ContestoCalcolo& ctx, const Fotometria& foto, const ParametriStrada& p,
                     const std::vector<Apparecchio>& app, const GrigliaStrada& g, CampoIllum& campo,
