@@ -100,6 +100,10 @@ void RuotaInclinazioneSC(ContestoCalcolo& ctx, double sg, double cg, double sc, 
 }
 
 double IntensitaLum(ContestoCalcolo& ctx, const Fotometria& foto, int lampCalc, double gamma, double c) {
+    if (lampCalc < 0 || lampCalc >= MaxLampade) {
+        ctx.ErrCalcolo = true;
+        return -1;
+    }
     const int N = foto.NumC, G = foto.NumG;
     const auto& T = foto.Intens;
     // Plain scans of the angle rows, as the reference for the indexed lookup.

@@ -50,7 +50,8 @@ void RuotaInclinazioneSC(ContestoCalcolo&, double sg, double cg, double sc, doub
 // interpolated (quadratic in C and gamma; linear across planes at the nadir)
 // times FlussoLamp[lampCalc] / 1000. c in (0, 360] (0 allowed at gamma 0).
 // A gamma beyond the last tabulated angle gives 0. Plain reference: linear
-// scans of the angle rows. A non-finite result raises ErrCalcolo, returns -1.
+// scans of the angle rows. A non-finite result or a lamp set outside
+// 0..MaxLampade-1 raises ErrCalcolo and returns -1.
 double IntensitaLum(ContestoCalcolo&, const Fotometria&, int lampCalc, double gamma, double c);
 
 namespace dettaglio {

@@ -46,7 +46,8 @@ void RicercaIntensita::Imposta(const Fotometria& foto, int lampCalc) {
     val_.assign(static_cast<std::size_t>(N + 1) * passo_, 0.0);
     for (int i = 1; i <= N; ++i)
         for (int j = 1; j <= G; ++j) val_[static_cast<std::size_t>(i) * passo_ + j] = foto.Intens[i][j];
-    scala_ = foto.FlussoLamp[lampCalc] / 1000.0;
+    // A lamp set outside the record makes every lookup fail (ErrCalcolo).
+    scala_ = lampCalc >= 0 && lampCalc < MaxLampade ? foto.FlussoLamp[lampCalc] / 1000.0 : std::nan("");
 }
 
 }  // namespace nottaro

@@ -46,7 +46,8 @@ class RicercaIntensita {
 public:
     RicercaIntensita() = default;
     RicercaIntensita(const Fotometria& foto, int lampCalc) { Imposta(foto, lampCalc); }
-    // Copies the table of foto for lamp set lampCalc (0..MaxLampade-1).
+    // Copies the table of foto for lamp set lampCalc (0..MaxLampade-1; any
+    // other set makes every lookup raise ErrCalcolo).
     void Imposta(const Fotometria& foto, int lampCalc);
 
     // Intensity in cd toward (gamma, c), as IntensitaLum; a non-finite

@@ -9,7 +9,7 @@ namespace nottaro {
 
 void ValutazioneStrada::ImpostaFotometria(const Fotometria& foto, int lampCalc) {
     ricerca_.Imposta(foto, lampCalc);
-    lampCalc_ = lampCalc;
+    lampCalc_ = lampCalc >= 0 && lampCalc < MaxLampade ? lampCalc : -1;
     disposizioneValida_ = geometriaValida_ = false;
 }
 
@@ -123,7 +123,7 @@ double ValutazioneStrada::intensita(ContestoCalcolo& ctx, const Geometria& g, do
 
 RisultatoStrada ValutazioneStrada::Valuta(const ParametriStrada& p, const SoglieStrada* soglie) {
     RisultatoStrada r;
-    if (p.LampCalc != lampCalc_ || p.ClassePav < 0 || p.ClassePav > 5 || !preparaDisposizione(p)) return r;
+    if (lampCalc_ < 0 || p.LampCalc != lampCalc_ || p.ClassePav < 0 || p.ClassePav > 5 || !preparaDisposizione(p)) return r;
     preparaGeometria(p);
     AzzeraCampi(campo_);
     const auto& g = campo_.Griglia;

@@ -23,7 +23,8 @@ namespace nottaro {
 class ValutazioneStrada {
 public:
     // Indexed lookup of foto's lamp set lampCalc; candidates must carry the
-    // same LampCalc. Call again when the photometry or the lamp set changes.
+    // same LampCalc (a set outside the record leaves every candidate
+    // NonValido). Call again when the photometry or the lamp set changes.
     void ImpostaFotometria(const Fotometria& foto, int lampCalc);
 
     // Evaluates candidate p as the sweep does (quick estimate, Ul over the

@@ -27,6 +27,12 @@ TEST(IntensitaLum, TabulatedNodesNadirAndBeyondTheTable) {
     EXPECT_DOUBLE_EQ(IntensitaLum(ctx, foto, 0, 90, 330), Quadratica(330, 90) * k);
     EXPECT_DOUBLE_EQ(IntensitaLum(ctx, foto, 0, 90.5, 120), 0);
     EXPECT_FALSE(ctx.ErrCalcolo);
+    // A lamp set outside the record is an error, not a read past its end.
+    EXPECT_EQ(IntensitaLum(ctx, foto, MaxLampade, 40, 120), -1);
+    EXPECT_TRUE(ctx.ErrCalcolo);
+    ContestoCalcolo ctx2;
+    EXPECT_EQ(RicercaIntensita(foto, -1)(ctx2, 40, 120), -1);
+    EXPECT_TRUE(ctx2.ErrCalcolo);
 }
 
 TEST(IntensitaLum, QuadraticDataIsReproducedBetweenNodesIncludingTheLastGammaInterval) {
