@@ -1,0 +1,138 @@
+// nottaro-cli optimise on the sample road and path projects.
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "store/TabellaDbf.h"
+#include "support/Percorsi.h"
+#include "sweep/CartellaProva.h"
+
+namespace nottaro {
+namespace {
+
+struct Uscita {
+    int stato = -1;
+    std::string out, err;
+};
+
+Uscita Esegui(const std::string& argomenti, const test::CartellaProva& dir) {
+    const std::string fileErr = dir.File("stderr.txt");
+    Uscita u;
+    FILE* p = ::popen((test::ProgrammaCli() + " optimise " + argomenti + " 2>'" + fileErr + "'").c_str(), "r");
+    if (!p) return u;
+    char buf[4096];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) u.out.append(buf, n);
+    const int s = ::pclose(p);
+    u.stato = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
+    std::ifstream e(fileErr);
+    std::stringstream ss;
+    ss << e.rdbuf();
+    u.err = ss.str();
+    return u;
+}
+
+std::vector<std::vector<std::string>> Righe(const std::string& file) {
+    TabellaDbf t;
+    t.CollegaFile(file);
+    std::vector<std::vector<std::string>> righe;
+    if (!t.Apri(true)) return righe;
+    for (bool ok = t.Primo(); ok; ok = t.Prossimo()) {
+        std::vector<std::string> r;
+        for (const auto& c : t.Campi()) r.push_back(*t.Testo(c.nome));
+        righe.push_back(r);
+    }
+    return righe;
+}
+
+TEST(OttimizzaCli, TabelleUgualiConUnoEDueThread) {
+    struct Caso {
+        const char* progetto;
+        const char* tabella;
+        const char* tipo;
+    };
+    for (const Caso& c : {Caso{"projects/strada.nt0", "ntrlux.dbf", "road"},
+                          Caso{"projects/percorso.nt0", "ntrluxa.dbf", "path"}}) {
+        SCOPED_TRACE(c.progetto);
+        test::CartellaProva dir;
+        std::filesystem::create_directories(dir.File("uno"));
+        std::filesystem::create_directories(dir.File("due"));
+        const std::string base = "--project '" + test::Fixture(c.progetto) + "' --all-results --json --out '";
+        const Uscita uno = Esegui(base + dir.File("uno") + "' --threads 1", dir);
+        const Uscita due = Esegui(base + dir.File("due") + "' --threads 2", dir);
+        ASSERT_EQ(uno.stato, 0) << uno.err;
+        ASSERT_EQ(due.stato, 0) << due.err;
+        const auto j = nlohmann::json::parse(uno.out);
+        EXPECT_EQ(j["kind"], c.tipo);
+        EXPECT_EQ(j["threads"], 1);
+        EXPECT_EQ(nlohmann::json::parse(due.out)["threads"], 2);
+        const auto righe = Righe(dir.File(std::string("uno/") + c.tabella));
+        ASSERT_GT(righe.size(), 10u);
+        EXPECT_EQ(j["rows"], righe.size());
+        EXPECT_EQ(j["candidates"], j["candidates_expected"]);
+        EXPECT_EQ(Righe(dir.File(std::string("due/") + c.tabella)), righe);
+    }
+}
+
+TEST(OttimizzaCli, LimitiEInterdistanzaDelProgetto) {
+    test::CartellaProva dir;
+    const std::string base = "--project '" + test::Fixture("projects/strada.nt0") + "' --all-results --json --out '" +
+                             dir.Str() + "' ";
+    struct Caso {
+        const char* opzioni;
+        const char* inter;  // every row's spacing
+        std::size_t righe;
+    };
+    for (const Caso& c : {Caso{"--keep-spacing", "31.5", 1}, Caso{"--limit fixed --limit-value 30", "30", 1}}) {
+        SCOPED_TRACE(c.opzioni);
+        const Uscita u = Esegui(base + c.opzioni, dir);
+        ASSERT_EQ(u.stato, 0) << u.err;
+        const auto righe = Righe(dir.File("ntrlux.dbf"));
+        ASSERT_EQ(righe.size(), c.righe);
+        for (const auto& r : righe) EXPECT_EQ(r[3], c.inter);
+    }
+    // A minimum of 3 H from 8 m poles starts at 24 m and sweeps to 56 m.
+    const Uscita u = Esegui(base + "--limit ratio --limit-value 3", dir);
+    ASSERT_EQ(u.stato, 0) << u.err;
+    const auto righe = Righe(dir.File("ntrlux.dbf"));
+    ASSERT_FALSE(righe.empty());
+    EXPECT_EQ(righe.front()[3], "24");
+    EXPECT_EQ(nlohmann::json::parse(u.out)["candidates"], 65);
+}
+
+TEST(OttimizzaCli, InputErratoUnaRigaEUscitaNonZero) {
+    test::CartellaProva dir;
+    const std::string progetto = "--project '" + test::Fixture("projects/strada.nt0") + "' --out '" + dir.Str() + "' ";
+    for (const std::string& a : {progetto + "--limit sometimes", progetto + "--limit min",
+                                 progetto + "--class ME9", progetto + "--limit min --limit-value -2",
+                                 std::string("--project '") + dir.File("manca.nt0") + "'",
+                                 progetto + "--photometry '" + dir.File("manca.ldt") + "'",
+                                 progetto + "--photometry x.ldt --list y.ntr"}) {
+        SCOPED_TRACE(a);
+        const Uscita u = Esegui(a, dir);
+        EXPECT_EQ(u.stato, 1);
+        EXPECT_EQ(u.err.rfind("nottaro-cli optimise: ", 0), 0u) << u.err;
+        EXPECT_EQ(u.err.find('\n'), u.err.size() - 1) << u.err;
+        EXPECT_TRUE(u.out.empty());
+    }
+}
+
+TEST(OttimizzaCli, ClasseScelta) {
+    test::CartellaProva dir;
+    // The sample optic gives about 0.05 cd/m2 at 20 m: no ME class is met.
+    const Uscita u = Esegui("--project '" + test::Fixture("projects/strada.nt0") + "' --class ME3a --json --out '" +
+                                dir.Str() + "'",
+                            dir);
+    ASSERT_EQ(u.stato, 0) << u.err;
+    EXPECT_EQ(nlohmann::json::parse(u.out)["rows"], 0);
+    EXPECT_NE(u.err.find("note: "), std::string::npos);  // the four reasons of an empty run
+}
+
+}  // namespace
+}  // namespace nottaro
