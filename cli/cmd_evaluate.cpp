@@ -26,6 +26,7 @@
 #include "engine/road/FattUtil.h"
 #include "engine/road/IllumSoluzione.h"
 #include "engine/road/OttimizzaStrada.h"
+#include "engine/road/ScegliClasse.h"
 #include "engine/road/ValutazioneStrada.h"
 
 namespace {
@@ -37,6 +38,7 @@ struct OpzioniValuta {
     std::string fotometria;
     std::optional<int> lampada;  // 1-based, as `info` lists the lamp sets
     bool json = false;
+    std::string classe;  // --class: requirements and class code by the dialogs' name
 };
 
 // Numbers with 17 significant digits, so every double reads back exactly.
@@ -233,6 +235,11 @@ int EseguiValuta(const OpzioniValuta& o) {
                           std::to_string(f.NumLampade) + ")");
         f.LampSel = *o.lampada - 1;
     }
+    if (!o.classe.empty()) {
+        std::string e;
+        if (!ScegliClasse(*stato, stato->TipoProgetto == 1 ? TipoImpianto::Percorso : TipoImpianto::Strada, o.classe, e))
+            return Errore(e);
+    }
     Uscita u(o.json);
     const int ris = stato->TipoProgetto == 1 ? ValutaPercorsoCli(*stato, u) : ValutaStradaCli(*stato, u);
     if (ris != 0) return ris;
@@ -247,6 +254,7 @@ cli::RegistraComando reg("evaluate", [](CLI::App& app, int& esito) {
     sub->add_option("--photometry", o->fotometria, "Photometric file to use instead of the project's");
     sub->add_option("--lamp-set", o->lampada, "Lamp set to use, 1..n as `info` lists them (default: the project's)");
     sub->add_flag("--json", o->json, "Print the figures as JSON");
+    sub->add_option("--class", o->classe, "Lighting class by name, as `optimise --class` takes it");
     sub->callback([o, &esito] { esito = EseguiValuta(*o); });
 });
 

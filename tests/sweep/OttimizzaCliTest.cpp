@@ -21,10 +21,10 @@ struct Uscita {
     std::string out, err;
 };
 
-Uscita Esegui(const std::string& argomenti, const test::CartellaProva& dir) {
+Uscita Esegui(const std::string& argomenti, const test::CartellaProva& dir, const char* comando = "optimise") {
     const std::string fileErr = dir.File("stderr.txt");
     Uscita u;
-    FILE* p = ::popen((test::ProgrammaCli() + " optimise " + argomenti + " 2>'" + fileErr + "'").c_str(), "r");
+    FILE* p = ::popen((test::ProgrammaCli() + " " + comando + " " + argomenti + " 2>'" + fileErr + "'").c_str(), "r");
     if (!p) return u;
     char buf[4096];
     std::size_t n;
@@ -132,6 +132,17 @@ TEST(OttimizzaCli, ClasseScelta) {
     ASSERT_EQ(u.stato, 0) << u.err;
     EXPECT_EQ(nlohmann::json::parse(u.out)["rows"], 0);
     EXPECT_NE(u.err.find("note: "), std::string::npos);  // the four reasons of an empty run
+}
+
+TEST(OttimizzaCli, ValutaPrendeLaClasse) {
+    test::CartellaProva dir;
+    const std::string progetto = "--project '" + test::Fixture("projects/percorso.nt0") + "' --json ";
+    const Uscita ok = Esegui(progetto + "--class CE5", dir, "evaluate");
+    ASSERT_EQ(ok.stato, 0) << ok.err;
+    EXPECT_EQ(nlohmann::json::parse(ok.out)["Conforme"], false);  // Emin/Em 0.17 < 0.40
+    const Uscita no = Esegui(progetto + "--class ME3a", dir, "evaluate");
+    EXPECT_EQ(no.stato, 1);
+    EXPECT_NE(no.err.find("unknown path class"), std::string::npos) << no.err;
 }
 
 }  // namespace
