@@ -3,6 +3,7 @@
 // candidate and one path candidate.
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <vector>
 
 #include "bench/Registrazioni.h"
@@ -51,6 +52,31 @@ void IntensitaVeloce(benchmark::State& st, const char* file) {
         benchmark::DoNotOptimize(somma);
     }
     st.SetItemsProcessed(st.iterations() * static_cast<long long>(dir.size()));
+}
+
+// What a tilted candidate asks per pole and point once gamma and C are kept:
+// the tilt rotation from kept sines and cosines, then the indexed lookup.
+void IntensitaVeloceInclinata(benchmark::State& st) {
+    const RicercaIntensita ricerca(Foto(FileStradale), 0);
+    struct Seni {
+        double sg, cg, sc, cc;
+    };
+    std::vector<Seni> seni;
+    for (const auto& d : DirezioniStradaNonRuotate()) {
+        const double g = d.gamma * RadPerGrado, c = d.c * RadPerGrado;
+        seni.push_back({std::sin(g), std::cos(g), std::sin(c), std::cos(c)});
+    }
+    const double t = InclinaTipica * RadPerGrado, stt = std::sin(t), ct = std::cos(t);
+    for (auto _ : st) {
+        ContestoCalcolo ctx;
+        double somma = 0;
+        for (const auto& s : seni) {
+            RuotaInclinazioneSC(ctx, s.sg, s.cg, s.sc, s.cc, stt, ct);
+            somma += ricerca(ctx, ctx.GammaRuot, ctx.CRuot);
+        }
+        benchmark::DoNotOptimize(somma);
+    }
+    st.SetItemsProcessed(st.iterations() * static_cast<long long>(seni.size()));
 }
 
 template <double (*Coeff)(ContestoCalcolo&, const TabellaR&, double, double)>
@@ -159,6 +185,7 @@ void RegistraKernel() {
     using benchmark::RegisterBenchmark;
     RegisterBenchmark("IntensitaLum/piana/pari", IntensitaPiana, FileStradale);
     RegisterBenchmark("IntensitaLum/veloce/pari", IntensitaVeloce, FileStradale);
+    RegisterBenchmark("IntensitaLum/veloce/pari/inclinata", IntensitaVeloceInclinata);
     RegisterBenchmark("IntensitaLum/piana/irregolare", IntensitaPiana, FileGammaIrregolare);
     RegisterBenchmark("IntensitaLum/veloce/irregolare", IntensitaVeloce, FileGammaIrregolare);
     RegisterBenchmark("CoeffR/piana", CoeffRBench<CoeffR>);

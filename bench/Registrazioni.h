@@ -8,6 +8,8 @@ namespace nottaro::bench {
 
 // With `piccolo` every sweep runs its smallest size (the smoke run).
 void RegistraKernel();
+// Pure arithmetic on 1 and 2 threads: the parallel capacity the machine gives.
+void RegistraMacchina();
 void RegistraSweep(bool piccolo);
 
 // Filled by the sweep benchmarks: whether the fast sweep wrote the very rows

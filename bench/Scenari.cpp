@@ -69,10 +69,11 @@ StatoProgetto StatoStradaME3b(Ampiezza a) {
     s.CodClasse = "me3";
     s.StepInt = 2;
     switch (a) {
-        case Ampiezza::Minima:  // one spacing, 30 m
+        case Ampiezza::Minima:  // one spacing, every candidate stored
             s.HPalo = 10;
             s.TipoLimite = 1;
-            s.ValLimite = 30;
+            s.ValLimite = 24;
+            s.TuttiRisultati = true;
             break;
         case Ampiezza::Ridotta:  // 10 .. 70 m
             s.HPalo = 10;
@@ -104,10 +105,11 @@ StatoProgetto StatoPercorsoP2(Ampiezza a) {
     s.ClasseA = "P2";
     s.StepInt = 1;
     switch (a) {
-        case Ampiezza::Minima:
+        case Ampiezza::Minima:  // one spacing, every candidate stored
             s.HPaloA = 5;
             s.TipoLimite = 1;
             s.ValLimite = 20;
+            s.TuttiRisultati = true;
             break;
         case Ampiezza::Ridotta:  // 5 .. 40 m
             s.HPaloA = 5;
@@ -167,13 +169,15 @@ ParametriStrada CandidatoTipico() {
     p.HPalo = 10;
     p.Interdist = 30;
     p.Sbraccio = 1;
-    p.Inclina = 10;
+    p.Inclina = InclinaTipica;
     return p;
 }
 
 }  // namespace
 
-std::vector<Direzione> DirezioniStrada() {
+namespace {
+
+std::vector<Direzione> Direzioni(bool ruotate) {
     const ParametriStrada p = CandidatoTipico();
     CampoStrada campo;
     PreparaCampo(p, campo);
@@ -185,10 +189,15 @@ std::vector<Direzione> DirezioniStrada() {
             const double g = CalcGamma(ctx, q.x, q.y, a.x, a.y, s, p.HPalo);
             const double c = OrientaC(CalcC(ctx, q.x, q.y, a.x, a.y, s, p.Inclina), GuardaMenoY(a));
             RuotaInclinazione(ctx, g, c, p.Inclina);
-            if (!ctx.ErrCalcolo) d.push_back({ctx.GammaRuot, ctx.CRuot});
+            if (!ctx.ErrCalcolo) d.push_back(ruotate ? Direzione{ctx.GammaRuot, ctx.CRuot} : Direzione{g, c});
         }
     return d;
 }
+
+}  // namespace
+
+std::vector<Direzione> DirezioniStrada() { return Direzioni(true); }
+std::vector<Direzione> DirezioniStradaNonRuotate() { return Direzioni(false); }
 
 std::vector<Direzione> AngoliRiflessione() {
     const ParametriStrada p = CandidatoTipico();

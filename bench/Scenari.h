@@ -37,7 +37,7 @@ public:
 
 // Size of a sweep: which pole heights it walks.
 enum class Ampiezza {
-    Minima,   // one height, few spacings: the smoke run
+    Minima,   // one height, one spacing, every candidate stored: the smoke run
     Ridotta,  // one height, every spacing: the fast/plain comparison
     Media,    // heights every 4 m
     Ampia,    // heights every 1 m (memory against Media)
@@ -75,6 +75,10 @@ struct Direzione {
     double gamma, c;
 };
 std::vector<Direzione> DirezioniStrada();
+// The same pairs before the tilt rotation (unrotated gamma, oriented C).
+std::vector<Direzione> DirezioniStradaNonRuotate();
+// Tilt of that candidate, degrees.
+inline constexpr double InclinaTipica = 10;
 // (gamma, beta) of every pole, field point and observer of the same candidate.
 std::vector<Direzione> AngoliRiflessione();
 

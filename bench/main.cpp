@@ -13,8 +13,10 @@
 
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <map>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "bench/Registrazioni.h"
@@ -85,12 +87,30 @@ void Sweep(const Raccolta& r, const char* tipo, const std::string& base, const C
     if (s && k && s->contatori.count("lookup") && k->contatori.count("items_per_second")) {
         const double perLookupSweep = s->secondi / s->contatori.at("lookup");
         const double perLookupKernel = 1 / k->contatori.at("items_per_second");
-        Riga("time per lookup in the sweep / in the kernel", perLookupSweep / perLookupKernel, "(target <= 2)");
+        Riga("time per lookup in the sweep / in the lookup kernel", perLookupSweep / perLookupKernel,
+             "(target <= 2)");
+        const Misura* ki = r.Trova("IntensitaLum/veloce/pari/inclinata");
+        if (ki && ki->contatori.count("items_per_second"))
+            Riga("time per lookup in the sweep / tilt rotation + lookup kernel",
+                 perLookupSweep * ki->contatori.at("items_per_second"));
     }
 }
 
+// The 1-minute load average: other work on the machine skews the thread ratio.
+std::string CaricoMacchina() {
+    static const std::string carico = [] {
+        std::ifstream f("/proc/loadavg");
+        std::string s;
+        f >> s;
+        return s.empty() ? std::string("unknown") : s;
+    }();
+    return carico;
+}
+
 void Riepilogo(const Raccolta& r) {
-    std::printf("\nSummary (ratios measured in this run)\n");
+    std::printf("\nSummary (ratios measured in this run; load average before it: %s, %u cores)\n",
+                CaricoMacchina().c_str(), std::thread::hardware_concurrency());
+    Rapporto(r, "machine: 2 threads / 1 thread on pure arithmetic (idle: ~2)", "Macchina/1", "Macchina/2");
     std::printf("Kernels\n");
     for (const char* g : {"pari", "irregolare"}) {
         const Misura* k = r.Trova(std::string("IntensitaLum/veloce/") + g);
@@ -140,6 +160,8 @@ int main(int argc, char** argv) {
     int n = static_cast<int>(argomenti.size());
     benchmark::Initialize(&n, argomenti.data());
     if (benchmark::ReportUnrecognizedArguments(n, argomenti.data())) return 2;
+    CaricoMacchina();
+    RegistraMacchina();
     RegistraKernel();
     RegistraSweep(piccolo);
     Raccolta raccolta;
