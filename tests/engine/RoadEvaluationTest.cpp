@@ -2,6 +2,7 @@
 // and the fast evaluation against the plain reference on real photometry.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -195,6 +196,26 @@ TEST(ValutaStrada, SweepThresholdsStopTheCandidateWhereTheSweepWould) {
         EXPECT_EQ(b.Esito, k.esito) << k.s.LmMin << " " << k.s.UoMin;
         if (k.esito == EsitoStrada::Accettato) EXPECT_GT(b.TI, 0);
     }
+}
+
+TEST(ValutaStrada, MinimaStartAtOneHundredCandelaPerSquareMetre) {
+    // A field brighter than 100 cd/m2 everywhere reports Uo = 100 / Lm and
+    // Ul = 100 / Lmax: the minimum scans start from 100.
+    auto foto = std::make_unique<Fotometria>(test::FotometriaDa(
+        test::Angoli(0, 15, 24), test::Angoli(0, 5, 37), [](double, double) { return 100; }, 1e7));
+    ValutazioneStrada veloce;
+    veloce.ImpostaFotometria(*foto, 0);
+    CampoStrada rif;
+    const ParametriStrada p = Caso1();
+    const RisultatoStrada a = riferimento::ValutaStrada(*foto, p, nullptr, rif);
+    const RisultatoStrada b = veloce.Valuta(p, nullptr);
+    for (const CampoStrada* c : {static_cast<const CampoStrada*>(&rif), &veloce.Campo()}) {
+        ASSERT_GT(*std::min_element(c->LumGriglia.begin(), c->LumGriglia.end()), 100);
+        for (std::size_t o = 0; o < c->LmOss.size(); ++o) EXPECT_DOUBLE_EQ(c->UoOss[o], 100 / c->LmOss[o]);
+        const double lmax = *std::max_element(c->LumAsse.begin(), c->LumAsse.begin() + c->Griglia.NPtiLong);
+        EXPECT_DOUBLE_EQ(c->UlOss[0], 100 / lmax);
+    }
+    EXPECT_DOUBLE_EQ(a.Uo, b.Uo);
 }
 
 TEST(ValutaStrada, DegenerateCandidatesAreRefusedNotEvaluated) {
