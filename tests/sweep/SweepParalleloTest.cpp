@@ -45,7 +45,9 @@ public:
         if (bersaglio && c_.lanciaSu) throw std::runtime_error("work failure");
         if (bersaglio && c_.ferma) c_.ferma->store(true);
         double x = 0;
-        for (int i = 1; i < 200; ++i) x += std::sin(c.H * i + c.S) / i;
+        // Uneven work, so groups finish out of order on several threads.
+        const int passi = 200 + 800 * (static_cast<int>(c.S) % 4);
+        for (int i = 1; i < passi; ++i) x += std::sin(c.H * i + c.S) / i;
         const long long chiave = std::llround(c.H * 10 + c.S * 7 + c.Sbraccio * 3 + c.Inclina);
         if (!c_.tutti && chiave % 3 != 0) return false;
         riga.valori = {c.H, c.Sbraccio, c.S, c.Inclina, static_cast<double>(c.lampada), x};
