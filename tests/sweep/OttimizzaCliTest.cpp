@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -132,6 +133,34 @@ TEST(OttimizzaCli, ClasseScelta) {
     ASSERT_EQ(u.stato, 0) << u.err;
     EXPECT_EQ(nlohmann::json::parse(u.out)["rows"], 0);
     EXPECT_NE(u.err.find("note: "), std::string::npos);  // the four reasons of an empty run
+}
+
+TEST(OttimizzaCli, CtrlCInterrompeELasciaUnaTabellaValida) {
+    test::CartellaProva dir;
+    // The sample road with height, overhang and tilt swept: far more than a second of work.
+    {
+        std::ifstream in(test::Fixture("projects/strada.nt0"), std::ios::binary);
+        std::ofstream out(dir.File("lungo.nt0"), std::ios::binary);
+        std::string riga;
+        for (int n = 1; std::getline(in, riga); ++n) out << (n == 9 ? "0\r" : n == 10 || n == 11 ? "99\r" : riga) << "\n";
+    }
+    // A shell script, so $! and $pid stay the script's own.
+    std::ofstream(dir.File("ctrlc.sh"))
+        << test::ProgrammaCli() << " optimise --project '" << dir.File("lungo.nt0") << "' --photometry '"
+        << test::Fixture("photometry/eulumdat-analysis_sample_19_LEDiL_STRADA_street_isym0.ldt")
+        << "' --all-results --json --out '" << dir.Str() << "' > '" << dir.File("out.json") << "' 2>/dev/null &\n"
+        << "pid=$!\nsleep 1\nkill -INT $pid\nwait $pid\necho $? > '" << dir.File("stato.txt") << "'\n";
+    ASSERT_EQ(std::system(("bash '" + dir.File("ctrlc.sh") + "'").c_str()), 0);
+    int stato = -1;
+    std::ifstream(dir.File("stato.txt")) >> stato;
+    EXPECT_EQ(stato, 130);
+    std::ifstream j(dir.File("out.json"));
+    const auto riepilogo = nlohmann::json::parse(j);
+    EXPECT_TRUE(riepilogo["interrupted"].get<bool>());
+    EXPECT_LT(riepilogo["candidates"].get<long long>(), riepilogo["candidates_expected"].get<long long>());
+    const auto righe = Righe(dir.File("ntrlux.dbf"));
+    EXPECT_EQ(riepilogo["rows"], righe.size());
+    for (std::size_t i = 0; i < righe.size(); ++i) ASSERT_EQ(righe[i][0], std::to_string(i + 1));
 }
 
 TEST(OttimizzaCli, ValutaPrendeLaClasse) {
