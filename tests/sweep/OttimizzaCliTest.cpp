@@ -148,7 +148,7 @@ TEST(OttimizzaCli, CtrlCInterrompeELasciaUnaTabellaValida) {
     std::ofstream(dir.File("ctrlc.sh"))
         << test::ProgrammaCli() << " optimise --project '" << dir.File("lungo.nt0") << "' --photometry '"
         << test::Fixture("photometry/eulumdat-analysis_sample_19_LEDiL_STRADA_street_isym0.ldt")
-        << "' --all-results --json --out '" << dir.Str() << "' > '" << dir.File("out.json") << "' 2>/dev/null &\n"
+        << "' --class 1 --json --out '" << dir.Str() << "' > '" << dir.File("out.json") << "' 2>/dev/null &\n"
         << "pid=$!\nsleep 1\nkill -INT $pid\nwait $pid\necho $? > '" << dir.File("stato.txt") << "'\n";
     ASSERT_EQ(std::system(("bash '" + dir.File("ctrlc.sh") + "'").c_str()), 0);
     int stato = -1;
