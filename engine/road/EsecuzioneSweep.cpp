@@ -73,6 +73,17 @@ RisultatoSweep EseguiSweep(const StatoProgetto& stato, TipoImpianto tipo, Tabell
         r.errore = "the solution table is not open";
         return r;
     }
+    // A table of another layout (an older program's file) would refuse every row.
+    const Layout& atteso = tipo == TipoImpianto::Strada ? LayoutNTRLUX() : LayoutNTRLUXA();
+    bool stessiCampi = tabella.Campi().size() == atteso.size();
+    for (std::size_t i = 0; stessiCampi && i < atteso.size(); ++i)
+        stessiCampi = tabella.IndiceCampo(atteso[i].nome) == static_cast<int>(i) &&
+                      tabella.Campi()[i].tipo == atteso[i].tipo;
+    if (!stessiCampi) {
+        r.errore = "the table " + tabella.Percorso() + " does not have the fields of a " +
+                   (tipo == TipoImpianto::Strada ? "road" : "path") + " solution table";
+        return r;
+    }
     const ParametriSequenze par = ParametriDaStato(stato, tipo);
     const Livello altezze = Altezze(par);
     const Livello sbracci = Sbracci(par);

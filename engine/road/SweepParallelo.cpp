@@ -184,10 +184,6 @@ bool MotoreSweep::Esegui(const std::vector<GruppoCandidati>& gruppi, const std::
         }
         Progresso(false);
         if (finito) break;
-        if (continua && opz_.interrompi && opz_.interrompi->load()) {
-            // Keep appending what arrives in order until the first gap.
-            cv.notify_all();
-        }
     }
     ferma = true;
     cv.notify_all();

@@ -214,3 +214,24 @@ TEST(OttimizzaStrada, InterruzioneLasciaUnaTabellaValida) {
 
 }  // namespace
 }  // namespace nottaro
+
+namespace nottaro {
+namespace {
+
+TEST(OttimizzaStrada, TabellaDiAltroTracciatoRifiutata) {
+    const StatoProgetto s = StatoStrada();
+    test::CartellaProva dir;
+    TabellaDbf t;
+    t.Collega(dir.Str(), "NTRLUXA");  // the path layout
+    ASSERT_TRUE(t.Svuota());
+    ASSERT_TRUE(t.Apri());
+    test::InterazioneFinta ui;
+    const RisultatoSweep r = OttimizzaStrada(s, t, ui, OpzioniOttimizza{});
+    EXPECT_FALSE(r.errore.empty());
+    EXPECT_EQ(r.NRisultati, 0);
+    EXPECT_EQ(t.NumeroRecord(), 0u);
+    EXPECT_EQ(ui.Conta("avviso"), 0);
+}
+
+}  // namespace
+}  // namespace nottaro
