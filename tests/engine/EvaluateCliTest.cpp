@@ -22,6 +22,8 @@
 #include "engine/road/OttimizzaStrada.h"
 #include "engine/road/reference/LuminanzaRiferimento.h"
 #include "support/InterazioneFinta.h"
+#include "support/CartellaTemporanea.h"
+#include "support/EseguiCli.h"
 #include "support/Percorsi.h"
 
 namespace nottaro {
@@ -29,45 +31,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Uscita {
-    int esito = -1;
-    std::string out, err;
-};
 
-class CartellaTemp {
-public:
-    CartellaTemp() {
-        percorso_ = fs::temp_directory_path() / ("nottaro_evaluate_" + std::to_string(::getpid()));
-        fs::create_directories(percorso_);
-    }
-    ~CartellaTemp() {
-        std::error_code ec;
-        fs::remove_all(percorso_, ec);
-    }
-    std::string File(const std::string& nome) const { return (percorso_ / nome).string(); }
 
-private:
-    fs::path percorso_;
-};
 
-Uscita Cli(const CartellaTemp& dir, const std::string& argomenti) {
-    Uscita u;
-    const std::string fileErr = dir.File("stderr.txt");
-    FILE* p = ::popen((test::ProgrammaCli() + " " + argomenti + " 2>'" + fileErr + "'").c_str(), "r");
-    if (!p) return u;
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) u.out.append(buf, n);
-    const int s = ::pclose(p);
-    u.esito = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
-    std::ifstream e(fileErr);
-    std::stringstream ss;
-    ss << e.rdbuf();
-    u.err = ss.str();
-    return u;
-}
-
-std::string Tra(const std::string& s) { return "'" + s + "'"; }
+using test::Tra;
 
 void Uguale(double cli, double atteso, const std::string& nome) {
     EXPECT_LE(std::abs(cli - atteso), 1e-12 * std::abs(atteso)) << nome << ": " << cli << " vs " << atteso;
@@ -88,7 +55,9 @@ std::unique_ptr<Atteso> Riferimento(const std::string& progetto, const std::stri
     auto a = std::make_unique<Atteso>();
     test::InterazioneFinta ui;
     EXPECT_TRUE(CaricaProgetto(progetto, *a->stato, ui).letto);
-    if (!foto.empty()) EXPECT_EQ(LeggiFotometria(foto, a->stato->Foto, ui), 0);
+    if (!foto.empty()) {
+        EXPECT_EQ(LeggiFotometria(foto, a->stato->Foto, ui), 0);
+    }
     if (lampada) a->stato->Foto.LampSel = lampada - 1;
     a->p = ParametriStradaDaStato(*a->stato);
     a->r = riferimento::ValutaStrada(a->stato->Foto, a->p, nullptr, a->campo);
@@ -136,7 +105,7 @@ void ConfrontaJson(const nlohmann::json& j, const Atteso& a) {
 }
 
 TEST(EvaluateCli, RoadProjectsGiveThePlainEngineFigures) {
-    CartellaTemp dir;
+    test::CartellaTemporanea dir;
     struct Caso {
         std::string progetto, foto;
         int lampada;
@@ -153,7 +122,7 @@ TEST(EvaluateCli, RoadProjectsGiveThePlainEngineFigures) {
         std::string arg = "evaluate --json --project " + Tra(progetto);
         if (!k.foto.empty()) arg += " --photometry " + Tra(k.foto);
         if (k.lampada) arg += " --lamp-set " + std::to_string(k.lampada);
-        const Uscita u = Cli(dir, arg);
+        const test::UscitaCli u = test::EseguiCli(arg);
         ASSERT_EQ(u.esito, 0) << u.err;
         const auto j = nlohmann::json::parse(u.out);
         EXPECT_EQ(j.at("LumGriglia").size(), static_cast<std::size_t>(k.osservatori));
@@ -162,12 +131,12 @@ TEST(EvaluateCli, RoadProjectsGiveThePlainEngineFigures) {
 }
 
 TEST(EvaluateCli, PathProjectGivesTheAreaEngineFigures) {
-    CartellaTemp dir;
+    test::CartellaTemporanea dir;
     const std::string progetto = test::Fixture("projects/percorso.nt0");
     for (int lampada : {0, 1}) {
         std::string arg = "evaluate --json --project " + Tra(progetto);
         if (lampada) arg += " --lamp-set " + std::to_string(lampada);
-        const Uscita u = Cli(dir, arg);
+        const test::UscitaCli u = test::EseguiCli(arg);
         ASSERT_EQ(u.esito, 0) << u.err;
         const auto j = nlohmann::json::parse(u.out);
 
@@ -197,16 +166,16 @@ TEST(EvaluateCli, FirstPointOfTheSampleRoadMatchesAnIndependentCalculation) {
     // the direction vector by rotation and interpolates in Newton form: it
     // prints 0.015832176359915 cd/m2 for observer 1 at the first grid point.
     // The program's degree constant (57.29577951) accounts for the last digits.
-    CartellaTemp dir;
-    const Uscita u = Cli(dir, "evaluate --json --project " + Tra(test::Fixture("projects/strada.nt0")));
+    test::CartellaTemporanea dir;
+    const test::UscitaCli u = test::EseguiCli("evaluate --json --project " + Tra(test::Fixture("projects/strada.nt0")));
     ASSERT_EQ(u.esito, 0) << u.err;
     const auto j = nlohmann::json::parse(u.out);
     EXPECT_NEAR(j["LumGriglia"][0][0][0].get<double>(), 0.015832176359915, 1e-8 * 0.0158);
 }
 
 TEST(EvaluateCli, NumbersCarrySeventeenDigitsInText) {
-    CartellaTemp dir;
-    const Uscita u = Cli(dir, "evaluate --project " + Tra(test::Fixture("projects/strada.nt0")));
+    test::CartellaTemporanea dir;
+    const test::UscitaCli u = test::EseguiCli("evaluate --project " + Tra(test::Fixture("projects/strada.nt0")));
     ASSERT_EQ(u.esito, 0) << u.err;
     const auto pos = u.out.find("\nLm: ");
     ASSERT_NE(pos, std::string::npos) << u.out;
@@ -217,7 +186,7 @@ TEST(EvaluateCli, NumbersCarrySeventeenDigitsInText) {
 }
 
 TEST(EvaluateCli, BadInputIsOneLineAndAFailureStatus) {
-    CartellaTemp dir;
+    test::CartellaTemporanea dir;
     // A copy of the road project with a variable height, and one without a spacing.
     auto scrivi = [&](const std::string& nome, auto modifica, const char* origine = "projects/strada.nt0") {
         auto s = std::make_unique<StatoProgetto>();
@@ -246,7 +215,7 @@ TEST(EvaluateCli, BadInputIsOneLineAndAFailureStatus) {
         {"--project " + Tra(strada) + " --photometry " + Tra(dir.File("manca.ldt")), "manca.ldt"},
     };
     for (const auto& k : casi) {
-        const Uscita u = Cli(dir, "evaluate " + k.arg);
+        const test::UscitaCli u = test::EseguiCli("evaluate " + k.arg);
         EXPECT_EQ(u.esito, 1) << k.arg;
         EXPECT_TRUE(u.out.empty()) << k.arg;
         EXPECT_NE(u.err.find(k.parola), std::string::npos) << u.err;

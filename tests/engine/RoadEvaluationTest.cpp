@@ -194,7 +194,9 @@ TEST(ValutaStrada, SweepThresholdsStopTheCandidateWhereTheSweepWould) {
         EXPECT_EQ(riferimento::ValutaStrada(*foto, p, &k.s, rif).Esito, k.esito) << k.s.LmMin << " " << k.s.UoMin;
         const RisultatoStrada b = veloce.Valuta(p, &k.s);
         EXPECT_EQ(b.Esito, k.esito) << k.s.LmMin << " " << k.s.UoMin;
-        if (k.esito == EsitoStrada::Accettato) EXPECT_GT(b.TI, 0);
+        if (k.esito == EsitoStrada::Accettato) {
+            EXPECT_GT(b.TI, 0);
+        }
     }
 }
 
@@ -229,7 +231,9 @@ TEST(ValutaStrada, DegenerateCandidatesAreRefusedNotEvaluated) {
         ParametriStrada p = Caso1();
         guasta(p);
         EXPECT_EQ(veloce.Valuta(p, nullptr).Esito, EsitoStrada::NonValido);
-        if (p.LampCalc == 0) EXPECT_EQ(riferimento::ValutaStrada(*foto, p, nullptr, rif).Esito, EsitoStrada::NonValido);
+        if (p.LampCalc == 0) {
+            EXPECT_EQ(riferimento::ValutaStrada(*foto, p, nullptr, rif).Esito, EsitoStrada::NonValido);
+        }
     }
 }
 

@@ -13,6 +13,7 @@
 
 #include "core/i18n/Lingua.h"
 #include "core/i18n/Messaggi.h"
+#include "support/EseguiCli.h"
 #include "support/Percorsi.h"
 
 namespace nottaro {
@@ -145,25 +146,10 @@ TEST(DialogoLingua, ButtonsSetTheirLanguagesAndGermanCannotBeChosen) {
     EXPECT_EQ(etichette, "Italiano=0 English=1 Français=2 Español=4 Deutsch=3(off) ");
 }
 
-struct Uscita {
-    int esito = -1;
-    std::string out;
-};
 
-Uscita Cli(const std::string& argomenti) {
-    Uscita u;
-    FILE* p = ::popen((test::ProgrammaCli() + " " + argomenti + " 2>&1").c_str(), "r");
-    if (!p) return u;
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) u.out.append(buf, n);
-    const int s = ::pclose(p);
-    u.esito = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
-    return u;
-}
 
 TEST(ComandoMessages, PrintsOneLanguageOrAllFiveOneMessagePerLine) {
-    auto tutte = Cli("messages");
+    auto tutte = test::EseguiCli("messages", true);
     ASSERT_EQ(tutte.esito, 0) << tutte.out;
     std::istringstream righe(tutte.out);
     std::string riga;
@@ -177,14 +163,14 @@ TEST(ComandoMessages, PrintsOneLanguageOrAllFiveOneMessagePerLine) {
     }
     EXPECT_EQ(conta, NumMessaggi + 1);
 
-    auto es = Cli("messages --lang es --json");
+    auto es = test::EseguiCli("messages --lang es --json", true);
     ASSERT_EQ(es.esito, 0) << es.out;
     auto j = nlohmann::json::parse(es.out);
     ASSERT_EQ(j.size(), static_cast<std::size_t>(NumMessaggi));
     EXPECT_EQ(j[441]["es"], Msg(441, LinguaSpagnolo));
     EXPECT_FALSE(j[441].contains("it"));
 
-    auto male = Cli("messages --lang xx");
+    auto male = test::EseguiCli("messages --lang xx", true);
     EXPECT_NE(male.esito, 0);
     EXPECT_NE(male.out.find("unknown language"), std::string::npos);
 }

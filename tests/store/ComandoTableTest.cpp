@@ -5,31 +5,16 @@
 #include <cstdio>
 #include <sys/wait.h>
 
-#include "CartellaTemporanea.h"
+#include "support/CartellaTemporanea.h"
 #include "RigheProva.h"
 #include "store/TabellaDbf.h"
+#include "support/EseguiCli.h"
 #include "support/Percorsi.h"
 
 namespace nottaro {
 namespace {
 
-struct Uscita {
-    int esito = -1;
-    std::string out;
-};
 
-// Runs nottaro-cli with the arguments; stderr is merged into the output.
-Uscita Cli(const std::string& argomenti) {
-    Uscita u;
-    FILE* p = ::popen((test::ProgrammaCli() + " " + argomenti + " 2>&1").c_str(), "r");
-    if (!p) return u;
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) u.out.append(buf, n);
-    const int s = ::pclose(p);
-    u.esito = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
-    return u;
-}
 
 class ComandoTable : public ::testing::Test {
 protected:
@@ -47,20 +32,20 @@ protected:
 };
 
 TEST_F(ComandoTable, CountsRowsWithAndWithoutFilter) {
-    EXPECT_EQ(Cli("table " + file + " --count").out, "2\n");
-    const auto u = Cli("table " + file + " --count --filter \"HPALO = '10' and SBRACCIO = '-0.5'\"");
+    EXPECT_EQ(test::EseguiCli("table " + file + " --count", true).out, "2\n");
+    const auto u = test::EseguiCli("table " + file + " --count --filter \"HPALO = '10' and SBRACCIO = '-0.5'\"", true);
     EXPECT_EQ(u.esito, 0);
     EXPECT_EQ(u.out, "1\n");
 }
 
 TEST_F(ComandoTable, CsvQuotesTextsAndJsonKeepsNumbers) {
-    const auto csv = Cli("table " + file + " --csv --filter \"HPALO = '8'\"");
+    const auto csv = test::EseguiCli("table " + file + " --csv --filter \"HPALO = '8'\"", true);
     ASSERT_EQ(csv.esito, 0) << csv.out;
     EXPECT_EQ(csv.out.rfind("NUM,HPALO,SBRACCIO,INTER,", 0), 0u) << csv.out;
     EXPECT_NE(csv.out.find("\n1,8,1.5,"), std::string::npos) << csv.out;
     EXPECT_NE(csv.out.find(",\"SAP, \"\"70W\"\"\","), std::string::npos) << csv.out;
 
-    const auto json = Cli("table " + file + " --json");
+    const auto json = test::EseguiCli("table " + file + " --json", true);
     ASSERT_EQ(json.esito, 0) << json.out;
     const auto righe = nlohmann::json::parse(json.out);
     ASSERT_EQ(righe.size(), 2u);
@@ -73,7 +58,7 @@ TEST_F(ComandoTable, BadInputGivesOneLineAndFailure) {
     for (const std::string& argomenti :
          {"table " + file + " --filter \"HPALO = 8\"", "table " + file + " --filter \"ALTEZZA = '8'\"",
           "table '" + dir.File("missing.dbf") + "'"}) {
-        const auto u = Cli(argomenti);
+        const auto u = test::EseguiCli(argomenti, true);
         EXPECT_NE(u.esito, 0) << argomenti;
         EXPECT_EQ(std::count(u.out.begin(), u.out.end(), '\n'), 1) << u.out;
     }

@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "CartellaTemporanea.h"
+#include "support/CartellaTemporanea.h"
 #include "RigheProva.h"
 #include "store/TabellaDbf.h"
 

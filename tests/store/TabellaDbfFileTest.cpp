@@ -10,7 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "CartellaTemporanea.h"
+#include "support/CartellaTemporanea.h"
 #include "RigheProva.h"
 #include "core/text/Testo.h"
 #include "store/TabellaDbf.h"

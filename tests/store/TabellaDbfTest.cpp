@@ -8,7 +8,7 @@
 #include <iterator>
 #include <limits>
 
-#include "CartellaTemporanea.h"
+#include "support/CartellaTemporanea.h"
 #include "RigheProva.h"
 #include "store/TabellaDbf.h"
 

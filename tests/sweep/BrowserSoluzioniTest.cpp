@@ -7,7 +7,7 @@
 
 #include "engine/road/BrowserSoluzioni.h"
 #include "store/TabellaDbf.h"
-#include "sweep/CartellaProva.h"
+#include "support/CartellaTemporanea.h"
 
 namespace nottaro {
 namespace {
@@ -48,7 +48,7 @@ protected:
         return n;
     }
 
-    test::CartellaProva dir;
+    test::CartellaTemporanea dir;
     TabellaDbf t;
     RiepilogoSweep riepilogo;
     std::string filtro;

@@ -15,7 +15,7 @@
 #include "engine/road/RicalcolaSoluzione.h"
 #include "support/InterazioneFinta.h"
 #include "support/Percorsi.h"
-#include "sweep/CartellaProva.h"
+#include "support/CartellaTemporanea.h"
 
 namespace nottaro {
 namespace {
@@ -58,7 +58,7 @@ void Esegui(StatoProgetto& s, TabellaDbf& t, const std::string& dir, const char*
 
 TEST(RicalcolaSoluzione, RiottieneLeCifreDellaRigaELeLasciaNelloStato) {
     StatoProgetto s = StatoStrada();
-    test::CartellaProva dir;
+    test::CartellaTemporanea dir;
     TabellaDbf t;
     Esegui(s, t, dir.Str(), "NTRLUX");
     ASSERT_TRUE(t.VaiA(3));
@@ -87,7 +87,7 @@ TEST(RicalcolaSoluzione, RiottieneLeCifreDellaRigaELeLasciaNelloStato) {
 }
 
 TEST(RicalcolaSoluzione, FileDellaListaTrovatoPerNomeSenzaMaiuscole) {
-    test::CartellaProva dir;
+    test::CartellaTemporanea dir;
     namespace fs = std::filesystem;
     fs::create_directories(dir.File("strada.ldt.d"));
     // A decoy whose path contains the row's file name; the real file in capitals.
@@ -157,7 +157,7 @@ StatoProgetto StatoPercorso() {
 
 TEST(OttimizzaArea, TabellaIndipendenteDalNumeroDiThread) {
     StatoProgetto s = StatoPercorso();
-    test::CartellaProva dir;
+    test::CartellaTemporanea dir;
     std::vector<std::vector<std::string>> primo;
     for (int n : {1, 2, 8}) {
         TabellaDbf t;
@@ -177,7 +177,7 @@ TEST(OttimizzaArea, TabellaIndipendenteDalNumeroDiThread) {
 TEST(OttimizzaArea, RigheConformiEDettaglio) {
     StatoProgetto s = StatoPercorso();
     s.TuttiRisultati = false;
-    test::CartellaProva dir;
+    test::CartellaTemporanea dir;
     TabellaDbf t;
     Esegui(s, t, dir.Str(), "NTRLUXA");
     for (bool ok = t.Primo(); ok; ok = t.Prossimo()) {

@@ -11,32 +11,17 @@
 #include <vector>
 
 #include "store/TabellaDbf.h"
+#include "support/CartellaTemporanea.h"
+#include "support/EseguiCli.h"
 #include "support/Percorsi.h"
-#include "sweep/CartellaProva.h"
 
 namespace nottaro {
 namespace {
 
-struct Uscita {
-    int stato = -1;
-    std::string out, err;
-};
+using Uscita = test::UscitaCli;
 
-Uscita Esegui(const std::string& argomenti, const test::CartellaProva& dir, const char* comando = "optimise") {
-    const std::string fileErr = dir.File("stderr.txt");
-    Uscita u;
-    FILE* p = ::popen((test::ProgrammaCli() + " " + comando + " " + argomenti + " 2>'" + fileErr + "'").c_str(), "r");
-    if (!p) return u;
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) u.out.append(buf, n);
-    const int s = ::pclose(p);
-    u.stato = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
-    std::ifstream e(fileErr);
-    std::stringstream ss;
-    ss << e.rdbuf();
-    u.err = ss.str();
-    return u;
+Uscita Esegui(const std::string& argomenti, const char* comando = "optimise") {
+    return test::EseguiCli(std::string(comando) + " " + argomenti);
 }
 
 std::vector<std::vector<std::string>> Righe(const std::string& file) {
@@ -61,14 +46,14 @@ TEST(OttimizzaCli, TabelleUgualiConUnoEDueThread) {
     for (const Caso& c : {Caso{"projects/strada.nt0", "ntrlux.dbf", "road"},
                           Caso{"projects/percorso.nt0", "ntrluxa.dbf", "path"}}) {
         SCOPED_TRACE(c.progetto);
-        test::CartellaProva dir;
+        test::CartellaTemporanea dir;
         std::filesystem::create_directories(dir.File("uno"));
         std::filesystem::create_directories(dir.File("due"));
         const std::string base = "--project '" + test::Fixture(c.progetto) + "' --all-results --json --out '";
-        const Uscita uno = Esegui(base + dir.File("uno") + "' --threads 1", dir);
-        const Uscita due = Esegui(base + dir.File("due") + "' --threads 2", dir);
-        ASSERT_EQ(uno.stato, 0) << uno.err;
-        ASSERT_EQ(due.stato, 0) << due.err;
+        const Uscita uno = Esegui(base + dir.File("uno") + "' --threads 1");
+        const Uscita due = Esegui(base + dir.File("due") + "' --threads 2");
+        ASSERT_EQ(uno.esito, 0) << uno.err;
+        ASSERT_EQ(due.esito, 0) << due.err;
         const auto j = nlohmann::json::parse(uno.out);
         EXPECT_EQ(j["kind"], c.tipo);
         EXPECT_EQ(j["threads"], 1);
@@ -82,7 +67,7 @@ TEST(OttimizzaCli, TabelleUgualiConUnoEDueThread) {
 }
 
 TEST(OttimizzaCli, LimitiEInterdistanzaDelProgetto) {
-    test::CartellaProva dir;
+    test::CartellaTemporanea dir;
     const std::string base = "--project '" + test::Fixture("projects/strada.nt0") + "' --all-results --json --out '" +
                              dir.Str() + "' ";
     struct Caso {
@@ -92,15 +77,15 @@ TEST(OttimizzaCli, LimitiEInterdistanzaDelProgetto) {
     };
     for (const Caso& c : {Caso{"--keep-spacing", "31.5", 1}, Caso{"--limit fixed --limit-value 30", "30", 1}}) {
         SCOPED_TRACE(c.opzioni);
-        const Uscita u = Esegui(base + c.opzioni, dir);
-        ASSERT_EQ(u.stato, 0) << u.err;
+        const Uscita u = Esegui(base + c.opzioni);
+        ASSERT_EQ(u.esito, 0) << u.err;
         const auto righe = Righe(dir.File("ntrlux.dbf"));
         ASSERT_EQ(righe.size(), c.righe);
         for (const auto& r : righe) EXPECT_EQ(r[3], c.inter);
     }
     // A minimum of 3 H from 8 m poles starts at 24 m and sweeps to 56 m.
-    const Uscita u = Esegui(base + "--limit ratio --limit-value 3", dir);
-    ASSERT_EQ(u.stato, 0) << u.err;
+    const Uscita u = Esegui(base + "--limit ratio --limit-value 3");
+    ASSERT_EQ(u.esito, 0) << u.err;
     const auto righe = Righe(dir.File("ntrlux.dbf"));
     ASSERT_FALSE(righe.empty());
     EXPECT_EQ(righe.front()[3], "24");
@@ -108,7 +93,7 @@ TEST(OttimizzaCli, LimitiEInterdistanzaDelProgetto) {
 }
 
 TEST(OttimizzaCli, InputErratoUnaRigaEUscitaNonZero) {
-    test::CartellaProva dir;
+    test::CartellaTemporanea dir;
     const std::string progetto = "--project '" + test::Fixture("projects/strada.nt0") + "' --out '" + dir.Str() + "' ";
     for (const std::string& a : {progetto + "--limit sometimes", progetto + "--limit min",
                                  progetto + "--class ME9", progetto + "--limit min --limit-value -2",
@@ -116,8 +101,8 @@ TEST(OttimizzaCli, InputErratoUnaRigaEUscitaNonZero) {
                                  progetto + "--photometry '" + dir.File("manca.ldt") + "'",
                                  progetto + "--photometry x.ldt --list y.ntr"}) {
         SCOPED_TRACE(a);
-        const Uscita u = Esegui(a, dir);
-        EXPECT_EQ(u.stato, 1);
+        const Uscita u = Esegui(a);
+        EXPECT_EQ(u.esito, 1);
         EXPECT_EQ(u.err.rfind("nottaro-cli optimise: ", 0), 0u) << u.err;
         EXPECT_EQ(u.err.find('\n'), u.err.size() - 1) << u.err;
         EXPECT_TRUE(u.out.empty());
@@ -125,18 +110,17 @@ TEST(OttimizzaCli, InputErratoUnaRigaEUscitaNonZero) {
 }
 
 TEST(OttimizzaCli, ClasseScelta) {
-    test::CartellaProva dir;
+    test::CartellaTemporanea dir;
     // The sample optic gives about 0.05 cd/m2 at 20 m: no ME class is met.
     const Uscita u = Esegui("--project '" + test::Fixture("projects/strada.nt0") + "' --class ME3a --json --out '" +
-                                dir.Str() + "'",
-                            dir);
-    ASSERT_EQ(u.stato, 0) << u.err;
+                                dir.Str() + "'");
+    ASSERT_EQ(u.esito, 0) << u.err;
     EXPECT_EQ(nlohmann::json::parse(u.out)["rows"], 0);
     EXPECT_NE(u.err.find("note: "), std::string::npos);  // the four reasons of an empty run
 }
 
 TEST(OttimizzaCli, CtrlCInterrompeELasciaUnaTabellaValida) {
-    test::CartellaProva dir;
+    test::CartellaTemporanea dir;
     // The sample road with height, overhang and tilt swept: far more than a second of work.
     {
         std::ifstream in(test::Fixture("projects/strada.nt0"), std::ios::binary);
@@ -164,13 +148,13 @@ TEST(OttimizzaCli, CtrlCInterrompeELasciaUnaTabellaValida) {
 }
 
 TEST(OttimizzaCli, ValutaPrendeLaClasse) {
-    test::CartellaProva dir;
+    test::CartellaTemporanea dir;
     const std::string progetto = "--project '" + test::Fixture("projects/percorso.nt0") + "' --json ";
-    const Uscita ok = Esegui(progetto + "--class CE5", dir, "evaluate");
-    ASSERT_EQ(ok.stato, 0) << ok.err;
+    const Uscita ok = Esegui(progetto + "--class CE5", "evaluate");
+    ASSERT_EQ(ok.esito, 0) << ok.err;
     EXPECT_EQ(nlohmann::json::parse(ok.out)["Conforme"], false);  // Emin/Em 0.17 < 0.40
-    const Uscita no = Esegui(progetto + "--class ME3a", dir, "evaluate");
-    EXPECT_EQ(no.stato, 1);
+    const Uscita no = Esegui(progetto + "--class ME3a", "evaluate");
+    EXPECT_EQ(no.esito, 1);
     EXPECT_NE(no.err.find("unknown path class"), std::string::npos) << no.err;
 }
 

@@ -13,7 +13,7 @@
 #include "store/TabellaDbf.h"
 #include "support/InterazioneFinta.h"
 #include "support/Percorsi.h"
-#include "sweep/CartellaProva.h"
+#include "support/CartellaTemporanea.h"
 
 namespace nottaro {
 namespace {
@@ -78,7 +78,7 @@ Corsa Esegui(const StatoProgetto& s, int thread, const std::string& dir, test::I
 TEST(OttimizzaStrada, TabellaIndipendenteDalNumeroDiThread) {
     StatoProgetto s = StatoStrada();
     s.TuttiRisultati = true;
-    test::CartellaProva dir;
+    test::CartellaTemporanea dir;
     test::InterazioneFinta ui;
     const Corsa uno = Esegui(s, 1, dir.Str(), ui);
     ASSERT_TRUE(uno.r.errore.empty()) << uno.r.errore;
@@ -96,7 +96,7 @@ TEST(OttimizzaStrada, TabellaIndipendenteDalNumeroDiThread) {
 TEST(OttimizzaStrada, RigheConformiSonoQuelleCheRispettanoLaClasse) {
     StatoProgetto s = StatoStrada();
     s.LmMin = 0.05;  // a small LED optic: Lm 0.12 .. 0.02 cd/m2 from 8 to 56 m
-    test::CartellaProva dir;
+    test::CartellaTemporanea dir;
     test::InterazioneFinta ui;
     s.TuttiRisultati = true;
     const Corsa tutte = Esegui(s, 2, dir.Str(), ui);
@@ -148,7 +148,7 @@ TEST(OttimizzaStrada, RigheConformiSonoQuelleCheRispettanoLaClasse) {
 
 TEST(OttimizzaStrada, VariabiliDopoLUltimoPasso) {
     StatoProgetto s = StatoStrada();
-    test::CartellaProva dir;
+    test::CartellaTemporanea dir;
     test::InterazioneFinta ui;
     const Corsa c = Esegui(s, 2, dir.Str(), ui);
     ApplicaRisultato(s, TipoImpianto::Strada, c.r);
@@ -163,7 +163,7 @@ TEST(OttimizzaStrada, ListaConFileIlleggibiliLiSaltaInSilenzio) {
     StatoProgetto s = StatoStrada();
     s.Inclina = 0;
     s.TuttiRisultati = true;
-    test::CartellaProva dir;
+    test::CartellaTemporanea dir;
     {
         std::ofstream(dir.File("rotto.ldt")) << "not a photometric file\n";
         std::ofstream lista(dir.File("lista.ntr"));
@@ -183,7 +183,7 @@ TEST(OttimizzaStrada, ListaConFileIlleggibiliLiSaltaInSilenzio) {
 TEST(OttimizzaStrada, InterruzioneLasciaUnaTabellaValida) {
     StatoProgetto s = StatoStrada();
     s.TuttiRisultati = true;
-    test::CartellaProva dir;
+    test::CartellaTemporanea dir;
     std::atomic<bool> ferma{false};
     // Asks to stop from the first progress report on.
     struct Ferma : test::InterazioneFinta {
@@ -220,7 +220,7 @@ namespace {
 
 TEST(OttimizzaStrada, TabellaDiAltroTracciatoRifiutata) {
     const StatoProgetto s = StatoStrada();
-    test::CartellaProva dir;
+    test::CartellaTemporanea dir;
     TabellaDbf t;
     t.Collega(dir.Str(), "NTRLUXA");  // the path layout
     ASSERT_TRUE(t.Svuota());

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/files/Configurazione.h"
-#include "store/CartellaTemporanea.h"
+#include "support/CartellaTemporanea.h"
 
 namespace nottaro {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "core/files/FileProgetto.h"
 #include "core/i18n/Messaggi.h"
-#include "store/CartellaTemporanea.h"
+#include "support/CartellaTemporanea.h"
 #include "support/InterazioneFinta.h"
 #include "support/Percorsi.h"
 

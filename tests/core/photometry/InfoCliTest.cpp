@@ -10,41 +10,21 @@
 #include <sstream>
 #include <string>
 
-#include "FileProva.h"
+#include "support/CartellaTemporanea.h"
 #include "core/photometry/LettoriFotometria.h"
 #include "support/InterazioneFinta.h"
+#include "support/EseguiCli.h"
 #include "support/Percorsi.h"
 
 namespace nottaro {
 namespace {
 
-struct Uscita {
-    int esito = -1;
-    std::string out, err;
-};
 
-// Runs nottaro-cli with the arguments, keeping stdout and stderr apart.
-Uscita Cli(const test::CartellaProva& dir, const std::string& argomenti) {
-    Uscita u;
-    const std::string fileErr = dir.Percorso("stderr.txt");
-    FILE* p = ::popen((test::ProgrammaCli() + " " + argomenti + " 2>'" + fileErr + "'").c_str(), "r");
-    if (!p) return u;
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) u.out.append(buf, n);
-    const int s = ::pclose(p);
-    u.esito = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
-    std::ifstream e(fileErr);
-    std::stringstream ss;
-    ss << e.rdbuf();
-    u.err = ss.str();
-    return u;
-}
 
-std::string Tra(const std::string& s) { return "'" + s + "'"; }
+using test::Tra;
 
 TEST(InfoCli, PrintsARecordForEveryFixture) {
-    test::CartellaProva dir;
+    test::CartellaTemporanea dir;
     int visti = 0;
     for (const auto& e : std::filesystem::directory_iterator(test::Fixture("photometry"))) {
         const std::string est = e.path().extension().string();
@@ -55,7 +35,7 @@ TEST(InfoCli, PrintsARecordForEveryFixture) {
         Fotometria f;
         test::InterazioneFinta ui;
         LeggiFotometria(e.path().string(), f, ui);
-        const Uscita u = Cli(dir, "info " + Tra(e.path().string()));
+        const test::UscitaCli u = test::EseguiCli("info " + Tra(e.path().string()));
         EXPECT_EQ(u.esito, ui.Conta("avviso") ? 2 : 0) << u.err;
         EXPECT_NE(u.out.find("File: " + nome + "\n"), std::string::npos);
         EXPECT_NE(u.out.find("\nNumC: " + std::to_string(f.NumC) + "\n"), std::string::npos);
@@ -67,8 +47,8 @@ TEST(InfoCli, PrintsARecordForEveryFixture) {
 }
 
 TEST(InfoCli, JsonUsesTheRecordsNamesAndOnlyValidLampSets) {
-    test::CartellaProva dir;
-    const Uscita u = Cli(dir, "info --json " + Tra(test::Fixture("photometry/photometric-viewer_multiple_lamp_sets_SYNTHETIC.ldt")));
+    test::CartellaTemporanea dir;
+    const test::UscitaCli u = test::EseguiCli("info --json " + Tra(test::Fixture("photometry/photometric-viewer_multiple_lamp_sets_SYNTHETIC.ldt")));
     ASSERT_EQ(u.esito, 0) << u.err;
     const auto j = nlohmann::json::parse(u.out);
     EXPECT_EQ(j["NomeApp"], "Dummy LDT file");
@@ -85,10 +65,10 @@ TEST(InfoCli, JsonUsesTheRecordsNamesAndOnlyValidLampSets) {
 }
 
 TEST(InfoCli, LampOptionsAnswerThePrompt) {
-    test::CartellaProva dir;
+    test::CartellaTemporanea dir;
     const std::string ies = Tra(test::Fixture("photometry/photometric-viewer_ies95_absolute_photometry_SYNTHETIC.ies"));
     {
-        const Uscita u = Cli(dir, "info --json " + ies + " --lamp-flux 2000 --lamp-watts 18 --lamp-family LED");
+        const test::UscitaCli u = test::EseguiCli("info --json " + ies + " --lamp-flux 2000 --lamp-watts 18 --lamp-family LED");
         ASSERT_EQ(u.esito, 0) << u.err;
         const auto j = nlohmann::json::parse(u.out);
         EXPECT_EQ(j["FlussoLamp"], nlohmann::json::array({2000}));
@@ -99,7 +79,7 @@ TEST(InfoCli, LampOptionsAnswerThePrompt) {
         EXPECT_EQ(j["Intens"].size(), 24u);
     }
     {
-        const Uscita u = Cli(dir, "info --json " + ies);
+        const test::UscitaCli u = test::EseguiCli("info --json " + ies);
         ASSERT_EQ(u.esito, 0) << u.err;
         EXPECT_NE(u.err.find("keeping the file's values"), std::string::npos);
         const auto j = nlohmann::json::parse(u.out);
@@ -109,22 +89,22 @@ TEST(InfoCli, LampOptionsAnswerThePrompt) {
 }
 
 TEST(InfoCli, ErrorsAreOneClearLineAndNonZero) {
-    test::CartellaProva dir;
+    test::CartellaTemporanea dir;
     {
-        const Uscita u = Cli(dir, "info " + Tra(dir.Percorso("absent.ldt")));
+        const test::UscitaCli u = test::EseguiCli("info " + Tra(dir.File("absent.ldt")));
         EXPECT_EQ(u.esito, 1);
         EXPECT_TRUE(u.out.empty());
-        EXPECT_EQ(u.err, "nottaro-cli info: cannot open " + dir.Percorso("absent.ldt") + "\n");
+        EXPECT_EQ(u.err, "nottaro-cli info: cannot open " + dir.File("absent.ldt") + "\n");
     }
     {
-        const Uscita u = Cli(dir, "info " + Tra(test::Fixture("photometry/ldt_truncated_in_table.ldt")) +
+        const test::UscitaCli u = test::EseguiCli("info " + Tra(test::Fixture("photometry/ldt_truncated_in_table.ldt")) +
                                       " --lamp-family xenon");
         EXPECT_EQ(u.esito, 1);
         EXPECT_NE(u.err.find("unknown lamp family \"xenon\""), std::string::npos);
     }
     {
         // A comma in DFF and LORL: the record is printed, the warnings name the lines.
-        const Uscita u = Cli(dir, "info " + Tra(test::Fixture("photometry/ldt_decimal_comma_isym1.ldt")));
+        const test::UscitaCli u = test::EseguiCli("info " + Tra(test::Fixture("photometry/ldt_decimal_comma_isym1.ldt")));
         EXPECT_EQ(u.esito, 2);
         EXPECT_NE(u.out.find("NumC: 4\n"), std::string::npos);
         EXPECT_NE(u.err.find("ldt_decimal_comma_isym1.ldt:22 - "), std::string::npos);
@@ -132,7 +112,7 @@ TEST(InfoCli, ErrorsAreOneClearLineAndNonZero) {
     }
     {
         const std::string rotto = dir.Scrivi("broken.ies", {"just some text", "and more"});
-        const Uscita u = Cli(dir, "info " + Tra(rotto));
+        const test::UscitaCli u = test::EseguiCli("info " + Tra(rotto));
         EXPECT_EQ(u.esito, 2);
         EXPECT_NE(u.err.find("broken.ies:1 - "), std::string::npos);
         EXPECT_NE(u.out.find("Maximum intensity: no intensities"), std::string::npos);

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "FileProva.h"
+#include "support/CartellaTemporanea.h"
 #include "core/i18n/Messaggi.h"
 #include "core/photometry/LettoriFotometria.h"
 #include "core/text/Testo.h"
@@ -14,7 +14,7 @@
 namespace nottaro {
 namespace {
 
-using test::CartellaProva;
+using test::CartellaTemporanea;
 using test::Fixture;
 using test::InterazioneFinta;
 
@@ -86,10 +86,10 @@ double PianoMisurato(int isym, double c) {
 }
 
 TEST(FileEGradi, EsisteFileOnlyForReadableFiles) {
-    CartellaProva dir;
+    CartellaTemporanea dir;
     EXPECT_FALSE(EsisteFile(""));
-    EXPECT_FALSE(EsisteFile(dir.Percorso("missing.ldt")));
-    EXPECT_FALSE(EsisteFile(dir.Percorso("")));  // the folder itself
+    EXPECT_FALSE(EsisteFile(dir.File("missing.ldt")));
+    EXPECT_FALSE(EsisteFile(dir.File("")));  // the folder itself
     EXPECT_TRUE(EsisteFile(dir.Scrivi("here.ldt", {"x"})));
     // The program's own constant, not pi/180.
     EXPECT_DOUBLE_EQ(GradiInRad(180), 3.1415926536);
@@ -101,7 +101,7 @@ TEST(LeggiEulumdat, ExpandsEverySymmetryToAllPlanes) {
     const Caso casi[] = {{0, 4}, {1, 36}, {2, 36}, {3, 24}, {4, 24}, {4, 144}, {2, 720}};
     for (const auto& k : casi) {
         SCOPED_TRACE("Isym " + std::to_string(k.isym) + " Mc " + std::to_string(k.mc));
-        CartellaProva dir;
+        CartellaTemporanea dir;
         Ldt ldt;
         ldt.isym = k.isym;
         ldt.mc = k.mc;
@@ -125,7 +125,7 @@ TEST(LeggiEulumdat, ExpandsEverySymmetryToAllPlanes) {
 
 TEST(LeggiEulumdat, UnevenPlaneCountNeverTouchesTheAngleRow) {
     // Isym 3 with two planes would mirror plane 2 onto row 0, the gamma angles.
-    CartellaProva dir;
+    CartellaTemporanea dir;
     Ldt ldt;
     ldt.isym = 3;
     ldt.mc = 2;
@@ -206,7 +206,7 @@ TEST(LeggiEulumdat, RefusesMoreThanTheRecordHolds) {
     };
     for (const auto& k : casi) {
         SCOPED_TRACE(k.cosa);
-        CartellaProva dir;
+        CartellaTemporanea dir;
         Ldt ldt;
         ldt.isym = k.isym;
         ldt.mc = k.mc;
@@ -232,7 +232,7 @@ TEST(LeggiEulumdat, RefusesMoreThanTheRecordHolds) {
 }
 
 TEST(LeggiEulumdat, LampPromptFillsSetZeroOrKeepsTheFile) {
-    CartellaProva dir;
+    CartellaTemporanea dir;
     Ldt ldt;
     ldt.flusso = "0";
     ldt.watt = "70";
@@ -280,7 +280,7 @@ TEST(LeggiEulumdat, SecondFileOverwritesFieldByField) {
     ASSERT_EQ(f.NumLampade, 3);
     const std::string seconda = f.TipoLamp[1];
     f.LampSel = 2;
-    CartellaProva dir;
+    CartellaTemporanea dir;
     Ldt ldt;
     ldt.nome = "Lanterna \xE0 LED";  // Windows-1252 text
     ASSERT_EQ(LeggiEulumdat(dir.Scrivi("one.ldt", ldt.Righe()), f, ui), 0);

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "FileProva.h"
+#include "support/CartellaTemporanea.h"
 #include "core/i18n/Messaggi.h"
 #include "core/photometry/LettoriFotometria.h"
 #include "support/InterazioneFinta.h"
@@ -13,7 +13,7 @@
 namespace nottaro {
 namespace {
 
-using test::CartellaProva;
+using test::CartellaTemporanea;
 using test::Fixture;
 using test::InterazioneFinta;
 
@@ -149,7 +149,7 @@ TEST(LeggiIes, FirstLineAndTiltDecideWhetherTheFileIsRead) {
     };
     for (const auto& k : casi) {
         SCOPED_TRACE(k.prima);
-        CartellaProva dir;
+        CartellaTemporanea dir;
         const std::string p =
             dir.Scrivi("v.ies", Ies(k.prima, k.tilt, "1 1000 1 2 1 1 2 0.3 0.3 0.1", {"0 90", "0", "800 100"}));
         Fotometria f;
@@ -180,7 +180,7 @@ TEST(LeggiIes, RefusesWhatTheRecordCannotHoldOrTheReaderDoesNotRead) {
     };
     for (const auto& k : casi) {
         SCOPED_TRACE(k.cosa);
-        CartellaProva dir;
+        CartellaTemporanea dir;
         Fotometria f;
         InterazioneFinta ui;
         ASSERT_EQ(LeggiIes(dir.Scrivi("big.ies", Ies("IESNA:LM-63-1995", "TILT=NONE", k.rigaA, k.resto)), f, ui), 0);
@@ -192,7 +192,7 @@ TEST(LeggiIes, RefusesWhatTheRecordCannotHoldOrTheReaderDoesNotRead) {
 }
 
 TEST(LeggiIes, BadCandelaLineLosesOnlyItsPlane) {
-    CartellaProva dir;
+    CartellaTemporanea dir;
     const std::string p = dir.Scrivi(
         "bad.ies", Ies("IESNA:LM-63-1995", "TILT=NONE", "1 1000 1 2 3 1 2 0 0 0",
                        {"0 90", "0 90 180", "100 50", "2OO 60", "300 70"}));
@@ -219,7 +219,7 @@ TEST(LeggiIes, MissingFile) {
 }
 
 TEST(LeggiFotometria, ChoosesTheReaderByExtension) {
-    CartellaProva dir;
+    CartellaTemporanea dir;
     const auto ies = Ies("IESNA:LM-63-1995", "TILT=NONE", "1 1000 1 2 1 1 2 0 0 0", {"0 90", "0", "800 100"});
     for (const char* nome : {"a.ies", "b.IES", "c.Ies"}) {
         Fotometria f;
