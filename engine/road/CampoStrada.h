@@ -55,6 +55,10 @@ struct SoglieStrada {
     double UlMin = 0;      // percent
     double ErrLm = 20;     // accepted excess of Lm over LmMin, percent
     bool TuttiRisultati = false;
+    // The single-pole quick estimate rejects geometries that meet the class
+    // once the neighbouring poles add their light, so the sweep never uses it
+    // to drop a candidate; it stays available as an explicit pre-test.
+    bool ScartaSottoStima = false;
 };
 
 struct RisultatoStrada {

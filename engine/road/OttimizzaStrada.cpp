@@ -10,11 +10,10 @@ class LavoroStrada : public LavoroSweep {
 public:
     LavoroStrada(const ContestoFile& cf, const StatoProgetto& s)
         : cf_(cf), stato_(s), p_(ParametriStradaDaStato(s)) {
-        // The engine's own early exits serve the Ul and Uo tests; its quick
-        // estimate test is switched off (LmMin -1: an estimate is never
-        // negative) and the Lm window is tested here, after the field.
-        soglie_.LmMin = -1;
-        soglie_.ErrLm = -1e30;  // upper Lm bound of the engine far out of reach
+        // The engine tests Ul, then the Lm window and Uo; the quick estimate
+        // drops nothing (ScartaSottoStima stays off).
+        soglie_.LmMin = s.LmMin;
+        soglie_.ErrLm = s.ErrLm;
         soglie_.UlMin = s.UlMin;
         soglie_.UoMin = s.UoMin;
         soglie_.TuttiRisultati = s.TuttiRisultati;
@@ -36,8 +35,6 @@ public:
         p_.Inclina = c.Inclina;
         const RisultatoStrada r = valutazione_.Valuta(p_, &soglie_);
         if (r.Esito != EsitoStrada::Accettato) return false;
-        if (!stato_.TuttiRisultati && !(stato_.LmMin <= r.Lm && r.Lm <= stato_.LmMin * (1 + stato_.ErrLm / 100)))
-            return false;
         Riga(c, r, riga);
         return true;
     }

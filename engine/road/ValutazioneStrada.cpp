@@ -146,7 +146,7 @@ RisultatoStrada ValutazioneStrada::Valuta(const ParametriStrada& p, const Soglie
             r.StimaRapida = std::max(r.StimaRapida, I * rStima_[j] / H2 * dep);
         }
     }
-    if (soglie && 0.9 * soglie->LmMin >= r.StimaRapida) {
+    if (soglie && soglie->ScartaSottoStima && 0.9 * soglie->LmMin >= r.StimaRapida) {
         r.Esito = EsitoStrada::SottoStima;
         return r;
     }

@@ -183,7 +183,8 @@ TEST(ValutaStrada, SweepThresholdsStopTheCandidateWhereTheSweepWould) {
         EsitoStrada esito;
     };
     const Caso casi[] = {
-        {{0.36, 0, 0, 100, false}, EsitoStrada::SottoStima},    // 0.9 x 0.36 = 0.324 >= estimate
+        {{0.36, 0, 0, 100, false, true}, EsitoStrada::SottoStima},  // 0.9 x 0.36 = 0.324 >= estimate
+        {{0.36, 0, 0, 100, true}, EsitoStrada::Accettato},          // the estimate alone drops nothing
         {{0.35, 40, 86, 100, false}, EsitoStrada::SottoUl},
         {{0.35, 40, 86, 100, true}, EsitoStrada::Accettato},     // every result kept
         {{0.35, 40, 40, 20, false}, EsitoStrada::FuoriClasse},   // Lm above LmMin + 20 %

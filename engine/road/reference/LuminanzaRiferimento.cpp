@@ -110,7 +110,7 @@ RisultatoStrada ValutaStrada(const Fotometria& foto, const ParametriStrada& p, c
     const bool uni = p.OssUNI == 1;
     r.StimaRapida = StimaRapida(ctx, foto, p, campo, uni ? oss.PosOssUNIX : oss.OssX, uni ? oss.PosOssUNIY : oss.OssY[1]);
     if (ctx.ErrCalcolo) return errore("StimaRapida");
-    if (soglie && 0.9 * soglie->LmMin >= r.StimaRapida) {
+    if (soglie && soglie->ScartaSottoStima && 0.9 * soglie->LmMin >= r.StimaRapida) {
         r.Esito = EsitoStrada::SottoStima;
         return r;
     }
