@@ -14,20 +14,17 @@
 namespace nottaro::bench {
 namespace {
 
-// The thresholds the road sweep hands its evaluation: the quick estimate
-// rejects nothing and the Lm window is tested after the field.
+// The thresholds the road sweep hands its evaluation: Ul, then the class
+// (Lm window and Uo) before the glare; the quick estimate drops nothing.
 SoglieStrada SoglieSweep(const StatoProgetto& s) {
     SoglieStrada so;
-    so.LmMin = -1;
-    so.ErrLm = -1e30;
+    so.LmMin = s.LmMin;
+    so.ErrLm = s.ErrLm;
+    so.ScartaSottoStima = false;
     so.UlMin = s.UlMin;
     so.UoMin = s.UoMin;
     so.TuttiRisultati = s.TuttiRisultati;
     return so;
-}
-
-bool LmNellaFinestra(const StatoProgetto& s, double lm) {
-    return s.TuttiRisultati || (s.LmMin <= lm && lm <= s.LmMin * (1 + s.ErrLm / 100));
 }
 
 // Road row exactly as the sweep writes it.
@@ -74,7 +71,7 @@ public:
         p_.Sbraccio = c.Sbraccio;
         p_.Inclina = c.Inclina;
         const RisultatoStrada r = riferimento::ValutaStrada(*cf_.foto, p_, &soglie_, campo_);
-        if (r.Esito != EsitoStrada::Accettato || !LmNellaFinestra(stato_, r.Lm)) return false;
+        if (r.Esito != EsitoStrada::Accettato) return false;
         RigaStrada(cf_, stato_, p_, c, r, riga);
         return true;
     }
