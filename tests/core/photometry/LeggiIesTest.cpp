@@ -169,7 +169,10 @@ TEST(LeggiIes, FirstLineAndTiltDecideWhetherTheFileIsRead) {
 
 TEST(LeggiIes, RefusesWhatTheRecordCannotHoldOrTheReaderDoesNotRead) {
     std::string quadrante182 = "0";
-    for (int i = 1; i < 182; ++i) quadrante182 += " " + std::to_string(90.0 * i / 181);
+    for (int i = 1; i < 182; ++i) {
+        quadrante182 += ' ';
+        quadrante182 += std::to_string(90.0 * i / 181);
+    }
     struct Caso { const char* cosa; std::string rigaA; std::vector<std::string> resto; };
     const Caso casi[] = {
         {"planes", "1 1000 1 2 722 1 2 0 0 0", {}},
