@@ -13,6 +13,7 @@
 #include <string>
 
 #include "core/photometry/Fotometria.h"
+#include "core/state/RiepilogoSweep.h"
 
 namespace nottaro {
 
@@ -147,6 +148,14 @@ struct StatoProgetto {
     std::string DirImmagini;   // application photographs
     std::string DirProgetto;   // project output folder
     std::string FileMaster;    // project workbook
+
+    // --- Left by the last sweep for the results browser (written back by
+    // the caller from the run's result; not saved in project files) ---------
+    long long NRisultati = 0;   // rows stored by the last road run
+    long long NRisultatiA = 0;  // rows stored by the last path run
+    int LampCalc = 0;           // lamp set the last run ended on
+    RiepilogoSweep Riepilogo;   // road run: MaxInter … MinPareggio, ListaAltezze, ListaSbracci
+    RiepilogoSweep RiepilogoA;  // path run: the same figures over the path rows
 
     // Design defaults, without any window involved (see Inizializza.h for
     // the reset with the main window's steps).

@@ -183,6 +183,8 @@ RisultatoSweep EseguiSweep(const StatoProgetto& stato, TipoImpianto tipo, Tabell
 void ApplicaRisultato(StatoProgetto& s, TipoImpianto tipo, const RisultatoSweep& r) {
     if (tipo == TipoImpianto::Strada) {
         s.TipoProgetto = 0;
+        s.NRisultati = r.NRisultati;
+        s.Riepilogo = r.riepilogo;
         if (r.candidati <= 0) return;
         s.HPalo = r.HPalo;
         s.Sbraccio = r.Sbraccio;
@@ -190,12 +192,15 @@ void ApplicaRisultato(StatoProgetto& s, TipoImpianto tipo, const RisultatoSweep&
     } else {
         s.TipoProgetto = 1;
         s.DaProgetto = false;  // a path run from a loaded project opens its detail at once, then sweeps freely
+        s.NRisultatiA = r.NRisultati;
+        s.RiepilogoA = r.riepilogo;
         if (r.candidati <= 0) return;
         s.HPaloA = r.HPalo;
         s.SbraccioA = r.Sbraccio;
         s.InclinaA = r.Inclina;
     }
     s.Interdist = r.Interdist;
+    s.LampCalc = r.LampCalc;
 }
 
 }  // namespace nottaro

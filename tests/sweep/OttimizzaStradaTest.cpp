@@ -157,6 +157,11 @@ TEST(OttimizzaStrada, VariabiliDopoLUltimoPasso) {
     EXPECT_EQ(s.Inclina, 25);    // swept: one step past 20
     EXPECT_EQ(s.Interdist, 57);  // one step past 7H
     EXPECT_EQ(s.TipoProgetto, 0);
+    // The browser reads the run's row count and summary from the state.
+    EXPECT_EQ(s.NRisultati, c.r.NRisultati);
+    EXPECT_EQ(s.Riepilogo.MinPotKm, c.r.riepilogo.MinPotKm);
+    EXPECT_EQ(s.Riepilogo.ListaSbracci, c.r.riepilogo.ListaSbracci);
+    EXPECT_EQ(s.NRisultatiA, 0);
 }
 
 TEST(OttimizzaStrada, ListaConFileIlleggibiliLiSaltaInSilenzio) {
