@@ -1,4 +1,5 @@
 # Everything a fresh machine needs: `make run` and `make test`.
+MAKEFLAGS += --no-print-directory
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 SAMPLE ?= data/ldt/sample_street_isym0.ldt
