@@ -73,9 +73,40 @@ void ValutazioneStrada::preparaGeometria(const ParametriStrada& p) {
     const auto& g = campo_.Griglia;
     const auto& oss = campo_.Oss;
     const auto& app = campo_.Apparecchi;
-    const int nOss = campo_.NOss;
-    errStima_ = errAsse_ = errCampo_ = Errori{};
+    errStima_ = errAsse_ = Errori{};
+    campoValido_ = false;
 
+    geoAsse_.resize(static_cast<std::size_t>(np_) * na_);
+    rAsse_.resize(static_cast<std::size_t>(np_) * na_);
+    for (int a = 0; a < np_; ++a)
+        for (int k = 0; k < p.NCorsie; ++k)
+            for (int i = 0; i < g.NPtiLong; ++i) {
+                const std::size_t idx = static_cast<std::size_t>(a) * na_ + static_cast<std::size_t>(k) * g.NPtiLong + i;
+                const double xp = g(i, 0).x, yp = oss.OssY[k];
+                geometria(p, app[a], xp, yp, geoAsse_[idx], errAsse_);
+                rAsse_[idx] = coeffR(p, app[a], xp, yp, oss.OssX, oss.OssY[k], geoAsse_[idx].gamma, errAsse_);
+            }
+
+    rStima_.resize(g.NPtiTrasv);
+    geoStima_.resize(g.NPtiTrasv);
+    if (palo0_ >= 0) {
+        const double xo = p.OssUNI == 1 ? oss.PosOssUNIX : oss.OssX;
+        const double yo = p.OssUNI == 1 ? oss.PosOssUNIY : oss.OssY[1];
+        for (int j = 0; j < g.NPtiTrasv; ++j) {
+            geometria(p, app[palo0_], g(0, j).x, g(0, j).y, geoStima_[j], errStima_);
+            rStima_[j] = coeffR(p, app[palo0_], g(0, j).x, g(0, j).y, xo, yo, geoStima_[j].gamma, errStima_);
+        }
+    }
+}
+
+void ValutazioneStrada::preparaCampo(const ParametriStrada& p) {
+    if (campoValido_) return;
+    campoValido_ = true;
+    errCampo_ = Errori{};
+    const auto& g = campo_.Griglia;
+    const auto& oss = campo_.Oss;
+    const auto& app = campo_.Apparecchi;
+    const int nOss = campo_.NOss;
     geoCampo_.resize(static_cast<std::size_t>(np_) * nq_);
     rCampo_.resize(static_cast<std::size_t>(nOss) * np_ * nq_);
     for (int a = 0; a < np_; ++a)
@@ -90,28 +121,6 @@ void ValutazioneStrada::preparaGeometria(const ParametriStrada& p) {
                     coeffR(p, app[a], pt.x, pt.y, xo, yo, geo.gamma, errCampo_);
             }
         }
-
-    geoAsse_.resize(static_cast<std::size_t>(np_) * na_);
-    rAsse_.resize(static_cast<std::size_t>(np_) * na_);
-    for (int a = 0; a < np_; ++a)
-        for (int k = 0; k < p.NCorsie; ++k)
-            for (int i = 0; i < g.NPtiLong; ++i) {
-                const std::size_t idx = static_cast<std::size_t>(a) * na_ + static_cast<std::size_t>(k) * g.NPtiLong + i;
-                const double xp = g(i, 0).x, yp = oss.OssY[k];
-                geometria(p, app[a], xp, yp, geoAsse_[idx], errAsse_);
-                rAsse_[idx] = coeffR(p, app[a], xp, yp, oss.OssX, oss.OssY[k], geoAsse_[idx].gamma, errAsse_);
-            }
-
-    rStima_.resize(g.NPtiTrasv);
-    if (palo0_ >= 0) {
-        const double xo = p.OssUNI == 1 ? oss.PosOssUNIX : oss.OssX;
-        const double yo = p.OssUNI == 1 ? oss.PosOssUNIY : oss.OssY[1];
-        for (int j = 0; j < g.NPtiTrasv; ++j) {
-            Geometria geo;
-            geometria(p, app[palo0_], g(0, j).x, g(0, j).y, geo, errStima_);
-            rStima_[j] = coeffR(p, app[palo0_], g(0, j).x, g(0, j).y, xo, yo, geo.gamma, errStima_);
-        }
-    }
 }
 
 double ValutazioneStrada::intensita(ContestoCalcolo& ctx, const Geometria& g, double inclina, double st,
@@ -141,7 +150,7 @@ RisultatoStrada ValutazioneStrada::Valuta(const ParametriStrada& p, const Soglie
     if (palo0_ >= 0) {
         if (errStima_.Per(t)) return errore("StimaRapida");
         for (int j = 0; j < g.NPtiTrasv; ++j) {
-            const double I = intensita(ctx, geoCampo_[static_cast<std::size_t>(palo0_) * nq_ + j], t, st, ct);
+            const double I = intensita(ctx, geoStima_[j], t, st, ct);
             if (ctx.ErrCalcolo) return errore("StimaRapida");
             r.StimaRapida = std::max(r.StimaRapida, I * rStima_[j] / H2 * dep);
         }
@@ -179,6 +188,7 @@ RisultatoStrada ValutazioneStrada::Valuta(const ParametriStrada& p, const Soglie
     }
 
     // Average luminance and overall uniformity, intensities shared by the observers.
+    preparaCampo(p);
     if (errCampo_.Per(t)) return errore("LumOsservatore");
     iCampo_.resize(static_cast<std::size_t>(np_) * nq_);
     for (std::size_t k = 0; k < iCampo_.size(); ++k) {

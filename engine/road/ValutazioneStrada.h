@@ -53,6 +53,7 @@ private:
 
     bool preparaDisposizione(const ParametriStrada& p);
     void preparaGeometria(const ParametriStrada& p);
+    void preparaCampo(const ParametriStrada& p);
     void geometria(const ParametriStrada& p, const Apparecchio& a, double xp, double yp, Geometria& g, Errori& e);
     double coeffR(const ParametriStrada& p, const Apparecchio& a, double xp, double yp, double xo, double yo,
                   double gamma, Errori& e);
@@ -72,6 +73,11 @@ private:
     std::vector<double> rCampo_;                 // [observer][pole][point]
     std::vector<double> rAsse_;                  // [pole][lane point]
     std::vector<double> rStima_;                 // [point of row 0]
+    std::vector<Geometria> geoStima_;            // [point of row 0], the pole at x = 0
+    // The field's geometry and r are formed when the first candidate of a
+    // geometry passes the Ul test: most candidates that fail it fail it for
+    // every tilt of their overhang, and the field is three times the lanes.
+    bool campoValido_ = false;
     Errori errStima_, errAsse_, errCampo_;
     std::vector<double> iCampo_, iAsse_, iStima_;
     std::vector<CentroLuce> fila_;
