@@ -3,12 +3,10 @@
 #include <atomic>
 #include <memory>
 
-#include "core/text/Testo.h"
 #include "engine/area/IlluminamentoArea.h"
 #include "engine/area/OttimizzaArea.h"
 #include "engine/road/OttimizzaStrada.h"
 #include "engine/road/ValutazioneStrada.h"
-#include "engine/road/reference/LuminanzaRiferimento.h"
 #include "bench/Scenari.h"
 
 namespace nottaro::bench {
@@ -26,63 +24,6 @@ SoglieStrada SoglieSweep(const StatoProgetto& s) {
     so.TuttiRisultati = s.TuttiRisultati;
     return so;
 }
-
-// Road row exactly as the sweep writes it.
-void RigaStrada(const ContestoFile& cf, const StatoProgetto& s, const ParametriStrada& p, const Candidato& c,
-                const RisultatoStrada& r, RigaSoluzione& riga) {
-    const Fotometria& f = *cf.foto;
-    const auto l = static_cast<std::size_t>(c.lampada);
-    const LampadaSweep& ls = cf.lampade[l];
-    CandidatoEnergia ce;
-    ce.tipo = TipoImpianto::Strada;
-    ce.disp = p.DispPali;
-    ce.H = c.H;
-    ce.S = c.S;
-    ce.W = p.LargStrada;
-    ce.L = r.Lm;
-    ce.flusso = f.FlussoLamp[l];
-    const FigureRiga fr = CalcolaFigure(ce, ls.lampada, ls.costi, s);
-    const std::string classe =
-        ClasseEnergetica(ls.lampada.PotApp, r.Lm, s.LmMin, c.S, p.LargStrada, p.DispPali, s.CodClasse);
-    riga.valori = {c.H,          c.Sbraccio,      c.S,           c.Inclina,     r.Lm,          r.Uo,
-                   r.Ul,         r.TI,            fr.INDICER,    fr.INDICEI,    fr.POTENZAM2,  fr.POTENZALM,
-                   f.PotLamp[l], f.FlussoLamp[l], TroncaTesto(f.TipoLamp[l], 30), classe,
-                   TroncaTesto(cf.fileLdt, 80), fr.NPALI, fr.COSTONUOVO, fr.POTENZAKM, fr.KWHANNO,
-                   fr.SPESAEANNO, fr.COSTOTOT, fr.RISPIMPIAN, fr.RISPIMPIAP, fr.RISPMANUTE, fr.RISPMANUTP,
-                   fr.RISPEANNO, fr.RISPEANNOP, fr.RISPE25ANN, fr.COSTOADEGU, fr.DELTAWKM, fr.DELTALMKM,
-                   fr.DELTALMP, fr.DELTAKWHAN, fr.RISPEANNOA, fr.RISPEAP, fr.RISPMANUTA, fr.BREAKEVEN};
-    riga.descrizione =
-        " Lum=" + FormatoGenerale(r.Lm) + " UG=" + FormatoGenerale(r.Uo) + " UL=" + FormatoGenerale(r.Ul);
-}
-
-class StradaPiana : public LavoroSweep {
-public:
-    StradaPiana(const ContestoFile& cf, const StatoProgetto& s)
-        : cf_(cf), stato_(s), p_(ParametriStradaDaStato(s)), soglie_(SoglieSweep(s)) {}
-
-    bool PreparaGruppo(const GruppoCandidati& g) override {
-        p_.LampCalc = g.lampada;
-        p_.HPalo = g.H;
-        p_.Interdist = g.S;
-        return true;
-    }
-
-    bool Valuta(const Candidato& c, RigaSoluzione& riga) override {
-        p_.Sbraccio = c.Sbraccio;
-        p_.Inclina = c.Inclina;
-        const RisultatoStrada r = riferimento::ValutaStrada(*cf_.foto, p_, &soglie_, campo_);
-        if (r.Esito != EsitoStrada::Accettato) return false;
-        RigaStrada(cf_, stato_, p_, c, r, riga);
-        return true;
-    }
-
-private:
-    const ContestoFile& cf_;
-    const StatoProgetto& stato_;
-    ParametriStrada p_;
-    SoglieStrada soglie_;
-    CampoStrada campo_;
-};
 
 // Counts the lookups of the fast evaluation stage by stage; stores nothing.
 class StradaConteggio : public LavoroSweep {
@@ -145,41 +86,13 @@ private:
     long long conta_ = 0;
 };
 
-// Path row exactly as the sweep writes it.
-void RigaArea(const ContestoFile& cf, const StatoProgetto& s, const ParametriArea& p, const Candidato& c,
-              const StatisticheIllum& st, RigaSoluzione& riga) {
-    const Fotometria& f = *cf.foto;
-    const auto l = static_cast<std::size_t>(c.lampada);
-    const LampadaSweep& ls = cf.lampade[l];
-    CandidatoEnergia ce;
-    ce.tipo = TipoImpianto::Percorso;
-    ce.disp = p.DispPaliA;
-    ce.H = c.H;
-    ce.S = c.S;
-    ce.W = p.LargStradaA;
-    ce.L = st.EmCalc;
-    ce.flusso = f.FlussoLamp[l];
-    const FigureRiga fr = CalcolaFigure(ce, ls.lampada, ls.costi, s);
-    riga.valori = {c.H,          c.Sbraccio,      c.S,           c.Inclina,     st.EmCalc,     st.Uo(),
-                   st.EminCalc,  st.EmaxCalc,     fr.INDICER,    fr.INDICEI,    fr.POTENZAM2,  fr.POTENZALM,
-                   f.PotLamp[l], f.FlussoLamp[l], TroncaTesto(f.TipoLamp[l], 30), TroncaTesto(f.NomeApp, 80),
-                   TroncaTesto(cf.fileLdt, 80), fr.NPALI, fr.COSTONUOVO, fr.POTENZAKM, fr.KWHANNO,
-                   fr.SPESAEANNO, fr.COSTOTOT, fr.RISPIMPIAN, fr.RISPIMPIAP, fr.RISPMANUTE, fr.RISPMANUTP,
-                   fr.RISPEANNO, fr.RISPEANNOP, fr.RISPE25ANN, fr.COSTOADEGU, fr.DELTAWKM, fr.DELTALMKM,
-                   fr.DELTALMP, fr.DELTAKWHAN, fr.RISPEANNOA, fr.RISPEAP, fr.RISPMANUTA, fr.BREAKEVEN};
-    riga.descrizione = " E=" + FormatoGenerale(st.EmCalc) + " Emin=" + FormatoGenerale(st.EminCalc) +
-                       " Uo=" + FormatoGenerale(st.Uo());
-}
-
-// The layout and grid come from the fast work object (built once per
-// spacing, as the plain program does too); the field is the plain one.
-class AreaPiana : public LavoroSweep {
+// Counts the lookups of the path field: every luminaire toward every point,
+// once per candidate; stores nothing.
+class AreaConteggio : public LavoroSweep {
 public:
-    AreaPiana(const ContestoFile& cf, const StatoProgetto& s, std::atomic<long long>* totale = nullptr)
-        : cf_(cf), stato_(s), p_(ParametriAreaDaStato(s)), req_(RequisitiAreaDaStato(s)), totale_(totale) {}
-    ~AreaPiana() override {
-        if (totale_) *totale_ += conta_;
-    }
+    AreaConteggio(const StatoProgetto& s, std::atomic<long long>& totale)
+        : p_(ParametriAreaDaStato(s)), totale_(totale) {}
+    ~AreaConteggio() override { totale_ += conta_; }
 
     bool PreparaGruppo(const GruppoCandidati& g) override {
         p_.LampCalc = g.lampada;
@@ -188,48 +101,31 @@ public:
         return lavoro_.Prepara(p_) == EsitoA::Ok;
     }
 
-    bool Valuta(const Candidato& c, RigaSoluzione& riga) override {
-        p_.SbraccioA = c.Sbraccio;
-        p_.InclinaA = c.Inclina;
+    bool Valuta(const Candidato&, RigaSoluzione&) override {
         const auto& g = lavoro_.Griglia();
-        const auto& app = lavoro_.Apparecchi();
-        if (totale_) {  // counting only: every luminaire toward every point
-            conta_ += static_cast<long long>(app.size()) * g.NPtiLong * g.NPtiTrasv;
-            return false;
-        }
-        ContestoCalcolo ctx;
-        if (!CalcolaIllum(ctx, *cf_.foto, p_, g, app, campo_, stat_) || ctx.ErrCalcolo) return false;
-        if (!stato_.TuttiRisultati && !VerificaClasseA(stat_, req_)) return false;
-        RigaArea(cf_, stato_, p_, c, stat_, riga);
-        return true;
+        conta_ += static_cast<long long>(lavoro_.Apparecchi().size()) * g.NPtiLong * g.NPtiTrasv;
+        return false;
     }
 
 private:
-    const ContestoFile& cf_;
-    const StatoProgetto& stato_;
     ParametriArea p_;
-    RequisitiArea req_;
     LavoroArea lavoro_;
-    CampoIllum campo_;
-    StatisticheIllum stat_;
-    std::atomic<long long>* totale_;
+    std::atomic<long long>& totale_;
     long long conta_ = 0;
 };
 
 }  // namespace
 
 RisultatoSweep OttimizzaStradaPiana(const StatoProgetto& stato, TabellaDbf& tabella, Interazione& ui,
-                                    const OpzioniOttimizza& opz) {
-    return EseguiSweep(stato, TipoImpianto::Strada, tabella, ui, opz, [&stato](const ContestoFile& cf) {
-        return std::make_unique<StradaPiana>(cf, stato);
-    });
+                                    OpzioniOttimizza opz) {
+    opz.valutazionePiana = true;
+    return OttimizzaStrada(stato, tabella, ui, opz);
 }
 
 RisultatoSweep OttimizzaAreaPiana(const StatoProgetto& stato, TabellaDbf& tabella, Interazione& ui,
-                                  const OpzioniOttimizza& opz) {
-    return EseguiSweep(stato, TipoImpianto::Percorso, tabella, ui, opz, [&stato](const ContestoFile& cf) {
-        return std::make_unique<AreaPiana>(cf, stato);
-    });
+                                  OpzioniOttimizza opz) {
+    opz.valutazionePiana = true;
+    return OttimizzaArea(stato, tabella, ui, opz);
 }
 
 long long LookupStrada(const StatoProgetto& stato) {
@@ -249,8 +145,8 @@ long long LookupArea(const StatoProgetto& stato) {
     {
         TabellaTemporanea t("NTRLUXA");
         InterazioneMuta ui;
-        EseguiSweep(stato, TipoImpianto::Percorso, t.Tabella(), ui, {}, [&](const ContestoFile& cf) {
-            return std::make_unique<AreaPiana>(cf, stato, &totale);
+        EseguiSweep(stato, TipoImpianto::Percorso, t.Tabella(), ui, {}, [&](const ContestoFile&) {
+            return std::make_unique<AreaConteggio>(stato, totale);
         });
     }
     return totale.load();

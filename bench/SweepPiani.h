@@ -9,11 +9,11 @@
 
 namespace nottaro::bench {
 
-// OttimizzaStrada / OttimizzaArea with the plain evaluation.
+// OttimizzaStrada / OttimizzaArea with the plain evaluation (valutazionePiana).
 RisultatoSweep OttimizzaStradaPiana(const StatoProgetto& stato, TabellaDbf& tabella, Interazione& ui,
-                                    const OpzioniOttimizza& opz);
+                                    OpzioniOttimizza opz);
 RisultatoSweep OttimizzaAreaPiana(const StatoProgetto& stato, TabellaDbf& tabella, Interazione& ui,
-                                  const OpzioniOttimizza& opz);
+                                  OpzioniOttimizza opz);
 
 // Intensity lookups the real sweep performs over all its candidates (quick
 // estimate, lane lines, field, glare row, each as far as the candidate gets).

@@ -9,8 +9,8 @@ namespace {
 
 class LavoroPercorso : public LavoroSweep {
 public:
-    LavoroPercorso(const ContestoFile& cf, const StatoProgetto& s)
-        : cf_(cf), stato_(s), p_(ParametriAreaDaStato(s)), req_(RequisitiAreaDaStato(s)) {}
+    LavoroPercorso(const ContestoFile& cf, const StatoProgetto& s, bool piana)
+        : cf_(cf), stato_(s), p_(ParametriAreaDaStato(s)), req_(RequisitiAreaDaStato(s)), piana_(piana) {}
 
     bool PreparaGruppo(const GruppoCandidati& g) override {
         if (g.lampada != lampada_) {
@@ -27,8 +27,12 @@ public:
         p_.SbraccioA = c.Sbraccio;
         p_.InclinaA = c.Inclina;
         ContestoCalcolo ctx;
-        if (!lavoro_.Valuta(ctx, ricerca_, p_) || ctx.ErrCalcolo) return false;
-        const StatisticheIllum& st = lavoro_.Statistiche();
+        // The plain field takes the layout and grid the work object built for this spacing.
+        const bool ok = piana_ ? CalcolaIllum(ctx, *cf_.foto, p_, lavoro_.Griglia(), lavoro_.Apparecchi(), campoPiano_,
+                                              statPiane_)
+                               : lavoro_.Valuta(ctx, ricerca_, p_);
+        if (!ok || ctx.ErrCalcolo) return false;
+        const StatisticheIllum& st = piana_ ? statPiane_ : lavoro_.Statistiche();
         if (!stato_.TuttiRisultati && !VerificaClasseA(st, req_)) return false;
         Riga(c, st, riga);
         return true;
@@ -65,6 +69,9 @@ private:
     RequisitiArea req_;
     RicercaIntensita ricerca_;
     LavoroArea lavoro_;
+    bool piana_;
+    CampoIllum campoPiano_;
+    StatisticheIllum statPiane_;
     int lampada_ = -1;
 };
 
@@ -97,8 +104,8 @@ RequisitiArea RequisitiAreaDaStato(const StatoProgetto& s) {
 
 RisultatoSweep OttimizzaArea(const StatoProgetto& stato, TabellaDbf& tabella, Interazione& ui,
                              const OpzioniOttimizza& opz) {
-    return EseguiSweep(stato, TipoImpianto::Percorso, tabella, ui, opz, [&stato](const ContestoFile& cf) {
-        return std::make_unique<LavoroPercorso>(cf, stato);
+    return EseguiSweep(stato, TipoImpianto::Percorso, tabella, ui, opz, [&stato, &opz](const ContestoFile& cf) {
+        return std::make_unique<LavoroPercorso>(cf, stato, opz.valutazionePiana);
     });
 }
 

@@ -25,6 +25,9 @@ struct OpzioniOttimizza {
     long long limiteRighe = 65000;                  // message 480 after this row
     const std::atomic<bool>* interrompi = nullptr;  // "Interrompi" / Ctrl-C
     double intervalloProgresso = 0.25;              // s between progress reports
+    // Evaluate every candidate with the plain reference transcription instead
+    // of the fast path: same rows, slower; for equality tests and benchmarks.
+    bool valutazionePiana = false;
 };
 
 struct RisultatoSweep {

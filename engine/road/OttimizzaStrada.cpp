@@ -2,14 +2,15 @@
 
 #include "core/text/Testo.h"
 #include "engine/road/ValutazioneStrada.h"
+#include "engine/road/reference/LuminanzaRiferimento.h"
 
 namespace nottaro {
 namespace {
 
 class LavoroStrada : public LavoroSweep {
 public:
-    LavoroStrada(const ContestoFile& cf, const StatoProgetto& s)
-        : cf_(cf), stato_(s), p_(ParametriStradaDaStato(s)) {
+    LavoroStrada(const ContestoFile& cf, const StatoProgetto& s, bool piana)
+        : cf_(cf), stato_(s), p_(ParametriStradaDaStato(s)), piana_(piana) {
         // The engine tests Ul, then the Lm window and Uo; the quick estimate
         // drops nothing (ScartaSottoStima stays off).
         soglie_.LmMin = s.LmMin;
@@ -33,7 +34,8 @@ public:
     bool Valuta(const Candidato& c, RigaSoluzione& riga) override {
         p_.Sbraccio = c.Sbraccio;
         p_.Inclina = c.Inclina;
-        const RisultatoStrada r = valutazione_.Valuta(p_, &soglie_);
+        const RisultatoStrada r =
+            piana_ ? riferimento::ValutaStrada(*cf_.foto, p_, &soglie_, campoPiano_) : valutazione_.Valuta(p_, &soglie_);
         if (r.Esito != EsitoStrada::Accettato) return false;
         Riga(c, r, riga);
         return true;
@@ -71,6 +73,8 @@ private:
     ParametriStrada p_;
     SoglieStrada soglie_;
     ValutazioneStrada valutazione_;
+    bool piana_;
+    CampoStrada campoPiano_;
     int lampada_ = -1;
 };
 
@@ -98,8 +102,8 @@ ParametriStrada ParametriStradaDaStato(const StatoProgetto& s) {
 
 RisultatoSweep OttimizzaStrada(const StatoProgetto& stato, TabellaDbf& tabella, Interazione& ui,
                                const OpzioniOttimizza& opz) {
-    return EseguiSweep(stato, TipoImpianto::Strada, tabella, ui, opz, [&stato](const ContestoFile& cf) {
-        return std::make_unique<LavoroStrada>(cf, stato);
+    return EseguiSweep(stato, TipoImpianto::Strada, tabella, ui, opz, [&stato, &opz](const ContestoFile& cf) {
+        return std::make_unique<LavoroStrada>(cf, stato, opz.valutazionePiana);
     });
 }
 

@@ -44,13 +44,15 @@ StatoProgetto StatoStrada() {
     return s;
 }
 
-void Esegui(StatoProgetto& s, TabellaDbf& t, const std::string& dir, const char* nome, int thread = 2) {
+void Esegui(StatoProgetto& s, TabellaDbf& t, const std::string& dir, const char* nome, int thread = 2,
+            bool piana = false) {
     t.Collega(dir, nome);
     ASSERT_TRUE(t.Svuota());
     ASSERT_TRUE(t.Apri());
     test::InterazioneFinta ui;
     OpzioniOttimizza o;
     o.thread = thread;
+    o.valutazionePiana = piana;
     const RisultatoSweep r = std::string(nome) == "NTRLUX" ? OttimizzaStrada(s, t, ui, o) : OttimizzaArea(s, t, ui, o);
     ASSERT_TRUE(r.errore.empty()) << r.errore;
     ASSERT_GT(r.NRisultati, 3);
@@ -159,9 +161,10 @@ TEST(OttimizzaArea, TabellaIndipendenteDalNumeroDiThread) {
     StatoProgetto s = StatoPercorso();
     test::CartellaTemporanea dir;
     std::vector<std::vector<std::string>> primo;
-    for (int n : {1, 2, 8}) {
+    // 1, 2 and 8 threads, then the plain illuminance transcription on 2.
+    for (int n : {1, 2, 8, -2}) {
         TabellaDbf t;
-        Esegui(s, t, dir.Str(), "NTRLUXA", n);
+        Esegui(s, t, dir.Str(), "NTRLUXA", n < 0 ? -n : n, n < 0);
         std::vector<std::vector<std::string>> righe;
         for (bool ok = t.Primo(); ok; ok = t.Prossimo()) {
             std::vector<std::string> r;
@@ -169,7 +172,7 @@ TEST(OttimizzaArea, TabellaIndipendenteDalNumeroDiThread) {
             righe.push_back(r);
         }
         if (primo.empty()) primo = righe;
-        else EXPECT_EQ(righe, primo) << n << " threads";
+        else EXPECT_EQ(righe, primo) << n << " threads" << (n < 0 ? ", plain evaluation" : "");
     }
     EXPECT_GT(primo.size(), 100u);
 }

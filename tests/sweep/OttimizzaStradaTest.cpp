@@ -62,13 +62,15 @@ struct Corsa {
     Righe righe;
 };
 
-Corsa Esegui(const StatoProgetto& s, int thread, const std::string& dir, test::InterazioneFinta& ui) {
+Corsa Esegui(const StatoProgetto& s, int thread, const std::string& dir, test::InterazioneFinta& ui,
+            bool piana = false) {
     TabellaDbf t;
     t.Collega(dir, "NTRLUX");
     EXPECT_TRUE(t.Svuota());
     EXPECT_TRUE(t.Apri());
     OpzioniOttimizza o;
     o.thread = thread;
+    o.valutazionePiana = piana;
     Corsa c;
     c.r = OttimizzaStrada(s, t, ui, o);
     c.righe = Leggi(t);
@@ -90,6 +92,8 @@ TEST(OttimizzaStrada, TabellaIndipendenteDalNumeroDiThread) {
         EXPECT_EQ(e.righe, uno.righe) << n << " threads";
         EXPECT_EQ(e.r.NRisultati, uno.r.NRisultati);
     }
+    // The plain transcription of the luminance and glare routines writes the same table.
+    EXPECT_EQ(Esegui(s, 2, dir.Str(), ui, true).righe, uno.righe);
     EXPECT_EQ(ui.Conta("avviso"), 0);
 }
 
