@@ -27,26 +27,6 @@ bool CalcolaIllumCon(ContestoCalcolo& ctx, const Lookup& lookup, const Parametri
     return true;
 }
 
-// The tilt rotation of RuotaInclinazione with the sines and cosines of gamma,
-// C and the tilt already formed: the same arithmetic in the same order, so the
-// same angles.
-inline void RuotaConSeni(ContestoCalcolo& ctx, double sg, double cg, double sc, double cc, double st, double ct) {
-    double cosg = cg * ct + sg * st * sc;
-    if (cosg > 1) cosg = 1;
-    if (cosg < -1) cosg = -1;
-    ctx.GammaRuot = Gradi(std::acos(cosg));
-    const double Y = sg * sc * ct - cg * st;
-    const double Z = sg * cc;
-    double cn;
-    if (Y > 0) cn = 90 - Gradi(std::atan(Z / Y));
-    else if (Y < 0) cn = -90 - Gradi(std::atan(Z / Y));
-    else if (Z == 0) cn = 90;
-    else cn = Z > 0 ? 0 : 180;
-    if (cn < 0) cn += 360;
-    if (cn > 360) cn -= 360;
-    ctx.CRuot = cn;
-}
-
 }  // namespace
 
 bool CalcolaIllum(ContestoCalcolo& ctx, const Fotometria& foto, const ParametriArea& p, const GrigliaArea& g,
@@ -165,7 +145,7 @@ bool LavoroArea::Valuta(ContestoCalcolo& ctx, const RicercaIntensita& ricerca, c
         const double t = inclina * RadPerGrado, st = std::sin(t), ct = std::cos(t);
         for (std::size_t a = 0, k = 0; a < nApp; ++a)
             for (std::size_t q = 0; q < nPunti; ++q, ++k) {
-                RuotaConSeni(ctx, sinG_[k], cosG_[k], sinC_[k], cosC_[k], st, ct);
+                RuotaInclinazioneSC(ctx, sinG_[k], cosG_[k], sinC_[k], cosC_[k], st, ct);
                 const double I = ricerca(ctx, ctx.GammaRuot, ctx.CRuot);
                 if (ctx.ErrCalcolo) return false;
                 E[q] += I * cos3[k] / (H * H) * D;
