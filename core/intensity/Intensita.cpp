@@ -4,8 +4,6 @@
 
 namespace nottaro {
 
-double Gradi(double rad) { return rad * 57.29577951; }
-
 double Angolo2(double a, double b) {
     constexpr double pi = 3.14159265358979323846;
     if (b == 0) {
@@ -79,24 +77,6 @@ double CalcC(ContestoCalcolo& ctx, double xp, double yp, double xl, double yl, d
 void RuotaInclinazione(ContestoCalcolo& ctx, double gamma, double c, double inclina) {
     const double g = gamma * RadPerGrado, cr = c * RadPerGrado, t = inclina * RadPerGrado;
     RuotaInclinazioneSC(ctx, std::sin(g), std::cos(g), std::sin(cr), std::cos(cr), std::sin(t), std::cos(t));
-}
-
-void RuotaInclinazioneSC(ContestoCalcolo& ctx, double sg, double cg, double sc, double cc, double st, double ct) {
-    double cosg = cg * ct + sg * st * sc;
-    // Rounding can carry the cosine a few ulps past 1.
-    if (cosg > 1) cosg = 1;
-    if (cosg < -1) cosg = -1;
-    ctx.GammaRuot = Gradi(std::acos(cosg));
-    const double Y = sg * sc * ct - cg * st;
-    const double Z = sg * cc;
-    double cn;
-    if (Y > 0) cn = 90 - Gradi(std::atan(Z / Y));
-    else if (Y < 0) cn = -90 - Gradi(std::atan(Z / Y));
-    else if (Z == 0) cn = 90;
-    else cn = Z > 0 ? 0 : 180;
-    if (cn < 0) cn += 360;
-    if (cn > 360) cn -= 360;
-    ctx.CRuot = cn;
 }
 
 double IntensitaLum(ContestoCalcolo& ctx, const Fotometria& foto, int lampCalc, double gamma, double c) {

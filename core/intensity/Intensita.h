@@ -4,6 +4,8 @@
 // Road coordinates: x along the road in the observers' direction of view,
 // y across (0 on the right-hand edge), heights above the surface; metres.
 // Angles are degrees at every interface.
+#include <cmath>
+
 #include "core/photometry/Fotometria.h"
 
 namespace nottaro {
@@ -20,7 +22,7 @@ struct ContestoCalcolo {
 inline constexpr double RadPerGrado = 3.14159265358979323846 / 180.0;
 
 // rad * 57.29577951 (the program's fixed constant).
-double Gradi(double rad);
+inline double Gradi(double rad) { return rad * 57.29577951; }
 // Angle in radians of the vector (b, a): atan(a/b), quadrant-corrected into
 // [-pi/2, 3pi/2); pi/2, 3pi/2 or 0 when b = 0.
 double Angolo2(double a, double b);
@@ -44,7 +46,26 @@ void RuotaInclinazione(ContestoCalcolo&, double gamma, double c, double inclina)
 // The same from the sines and cosines of gamma, C and the tilt (radians taken
 // as degrees x RadPerGrado), for callers that keep them across tilts: the
 // result is bit-identical to RuotaInclinazione.
-void RuotaInclinazioneSC(ContestoCalcolo&, double sg, double cg, double sc, double cc, double st, double ct);
+// Inline so that the per-point loops of the fast evaluations keep the
+// rotated angles in registers instead of a call per lookup.
+inline void RuotaInclinazioneSC(ContestoCalcolo& ctx, double sg, double cg, double sc, double cc, double st,
+                                double ct) {
+    double cosg = cg * ct + sg * st * sc;
+    // Rounding can carry the cosine a few ulps past 1.
+    if (cosg > 1) cosg = 1;
+    if (cosg < -1) cosg = -1;
+    ctx.GammaRuot = Gradi(std::acos(cosg));
+    const double Y = sg * sc * ct - cg * st;
+    const double Z = sg * cc;
+    double cn;
+    if (Y > 0) cn = 90 - Gradi(std::atan(Z / Y));
+    else if (Y < 0) cn = -90 - Gradi(std::atan(Z / Y));
+    else if (Z == 0) cn = 90;
+    else cn = Z > 0 ? 0 : 180;
+    if (cn < 0) cn += 360;
+    if (cn > 360) cn -= 360;
+    ctx.CRuot = cn;
+}
 
 // Intensity in cd toward (gamma, c) of lamp set lampCalc: the cd/klm table
 // interpolated (quadratic in C and gamma; linear across planes at the nadir)

@@ -119,6 +119,7 @@ private:
     std::vector<double> gamma_, cos3_;
     FormaC cPiana_, cInclinata_;
     std::vector<double> sinG_, cosG_, sinC_, cosC_;
+    std::vector<double> iCoppia_;  // intensity per pair of the candidate in hand
 };
 
 }  // namespace nottaro
