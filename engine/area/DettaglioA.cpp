@@ -8,13 +8,7 @@ namespace nottaro {
 DettaglioPercorso DettaglioA(const TabellaDbf& t, StatoProgetto& s, Interazione& ui) {
     DettaglioPercorso d;
     RigaScelta r;
-    if (!LeggiRigaScelta(t, r)) return d;
-    s.SolLumen = r.SolLumen;
-    s.SolPotenza = r.SolPotenza;
-    s.SolLampada = r.SolLampada;
-    s.CatNomeFile = r.CatNomeFile;
-    if (!CaricaFotometriaRiga(s, r, ui)) return d;
-    d.LampCalc = LampadaPerFlusso(s.Foto, r.lumen);
+    if (!ApriRigaScelta(t, s, ui, r, d.LampCalc)) return d;
     s.HPaloA = r.HPalo;
     s.SbraccioA = r.Sbraccio;
     s.Interdist = r.Interdist;

@@ -52,13 +52,8 @@ private:
         ce.L = st.EmCalc;
         ce.flusso = f.FlussoLamp[l];
         const FigureRiga fr = CalcolaFigure(ce, ls.lampada, ls.costi, stato_);
-        riga.valori = {c.H,          c.Sbraccio,    c.S,           c.Inclina,     st.EmCalc,     st.Uo(),
-                       st.EminCalc,  st.EmaxCalc,   fr.INDICER,    fr.INDICEI,    fr.POTENZAM2,  fr.POTENZALM,
-                       f.PotLamp[l], f.FlussoLamp[l], TroncaTesto(f.TipoLamp[l], 30), TroncaTesto(f.NomeApp, 80),
-                       TroncaTesto(cf_.fileLdt, 80), fr.NPALI, fr.COSTONUOVO, fr.POTENZAKM, fr.KWHANNO,
-                       fr.SPESAEANNO, fr.COSTOTOT, fr.RISPIMPIAN, fr.RISPIMPIAP, fr.RISPMANUTE, fr.RISPMANUTP,
-                       fr.RISPEANNO, fr.RISPEANNOP, fr.RISPE25ANN, fr.COSTOADEGU, fr.DELTAWKM, fr.DELTALMKM,
-                       fr.DELTALMP, fr.DELTAKWHAN, fr.RISPEANNOA, fr.RISPEAP, fr.RISPMANUTA, fr.BREAKEVEN};
+        const double luce[4] = {st.EmCalc, st.Uo(), st.EminCalc, st.EmaxCalc};
+        riga.valori = ValoriRiga(cf_, c, luce, f.NomeApp, fr);
         riga.descrizione = " E=" + FormatoGenerale(st.EmCalc) + " Emin=" + FormatoGenerale(st.EminCalc) +
                            " Uo=" + FormatoGenerale(st.Uo());
     }

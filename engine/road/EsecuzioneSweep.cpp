@@ -54,6 +54,19 @@ bool LeggiListaFile(const std::string& percorso, std::vector<std::string>& righe
     return true;
 }
 
+std::vector<ValoreCampo> ValoriRiga(const ContestoFile& cf, const Candidato& c, const double (&luce)[4],
+                                    const std::string& corpo, const FigureRiga& fr) {
+    const Fotometria& f = *cf.foto;
+    const auto l = static_cast<std::size_t>(c.lampada);
+    return {c.H,          c.Sbraccio,      c.S,           c.Inclina,     luce[0],       luce[1],
+            luce[2],      luce[3],         fr.INDICER,    fr.INDICEI,    fr.POTENZAM2,  fr.POTENZALM,
+            f.PotLamp[l], f.FlussoLamp[l], TroncaTesto(f.TipoLamp[l], 30), TroncaTesto(corpo, 80),
+            TroncaTesto(cf.fileLdt, 80), fr.NPALI, fr.COSTONUOVO, fr.POTENZAKM, fr.KWHANNO,
+            fr.SPESAEANNO, fr.COSTOTOT, fr.RISPIMPIAN, fr.RISPIMPIAP, fr.RISPMANUTE, fr.RISPMANUTP,
+            fr.RISPEANNO, fr.RISPEANNOP, fr.RISPE25ANN, fr.COSTOADEGU, fr.DELTAWKM, fr.DELTALMKM,
+            fr.DELTALMP, fr.DELTAKWHAN, fr.RISPEANNOA, fr.RISPEAP, fr.RISPMANUTA, fr.BREAKEVEN};
+}
+
 std::string TroncaTesto(const std::string& s, std::size_t n) {
     std::size_t caratteri = 0;
     for (std::size_t i = 0; i < s.size(); ++i) {

@@ -74,6 +74,13 @@ bool LeggiListaFile(const std::string& percorso, std::vector<std::string>& righe
 // Text cut to at most n characters (code points), as a fixed-width field holds it.
 std::string TroncaTesto(const std::string& s, std::size_t n);
 
+// The values of a road or path solution row without NUM, in field order:
+// geometry, the four light figures of the table (Lm, Uo, Ul, TI on a road;
+// Em, Uo, Emin, Emax on a path), the lamp set, CORPO, the file and the
+// energy and cost figures.
+std::vector<ValoreCampo> ValoriRiga(const ContestoFile& cf, const Candidato& c, const double (&luce)[4],
+                                    const std::string& corpo, const FigureRiga& fr);
+
 // Writes into the state what the run leaves there: the sweep variables of the
 // project's kind after their last step and TipoProgetto. Nothing when no
 // candidate was evaluated.

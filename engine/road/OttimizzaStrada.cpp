@@ -57,13 +57,8 @@ private:
         const FigureRiga fr = CalcolaFigure(ce, ls.lampada, ls.costi, stato_);
         const std::string classe =
             ClasseEnergetica(ls.lampada.PotApp, r.Lm, stato_.LmMin, c.S, p_.LargStrada, p_.DispPali, stato_.CodClasse);
-        riga.valori = {c.H,          c.Sbraccio,    c.S,           c.Inclina,     r.Lm,          r.Uo,
-                       r.Ul,         r.TI,          fr.INDICER,    fr.INDICEI,    fr.POTENZAM2,  fr.POTENZALM,
-                       f.PotLamp[l], f.FlussoLamp[l], TroncaTesto(f.TipoLamp[l], 30), classe,
-                       TroncaTesto(cf_.fileLdt, 80), fr.NPALI, fr.COSTONUOVO, fr.POTENZAKM, fr.KWHANNO,
-                       fr.SPESAEANNO, fr.COSTOTOT, fr.RISPIMPIAN, fr.RISPIMPIAP, fr.RISPMANUTE, fr.RISPMANUTP,
-                       fr.RISPEANNO, fr.RISPEANNOP, fr.RISPE25ANN, fr.COSTOADEGU, fr.DELTAWKM, fr.DELTALMKM,
-                       fr.DELTALMP, fr.DELTAKWHAN, fr.RISPEANNOA, fr.RISPEAP, fr.RISPMANUTA, fr.BREAKEVEN};
+        const double luce[4] = {r.Lm, r.Uo, r.Ul, r.TI};
+        riga.valori = ValoriRiga(cf_, c, luce, classe, fr);
         riga.descrizione = " Lum=" + FormatoGenerale(r.Lm) + " UG=" + FormatoGenerale(r.Uo) +
                            " UL=" + FormatoGenerale(r.Ul);
     }

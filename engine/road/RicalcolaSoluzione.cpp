@@ -68,16 +68,21 @@ int LampadaPerFlusso(const Fotometria& f, double lumen) {
     return f.LampSel;
 }
 
-SoluzioneStrada RicalcolaSoluzione(const TabellaDbf& t, StatoProgetto& s, Interazione& ui) {
-    SoluzioneStrada sol;
-    RigaScelta r;
-    if (!LeggiRigaScelta(t, r)) return sol;
+bool ApriRigaScelta(const TabellaDbf& t, StatoProgetto& s, Interazione& ui, RigaScelta& r, int& lampCalc) {
+    if (!LeggiRigaScelta(t, r)) return false;
     s.SolLumen = r.SolLumen;
     s.SolPotenza = r.SolPotenza;
     s.SolLampada = r.SolLampada;
     s.CatNomeFile = r.CatNomeFile;
-    if (!CaricaFotometriaRiga(s, r, ui)) return sol;
-    sol.LampCalc = LampadaPerFlusso(s.Foto, r.lumen);
+    if (!CaricaFotometriaRiga(s, r, ui)) return false;
+    lampCalc = LampadaPerFlusso(s.Foto, r.lumen);
+    return true;
+}
+
+SoluzioneStrada RicalcolaSoluzione(const TabellaDbf& t, StatoProgetto& s, Interazione& ui) {
+    SoluzioneStrada sol;
+    RigaScelta r;
+    if (!ApriRigaScelta(t, s, ui, r, sol.LampCalc)) return sol;
     s.HPalo = r.HPalo;
     s.Sbraccio = r.Sbraccio;
     s.Interdist = r.Interdist;

@@ -36,6 +36,13 @@ bool CaricaFotometriaRiga(StatoProgetto& s, const RigaScelta& r, Interazione& ui
 // (as stored, to 1e-6 relative), else LampSel.
 int LampadaPerFlusso(const Fotometria& f, double lumen);
 
+// The start every detail (road or path) shares: reads the current row, hands
+// its lamp and file texts to the report values (SolLumen, SolPotenza,
+// SolLampada, CatNomeFile), makes its photometry current and picks its lamp
+// set. False when the row cannot be read or its photometry is missing
+// (message 140 shown).
+bool ApriRigaScelta(const TabellaDbf& t, StatoProgetto& s, Interazione& ui, RigaScelta& r, int& lampCalc);
+
 struct SoluzioneStrada {
     bool ok = false;            // false: message 140 shown, or the row could not be read
     std::string errore;         // a calculation error: the routine that raised it
