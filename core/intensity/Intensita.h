@@ -6,6 +6,7 @@
 // Angles are degrees at every interface.
 #include <cmath>
 
+#include "core/intensity/ArchiVeloci.h"
 #include "core/photometry/Fotometria.h"
 
 namespace nottaro {
@@ -41,7 +42,9 @@ double CalcGammaOcchio(ContestoCalcolo&, double xp, double yp, double xl, double
 // (-1.1, 1.1) raises ErrCalcolo and returns 0.001.
 double CalcC(ContestoCalcolo&, double xp, double yp, double xl, double yl, double s, double inclina);
 // Turns (gamma, c) about the road axis by the tilt (degrees, positive lifts
-// the C = 90 side); writes GammaRuot (0..180) and CRuot ([0, 360]).
+// the C = 90 side); writes GammaRuot (0..180) and CRuot ([0, 360]). The arcs
+// are those of ArchiVeloci.h, so that the rotation of many directions in one
+// pass (DirezioniInclinabili.h) gives these very angles.
 void RuotaInclinazione(ContestoCalcolo&, double gamma, double c, double inclina);
 // The same from the sines and cosines of gamma, C and the tilt (radians taken
 // as degrees x RadPerGrado), for callers that keep them across tilts: the
@@ -54,12 +57,12 @@ inline void RuotaInclinazioneSC(ContestoCalcolo& ctx, double sg, double cg, doub
     // Rounding can carry the cosine a few ulps past 1.
     if (cosg > 1) cosg = 1;
     if (cosg < -1) cosg = -1;
-    ctx.GammaRuot = Gradi(std::acos(cosg));
+    ctx.GammaRuot = Gradi(AcosVeloce(cosg));
     const double Y = sg * sc * ct - cg * st;
     const double Z = sg * cc;
     double cn;
-    if (Y > 0) cn = 90 - Gradi(std::atan(Z / Y));
-    else if (Y < 0) cn = -90 - Gradi(std::atan(Z / Y));
+    if (Y > 0) cn = 90 - Gradi(AtanVeloce(Z / Y));
+    else if (Y < 0) cn = -90 - Gradi(AtanVeloce(Z / Y));
     else if (Z == 0) cn = 90;
     else cn = Z > 0 ? 0 : 180;
     if (cn < 0) cn += 360;

@@ -48,7 +48,7 @@ bool VerificaClasseA(const StatisticheIllum& st, const RequisitiArea& req) {
 
 EsitoA LavoroArea::Prepara(const ParametriArea& p) {
     pronto_ = false;
-    baseValida_ = false;
+    geoValida_ = false;
     const EsitoA esito = CreaGrigliaA(p, griglia_);
     if (esito != EsitoA::Ok) return esito;
     if (!DisponiApparecchiA(p, app_)) return EsitoA::DisposizioneSconosciuta;
@@ -58,63 +58,35 @@ EsitoA LavoroArea::Prepara(const ParametriArea& p) {
 }
 
 bool LavoroArea::PreparaGeometria(ContestoCalcolo& ctx, const ParametriArea& p) {
-    const std::size_t nPunti = griglia_.Punti.size();
-    const std::size_t n = app_.size() * nPunti;
-    // A private context: an angle that cannot be formed marks the whole
-    // geometry (or the whole C form), whatever tilt is evaluated with it.
-    if (!baseValida_ || hGeo_ != p.HPaloA || sbrGeo_ != p.SbraccioA) {
-        gamma_.resize(n);
+    if (!geoValida_ || hGeo_ != p.HPaloA || sbrGeo_ != p.SbraccioA) {
+        const std::size_t nPunti = griglia_.Punti.size();
+        const std::size_t n = app_.size() * nPunti;
+        dir_.Ridimensiona(n);
         cos3_.resize(n);
-        ContestoCalcolo geo;
-        std::size_t k = 0;
-        for (const auto& a : app_) {
-            const double s = a.y - YTestaA(p, a);
-            for (std::size_t q = 0; q < nPunti; ++q, ++k) {
-                gamma_[k] = CalcGamma(geo, griglia_.Punti[q].x, griglia_.Punti[q].y, a.x, a.y, s, p.HPaloA);
-                if (geo.ErrCalcolo) break;
-                cos3_[k] = Cos3(gamma_[k]);
-            }
-            if (geo.ErrCalcolo) break;
-        }
-        baseErrata_ = geo.ErrCalcolo;
-        hGeo_ = p.HPaloA;
-        sbrGeo_ = p.SbraccioA;
-        baseValida_ = true;
-        cPiana_.valida = cInclinata_.valida = false;
-    }
-    const bool inclinata = p.InclinaA != 0;
-    FormaC& forma = inclinata ? cInclinata_ : cPiana_;
-    if (!baseErrata_ && !forma.valida) {
-        forma.c.resize(n);
-        if (inclinata) {
-            sinG_.resize(n);
-            cosG_.resize(n);
-            sinC_.resize(n);
-            cosC_.resize(n);
-        }
-        ContestoCalcolo geo;
+        // Private contexts: gamma, the untilted C (Angolo2) and the tilted C
+        // (arccos) fail independently.
+        ContestoCalcolo ctxGamma, ctxPiana, ctxInclinata;
         std::size_t k = 0;
         for (const auto& a : app_) {
             const double s = a.y - YTestaA(p, a);
             const bool lontana = MetaLontana(p, a);
             for (std::size_t q = 0; q < nPunti; ++q, ++k) {
-                const double c0 = CalcC(geo, griglia_.Punti[q].x, griglia_.Punti[q].y, a.x, a.y, s, p.InclinaA);
-                if (geo.ErrCalcolo) break;
-                forma.c[k] = OrientaCA(c0, lontana);
-                if (inclinata) {
-                    const double g = gamma_[k] * RadPerGrado, c = forma.c[k] * RadPerGrado;
-                    sinG_[k] = std::sin(g);
-                    cosG_[k] = std::cos(g);
-                    sinC_[k] = std::sin(c);
-                    cosC_[k] = std::cos(c);
-                }
+                const double xp = griglia_.Punti[q].x, yp = griglia_.Punti[q].y;
+                const double gamma = CalcGamma(ctxGamma, xp, yp, a.x, a.y, s, p.HPaloA);
+                const double cPiana = OrientaCA(CalcC(ctxPiana, xp, yp, a.x, a.y, s, 0), lontana);
+                const double cInclinata = OrientaCA(CalcC(ctxInclinata, xp, yp, a.x, a.y, s, 1), lontana);
+                dir_.Imposta(k, gamma, cPiana, cInclinata);
+                cos3_[k] = Cos3(gamma);
             }
-            if (geo.ErrCalcolo) break;
         }
-        forma.errata = geo.ErrCalcolo;
-        forma.valida = true;
+        errGamma_ = ctxGamma.ErrCalcolo;
+        errPiana_ = ctxPiana.ErrCalcolo;
+        errInclinata_ = ctxInclinata.ErrCalcolo;
+        hGeo_ = p.HPaloA;
+        sbrGeo_ = p.SbraccioA;
+        geoValida_ = true;
     }
-    if (baseErrata_ || forma.errata) {
+    if (errGamma_ || (p.InclinaA == 0 ? errPiana_ : errInclinata_)) {
         ctx.ErrCalcolo = true;
         return false;
     }
@@ -128,29 +100,15 @@ bool LavoroArea::Valuta(ContestoCalcolo& ctx, const RicercaIntensita& ricerca, c
         return false;
     if (!PreparaGeometria(ctx, p)) return false;
     AzzeraIllum(campo_, griglia_.NPtiLong, griglia_.NPtiTrasv);
-    const double H = p.HPaloA, D = p.DeprezzA, inclina = p.InclinaA;
+    const double H = p.HPaloA, D = p.DeprezzA;
     const std::size_t nPunti = griglia_.Punti.size(), nApp = app_.size();
-    const double* gamma = gamma_.data();
-    const double* cos3 = cos3_.data();
     // The intensities of every pair first, then the illuminance in a pass of
     // plain arithmetic the compiler can vectorise (the same sums in the same
     // order as one pass would form).
-    iCoppia_.resize(nApp * nPunti);
-    double* I = iCoppia_.data();
-    if (inclina == 0) {
-        const double* c = cPiana_.c.data();
-        for (std::size_t k = 0; k < nApp * nPunti; ++k) {
-            I[k] = ricerca(ctx, gamma[k], c[k]);
-            if (ctx.ErrCalcolo) return false;
-        }
-    } else {
-        const double t = inclina * RadPerGrado, st = std::sin(t), ct = std::cos(t);
-        for (std::size_t k = 0; k < nApp * nPunti; ++k) {
-            RuotaInclinazioneSC(ctx, sinG_[k], cosG_[k], sinC_[k], cosC_[k], st, ct);
-            I[k] = ricerca(ctx, ctx.GammaRuot, ctx.CRuot);
-            if (ctx.ErrCalcolo) return false;
-        }
-    }
+    iCoppia_.resize(dir_.size());
+    if (!inclinate_.Calcola(ctx, ricerca, dir_, p.InclinaA, iCoppia_.data())) return false;
+    const double* I = iCoppia_.data();
+    const double* cos3 = cos3_.data();
     double* E = campo_.Illum.data();
     for (std::size_t a = 0; a < nApp; ++a) {
         const double* Ia = I + a * nPunti;

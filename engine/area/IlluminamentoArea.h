@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/intensity/DirezioneLuce.h"
+#include "core/intensity/DirezioniInclinabili.h"
 #include "core/intensity/Intensita.h"
 #include "core/intensity/RicercaIntensita.h"
 #include "engine/area/CampoIllum.h"
@@ -82,12 +83,13 @@ public:
     EsitoA Prepara(const ParametriArea& p);
 
     // AzzeraIllum + CalcolaIllum on the prepared grid and layout with the
-    // indexed lookup. Gamma, C, cos^3 gamma and the sines and cosines the tilt
-    // rotation needs are reused from the previous call when height, overhang
-    // and tilt form (zero or not) are unchanged, so a tilt sweep only turns
-    // the angles and looks up. Gives the figures of the plain
-    // CalcolaIllum. False with ErrCalcolo raised on a calculation error, or
-    // without it when the last Prepara failed or p changed what Prepara used.
+    // indexed lookup. Gamma, both C forms, cos^3 gamma and the sines and
+    // cosines the tilt rotation needs are reused from the previous call when
+    // height and overhang are unchanged, so a tilt sweep only turns the
+    // angles (all pairs in one pass) and looks up. Gives the figures of the
+    // plain CalcolaIllum. False with ErrCalcolo raised on a calculation error,
+    // or without it when the last Prepara failed or p changed what Prepara
+    // used.
     bool Valuta(ContestoCalcolo& ctx, const RicercaIntensita& ricerca, const ParametriArea& p);
 
     const GrigliaArea& Griglia() const { return griglia_; }
@@ -96,12 +98,6 @@ public:
     const StatisticheIllum& Statistiche() const { return stat_; }
 
 private:
-    // The C of one form: the untilted one (Angolo2) or the tilted one
-    // (arccos), which may differ in the last digits and in when they fail.
-    struct FormaC {
-        bool valida = false, errata = false;
-        std::vector<double> c;  // oriented C per pair
-    };
     bool PreparaGeometria(ContestoCalcolo& ctx, const ParametriArea& p);
 
     GrigliaArea griglia_;
@@ -112,13 +108,14 @@ private:
     ParametriArea preparati_;  // what the grid and layout were built from
 
     // Per pair (luminaire-major, then the grid's row-major order), kept while
-    // height and overhang stay: gamma and cos^3 gamma; C in both forms; for
-    // the tilted form the sines and cosines the rotation of every tilt needs.
-    bool baseValida_ = false, baseErrata_ = false;
+    // height and overhang stay: the directions and cos^3 gamma. An angle that
+    // cannot be formed marks every candidate that needs it: gamma all of
+    // them, each C form the candidates of its kind (tilted or not).
+    bool geoValida_ = false, errGamma_ = false, errPiana_ = false, errInclinata_ = false;
     double hGeo_ = 0, sbrGeo_ = 0;
-    std::vector<double> gamma_, cos3_;
-    FormaC cPiana_, cInclinata_;
-    std::vector<double> sinG_, cosG_, sinC_, cosC_;
+    DirezioniInclinabili dir_;
+    std::vector<double> cos3_;
+    IntensitaInclinate inclinate_;
     std::vector<double> iCoppia_;  // intensity per pair of the candidate in hand
 };
 

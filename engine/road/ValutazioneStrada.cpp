@@ -33,21 +33,17 @@ bool ValutazioneStrada::preparaDisposizione(const ParametriStrada& p) {
     return true;
 }
 
-void ValutazioneStrada::geometria(const ParametriStrada& p, const Apparecchio& a, double xp, double yp, Geometria& g,
-                                  Errori& e) {
+void ValutazioneStrada::geometria(const ParametriStrada& p, const Apparecchio& a, double xp, double yp,
+                                  DirezioniInclinabili& d, std::size_t k, Errori& e) {
     const double s = SbraccioSegnato(p, a);
     ContestoCalcolo ctx;
-    g.gamma = CalcGamma(ctx, xp, yp, a.x, a.y, s, p.HPalo);
-    g.cZero = OrientaC(CalcC(ctx, xp, yp, a.x, a.y, s, 0), GuardaMenoY(a));
+    const double gamma = CalcGamma(ctx, xp, yp, a.x, a.y, s, p.HPalo);
+    const double cZero = OrientaC(CalcC(ctx, xp, yp, a.x, a.y, s, 0), GuardaMenoY(a));
     if (ctx.ErrCalcolo) e.base = true;
     ContestoCalcolo ctxInc;
-    g.cInc = OrientaC(CalcC(ctxInc, xp, yp, a.x, a.y, s, 1), GuardaMenoY(a));
+    const double cInc = OrientaC(CalcC(ctxInc, xp, yp, a.x, a.y, s, 1), GuardaMenoY(a));
     if (ctxInc.ErrCalcolo) e.inclinata = true;
-    const double gr = g.gamma * RadPerGrado, cr = g.cInc * RadPerGrado;
-    g.sg = std::sin(gr);
-    g.cg = std::cos(gr);
-    g.sc = std::sin(cr);
-    g.cc = std::cos(cr);
+    d.Imposta(k, gamma, cZero, cInc);
 }
 
 double ValutazioneStrada::coeffR(const ParametriStrada& p, const Apparecchio& a, double xp, double yp, double xo,
@@ -76,25 +72,25 @@ void ValutazioneStrada::preparaGeometria(const ParametriStrada& p) {
     errStima_ = errAsse_ = Errori{};
     campoValido_ = false;
 
-    geoAsse_.resize(static_cast<std::size_t>(np_) * na_);
+    geoAsse_.Ridimensiona(static_cast<std::size_t>(np_) * na_);
     rAsse_.resize(static_cast<std::size_t>(np_) * na_);
     for (int a = 0; a < np_; ++a)
         for (int k = 0; k < p.NCorsie; ++k)
             for (int i = 0; i < g.NPtiLong; ++i) {
                 const std::size_t idx = static_cast<std::size_t>(a) * na_ + static_cast<std::size_t>(k) * g.NPtiLong + i;
                 const double xp = g(i, 0).x, yp = oss.OssY[k];
-                geometria(p, app[a], xp, yp, geoAsse_[idx], errAsse_);
-                rAsse_[idx] = coeffR(p, app[a], xp, yp, oss.OssX, oss.OssY[k], geoAsse_[idx].gamma, errAsse_);
+                geometria(p, app[a], xp, yp, geoAsse_, idx, errAsse_);
+                rAsse_[idx] = coeffR(p, app[a], xp, yp, oss.OssX, oss.OssY[k], geoAsse_.gamma[idx], errAsse_);
             }
 
     rStima_.resize(g.NPtiTrasv);
-    geoStima_.resize(g.NPtiTrasv);
+    geoStima_.Ridimensiona(palo0_ >= 0 ? g.NPtiTrasv : 0);
     if (palo0_ >= 0) {
         const double xo = p.OssUNI == 1 ? oss.PosOssUNIX : oss.OssX;
         const double yo = p.OssUNI == 1 ? oss.PosOssUNIY : oss.OssY[1];
         for (int j = 0; j < g.NPtiTrasv; ++j) {
-            geometria(p, app[palo0_], g(0, j).x, g(0, j).y, geoStima_[j], errStima_);
-            rStima_[j] = coeffR(p, app[palo0_], g(0, j).x, g(0, j).y, xo, yo, geoStima_[j].gamma, errStima_);
+            geometria(p, app[palo0_], g(0, j).x, g(0, j).y, geoStima_, j, errStima_);
+            rStima_[j] = coeffR(p, app[palo0_], g(0, j).x, g(0, j).y, xo, yo, geoStima_.gamma[j], errStima_);
         }
     }
 }
@@ -107,27 +103,20 @@ void ValutazioneStrada::preparaCampo(const ParametriStrada& p) {
     const auto& oss = campo_.Oss;
     const auto& app = campo_.Apparecchi;
     const int nOss = campo_.NOss;
-    geoCampo_.resize(static_cast<std::size_t>(np_) * nq_);
+    geoCampo_.Ridimensiona(static_cast<std::size_t>(np_) * nq_);
     rCampo_.resize(static_cast<std::size_t>(nOss) * np_ * nq_);
     for (int a = 0; a < np_; ++a)
         for (int q = 0; q < nq_; ++q) {
             const auto& pt = g.Punti[q];
-            auto& geo = geoCampo_[static_cast<std::size_t>(a) * nq_ + q];
-            geometria(p, app[a], pt.x, pt.y, geo, errCampo_);
+            const std::size_t k = static_cast<std::size_t>(a) * nq_ + q;
+            geometria(p, app[a], pt.x, pt.y, geoCampo_, k, errCampo_);
             for (int o = 0; o < nOss; ++o) {
                 const double xo = p.OssUNI == 1 ? oss.PosOssUNIX : oss.OssX;
                 const double yo = p.OssUNI == 1 ? oss.PosOssUNIY : oss.OssY[o];
                 rCampo_[(static_cast<std::size_t>(o) * np_ + a) * nq_ + q] =
-                    coeffR(p, app[a], pt.x, pt.y, xo, yo, geo.gamma, errCampo_);
+                    coeffR(p, app[a], pt.x, pt.y, xo, yo, geoCampo_.gamma[k], errCampo_);
             }
         }
-}
-
-double ValutazioneStrada::intensita(ContestoCalcolo& ctx, const Geometria& g, double inclina, double st,
-                                     double ct) const {
-    if (inclina == 0) return ricerca_(ctx, g.gamma, g.cZero);
-    RuotaInclinazioneSC(ctx, g.sg, g.cg, g.sc, g.cc, st, ct);
-    return ricerca_(ctx, ctx.GammaRuot, ctx.CRuot);
 }
 
 RisultatoStrada ValutazioneStrada::Valuta(const ParametriStrada& p, const SoglieStrada* soglie) {
@@ -137,7 +126,6 @@ RisultatoStrada ValutazioneStrada::Valuta(const ParametriStrada& p, const Soglie
     AzzeraCampi(campo_);
     const auto& g = campo_.Griglia;
     const double t = p.Inclina, H2 = p.HPalo * p.HPalo, dep = p.Deprezz;
-    const double st = std::sin(t * RadPerGrado), ct = std::cos(t * RadPerGrado);
     ContestoCalcolo ctx;
     auto errore = [&r](const char* routine) {
         r.Esito = EsitoStrada::Errore;
@@ -149,11 +137,10 @@ RisultatoStrada ValutazioneStrada::Valuta(const ParametriStrada& p, const Soglie
     r.StimaRapida = 0;
     if (palo0_ >= 0) {
         if (errStima_.Per(t)) return errore("StimaRapida");
-        for (int j = 0; j < g.NPtiTrasv; ++j) {
-            const double I = intensita(ctx, geoStima_[j], t, st, ct);
-            if (ctx.ErrCalcolo) return errore("StimaRapida");
-            r.StimaRapida = std::max(r.StimaRapida, I * rStima_[j] / H2 * dep);
-        }
+        iStima_.resize(geoStima_.size());
+        if (!inclinate_.Calcola(ctx, ricerca_, geoStima_, t, iStima_.data())) return errore("StimaRapida");
+        for (int j = 0; j < g.NPtiTrasv; ++j)
+            r.StimaRapida = std::max(r.StimaRapida, iStima_[j] * rStima_[j] / H2 * dep);
     }
     if (soglie && soglie->ScartaSottoStima && 0.9 * soglie->LmMin >= r.StimaRapida) {
         r.Esito = EsitoStrada::SottoStima;
@@ -162,11 +149,8 @@ RisultatoStrada ValutazioneStrada::Valuta(const ParametriStrada& p, const Soglie
 
     // Longitudinal uniformity on every lane line.
     if (errAsse_.Per(t)) return errore("UlOsservatore");
-    iAsse_.resize(static_cast<std::size_t>(np_) * na_);
-    for (std::size_t k = 0; k < iAsse_.size(); ++k) {
-        iAsse_[k] = intensita(ctx, geoAsse_[k], t, st, ct);
-        if (ctx.ErrCalcolo) return errore("UlOsservatore");
-    }
+    iAsse_.resize(geoAsse_.size());
+    if (!inclinate_.Calcola(ctx, ricerca_, geoAsse_, t, iAsse_.data())) return errore("UlOsservatore");
     for (int a = 0; a < np_; ++a) {
         const double* I = iAsse_.data() + static_cast<std::size_t>(a) * na_;
         const double* rr = rAsse_.data() + static_cast<std::size_t>(a) * na_;
@@ -190,11 +174,8 @@ RisultatoStrada ValutazioneStrada::Valuta(const ParametriStrada& p, const Soglie
     // Average luminance and overall uniformity, intensities shared by the observers.
     preparaCampo(p);
     if (errCampo_.Per(t)) return errore("LumOsservatore");
-    iCampo_.resize(static_cast<std::size_t>(np_) * nq_);
-    for (std::size_t k = 0; k < iCampo_.size(); ++k) {
-        iCampo_[k] = intensita(ctx, geoCampo_[k], t, st, ct);
-        if (ctx.ErrCalcolo) return errore("LumOsservatore");
-    }
+    iCampo_.resize(geoCampo_.size());
+    if (!inclinate_.Calcola(ctx, ricerca_, geoCampo_, t, iCampo_.data())) return errore("LumOsservatore");
     for (int o = 0; o < campo_.NOss; ++o) {
         double* lum = campo_.LumGriglia.data() + static_cast<std::size_t>(o) * nq_;
         for (int a = 0; a < np_; ++a) {
@@ -222,7 +203,7 @@ RisultatoStrada ValutazioneStrada::Valuta(const ParametriStrada& p, const Soglie
     }
 
     preparaAbbagliamento(p);
-    r.TI = abbagliamento(ctx, p, r.Lm, st, ct);
+    r.TI = abbagliamento(ctx, p, r.Lm);
     if (ctx.ErrCalcolo) return errore("CalcTI");
     r.Esito = EsitoStrada::Accettato;
     return r;
@@ -234,6 +215,7 @@ void ValutazioneStrada::preparaAbbagliamento(const ParametriStrada& p) {
     veloValido_ = true;
     errVelo_ = Errori{};
     veli_.clear();
+    geoVeli_.Ridimensiona(0);
     inizioVeli_.clear();
     const double cos1 = std::cos(1 * RadPerGrado), sin1 = std::sin(1 * RadPerGrado);
     const double H = p.HPalo, s = p.Sbraccio, dz = H - 1.5;
@@ -259,17 +241,14 @@ void ValutazioneStrada::preparaAbbagliamento(const ParametriStrada& p) {
                 v.cosT = std::cos(thetaRad);
                 // As CalcolaDirezione toward the eye: gamma over H - 1.5, zero reach.
                 ContestoCalcolo ctx;
-                v.geo.gamma = CalcGamma(ctx, xo, yo, l.x, l.y, 0, dz);
-                v.geo.cZero = OrientaC(CalcC(ctx, xo, yo, l.x, l.y, 0, 0), l.y > s);
+                const double gamma = CalcGamma(ctx, xo, yo, l.x, l.y, 0, dz);
+                const double cZero = OrientaC(CalcC(ctx, xo, yo, l.x, l.y, 0, 0), l.y > s);
                 if (ctx.ErrCalcolo) errVelo_.base = true;
                 ContestoCalcolo ctxInc;
-                v.geo.cInc = OrientaC(CalcC(ctxInc, xo, yo, l.x, l.y, 0, 1), l.y > s);
+                const double cInc = OrientaC(CalcC(ctxInc, xo, yo, l.x, l.y, 0, 1), l.y > s);
                 if (ctxInc.ErrCalcolo) errVelo_.inclinata = true;
-                const double gr = v.geo.gamma * RadPerGrado, cr = v.geo.cInc * RadPerGrado;
-                v.geo.sg = std::sin(gr);
-                v.geo.cg = std::cos(gr);
-                v.geo.sc = std::sin(cr);
-                v.geo.cc = std::cos(cr);
+                geoVeli_.Ridimensiona(veli_.size() + 1);
+                geoVeli_.Imposta(veli_.size(), gamma, cZero, cInc);
                 veli_.push_back(v);
             }
         }
@@ -278,8 +257,7 @@ void ValutazioneStrada::preparaAbbagliamento(const ParametriStrada& p) {
 }
 
 // CalcTI over the lanes (the largest), the intensities for this tilt only.
-double ValutazioneStrada::abbagliamento(ContestoCalcolo& ctx, const ParametriStrada& p, double Lm, double st,
-                                        double ct) const {
+double ValutazioneStrada::abbagliamento(ContestoCalcolo& ctx, const ParametriStrada& p, double Lm) {
     if (errVelo_.Per(p.Inclina)) {
         ctx.ErrCalcolo = true;
         return 0;
@@ -289,14 +267,14 @@ double ValutazioneStrada::abbagliamento(ContestoCalcolo& ctx, const ParametriStr
     const double f2 = 1 + eta * eta * eta * eta / 19438928.2816;
     const double cos1 = std::cos(1 * RadPerGrado);
     const double Liniziale = std::pow(Lm / p.Deprezz, 0.8);
+    iVeli_.resize(geoVeli_.size());
+    if (!inclinate_.Calcola(ctx, ricerca_, geoVeli_, p.Inclina, iVeli_.data())) return 0;
     double tiMax = 0;
     for (std::size_t pos = 0; pos + 1 < inizioVeli_.size(); ++pos) {
         double lvSomma = 0;
         for (int n = inizioVeli_[pos]; n < inizioVeli_[pos + 1]; ++n) {
             const Velo& v = veli_[n];
-            const double I = intensita(ctx, v.geo, p.Inclina, st, ct);
-            if (ctx.ErrCalcolo) return 0;
-            const double E = I * v.cosT / v.d2 * cos1;
+            const double E = iVeli_[n] * v.cosT / v.d2 * cos1;
             lvSomma += LuminanzaVelo(E, v.theta, f1, f2);
         }
         const double ti = 65 * lvSomma / Liniziale;

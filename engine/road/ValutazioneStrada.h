@@ -14,6 +14,7 @@
 // One object per thread; it holds no global state.
 #include <vector>
 
+#include "core/intensity/DirezioniInclinabili.h"
 #include "core/intensity/RicercaIntensita.h"
 #include "engine/road/Abbagliamento.h"
 #include "engine/road/CampoStrada.h"
@@ -37,14 +38,6 @@ public:
     const RicercaIntensita& Ricerca() const { return ricerca_; }
 
 private:
-    struct Geometria {
-        double gamma = 0;  // unrotated
-        double cZero = 0;  // oriented C, untilted form
-        double cInc = 0;   // oriented C, tilted form
-        // Sines and cosines of gamma and of the tilted-form C, kept for the
-        // tilt rotation of every tilt.
-        double sg = 0, cg = 1, sc = 0, cc = 1;
-    };
     struct Errori {
         bool base = false;      // gamma, beta or r could not be formed
         bool inclinata = false; // only the tilted C could not be formed
@@ -54,12 +47,12 @@ private:
     bool preparaDisposizione(const ParametriStrada& p);
     void preparaGeometria(const ParametriStrada& p);
     void preparaCampo(const ParametriStrada& p);
-    void geometria(const ParametriStrada& p, const Apparecchio& a, double xp, double yp, Geometria& g, Errori& e);
+    void geometria(const ParametriStrada& p, const Apparecchio& a, double xp, double yp, DirezioniInclinabili& d,
+                   std::size_t k, Errori& e);
     double coeffR(const ParametriStrada& p, const Apparecchio& a, double xp, double yp, double xo, double yo,
                   double gamma, Errori& e);
-    double intensita(ContestoCalcolo& ctx, const Geometria& g, double inclina, double st, double ct) const;
     void preparaAbbagliamento(const ParametriStrada& p);
-    double abbagliamento(ContestoCalcolo& ctx, const ParametriStrada& p, double Lm, double st, double ct) const;
+    double abbagliamento(ContestoCalcolo& ctx, const ParametriStrada& p, double Lm);
 
     RicercaIntensita ricerca_;
     int lampCalc_ = -1;
@@ -69,23 +62,23 @@ private:
 
     int np_ = 0, nq_ = 0, na_ = 0;  // poles, field points, lane-line points
     int palo0_ = -1;                // the pole at x = 0
-    std::vector<Geometria> geoCampo_, geoAsse_;  // [pole][point]
+    DirezioniInclinabili geoCampo_, geoAsse_;    // [pole][point]
     std::vector<double> rCampo_;                 // [observer][pole][point]
     std::vector<double> rAsse_;                  // [pole][lane point]
     std::vector<double> rStima_;                 // [point of row 0]
-    std::vector<Geometria> geoStima_;            // [point of row 0], the pole at x = 0
+    DirezioniInclinabili geoStima_;              // [point of row 0], the pole at x = 0
     // The field's geometry and r are formed when the first candidate of a
     // geometry passes the Ul test: most candidates that fail it fail it for
     // every tilt of their overhang, and the field is three times the lanes.
     bool campoValido_ = false;
     Errori errStima_, errAsse_, errCampo_;
-    std::vector<double> iCampo_, iAsse_, iStima_;
+    std::vector<double> iCampo_, iAsse_, iStima_, iVeli_;
+    IntensitaInclinate inclinate_;  // the rotated angles of the tilt in hand
     std::vector<CentroLuce> fila_;
 
     // Glare: for every lane and eye position the luminaires that glare it
     // (ahead of the eye, below the screen), with what does not depend on the tilt.
     struct Velo {
-        Geometria geo;      // toward the eye (gamma over H - 1.5)
         double cosT = 0;    // cosine of the angle off the line of sight
         double d2 = 0;      // squared distance, m2
         double theta = 0;   // angle off the line of sight, degrees
@@ -93,6 +86,7 @@ private:
     bool veloValido_ = false;
     Errori errVelo_;
     std::vector<Velo> veli_;
+    DirezioniInclinabili geoVeli_;  // [veil], toward the eye (gamma over H - 1.5)
     std::vector<int> inizioVeli_;  // [lane * (NPtiLong + 1) + m], one past the end last
 };
 

@@ -1,0 +1,48 @@
+#pragma once
+// The directions of many luminaire-point pairs, kept while only the tilt
+// changes, and their intensities for one tilt at a time.
+//
+// A tilt sweep evaluates the same pairs at every tilt: gamma, the two C forms
+// and the sines and cosines the rotation needs are formed once, then each
+// tilt turns all the pairs in one pass (several pairs per instruction, with
+// the branch-free arcs of ArchiVeloci.h) and looks the intensities up. The
+// rotated angles and the intensities are bit-identical to those of
+// RuotaInclinazione and the lookup pair by pair.
+#include <cstddef>
+#include <vector>
+
+#include "core/intensity/Intensita.h"
+#include "core/intensity/RicercaIntensita.h"
+
+namespace nottaro {
+
+struct DirezioniInclinabili {
+    std::vector<double> gamma;   // unrotated gamma (degrees)
+    std::vector<double> cPiana;  // oriented C of the untilted form (degrees)
+    // Sines and cosines of gamma and of the oriented C of the tilted form.
+    std::vector<double> sg, cg, sc, cc;
+
+    std::size_t size() const { return gamma.size(); }
+    void Ridimensiona(std::size_t n);
+    // Direction k from its unrotated gamma and its two oriented C forms.
+    void Imposta(std::size_t k, double gammaK, double cPianaK, double cInclinataK);
+};
+
+// Rotated gamma (0..180) and C ([0, 360]) of directions [0, n) for one tilt
+// (degrees, nonzero), as RuotaInclinazioneSC forms them per direction.
+void RuotaInclinazioni(const DirezioniInclinabili& d, std::size_t n, double inclina, double* gammaR, double* cR);
+
+// Work arrays of the rotated angles: one per evaluation object.
+class IntensitaInclinate {
+public:
+    // I[k] for every direction k of d: the intensity toward it for the tilt
+    // (untilted: gamma and the untilted C as they stand). False, with
+    // ErrCalcolo raised, as soon as a lookup fails.
+    bool Calcola(ContestoCalcolo& ctx, const RicercaIntensita& ricerca, const DirezioniInclinabili& d,
+                 double inclina, double* I);
+
+private:
+    std::vector<double> gammaR_, cR_;
+};
+
+}  // namespace nottaro
