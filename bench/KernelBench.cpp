@@ -8,6 +8,7 @@
 
 #include "bench/Registrazioni.h"
 #include "bench/Scenari.h"
+#include "core/intensity/DirezioniInclinabili.h"
 #include "core/intensity/RicercaIntensita.h"
 #include "engine/area/IlluminamentoArea.h"
 #include "engine/area/OttimizzaArea.h"
@@ -42,41 +43,42 @@ void IntensitaPiana(benchmark::State& st, const char* file) {
     st.SetItemsProcessed(st.iterations() * static_cast<long long>(dir.size()));
 }
 
+// The indexed lookup as the evaluations call it: a block of directions.
 void IntensitaVeloce(benchmark::State& st, const char* file) {
     const RicercaIntensita ricerca(Foto(file), 0);
-    const auto& dir = Direzioni();
+    std::vector<double> gamma, c;
+    for (const auto& d : Direzioni()) {
+        gamma.push_back(d.gamma);
+        c.push_back(d.c);
+    }
+    std::vector<double> I(gamma.size());
     for (auto _ : st) {
         ContestoCalcolo ctx;
-        double somma = 0;
-        for (const auto& d : dir) somma += ricerca(ctx, d.gamma, d.c);
-        benchmark::DoNotOptimize(somma);
+        CercaIntensita(ctx, ricerca, gamma.data(), c.data(), gamma.size(), I.data());
+        benchmark::DoNotOptimize(I.data());
+        benchmark::ClobberMemory();
     }
-    st.SetItemsProcessed(st.iterations() * static_cast<long long>(dir.size()));
+    st.SetItemsProcessed(st.iterations() * static_cast<long long>(gamma.size()));
 }
 
 // What a tilted candidate asks per pole and point once gamma and C are kept:
-// the tilt rotation from kept sines and cosines, then the indexed lookup.
+// the tilt rotation of the whole block, then the indexed lookup.
 void IntensitaVeloceInclinata(benchmark::State& st) {
     const RicercaIntensita ricerca(Foto(FileStradale), 0);
-    struct Seni {
-        double sg, cg, sc, cc;
-    };
-    std::vector<Seni> seni;
-    for (const auto& d : DirezioniStradaNonRuotate()) {
-        const double g = d.gamma * RadPerGrado, c = d.c * RadPerGrado;
-        seni.push_back({std::sin(g), std::cos(g), std::sin(c), std::cos(c)});
-    }
-    const double t = InclinaTipica * RadPerGrado, stt = std::sin(t), ct = std::cos(t);
+    const auto& nonRuotate = DirezioniStradaNonRuotate();
+    DirezioniInclinabili dir;
+    dir.Ridimensiona(nonRuotate.size());
+    for (std::size_t k = 0; k < nonRuotate.size(); ++k)
+        dir.Imposta(k, nonRuotate[k].gamma, nonRuotate[k].c, nonRuotate[k].c);
+    IntensitaInclinate inclinate;
+    std::vector<double> I(dir.size());
     for (auto _ : st) {
         ContestoCalcolo ctx;
-        double somma = 0;
-        for (const auto& s : seni) {
-            RuotaInclinazioneSC(ctx, s.sg, s.cg, s.sc, s.cc, stt, ct);
-            somma += ricerca(ctx, ctx.GammaRuot, ctx.CRuot);
-        }
-        benchmark::DoNotOptimize(somma);
+        inclinate.Calcola(ctx, ricerca, dir, InclinaTipica, I.data());
+        benchmark::DoNotOptimize(I.data());
+        benchmark::ClobberMemory();
     }
-    st.SetItemsProcessed(st.iterations() * static_cast<long long>(seni.size()));
+    st.SetItemsProcessed(st.iterations() * static_cast<long long>(dir.size()));
 }
 
 template <double (*Coeff)(ContestoCalcolo&, const TabellaR&, double, double)>

@@ -17,8 +17,10 @@ inline double AtanVeloce(double x) {
     // pi/4; the three reduced arguments are formed and one is kept.
     const bool grande = a > Tan3PiOttavi;
     const bool medio = a > 0.66;
-    const double rGrande = -1.0 / a, rMedio = (a - 1.0) / (a + 1.0);
-    const double r = grande ? rGrande : medio ? rMedio : a;
+    // One division for the three: -1 / a, (a - 1) / (a + 1), a / 1.
+    const double num = grande ? -1.0 : medio ? a - 1.0 : a;
+    const double den = grande ? a : medio ? a + 1.0 : 1.0;
+    const double r = num / den;
     const double base = grande ? PiMezzi : medio ? PiQuarti : 0.0;
     const double extra = grande ? 0.5 * BitInPiu : medio ? 0.25 * BitInPiu : 0.0;
     const double z = r * r;

@@ -1,8 +1,12 @@
 #include "core/intensity/DirezioniInclinabili.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/intensity/ArchiVeloci.h"
+#include "core/intensity/FormuleAngoli.h"
+#include "core/intensity/PerOgniVettore.h"
+#include "core/intensity/SenoCosenoVeloci.h"
 
 namespace nottaro {
 
@@ -13,22 +17,37 @@ void DirezioniInclinabili::Ridimensiona(std::size_t n) {
 void DirezioniInclinabili::Imposta(std::size_t k, double gammaK, double cPianaK, double cInclinataK) {
     gamma[k] = gammaK;
     cPiana[k] = cPianaK;
-    const double g = gammaK * RadPerGrado, c = cInclinataK * RadPerGrado;
-    sg[k] = std::sin(g);
-    cg[k] = std::cos(g);
-    sc[k] = std::sin(c);
-    cc[k] = std::cos(c);
+    SinCosVeloce(gammaK * RadPerGrado, sg[k], cg[k]);
+    SinCosVeloce(cInclinataK * RadPerGrado, sc[k], cc[k]);
 }
 
 namespace {
 
-// One build per vector width, chosen when the program starts: the arithmetic
-// is the same (no fused multiply-add), so every machine gets the same angles.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
-#define NOTTARO_PER_OGNI_VETTORE __attribute__((target_clones("avx512f", "avx2", "default")))
-#else
-#define NOTTARO_PER_OGNI_VETTORE
-#endif
+NOTTARO_PER_OGNI_VETTORE
+void SeniBlocco(const double* __restrict gamma, const double* __restrict cInc, std::size_t n, double* __restrict sg,
+                double* __restrict cg, double* __restrict sc, double* __restrict cc) {
+    for (std::size_t k = 0; k < n; ++k) {
+        SinCosVeloce(gamma[k] * RadPerGrado, sg[k], cg[k]);
+        SinCosVeloce(cInc[k] * RadPerGrado, sc[k], cc[k]);
+    }
+}
+
+NOTTARO_PER_OGNI_VETTORE
+unsigned AngoliBloccoVettore(const double* __restrict xp, const double* __restrict yp, std::size_t n, double xl,
+                             double yl, double s, double H, double* __restrict gamma, double* __restrict cPiana,
+                             double* __restrict cInclinata) {
+    // Errors as bits of one word, so that the loop stays a plain reduction.
+    unsigned errori = 0;
+    for (std::size_t k = 0; k < n; ++k) {
+        bool eg = false, ei = false;
+        const double u = yp[k] - (yl - s), w = xp[k] - xl;
+        gamma[k] = formule::Gamma(xl - xp[k], (yl - s) - yp[k], H, eg);
+        cPiana[k] = formule::CPiana(u, w);
+        cInclinata[k] = formule::CInclinata(u, w, ei);
+        errori |= static_cast<unsigned>(eg) | (static_cast<unsigned>(ei) << 2);
+    }
+    return errori;
+}
 
 NOTTARO_PER_OGNI_VETTORE
 void RuotaBlocco(const double* __restrict sgv, const double* __restrict cgv, const double* __restrict scv,
@@ -54,28 +73,35 @@ void RuotaBlocco(const double* __restrict sgv, const double* __restrict cgv, con
 
 }  // namespace
 
+void DirezioniInclinabili::ImpostaBlocco(std::size_t da, std::size_t n, const double* gammaB,
+                                         const double* cPianaB, const double* cInclinataB) {
+    std::copy(gammaB, gammaB + n, gamma.begin() + static_cast<std::ptrdiff_t>(da));
+    std::copy(cPianaB, cPianaB + n, cPiana.begin() + static_cast<std::ptrdiff_t>(da));
+    SeniBlocco(gammaB, cInclinataB, n, sg.data() + da, cg.data() + da, sc.data() + da, cc.data() + da);
+}
+
+void AngoliBlocco(const double* xp, const double* yp, std::size_t n, double xl, double yl, double s, double H,
+                  double* gamma, double* cPiana, double* cInclinata, ErroriAngoli& errori) {
+    const unsigned e = AngoliBloccoVettore(xp, yp, n, xl, yl, s, H, gamma, cPiana, cInclinata);
+    errori.gamma = errori.gamma || (e & 1u) != 0;
+    errori.inclinata = errori.inclinata || (e & 4u) != 0;
+}
+
 void RuotaInclinazioni(const DirezioniInclinabili& d, std::size_t n, double inclina, double* gammaR, double* cR) {
     const double t = inclina * RadPerGrado;
-    RuotaBlocco(d.sg.data(), d.cg.data(), d.sc.data(), d.cc.data(), n, std::sin(t), std::cos(t), gammaR, cR);
+    double st, ct;
+    SinCosVeloce(t, st, ct);
+    RuotaBlocco(d.sg.data(), d.cg.data(), d.sc.data(), d.cc.data(), n, st, ct, gammaR, cR);
 }
 
 bool IntensitaInclinate::Calcola(ContestoCalcolo& ctx, const RicercaIntensita& ricerca,
                                  const DirezioniInclinabili& d, double inclina, double* I) {
     const std::size_t n = d.size();
-    const double* g = d.gamma.data();
-    const double* c = d.cPiana.data();
-    if (inclina != 0) {
-        gammaR_.resize(n);
-        cR_.resize(n);
-        RuotaInclinazioni(d, n, inclina, gammaR_.data(), cR_.data());
-        g = gammaR_.data();
-        c = cR_.data();
-    }
-    for (std::size_t k = 0; k < n; ++k) {
-        I[k] = ricerca(ctx, g[k], c[k]);
-        if (ctx.ErrCalcolo) return false;
-    }
-    return true;
+    if (inclina == 0) return CercaIntensita(ctx, ricerca, d.gamma.data(), d.cPiana.data(), n, I);
+    gammaR_.resize(n);
+    cR_.resize(n);
+    RuotaInclinazioni(d, n, inclina, gammaR_.data(), cR_.data());
+    return CercaIntensita(ctx, ricerca, gammaR_.data(), cR_.data(), n, I);
 }
 
 }  // namespace nottaro

@@ -26,7 +26,21 @@ struct DirezioniInclinabili {
     void Ridimensiona(std::size_t n);
     // Direction k from its unrotated gamma and its two oriented C forms.
     void Imposta(std::size_t k, double gammaK, double cPianaK, double cInclinataK);
+    // Directions [da, da + n) the same way, from arrays of n.
+    void ImpostaBlocco(std::size_t da, std::size_t n, const double* gammaB, const double* cPianaB,
+                       const double* cInclinataB);
 };
+
+// Which angles of a block could not be formed.
+struct ErroriAngoli {
+    bool gamma = false, piana = false, inclinata = false;
+};
+
+// The angles from one light centre (xl, yl - s, H) toward the surface points
+// (xp[k], yp[k]), k < n, as CalcGamma and CalcC form them one by one: gamma
+// and the untilted and tilted C, before the luminaire's orientation.
+void AngoliBlocco(const double* xp, const double* yp, std::size_t n, double xl, double yl, double s, double H,
+                  double* gamma, double* cPiana, double* cInclinata, ErroriAngoli& errori);
 
 // Rotated gamma (0..180) and C ([0, 360]) of directions [0, n) for one tilt
 // (degrees, nonzero), as RuotaInclinazioneSC forms them per direction.

@@ -2,18 +2,12 @@
 
 #include <cmath>
 
+#include "core/intensity/FormuleAngoli.h"
+#include "core/intensity/SenoCosenoVeloci.h"
+
 namespace nottaro {
 
-double Angolo2(double a, double b) {
-    constexpr double pi = 3.14159265358979323846;
-    if (b == 0) {
-        if (a > 0) return pi / 2;
-        if (a < 0) return 3 * pi / 2;
-        return 0;
-    }
-    if (b > 0) return std::atan(a / b);
-    return std::atan(a / b) + pi;
-}
+double Angolo2(double a, double b) { return formule::Angolo2(a, b); }
 
 double Arrotonda(double x, int n) {
     const double scala = std::pow(10.0, n);
@@ -26,19 +20,7 @@ double Arrotonda(double x, int n) {
 namespace {
 
 double GammaVerso(ContestoCalcolo& ctx, double xp, double yp, double xl, double yl, double s, double h) {
-    const double dx = xl - xp;
-    const double dy = (yl - s) - yp;
-    const double d = std::sqrt(dx * dx + dy * dy + h * h);
-    const double c = h / (1 * d);
-    if (!std::isfinite(c)) {
-        ctx.ErrCalcolo = true;
-        return -1;
-    }
-    if (c > 1) {
-        ctx.ErrCalcolo = true;
-        return 89.999;
-    }
-    return Gradi(std::acos(c));
+    return formule::Gamma(xl - xp, (yl - s) - yp, h, ctx.ErrCalcolo);
 }
 
 }  // namespace
@@ -54,29 +36,16 @@ double CalcGammaOcchio(ContestoCalcolo& ctx, double xp, double yp, double xl, do
 double CalcC(ContestoCalcolo& ctx, double xp, double yp, double xl, double yl, double s, double inclina) {
     const double u = yp - (yl - s);
     const double w = xp - xl;
-    if (inclina == 0) return Gradi(Angolo2(u, w));
-    const double r2 = u * u + w * w;
-    // Straight under the light centre: the tilt rotation alone fixes the
-    // direction (gamma 0), so any C will do.
-    if (r2 <= 0) return 0;
-    const double c = u / std::sqrt(r2);
-    if (!std::isfinite(c)) {
-        ctx.ErrCalcolo = true;
-        return -1;
-    }
-    if (c >= -1 && c <= 1) {
-        const double t = Gradi(std::acos(c));
-        return w > 0 ? 90 - t : 90 + t;
-    }
-    if (c > 1 && c < 1.1) return 90;
-    if (c < -1 && c > -1.1) return w > 0 ? -90 : 270;
-    ctx.ErrCalcolo = true;
-    return 0.001;
+    if (inclina == 0) return formule::CPiana(u, w);
+    return formule::CInclinata(u, w, ctx.ErrCalcolo);
 }
 
 void RuotaInclinazione(ContestoCalcolo& ctx, double gamma, double c, double inclina) {
-    const double g = gamma * RadPerGrado, cr = c * RadPerGrado, t = inclina * RadPerGrado;
-    RuotaInclinazioneSC(ctx, std::sin(g), std::cos(g), std::sin(cr), std::cos(cr), std::sin(t), std::cos(t));
+    double sg, cg, sc, cc, st, ct;
+    SinCosVeloce(gamma * RadPerGrado, sg, cg);
+    SinCosVeloce(c * RadPerGrado, sc, cc);
+    SinCosVeloce(inclina * RadPerGrado, st, ct);
+    RuotaInclinazioneSC(ctx, sg, cg, sc, cc, st, ct);
 }
 
 double IntensitaLum(ContestoCalcolo& ctx, const Fotometria& foto, int lampCalc, double gamma, double c) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/intensity/PerOgniVettore.h"
+
 namespace nottaro {
 
 void AsseAngoli::Imposta(std::vector<double> angoli, int n) {
@@ -48,6 +50,16 @@ void RicercaIntensita::Imposta(const Fotometria& foto, int lampCalc) {
         for (int j = 1; j <= G; ++j) val_[static_cast<std::size_t>(i) * passo_ + j] = foto.Intens[i][j];
     // A lamp set outside the record makes every lookup fail (ErrCalcolo).
     scala_ = lampCalc >= 0 && lampCalc < MaxLampade ? foto.FlussoLamp[lampCalc] / 1000.0 : std::nan("");
+}
+
+NOTTARO_PER_OGNI_VETTORE
+bool CercaIntensita(ContestoCalcolo& ctx, const RicercaIntensita& ricerca, const double* gamma, const double* c,
+                    std::size_t n, double* I) {
+    for (std::size_t k = 0; k < n; ++k) {
+        I[k] = ricerca(ctx, gamma[k], c[k]);
+        if (ctx.ErrCalcolo) return false;
+    }
+    return true;
 }
 
 }  // namespace nottaro

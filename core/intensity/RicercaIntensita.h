@@ -78,6 +78,12 @@ private:
     double scala_ = 0;  // lamp flux / 1000
 };
 
+// I[k] = ricerca(ctx, gamma[k], c[k]) for k in [0, n): the loop every
+// evaluation looks its intensities up with, built for the widest vector unit
+// of the machine. False as soon as a lookup raises ErrCalcolo.
+bool CercaIntensita(ContestoCalcolo& ctx, const RicercaIntensita& ricerca, const double* gamma, const double* c,
+                    std::size_t n, double* I);
+
 // The plain reference lookup behind the same call shape.
 struct IntensitaDiretta {
     const Fotometria& foto;

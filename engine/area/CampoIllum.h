@@ -5,13 +5,14 @@
 #include <vector>
 
 #include "core/intensity/Intensita.h"
+#include "core/intensity/SenoCosenoVeloci.h"
 
 namespace nottaro {
 
 // cos^3 of the unrotated gamma (degrees): the cosine law of a horizontal point,
 // E = I cos^3(gamma) / H^2.
 inline double Cos3(double gamma) {
-    const double cg = std::cos(gamma * RadPerGrado);
+    const double cg = CosVeloce(gamma * RadPerGrado);
     return cg * cg * cg;
 }
 

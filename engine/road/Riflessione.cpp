@@ -3,30 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/intensity/ArchiVeloci.h"
 #include "core/intensity/InterpolaIntensita.inl"
+#include "core/intensity/SenoCosenoVeloci.h"
 
 namespace nottaro {
 
 double CalcBeta(ContestoCalcolo& ctx, double xp, double yp, double xl, double yl, double xo, double yo, double s) {
-    const double v1x = xp - xl, v1y = yp - (yl - s);
-    const double v2x = xp - xo, v2y = yp - yo;
-    const double m1 = std::sqrt(v1x * v1x + v1y * v1y), m2 = std::sqrt(v2x * v2x + v2y * v2y);
-    if (m1 == 0 && m2 != 0) return 0;
-    const double m = m1 * m2;
-    if (m == 0) {
-        ctx.ErrCalcolo = true;
-        return -1;
-    }
-    const double c = (v1x * v2x + v1y * v2y) / m;
-    if (!std::isfinite(c)) {
-        ctx.ErrCalcolo = true;
-        return -1;
-    }
-    if (c >= -1 && c <= 1) return 180 - Gradi(std::acos(c));
-    if (c > 1 && c < 1.1) return 180;
-    if (c < -1 && c > -1.1) return 0;
-    ctx.ErrCalcolo = true;
-    return 0.001;
+    return formule::Beta(xp - xl, yp - (yl - s), xp - xo, yp - yo, ctx.ErrCalcolo);
 }
 
 namespace {
@@ -51,14 +35,14 @@ double InterpolaR(const TabellaR& T, double t, double beta, int rw, int col) {
 
 // Steps 1 to 4 of the coefficient; returns true with the final r in esito
 // when they settle it, else leaves t for the interpolation.
-bool CasiDiretti(const TabellaR& T, double gamma, double& beta, double& t, double& esito) {
+bool CasiDiretti(const TabellaR& T, double gamma, double tanGamma, double& beta, double& t, double& esito) {
     if (beta == 0) beta = 0.001;
     if (beta == 180) beta = 179.999;
     if (gamma == 0) {
         esito = T[1][1] / 1e4;
         return true;
     }
-    t = std::tan(gamma * RadPerGrado);
+    t = tanGamma;
     // A direction at or beyond the horizon reflects nothing.
     if (t > 12 || !(t > 0)) {
         esito = 0;
@@ -86,11 +70,13 @@ double Verifica(ContestoCalcolo& ctx, double r) {
     return r;
 }
 
+double TanGamma(double gamma) { return TanVeloce(gamma * RadPerGrado); }
+
 }  // namespace
 
 double CoeffR(ContestoCalcolo& ctx, const TabellaR& T, double gamma, double beta) {
     double t = 0, r = 0;
-    if (CasiDiretti(T, gamma, beta, t, r)) return Verifica(ctx, r);
+    if (CasiDiretti(T, gamma, TanGamma(gamma), beta, t, r)) return Verifica(ctx, r);
     int rw = 0;
     while (rw < RigheR && !(T[rw][0] >= t)) ++rw;
     int col = 0;
@@ -101,8 +87,12 @@ double CoeffR(ContestoCalcolo& ctx, const TabellaR& T, double gamma, double beta
 }
 
 double CoeffRIndice(ContestoCalcolo& ctx, const TabellaR& T, double gamma, double beta) {
+    return CoeffRIndiceTan(ctx, T, gamma, TanGamma(gamma), beta);
+}
+
+double CoeffRIndiceTan(ContestoCalcolo& ctx, const TabellaR& T, double gamma, double tanGamma, double beta) {
     double t = 0, r = 0;
-    if (CasiDiretti(T, gamma, beta, t, r)) return Verifica(ctx, r);
+    if (CasiDiretti(T, gamma, tanGamma, beta, t, r)) return Verifica(ctx, r);
     // tan gamma rows: 0.25 apart up to 2 (row 9), then 0.5.
     int rw = t <= 2 ? 1 + static_cast<int>(std::ceil(t / 0.25)) : 9 + static_cast<int>(std::ceil((t - 2) / 0.5));
     rw = std::clamp(rw, 1, RigheR - 1);

@@ -1,10 +1,39 @@
 #pragma once
 // Road-surface reflection: the beta angle between the planes of incidence and
 // of observation, and the reduced luminance coefficient r of an r-table.
+#include <cmath>
+
+#include "core/intensity/ArchiVeloci.h"
 #include "core/intensity/Intensita.h"
 #include "engine/road/TabelleR.h"
 
 namespace nottaro {
+
+namespace formule {
+// Beta from v1 (light centre's foot to the point) and v2 (observer to the
+// point), without branches: the text CalcBeta and the block of RiflessioneBlocco.h share.
+inline double Beta(double v1x, double v1y, double v2x, double v2y, bool& errore) {
+    const double m1 = std::sqrt(v1x * v1x + v1y * v1y), m2 = std::sqrt(v2x * v2x + v2y * v2y);
+    const bool sottoLuce = (m1 == 0) & (m2 != 0);
+    const double m = m1 * m2;
+    const bool nullo = !sottoLuce & (m == 0);
+    const double c = (v1x * v2x + v1y * v2y) / m;
+    const bool nonFinito = !sottoLuce & !nullo & !std::isfinite(c);
+    const bool dentro = (c >= -1) & (c <= 1);
+    const bool quasiSopra = (c > 1) & (c < 1.1), quasiSotto = (c < -1) & (c > -1.1);
+    const bool fuori = !sottoLuce & !nullo & !nonFinito & !dentro & !quasiSopra & !quasiSotto;
+    errore = errore | nullo | nonFinito | fuori;
+    const double b = 180 - Gradi(AcosVeloce(c));
+    // The cases in rising precedence, each overriding the ones before.
+    double r = 0.001;
+    r = quasiSotto ? 0.0 : r;
+    r = quasiSopra ? 180.0 : r;
+    r = dentro ? b : r;
+    r = (nullo | nonFinito) ? -1.0 : r;
+    r = sottoLuce ? 0.0 : r;
+    return r;
+}
+}  // namespace formule
 
 // Beta (degrees, 0..180) at the point (xp, yp) between the direction from the
 // light centre's foot (xl, yl - s) and the direction from the observer
@@ -23,5 +52,8 @@ double CoeffR(ContestoCalcolo&, const TabellaR& T, double gamma, double beta);
 // The same figures with the axes searched by index (a direct computation for
 // the even tan gamma steps, binary search over the beta angles).
 double CoeffRIndice(ContestoCalcolo&, const TabellaR& T, double gamma, double beta);
+// The same with tan gamma already formed (TanVeloce of gamma in radians), for
+// the loops that form it once for every observer.
+double CoeffRIndiceTan(ContestoCalcolo&, const TabellaR& T, double gamma, double tanGamma, double beta);
 
 }  // namespace nottaro
