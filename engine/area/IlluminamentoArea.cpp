@@ -63,25 +63,31 @@ bool LavoroArea::PreparaGeometria(ContestoCalcolo& ctx, const ParametriArea& p) 
         const std::size_t n = app_.size() * nPunti;
         dir_.Ridimensiona(n);
         cos3_.resize(n);
-        // Private contexts: gamma, the untilted C (Angolo2) and the tilted C
-        // (arccos) fail independently.
-        ContestoCalcolo ctxGamma, ctxPiana, ctxInclinata;
-        std::size_t k = 0;
-        for (const auto& a : app_) {
-            const double s = a.y - YTestaA(p, a);
-            const bool lontana = MetaLontana(p, a);
-            for (std::size_t q = 0; q < nPunti; ++q, ++k) {
-                const double xp = griglia_.Punti[q].x, yp = griglia_.Punti[q].y;
-                const double gamma = CalcGamma(ctxGamma, xp, yp, a.x, a.y, s, p.HPaloA);
-                const double cPiana = OrientaCA(CalcC(ctxPiana, xp, yp, a.x, a.y, s, 0), lontana);
-                const double cInclinata = OrientaCA(CalcC(ctxInclinata, xp, yp, a.x, a.y, s, 1), lontana);
-                dir_.Imposta(k, gamma, cPiana, cInclinata);
-                cos3_[k] = Cos3(gamma);
-            }
+        xs_.resize(nPunti);
+        ys_.resize(nPunti);
+        for (std::size_t q = 0; q < nPunti; ++q) {
+            xs_[q] = griglia_.Punti[q].x;
+            ys_[q] = griglia_.Punti[q].y;
         }
-        errGamma_ = ctxGamma.ErrCalcolo;
-        errPiana_ = ctxPiana.ErrCalcolo;
-        errInclinata_ = ctxInclinata.ErrCalcolo;
+        for (auto* v : {&bloccoGamma_, &bloccoPiana_, &bloccoInclinata_}) v->resize(nPunti);
+        // Gamma, the untilted C and the tilted C fail independently.
+        ErroriAngoli err;
+        for (std::size_t i = 0; i < app_.size(); ++i) {
+            const ApparecchioA& a = app_[i];
+            const double s = a.y - YTestaA(p, a);
+            AngoliBlocco(xs_.data(), ys_.data(), nPunti, a.x, a.y, s, p.HPaloA, bloccoGamma_.data(),
+                         bloccoPiana_.data(), bloccoInclinata_.data(), err);
+            const bool lontana = MetaLontana(p, a);
+            for (std::size_t q = 0; q < nPunti; ++q) {
+                bloccoPiana_[q] = OrientaCA(bloccoPiana_[q], lontana);
+                bloccoInclinata_[q] = OrientaCA(bloccoInclinata_[q], lontana);
+                cos3_[i * nPunti + q] = Cos3(bloccoGamma_[q]);
+            }
+            dir_.ImpostaBlocco(i * nPunti, nPunti, bloccoGamma_.data(), bloccoPiana_.data(), bloccoInclinata_.data());
+        }
+        errGamma_ = err.gamma;
+        errPiana_ = err.piana;
+        errInclinata_ = err.inclinata;
         hGeo_ = p.HPaloA;
         sbrGeo_ = p.SbraccioA;
         geoValida_ = true;

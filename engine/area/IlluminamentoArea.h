@@ -117,6 +117,8 @@ private:
     std::vector<double> cos3_;
     IntensitaInclinate inclinate_;
     std::vector<double> iCoppia_;  // intensity per pair of the candidate in hand
+    // Block work arrays: the grid's points and one luminaire's angles before orientation.
+    std::vector<double> xs_, ys_, bloccoGamma_, bloccoPiana_, bloccoInclinata_;
 };
 
 }  // namespace nottaro

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/road/Riflessione.h"
+#include "engine/road/RiflessioneBlocco.h"
 
 namespace nottaro {
 
@@ -33,30 +34,32 @@ bool ValutazioneStrada::preparaDisposizione(const ParametriStrada& p) {
     return true;
 }
 
-void ValutazioneStrada::geometria(const ParametriStrada& p, const Apparecchio& a, double xp, double yp,
-                                  DirezioniInclinabili& d, std::size_t k, Errori& e) {
-    const double s = SbraccioSegnato(p, a);
-    ContestoCalcolo ctx;
-    const double gamma = CalcGamma(ctx, xp, yp, a.x, a.y, s, p.HPalo);
-    const double cZero = OrientaC(CalcC(ctx, xp, yp, a.x, a.y, s, 0), GuardaMenoY(a));
-    if (ctx.ErrCalcolo) e.base = true;
-    ContestoCalcolo ctxInc;
-    const double cInc = OrientaC(CalcC(ctxInc, xp, yp, a.x, a.y, s, 1), GuardaMenoY(a));
-    if (ctxInc.ErrCalcolo) e.inclinata = true;
-    d.Imposta(k, gamma, cZero, cInc);
+void ValutazioneStrada::direzioni(const ParametriStrada& p, const Apparecchio& a, const double* xs, const double* ys,
+                                  std::size_t n, DirezioniInclinabili& d, std::size_t da, Errori& e) {
+    for (auto* v : {&bloccoGamma_, &bloccoPiana_, &bloccoInclinata_, &tanGamma_}) v->resize(n);
+    ErroriAngoli err;
+    AngoliBlocco(xs, ys, n, a.x, a.y, SbraccioSegnato(p, a), p.HPalo, bloccoGamma_.data(), bloccoPiana_.data(),
+                 bloccoInclinata_.data(), err);
+    if (err.gamma || err.piana) e.base = true;
+    if (err.inclinata) e.inclinata = true;
+    const bool versoMenoY = GuardaMenoY(a);
+    for (std::size_t k = 0; k < n; ++k) {
+        bloccoPiana_[k] = OrientaC(bloccoPiana_[k], versoMenoY);
+        bloccoInclinata_[k] = OrientaC(bloccoInclinata_[k], versoMenoY);
+    }
+    d.ImpostaBlocco(da, n, bloccoGamma_.data(), bloccoPiana_.data(), bloccoInclinata_.data());
+    TanGammaBlocco(bloccoGamma_.data(), n, tanGamma_.data());
 }
 
-double ValutazioneStrada::coeffR(const ParametriStrada& p, const Apparecchio& a, double xp, double yp, double xo,
-                                 double yo, double gamma, Errori& e) {
+void ValutazioneStrada::coeffR(const ParametriStrada& p, const Apparecchio& a, const double* xs, const double* ys,
+                               std::size_t n, const DirezioniInclinabili& d, std::size_t da, const double* tanG,
+                               double xo, double yo, double* r, Errori& e) {
+    beta_.resize(n);
+    if (BetaBlocco(xs, ys, n, a.x, a.y, SbraccioSegnato(p, a), xo, yo, beta_.data())) e.base = true;
+    const TabellaR& T = TabelleR[p.ClassePav];
     ContestoCalcolo ctx;
-    const double beta = CalcBeta(ctx, xp, yp, a.x, a.y, xo, yo, SbraccioSegnato(p, a));
-    if (ctx.ErrCalcolo) {
-        e.base = true;
-        return -1;
-    }
-    const double r = CoeffRIndice(ctx, TabelleR[p.ClassePav], gamma, beta);
+    for (std::size_t k = 0; k < n; ++k) r[k] = CoeffRIndiceTan(ctx, T, d.gamma[da + k], tanG[k], beta_[k]);
     if (ctx.ErrCalcolo) e.base = true;
-    return r;
 }
 
 void ValutazioneStrada::preparaGeometria(const ParametriStrada& p) {
@@ -72,26 +75,39 @@ void ValutazioneStrada::preparaGeometria(const ParametriStrada& p) {
     errStima_ = errAsse_ = Errori{};
     campoValido_ = false;
 
+    // Lane lines: lane k's points at the height of its observer, lane-major.
+    const std::size_t nl = static_cast<std::size_t>(g.NPtiLong);
+    xs_.resize(static_cast<std::size_t>(na_));
+    ys_.resize(static_cast<std::size_t>(na_));
+    for (int k = 0; k < p.NCorsie; ++k)
+        for (int i = 0; i < g.NPtiLong; ++i) {
+            xs_[k * nl + i] = g(i, 0).x;
+            ys_[k * nl + i] = oss.OssY[k];
+        }
     geoAsse_.Ridimensiona(static_cast<std::size_t>(np_) * na_);
     rAsse_.resize(static_cast<std::size_t>(np_) * na_);
-    for (int a = 0; a < np_; ++a)
+    for (int a = 0; a < np_; ++a) {
+        const std::size_t da = static_cast<std::size_t>(a) * na_;
+        direzioni(p, app[a], xs_.data(), ys_.data(), na_, geoAsse_, da, errAsse_);
         for (int k = 0; k < p.NCorsie; ++k)
-            for (int i = 0; i < g.NPtiLong; ++i) {
-                const std::size_t idx = static_cast<std::size_t>(a) * na_ + static_cast<std::size_t>(k) * g.NPtiLong + i;
-                const double xp = g(i, 0).x, yp = oss.OssY[k];
-                geometria(p, app[a], xp, yp, geoAsse_, idx, errAsse_);
-                rAsse_[idx] = coeffR(p, app[a], xp, yp, oss.OssX, oss.OssY[k], geoAsse_.gamma[idx], errAsse_);
-            }
+            coeffR(p, app[a], xs_.data() + k * nl, ys_.data() + k * nl, nl, geoAsse_, da + k * nl,
+                   tanGamma_.data() + k * nl, oss.OssX, oss.OssY[k], rAsse_.data() + da + k * nl, errAsse_);
+    }
 
     rStima_.resize(g.NPtiTrasv);
     geoStima_.Ridimensiona(palo0_ >= 0 ? g.NPtiTrasv : 0);
     if (palo0_ >= 0) {
         const double xo = p.OssUNI == 1 ? oss.PosOssUNIX : oss.OssX;
         const double yo = p.OssUNI == 1 ? oss.PosOssUNIY : oss.OssY[1];
+        xs_.resize(g.NPtiTrasv);
+        ys_.resize(g.NPtiTrasv);
         for (int j = 0; j < g.NPtiTrasv; ++j) {
-            geometria(p, app[palo0_], g(0, j).x, g(0, j).y, geoStima_, j, errStima_);
-            rStima_[j] = coeffR(p, app[palo0_], g(0, j).x, g(0, j).y, xo, yo, geoStima_.gamma[j], errStima_);
+            xs_[j] = g(0, j).x;
+            ys_[j] = g(0, j).y;
         }
+        direzioni(p, app[palo0_], xs_.data(), ys_.data(), g.NPtiTrasv, geoStima_, 0, errStima_);
+        coeffR(p, app[palo0_], xs_.data(), ys_.data(), g.NPtiTrasv, geoStima_, 0, tanGamma_.data(), xo, yo,
+               rStima_.data(), errStima_);
     }
 }
 
@@ -103,20 +119,24 @@ void ValutazioneStrada::preparaCampo(const ParametriStrada& p) {
     const auto& oss = campo_.Oss;
     const auto& app = campo_.Apparecchi;
     const int nOss = campo_.NOss;
+    xs_.resize(static_cast<std::size_t>(nq_));
+    ys_.resize(static_cast<std::size_t>(nq_));
+    for (int q = 0; q < nq_; ++q) {
+        xs_[q] = g.Punti[q].x;
+        ys_[q] = g.Punti[q].y;
+    }
     geoCampo_.Ridimensiona(static_cast<std::size_t>(np_) * nq_);
     rCampo_.resize(static_cast<std::size_t>(nOss) * np_ * nq_);
-    for (int a = 0; a < np_; ++a)
-        for (int q = 0; q < nq_; ++q) {
-            const auto& pt = g.Punti[q];
-            const std::size_t k = static_cast<std::size_t>(a) * nq_ + q;
-            geometria(p, app[a], pt.x, pt.y, geoCampo_, k, errCampo_);
-            for (int o = 0; o < nOss; ++o) {
-                const double xo = p.OssUNI == 1 ? oss.PosOssUNIX : oss.OssX;
-                const double yo = p.OssUNI == 1 ? oss.PosOssUNIY : oss.OssY[o];
-                rCampo_[(static_cast<std::size_t>(o) * np_ + a) * nq_ + q] =
-                    coeffR(p, app[a], pt.x, pt.y, xo, yo, geoCampo_.gamma[k], errCampo_);
-            }
+    for (int a = 0; a < np_; ++a) {
+        const std::size_t da = static_cast<std::size_t>(a) * nq_;
+        direzioni(p, app[a], xs_.data(), ys_.data(), nq_, geoCampo_, da, errCampo_);
+        for (int o = 0; o < nOss; ++o) {
+            const double xo = p.OssUNI == 1 ? oss.PosOssUNIX : oss.OssX;
+            const double yo = p.OssUNI == 1 ? oss.PosOssUNIY : oss.OssY[o];
+            coeffR(p, app[a], xs_.data(), ys_.data(), nq_, geoCampo_, da, tanGamma_.data(), xo, yo,
+                   rCampo_.data() + (static_cast<std::size_t>(o) * np_ + a) * nq_, errCampo_);
         }
+    }
 }
 
 RisultatoStrada ValutazioneStrada::Valuta(const ParametriStrada& p, const SoglieStrada* soglie) {

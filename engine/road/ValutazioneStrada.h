@@ -47,10 +47,15 @@ private:
     bool preparaDisposizione(const ParametriStrada& p);
     void preparaGeometria(const ParametriStrada& p);
     void preparaCampo(const ParametriStrada& p);
-    void geometria(const ParametriStrada& p, const Apparecchio& a, double xp, double yp, DirezioniInclinabili& d,
-                   std::size_t k, Errori& e);
-    double coeffR(const ParametriStrada& p, const Apparecchio& a, double xp, double yp, double xo, double yo,
-                  double gamma, Errori& e);
+    // Directions from pole a toward the n points (xs, ys) into entries
+    // [da, da + n) of d; their tan gamma stays in tanGamma_.
+    void direzioni(const ParametriStrada& p, const Apparecchio& a, const double* xs, const double* ys, std::size_t n,
+                   DirezioniInclinabili& d, std::size_t da, Errori& e);
+    // r of n points seen from (xo, yo), gamma from d[da, da + n) and tan
+    // gamma from tanG.
+    void coeffR(const ParametriStrada& p, const Apparecchio& a, const double* xs, const double* ys, std::size_t n,
+                const DirezioniInclinabili& d, std::size_t da, const double* tanG, double xo, double yo, double* r,
+                Errori& e);
     void preparaAbbagliamento(const ParametriStrada& p);
     double abbagliamento(ContestoCalcolo& ctx, const ParametriStrada& p, double Lm);
 
@@ -75,6 +80,9 @@ private:
     std::vector<double> iCampo_, iAsse_, iStima_, iVeli_;
     IntensitaInclinate inclinate_;  // the rotated angles of the tilt in hand
     std::vector<CentroLuce> fila_;
+    // Block work arrays of the geometry: points, angles before orientation,
+    // tan gamma and beta.
+    std::vector<double> xs_, ys_, bloccoGamma_, bloccoPiana_, bloccoInclinata_, tanGamma_, beta_;
 
     // Glare: for every lane and eye position the luminaires that glare it
     // (ahead of the eye, below the screen), with what does not depend on the tilt.
