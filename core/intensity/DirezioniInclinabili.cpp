@@ -61,8 +61,8 @@ void RuotaBlocco(const double* __restrict sgv, const double* __restrict cgv, con
         gammaR[k] = Gradi(AcosVeloce(cosg));
         const double Y = sg * sc * ct - cg * st;
         const double Z = sg * cc;
-        // Z / Y is formed for Y = 0 too and then not used.
-        const double a = Gradi(AtanVeloce(Z / Y));
+        // The arc is formed for Y = 0 too and then not used.
+        const double a = Gradi(AtanRapporto(Z, Y));
         const double suAsse = Z == 0 ? 90.0 : Z > 0 ? 0.0 : 180.0;
         double cn = Y > 0 ? 90 - a : Y < 0 ? -90 - a : suAsse;
         cn = cn < 0 ? cn + 360 : cn;

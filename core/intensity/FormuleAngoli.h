@@ -16,7 +16,7 @@ inline constexpr double Pi = 3.14159265358979323846;
 // Angle in radians of the vector (b, a): atan(a/b), quadrant-corrected into
 // [-pi/2, 3pi/2); pi/2, 3pi/2 or 0 when b = 0.
 inline double Angolo2(double a, double b) {
-    const double t = AtanVeloce(a / b);
+    const double t = AtanRapporto(a, b);
     const double suAsse = a > 0 ? Pi / 2 : a < 0 ? 3 * Pi / 2 : 0.0;
     return b > 0 ? t : b < 0 ? t + Pi : suAsse;
 }

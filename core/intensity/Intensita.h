@@ -61,8 +61,8 @@ inline void RuotaInclinazioneSC(ContestoCalcolo& ctx, double sg, double cg, doub
     const double Y = sg * sc * ct - cg * st;
     const double Z = sg * cc;
     double cn;
-    if (Y > 0) cn = 90 - Gradi(AtanVeloce(Z / Y));
-    else if (Y < 0) cn = -90 - Gradi(AtanVeloce(Z / Y));
+    if (Y > 0) cn = 90 - Gradi(AtanRapporto(Z, Y));
+    else if (Y < 0) cn = -90 - Gradi(AtanRapporto(Z, Y));
     else if (Z == 0) cn = 90;
     else cn = Z > 0 ? 0 : 180;
     if (cn < 0) cn += 360;

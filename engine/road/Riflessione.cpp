@@ -20,10 +20,12 @@ namespace {
 double InterpolaR(const TabellaR& T, double t, double beta, int rw, int col) {
     using dettaglio::Lagrange3;
     if (col < 20) {
+        // The weights in tan gamma serve the three beta columns.
+        const dettaglio::PesiLagrange pesiT(T[rw - 1][0], T[rw][0], T[rw + 1][0], t);
         double f[3];
         for (int k = 0; k < 3; ++k) {
             const int cc = col - 1 + k;
-            f[k] = Lagrange3(T[rw - 1][0], T[rw][0], T[rw + 1][0], T[rw - 1][cc], T[rw][cc], T[rw + 1][cc], t);
+            f[k] = pesiT(T[rw - 1][cc], T[rw][cc], T[rw + 1][cc]);
         }
         return Lagrange3(T[0][col - 1], T[0][col], T[0][col + 1], f[0], f[1], f[2], beta);
     }
