@@ -60,10 +60,12 @@ void Confronta(const Tipo& t, const Righe& veloci, long long candidati) {
     const auto it = RighePiane().find(t.tabella);
     if (it == RighePiane().end()) return;
     const Righe& piane = it->second;
+    // Over repetitions one difference is enough to fail the comparison.
+    c.identiche = (c.eseguito ? c.identiche : true) && piane == veloci;
     c.eseguito = true;
     c.righe = static_cast<long long>(veloci.size());
     c.candidati = candidati;
-    c.identiche = piane == veloci;
+    if (!c.differenza.empty()) return;
     if (piane.size() != veloci.size()) {
         c.differenza = "plain " + std::to_string(piane.size()) + " rows, fast " + std::to_string(veloci.size());
         return;
