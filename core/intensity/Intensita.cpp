@@ -63,7 +63,9 @@ double IntensitaLum(ContestoCalcolo& ctx, const Fotometria& foto, int lampCalc, 
     auto angC = [&T](int k) { return T[k][0]; };
     auto angG = [&T](int k) { return T[0][k]; };
     auto val = [&T](int pi, int gj) { return T[pi][gj]; };
-    const double rel = dettaglio::InterpolaIntensita(angC, N, angG, G, val, gamma, c, i, j);
+    auto invC = [&angC](int k) { return dettaglio::InversiLagrange(angC(k - 1), angC(k), angC(k + 1)); };
+    auto invG = [&angG](int k) { return dettaglio::InversiLagrange(angG(k), angG(k + 1), angG(k + 2)); };
+    const double rel = dettaglio::InterpolaIntensita(angC, N, angG, G, val, invC, invG, gamma, c, i, j);
     const double cd = rel * (foto.FlussoLamp[lampCalc] / 1000.0);
     if (!std::isfinite(cd)) {
         ctx.ErrCalcolo = true;

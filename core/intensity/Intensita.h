@@ -83,10 +83,11 @@ namespace dettaglio {
 // the same figures: i is the first plane with angle >= c (1..NumC+1),
 // j the first gamma column with angle >= gamma (1..NumG+1).
 // angC(k), k = 1..N, and angG(k), k = 1..G, the angles; val(i, j) the cd/klm
-// of plane i at gamma column j.
-template <class AngoliC, class AngoliG, class Valore>
+// of plane i at gamma column j; invC, invG the reciprocals of the weight
+// denominators of the node triples (formed on the spot or kept).
+template <class AngoliC, class AngoliG, class Valore, class InversiC, class InversiG>
 double InterpolaIntensita(const AngoliC& angC, int N, const AngoliG& angG, int G, const Valore& val,
-                          double gamma, double c, int i, int j);
+                          const InversiC& invC, const InversiG& invG, double gamma, double c, int i, int j);
 }  // namespace dettaglio
 
 }  // namespace nottaro

@@ -4,12 +4,20 @@
 
 namespace nottaro::dettaglio {
 
-// Quadratic Lagrange through (a, fa), (b, fb), (c, fc) at x, with the weights
-// formed the way the program has always formed them: exact at every node.
+// The reciprocals of the two weight denominators of the nodes a, b, c: they
+// depend on the nodes alone, so the indexed lookup keeps them per node.
+struct InversiLagrange {
+    double i1 = 0, i2 = 0;
+    InversiLagrange() = default;
+    InversiLagrange(double a, double b, double c) : i1(1 / ((c - b) * (b - a))), i2(1 / ((c - b) * (c - a))) {}
+};
+
+// Quadratic Lagrange through (a, fa), (b, fb), (c, fc) at x.
 struct PesiLagrange {
     double wa, wb, v;
-    PesiLagrange(double a, double b, double c, double x)
-        : wb((x - a) * (c - x) / ((c - b) * (b - a))), v((x - a) * (b - x) / ((c - b) * (c - a))) {
+    PesiLagrange(double a, double b, double c, double x) : PesiLagrange(a, b, c, InversiLagrange(a, b, c), x) {}
+    PesiLagrange(double a, double b, double c, const InversiLagrange& inv, double x)
+        : wb((x - a) * (c - x) * inv.i1), v((x - a) * (b - x) * inv.i2) {
         wa = 1 - wb + v;
     }
     double operator()(double fa, double fb, double fc) const { return wa * fa + wb * fb - v * fc; }
@@ -19,9 +27,11 @@ inline double Lagrange3(double a, double b, double c, double fa, double fb, doub
     return PesiLagrange(a, b, c, x)(fa, fb, fc);
 }
 
-template <class AngoliC, class AngoliG, class Valore>
+// invC(i): the reciprocals of the planes i - 1, i, i + 1 (2 <= i <= N - 1);
+// invG(j): those of the gamma columns j, j + 1, j + 2 (1 <= j <= G - 2).
+template <class AngoliC, class AngoliG, class Valore, class InversiC, class InversiG>
 double InterpolaIntensita(const AngoliC& angC, int N, const AngoliG& angG, int G, const Valore& val,
-                          double gamma, double c, int i, int j) {
+                          const InversiC& invC, const InversiG& invG, double gamma, double c, int i, int j) {
     if (N < 1 || G < 1) return 0;
     if (gamma <= 0) {
         // Nadir: linear between planes, across C = 0 through plane 1 at 360.
@@ -39,6 +49,7 @@ double InterpolaIntensita(const AngoliC& angC, int N, const AngoliG& angG, int G
     // Three plane nodes (index, angle); planes past 360 wrap to the start.
     int p[3];
     double cp[3] = {0, 0, 0};
+    bool generale = false;
     if (N == 1) {
         p[0] = p[1] = p[2] = 1;
     } else if (c > angC(N - 1) && c >= angC(N)) {
@@ -58,9 +69,11 @@ double InterpolaIntensita(const AngoliC& angC, int N, const AngoliG& angG, int G
         p[0] = i - 1; cp[0] = angC(i - 1);
         p[1] = i; cp[1] = angC(i);
         p[2] = i + 1; cp[2] = angC(i + 1);
+        generale = true;
     }
     // The same weights in C serve every gamma column.
-    const PesiLagrange pesiC(cp[0], cp[1], cp[2], c);
+    const PesiLagrange pesiC(cp[0], cp[1], cp[2],
+                             generale ? invC(i) : InversiLagrange(cp[0], cp[1], cp[2]), c);
     auto inC = [&](int col) {
         if (N == 1) return val(1, col);
         return pesiC(val(p[0], col), val(p[1], col), val(p[2], col));
@@ -76,7 +89,8 @@ double InterpolaIntensita(const AngoliC& angC, int N, const AngoliG& angG, int G
     int ja = j - 1;
     if (ja < 1) ja = 1;
     if (ja > G - 2) ja = G - 2;
-    return Lagrange3(angG(ja), angG(ja + 1), angG(ja + 2), inC(ja), inC(ja + 1), inC(ja + 2), gamma);
+    const PesiLagrange pesiG(angG(ja), angG(ja + 1), angG(ja + 2), invG(ja), gamma);
+    return pesiG(inC(ja), inC(ja + 1), inC(ja + 2));
 }
 
 }  // namespace nottaro::dettaglio

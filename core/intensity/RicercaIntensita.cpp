@@ -44,6 +44,10 @@ void RicercaIntensita::Imposta(const Fotometria& foto, int lampCalc) {
     for (int k = 1; k <= G; ++k) g[k] = foto.Intens[0][k];
     asseC_.Imposta(std::move(c), N);
     asseG_.Imposta(std::move(g), G);
+    invC_.assign(static_cast<std::size_t>(N) + 2, {});
+    for (int k = 2; k <= N - 1; ++k) invC_[k] = dettaglio::InversiLagrange(asseC_(k - 1), asseC_(k), asseC_(k + 1));
+    invG_.assign(static_cast<std::size_t>(G) + 2, {});
+    for (int k = 1; k <= G - 2; ++k) invG_[k] = dettaglio::InversiLagrange(asseG_(k), asseG_(k + 1), asseG_(k + 2));
     passo_ = G + 1;
     val_.assign(static_cast<std::size_t>(N + 1) * passo_, 0.0);
     for (int i = 1; i <= N; ++i)

@@ -58,8 +58,12 @@ public:
         const double* v = val_.data();
         const int passo = passo_;
         auto val = [v, passo](int pi, int gj) { return v[static_cast<std::size_t>(pi) * passo + gj]; };
-        const double rel =
-            dettaglio::InterpolaIntensita(asseC_, asseC_.Numero(), asseG_, asseG_.Numero(), val, gamma, c, i, j);
+        const dettaglio::InversiLagrange* ic = invC_.data();
+        const dettaglio::InversiLagrange* ig = invG_.data();
+        auto invC = [ic](int k) { return ic[k]; };
+        auto invG = [ig](int k) { return ig[k]; };
+        const double rel = dettaglio::InterpolaIntensita(asseC_, asseC_.Numero(), asseG_, asseG_.Numero(), val, invC,
+                                                         invG, gamma, c, i, j);
         const double cd = rel * scala_;
         if (!std::isfinite(cd)) {
             ctx.ErrCalcolo = true;
@@ -74,6 +78,9 @@ public:
 private:
     AsseAngoli asseC_, asseG_;
     std::vector<double> val_;  // (NumC + 1) x (NumG + 1), plane-major, 1-based
+    // Weight reciprocals of the node triples: planes k - 1, k, k + 1 and
+    // gamma columns k, k + 1, k + 2, kept so that a lookup divides nothing.
+    std::vector<dettaglio::InversiLagrange> invC_, invG_;
     int passo_ = 0;
     double scala_ = 0;  // lamp flux / 1000
 };
