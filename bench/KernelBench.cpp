@@ -81,14 +81,16 @@ void IntensitaVeloceInclinata(benchmark::State& st) {
     st.SetItemsProcessed(st.iterations() * static_cast<long long>(dir.size()));
 }
 
-template <double (*Coeff)(ContestoCalcolo&, const TabellaR&, double, double)>
+template <bool Indice>
 void CoeffRBench(benchmark::State& st) {
     static const std::vector<Direzione> angoli = AngoliRiflessione();
     const TabellaR& T = TabelleR[4];
+    const IndiceR& indice = IndiciR()[4];
     for (auto _ : st) {
         ContestoCalcolo ctx;
         double somma = 0;
-        for (const auto& a : angoli) somma += Coeff(ctx, T, a.gamma, a.c);
+        for (const auto& a : angoli)
+            somma += Indice ? CoeffRIndice(ctx, indice, a.gamma, a.c) : CoeffR(ctx, T, a.gamma, a.c);
         benchmark::DoNotOptimize(somma);
     }
     st.SetItemsProcessed(st.iterations() * static_cast<long long>(angoli.size()));
@@ -190,8 +192,8 @@ void RegistraKernel() {
     RegisterBenchmark("IntensitaLum/veloce/pari/inclinata", IntensitaVeloceInclinata);
     RegisterBenchmark("IntensitaLum/piana/irregolare", IntensitaPiana, FileGammaIrregolare);
     RegisterBenchmark("IntensitaLum/veloce/irregolare", IntensitaVeloce, FileGammaIrregolare);
-    RegisterBenchmark("CoeffR/piana", CoeffRBench<CoeffR>);
-    RegisterBenchmark("CoeffR/indice", CoeffRBench<CoeffRIndice>);
+    RegisterBenchmark("CoeffR/piana", CoeffRBench<false>);
+    RegisterBenchmark("CoeffR/indice", CoeffRBench<true>);
     RegisterBenchmark("CandidatoStrada/piana", StradaPiana)->Unit(benchmark::kMicrosecond);
     RegisterBenchmark("CandidatoStrada/veloce/inclinazione", StradaVeloceInclinazione)->Unit(benchmark::kMicrosecond);
     RegisterBenchmark("CandidatoStrada/veloce/geometria", StradaVeloceGeometria)->Unit(benchmark::kMicrosecond);

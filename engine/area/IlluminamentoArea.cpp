@@ -81,10 +81,11 @@ bool LavoroArea::PreparaGeometria(ContestoCalcolo& ctx, const ParametriArea& p) 
             for (std::size_t q = 0; q < nPunti; ++q) {
                 bloccoPiana_[q] = OrientaCA(bloccoPiana_[q], lontana);
                 bloccoInclinata_[q] = OrientaCA(bloccoInclinata_[q], lontana);
-                cos3_[i * nPunti + q] = Cos3(bloccoGamma_[q]);
             }
             dir_.ImpostaBlocco(i * nPunti, nPunti, bloccoGamma_.data(), bloccoPiana_.data(), bloccoInclinata_.data());
         }
+        // Cos3 from the cosine of gamma the block has just formed (the same value).
+        for (std::size_t k = 0; k < n; ++k) cos3_[k] = dir_.cg[k] * dir_.cg[k] * dir_.cg[k];
         errGamma_ = err.gamma;
         errPiana_ = err.piana;
         errInclinata_ = err.inclinata;

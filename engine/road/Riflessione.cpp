@@ -17,22 +17,32 @@ namespace {
 
 // r x 10^4 once the row rw (first tan gamma >= t) and the column col (first
 // beta >= beta) are known; shared by the scan and the indexed search.
-double InterpolaR(const TabellaR& T, double t, double beta, int rw, int col) {
-    using dettaglio::Lagrange3;
+// invT(rw), invB(col): the weight reciprocals of the row and column triples.
+template <class InversiT, class InversiB>
+double InterpolaR(const TabellaR& T, const InversiT& invT, const InversiB& invB, double t, double beta, int rw,
+                  int col) {
+    using dettaglio::PesiLagrange;
     if (col < 20) {
         // The weights in tan gamma serve the three beta columns.
-        const dettaglio::PesiLagrange pesiT(T[rw - 1][0], T[rw][0], T[rw + 1][0], t);
+        const PesiLagrange pesiT(T[rw - 1][0], T[rw][0], T[rw + 1][0], invT(rw), t);
         double f[3];
         for (int k = 0; k < 3; ++k) {
             const int cc = col - 1 + k;
             f[k] = pesiT(T[rw - 1][cc], T[rw][cc], T[rw + 1][cc]);
         }
-        return Lagrange3(T[0][col - 1], T[0][col], T[0][col + 1], f[0], f[1], f[2], beta);
+        return PesiLagrange(T[0][col - 1], T[0][col], T[0][col + 1], invB(col), beta)(f[0], f[1], f[2]);
     }
     // 165 < beta < 180: bilinear.
     auto lungoBeta = [&](int r) { return T[r][19] + (T[r][20] - T[r][19]) * (beta - T[0][19]) / (T[0][20] - T[0][19]); };
     const double fa = lungoBeta(rw - 1), fb = lungoBeta(rw);
     return fa + (fb - fa) * (t - T[rw - 1][0]) / (T[rw][0] - T[rw - 1][0]);
+}
+
+dettaglio::InversiLagrange InversiRiga(const TabellaR& T, int rw) {
+    return dettaglio::InversiLagrange(T[rw - 1][0], T[rw][0], T[rw + 1][0]);
+}
+dettaglio::InversiLagrange InversiColonna(const TabellaR& T, int col) {
+    return dettaglio::InversiLagrange(T[0][col - 1], T[0][col], T[0][col + 1]);
 }
 
 // Steps 1 to 4 of the coefficient; returns true with the final r in esito
@@ -76,6 +86,17 @@ double TanGamma(double gamma) { return TanVeloce(gamma * RadPerGrado); }
 
 }  // namespace
 
+IndiceR::IndiceR(const TabellaR& t) : T(&t) {
+    for (int rw = 1; rw + 1 < RigheR; ++rw) invT[rw] = InversiRiga(t, rw);
+    for (int col = 1; col + 1 < ColonneR; ++col) invB[col] = InversiColonna(t, col);
+}
+
+const std::array<IndiceR, 6>& IndiciR() {
+    static const std::array<IndiceR, 6> indici{IndiceR(TabelleR[0]), IndiceR(TabelleR[1]), IndiceR(TabelleR[2]),
+                                               IndiceR(TabelleR[3]), IndiceR(TabelleR[4]), IndiceR(TabelleR[5])};
+    return indici;
+}
+
 double CoeffR(ContestoCalcolo& ctx, const TabellaR& T, double gamma, double beta) {
     double t = 0, r = 0;
     if (CasiDiretti(T, gamma, TanGamma(gamma), beta, t, r)) return Verifica(ctx, r);
@@ -85,14 +106,17 @@ double CoeffR(ContestoCalcolo& ctx, const TabellaR& T, double gamma, double beta
     while (col < ColonneR && !(T[0][col] >= beta)) ++col;
     if (col < 2) col = 2;  // beta is at least 0.001
     if (col > 20) col = 20;
-    return Verifica(ctx, InterpolaR(T, t, beta, rw, col) / 1e4);
+    auto invT = [&T](int k) { return InversiRiga(T, k); };
+    auto invB = [&T](int k) { return InversiColonna(T, k); };
+    return Verifica(ctx, InterpolaR(T, invT, invB, t, beta, rw, col) / 1e4);
 }
 
-double CoeffRIndice(ContestoCalcolo& ctx, const TabellaR& T, double gamma, double beta) {
-    return CoeffRIndiceTan(ctx, T, gamma, TanGamma(gamma), beta);
+double CoeffRIndice(ContestoCalcolo& ctx, const IndiceR& indice, double gamma, double beta) {
+    return CoeffRIndiceTan(ctx, indice, gamma, TanGamma(gamma), beta);
 }
 
-double CoeffRIndiceTan(ContestoCalcolo& ctx, const TabellaR& T, double gamma, double tanGamma, double beta) {
+double CoeffRIndiceTan(ContestoCalcolo& ctx, const IndiceR& indice, double gamma, double tanGamma, double beta) {
+    const TabellaR& T = *indice.T;
     double t = 0, r = 0;
     if (CasiDiretti(T, gamma, tanGamma, beta, t, r)) return Verifica(ctx, r);
     // tan gamma rows: 0.25 apart up to 2 (row 9), then 0.5.
@@ -104,7 +128,11 @@ double CoeffRIndiceTan(ContestoCalcolo& ctx, const TabellaR& T, double gamma, do
     int col = static_cast<int>(std::lower_bound(b + 1, b + ColonneR, beta) - b);
     if (col < 2) col = 2;
     if (col > 20) col = 20;
-    return Verifica(ctx, InterpolaR(T, t, beta, rw, col) / 1e4);
+    const auto* iT = indice.invT.data();
+    const auto* iB = indice.invB.data();
+    auto invT = [iT](int k) { return iT[k]; };
+    auto invB = [iB](int k) { return iB[k]; };
+    return Verifica(ctx, InterpolaR(T, invT, invB, t, beta, rw, col) / 1e4);
 }
 
 }  // namespace nottaro

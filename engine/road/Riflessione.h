@@ -1,6 +1,7 @@
 #pragma once
 // Road-surface reflection: the beta angle between the planes of incidence and
 // of observation, and the reduced luminance coefficient r of an r-table.
+#include <array>
 #include <cmath>
 
 #include "core/intensity/ArchiVeloci.h"
@@ -49,11 +50,24 @@ double CalcBeta(ContestoCalcolo&, double xp, double yp, double xl, double yl, do
 // A non-finite result raises ErrCalcolo and returns -1.
 double CoeffR(ContestoCalcolo&, const TabellaR& T, double gamma, double beta);
 
-// The same figures with the axes searched by index (a direct computation for
-// the even tan gamma steps, binary search over the beta angles).
-double CoeffRIndice(ContestoCalcolo&, const TabellaR& T, double gamma, double beta);
+// An r-table ready for the indexed coefficient: the reciprocals of the
+// weight denominators of its node triples (tan gamma rows rw - 1, rw, rw + 1
+// at rw; beta columns col - 1, col, col + 1 at col) are kept.
+struct IndiceR {
+    const TabellaR* T = nullptr;
+    std::array<dettaglio::InversiLagrange, RigheR> invT{};
+    std::array<dettaglio::InversiLagrange, ColonneR> invB{};
+    explicit IndiceR(const TabellaR& t);
+};
+// The six standard tables, indexed once and never changed.
+const std::array<IndiceR, 6>& IndiciR();
+
+// The same figures as CoeffR with the axes searched by index (a direct
+// computation for the even tan gamma steps, binary search over the beta
+// angles) and the kept reciprocals.
+double CoeffRIndice(ContestoCalcolo&, const IndiceR& T, double gamma, double beta);
 // The same with tan gamma already formed (TanVeloce of gamma in radians), for
 // the loops that form it once for every observer.
-double CoeffRIndiceTan(ContestoCalcolo&, const TabellaR& T, double gamma, double tanGamma, double beta);
+double CoeffRIndiceTan(ContestoCalcolo&, const IndiceR& T, double gamma, double tanGamma, double beta);
 
 }  // namespace nottaro

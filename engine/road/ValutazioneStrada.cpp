@@ -56,7 +56,7 @@ void ValutazioneStrada::coeffR(const ParametriStrada& p, const Apparecchio& a, c
                                double xo, double yo, double* r, Errori& e) {
     beta_.resize(n);
     if (BetaBlocco(xs, ys, n, a.x, a.y, SbraccioSegnato(p, a), xo, yo, beta_.data())) e.base = true;
-    const TabellaR& T = TabelleR[p.ClassePav];
+    const IndiceR& T = IndiciR()[p.ClassePav];
     ContestoCalcolo ctx;
     for (std::size_t k = 0; k < n; ++k) r[k] = CoeffRIndiceTan(ctx, T, d.gamma[da + k], tanG[k], beta_[k]);
     if (ctx.ErrCalcolo) e.base = true;

@@ -81,13 +81,13 @@ TEST(CoeffR, IndexedSearchGivesThePlainFigures) {
     for (int t = 0; t < 6; ++t) {
         for (int k = 0; k < 20000; ++k) {
             const double g = dg(gen), beta = db(gen);
-            ASSERT_EQ(CoeffRIndice(a, TabelleR[t], g, beta), CoeffR(b, TabelleR[t], g, beta)) << g << " " << beta;
+            ASSERT_EQ(CoeffRIndice(a, IndiciR()[t], g, beta), CoeffR(b, TabelleR[t], g, beta)) << g << " " << beta;
         }
         // On the row and column boundaries, where a search one off shows.
         for (int r = 1; r < RigheR; ++r)
             for (int c = 1; c < ColonneR; ++c) {
                 const double g = GammaDaTan(TabelleR[t][r][0]), beta = TabelleR[t][0][c];
-                ASSERT_EQ(CoeffRIndice(a, TabelleR[t], g, beta), CoeffR(b, TabelleR[t], g, beta)) << r << " " << c;
+                ASSERT_EQ(CoeffRIndice(a, IndiciR()[t], g, beta), CoeffR(b, TabelleR[t], g, beta)) << r << " " << c;
             }
     }
     EXPECT_FALSE(a.ErrCalcolo);
