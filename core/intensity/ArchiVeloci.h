@@ -44,7 +44,9 @@ inline double AcosVeloce(double x) {
     constexpr double Pi = 3.14159265358979323846, PiQuarti = 7.85398163397448309616e-1;
     constexpr double BitInPiu = 6.123233995736765886130e-17;
     const bool alto = x > 0.5, basso = x < -0.5;
-    const double a = alto ? std::sqrt(0.5 * (1.0 - x)) : basso ? std::sqrt(0.5 * (1.0 + x)) : x;
+    // One square root for both ends: 1 - |x| is 1 - x above, 1 + x below.
+    const double radice = std::sqrt(0.5 * (1.0 - std::fabs(x)));
+    const double a = std::fabs(x) > 0.5 ? radice : x;
     // arcsin a = a + a^3 P(a^2) / Q(a^2), |a| <= 0.5.
     const double zz = a * a;
     const double p = ((((4.253011369004428248960e-3 * zz - 6.019598008014123785661e-1) * zz +
