@@ -89,6 +89,11 @@ double TanGamma(double gamma) { return TanVeloce(gamma * RadPerGrado); }
 IndiceR::IndiceR(const TabellaR& t) : T(&t) {
     for (int rw = 1; rw + 1 < RigheR; ++rw) invT[rw] = InversiRiga(t, rw);
     for (int col = 1; col + 1 < ColonneR; ++col) invB[col] = InversiColonna(t, col);
+    for (int g = 0; g < static_cast<int>(colDaGrado.size()); ++g) {
+        int col = 1;
+        while (col < ColonneR && !(t[0][col] >= g)) ++col;
+        colDaGrado[g] = col;
+    }
 }
 
 const std::array<IndiceR, 6>& IndiciR() {
@@ -124,8 +129,9 @@ double CoeffRIndiceTan(ContestoCalcolo& ctx, const IndiceR& indice, double gamma
     rw = std::clamp(rw, 1, RigheR - 1);
     while (rw > 1 && T[rw - 1][0] >= t) --rw;
     while (rw < RigheR - 1 && !(T[rw][0] >= t)) ++rw;
-    const double* b = T[0].data();
-    int col = static_cast<int>(std::lower_bound(b + 1, b + ColonneR, beta) - b);
+    // The first column with angle >= beta, from the whole degree below it.
+    int col = indice.colDaGrado[beta >= 0 ? (beta < 180 ? static_cast<int>(beta) : 180) : 0];
+    while (col < ColonneR && !(T[0][col] >= beta)) ++col;
     if (col < 2) col = 2;
     if (col > 20) col = 20;
     const auto* iT = indice.invT.data();

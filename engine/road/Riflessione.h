@@ -57,14 +57,17 @@ struct IndiceR {
     const TabellaR* T = nullptr;
     std::array<dettaglio::InversiLagrange, RigheR> invT{};
     std::array<dettaglio::InversiLagrange, ColonneR> invB{};
+    // colDaGrado[g]: the first beta column (from 1) whose angle is >= g
+    // degrees, the start of the search for any beta in [g, g + 1).
+    std::array<int, 182> colDaGrado{};
     explicit IndiceR(const TabellaR& t);
 };
 // The six standard tables, indexed once and never changed.
 const std::array<IndiceR, 6>& IndiciR();
 
 // The same figures as CoeffR with the axes searched by index (a direct
-// computation for the even tan gamma steps, binary search over the beta
-// angles) and the kept reciprocals.
+// computation for the even tan gamma steps, a start column per whole degree
+// of beta) and the kept reciprocals.
 double CoeffRIndice(ContestoCalcolo&, const IndiceR& T, double gamma, double beta);
 // The same with tan gamma already formed (TanVeloce of gamma in radians), for
 // the loops that form it once for every observer.
