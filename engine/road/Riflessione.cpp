@@ -129,8 +129,10 @@ double CoeffRIndiceTan(ContestoCalcolo& ctx, const IndiceR& indice, double gamma
     rw = std::clamp(rw, 1, RigheR - 1);
     while (rw > 1 && T[rw - 1][0] >= t) --rw;
     while (rw < RigheR - 1 && !(T[rw][0] >= t)) ++rw;
-    // The first column with angle >= beta, from the whole degree below it.
-    int col = indice.colDaGrado[beta >= 0 ? (beta < 180 ? static_cast<int>(beta) : 180) : 0];
+    // The first column with angle >= beta, from the whole degree above it.
+    const double grado = std::ceil(beta);
+    int col = indice.colDaGrado[grado >= 0 ? (grado <= 181 ? static_cast<int>(grado) : 181) : 0];
+    while (col > 1 && T[0][col - 1] >= beta) --col;
     while (col < ColonneR && !(T[0][col] >= beta)) ++col;
     if (col < 2) col = 2;
     if (col > 20) col = 20;
@@ -139,6 +141,11 @@ double CoeffRIndiceTan(ContestoCalcolo& ctx, const IndiceR& indice, double gamma
     auto invT = [iT](int k) { return iT[k]; };
     auto invB = [iB](int k) { return iB[k]; };
     return Verifica(ctx, InterpolaR(T, invT, invB, t, beta, rw, col) / 1e4);
+}
+
+void CoeffRIndiceBlocco(ContestoCalcolo& ctx, const IndiceR& T, const double* gamma, const double* tanGamma,
+                        const double* beta, std::size_t n, double* r) {
+    for (std::size_t k = 0; k < n; ++k) r[k] = CoeffRIndiceTan(ctx, T, gamma[k], tanGamma[k], beta[k]);
 }
 
 }  // namespace nottaro

@@ -3,6 +3,7 @@
 // of observation, and the reduced luminance coefficient r of an r-table.
 #include <array>
 #include <cmath>
+#include <cstddef>
 
 #include "core/intensity/ArchiVeloci.h"
 #include "core/intensity/Intensita.h"
@@ -58,7 +59,8 @@ struct IndiceR {
     std::array<dettaglio::InversiLagrange, RigheR> invT{};
     std::array<dettaglio::InversiLagrange, ColonneR> invB{};
     // colDaGrado[g]: the first beta column (from 1) whose angle is >= g
-    // degrees, the start of the search for any beta in [g, g + 1).
+    // degrees, the column of every beta in (g - 1, g] when the table's beta
+    // angles are whole degrees (the search settles it otherwise).
     std::array<int, 182> colDaGrado{};
     explicit IndiceR(const TabellaR& t);
 };
@@ -72,5 +74,8 @@ double CoeffRIndice(ContestoCalcolo&, const IndiceR& T, double gamma, double bet
 // The same with tan gamma already formed (TanVeloce of gamma in radians), for
 // the loops that form it once for every observer.
 double CoeffRIndiceTan(ContestoCalcolo&, const IndiceR& T, double gamma, double tanGamma, double beta);
+// r[k] = CoeffRIndiceTan(ctx, T, gamma[k], tanGamma[k], beta[k]) for k < n.
+void CoeffRIndiceBlocco(ContestoCalcolo&, const IndiceR& T, const double* gamma, const double* tanGamma,
+                        const double* beta, std::size_t n, double* r);
 
 }  // namespace nottaro

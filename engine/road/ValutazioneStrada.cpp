@@ -58,7 +58,7 @@ void ValutazioneStrada::coeffR(const ParametriStrada& p, const Apparecchio& a, c
     if (BetaBlocco(xs, ys, n, a.x, a.y, SbraccioSegnato(p, a), xo, yo, beta_.data())) e.base = true;
     const IndiceR& T = IndiciR()[p.ClassePav];
     ContestoCalcolo ctx;
-    for (std::size_t k = 0; k < n; ++k) r[k] = CoeffRIndiceTan(ctx, T, d.gamma[da + k], tanG[k], beta_[k]);
+    CoeffRIndiceBlocco(ctx, T, d.gamma.data() + da, tanG, beta_.data(), n, r);
     if (ctx.ErrCalcolo) e.base = true;
 }
 
