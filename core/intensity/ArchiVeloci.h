@@ -11,7 +11,8 @@
 namespace nottaro {
 
 // atan(y / x) for x != 0, without forming y / x first: the range reduction
-// and the quotient share one division.
+// and the quotient share one division. |y| + |x| must not overflow (the
+// program passes unit vector components and distances in metres).
 inline double AtanRapporto(double y, double x) {
     constexpr double PiMezzi = 1.57079632679489661923, PiQuarti = 7.85398163397448309616e-1;
     constexpr double BitInPiu = 6.123233995736765886130e-17;  // pi/2 minus its double

@@ -33,7 +33,11 @@ template <class AngoliC, class AngoliG, class Valore, class InversiC, class Inve
 double InterpolaIntensita(const AngoliC& angC, int N, const AngoliG& angG, int G, const Valore& val,
                           const InversiC& invC, const InversiG& invG, double gamma, double c, int i, int j) {
     if (N < 1 || G < 1) return 0;
+    // A C that is not a number has no planes around it: no intensity (the
+    // callers raise ErrCalcolo on the non-finite result) and no plane read.
+    const bool cIgnoto = c != c;
     if (gamma <= 0) {
+        if (cIgnoto) return c;
         // Nadir: linear between planes, across C = 0 through plane 1 at 360.
         if (c == 0) return val(1, 1);
         if (c > angC(N)) {
@@ -45,6 +49,7 @@ double InterpolaIntensita(const AngoliC& angC, int N, const AngoliG& angG, int G
         return ia + (ib - ia) * (c - angC(i - 1)) / (angC(i) - angC(i - 1));
     }
     if (j > G) return 0;  // beyond the last tabulated gamma
+    if (cIgnoto) return c;
 
     // Three plane nodes (index, angle); planes past 360 wrap to the start.
     int p[3];

@@ -92,6 +92,28 @@ TEST(RicercaIntensita, GivesThePlainFiguresOnEvenAndUnevenGrids) {
     }
 }
 
+// A C that is not a number (a direction no routine could form) has no planes
+// around it: both lookups fail the same way, at the nadir too, and a gamma
+// beyond the table still gives no light without an error.
+TEST(RicercaIntensita, ACThatIsNotANumberFailsBothLookupsAlike) {
+    const Fotometria foto = FotometriaDa(test::Angoli(0, 15, 24), test::Angoli(0, 5, 19),
+                                         [](double, double g) { return 100 + g; }, 1000);
+    const RicercaIntensita veloce(foto, 0);
+    const double nan = std::nan("");
+    struct Caso {
+        double gamma;
+        bool errore;
+    };
+    for (const Caso& caso : {Caso{0, true}, Caso{30, true}, Caso{95, false}}) {
+        ContestoCalcolo a, b;
+        const double iv = veloce(a, caso.gamma, nan), ip = IntensitaLum(b, foto, 0, caso.gamma, nan);
+        EXPECT_EQ(a.ErrCalcolo, caso.errore) << caso.gamma;
+        EXPECT_EQ(b.ErrCalcolo, caso.errore) << caso.gamma;
+        EXPECT_EQ(iv, caso.errore ? -1.0 : 0.0) << caso.gamma;
+        EXPECT_EQ(ip, iv) << caso.gamma;
+    }
+}
+
 TEST(AsseAngoli, FindsTheFirstAngleNotBelowOnBothKindsOfGrid) {
     for (std::vector<double> angoli : {test::Angoli(0, 0.1, 901), std::vector<double>{0, 1, 3, 7, 15, 31, 63}}) {
         std::vector<double> uno(angoli.size() + 1);
