@@ -74,12 +74,12 @@ bool CasiDiretti(const TabellaR& T, double gamma, double tanGamma, double& beta,
     return false;
 }
 
+// Without a branch on r, so that the next coefficient of a block need not
+// wait for this one's last division.
 double Verifica(ContestoCalcolo& ctx, double r) {
-    if (!std::isfinite(r)) {
-        ctx.ErrCalcolo = true;
-        return -1;
-    }
-    return r;
+    const bool finito = std::isfinite(r);
+    ctx.ErrCalcolo = ctx.ErrCalcolo | !finito;
+    return finito ? r : -1.0;
 }
 
 double TanGamma(double gamma) { return TanVeloce(gamma * RadPerGrado); }
