@@ -5,7 +5,9 @@
 namespace nottaro::dettaglio {
 
 // The reciprocals of the two weight denominators of the nodes a, b, c: they
-// depend on the nodes alone, so the indexed lookup keeps them per node.
+// depend on the nodes alone, so the indexed lookup keeps them per node. A
+// weight formed with the reciprocal is within one unit in the last place of
+// the quotient, so a node is reproduced to that last place.
 struct InversiLagrange {
     double i1 = 0, i2 = 0;
     InversiLagrange() = default;
