@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "core/intensity/AccumulaLuce.h"
+
 namespace nottaro {
 
 namespace {
@@ -120,7 +122,7 @@ bool LavoroArea::Valuta(ContestoCalcolo& ctx, const RicercaIntensita& ricerca, c
     for (std::size_t a = 0; a < nApp; ++a) {
         const double* Ia = I + a * nPunti;
         const double* c3 = cos3 + a * nPunti;
-        for (std::size_t q = 0; q < nPunti; ++q) E[q] += Ia[q] * c3[q] / (H * H) * D;
+        AccumulaLuce(E, Ia, c3, nPunti, H * H, D);
     }
     stat_ = CalcolaStatisticheIllum(campo_);
     return true;

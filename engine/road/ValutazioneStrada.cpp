@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/intensity/AccumulaLuce.h"
 #include "engine/road/Riflessione.h"
 #include "engine/road/RiflessioneBlocco.h"
 
@@ -174,7 +175,7 @@ RisultatoStrada ValutazioneStrada::Valuta(const ParametriStrada& p, const Soglie
     for (int a = 0; a < np_; ++a) {
         const double* I = iAsse_.data() + static_cast<std::size_t>(a) * na_;
         const double* rr = rAsse_.data() + static_cast<std::size_t>(a) * na_;
-        for (int q = 0; q < na_; ++q) campo_.LumAsse[q] += I[q] * rr[q] / H2 * dep;
+        AccumulaLuce(campo_.LumAsse.data(), I, rr, na_, H2, dep);
     }
     for (int k = 0; k < p.NCorsie; ++k) {
         double massimo = 0.01, minimo = 100;
@@ -201,7 +202,7 @@ RisultatoStrada ValutazioneStrada::Valuta(const ParametriStrada& p, const Soglie
         for (int a = 0; a < np_; ++a) {
             const double* I = iCampo_.data() + static_cast<std::size_t>(a) * nq_;
             const double* rr = rCampo_.data() + (static_cast<std::size_t>(o) * np_ + a) * nq_;
-            for (int q = 0; q < nq_; ++q) lum[q] += I[q] * rr[q] / H2 * dep;
+            AccumulaLuce(lum, I, rr, nq_, H2, dep);
         }
         double somma = 0, minimo = 100;
         for (int q = 0; q < nq_; ++q) {
