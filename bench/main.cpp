@@ -8,12 +8,15 @@
 //       --piccolo: every sweep at its smallest size (the smoke run)
 //   nottaro_bench --memoria=media|ampia
 //       one road sweep on 2 threads, then its candidates, rows and peak memory
+//   nottaro_bench --profilo=strada|percorso [n]
+//       the full fast sweep n times (10) on one thread, for a profiler
 //
 // Exit status 1 when the fast sweep's table differs from the plain one.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <map>
@@ -23,6 +26,7 @@
 
 #include "bench/Registrazioni.h"
 #include "bench/Scenari.h"
+#include "engine/area/OttimizzaArea.h"
 #include "engine/road/OttimizzaStrada.h"
 
 using namespace nottaro;
@@ -154,6 +158,27 @@ int Memoria(const std::string& ampiezza) {
     return r.errore.empty() ? 0 : 1;
 }
 
+// The full fast sweep of one kind, n times on one thread and nothing else:
+// a steady load for a profiler or a cycle counter (perf stat -e cycles:u),
+// which a shared machine disturbs less than a wall clock.
+int Profilo(const std::string& tipo, int n) {
+    const bool strada = tipo == "strada";
+    const StatoProgetto stato = strada ? StatoStradaME3b(Ampiezza::Media) : StatoPercorsoP2(Ampiezza::Media);
+    TabellaTemporanea tab(strada ? "NTRLUX" : "NTRLUXA");
+    InterazioneMuta ui;
+    OpzioniOttimizza o;
+    o.thread = 1;
+    long long candidati = 0;
+    for (int k = 0; k < n; ++k) {
+        tab.Tabella().Svuota();
+        const RisultatoSweep r = strada ? OttimizzaStrada(stato, tab.Tabella(), ui, o) : OttimizzaArea(stato, tab.Tabella(), ui, o);
+        if (!r.errore.empty()) return 1;
+        candidati += r.candidati;
+    }
+    std::printf("%s sweep: %d runs, %lld candidates\n", tipo.c_str(), n, candidati);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -163,6 +188,7 @@ int main(int argc, char** argv) {
         const std::string a = argv[i];
         if (a == "--piccolo") piccolo = true;
         else if (a.rfind("--memoria=", 0) == 0) return Memoria(a.substr(10));
+        else if (a.rfind("--profilo=", 0) == 0) return Profilo(a.substr(10), i + 1 < argc ? std::atoi(argv[i + 1]) : 10);
         else argomenti.push_back(argv[i]);
     }
     int n = static_cast<int>(argomenti.size());

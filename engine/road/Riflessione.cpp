@@ -120,7 +120,12 @@ double CoeffRIndice(ContestoCalcolo& ctx, const IndiceR& indice, double gamma, d
     return CoeffRIndiceTan(ctx, indice, gamma, TanGamma(gamma), beta);
 }
 
-double CoeffRIndiceTan(ContestoCalcolo& ctx, const IndiceR& indice, double gamma, double tanGamma, double beta) {
+namespace {
+
+// The indexed coefficient, inlined into the block loop so that consecutive
+// points overlap.
+[[gnu::always_inline]] inline double CoeffRIndiceCorpo(ContestoCalcolo& ctx, const IndiceR& indice, double gamma,
+                                                       double tanGamma, double beta) {
     const TabellaR& T = *indice.T;
     double t = 0, r = 0;
     if (CasiDiretti(T, gamma, tanGamma, beta, t, r)) return Verifica(ctx, r);
@@ -143,9 +148,15 @@ double CoeffRIndiceTan(ContestoCalcolo& ctx, const IndiceR& indice, double gamma
     return Verifica(ctx, InterpolaR(T, invT, invB, t, beta, rw, col) / 1e4);
 }
 
+}  // namespace
+
+double CoeffRIndiceTan(ContestoCalcolo& ctx, const IndiceR& indice, double gamma, double tanGamma, double beta) {
+    return CoeffRIndiceCorpo(ctx, indice, gamma, tanGamma, beta);
+}
+
 void CoeffRIndiceBlocco(ContestoCalcolo& ctx, const IndiceR& T, const double* gamma, const double* tanGamma,
                         const double* beta, std::size_t n, double* r) {
-    for (std::size_t k = 0; k < n; ++k) r[k] = CoeffRIndiceTan(ctx, T, gamma[k], tanGamma[k], beta[k]);
+    for (std::size_t k = 0; k < n; ++k) r[k] = CoeffRIndiceCorpo(ctx, T, gamma[k], tanGamma[k], beta[k]);
 }
 
 }  // namespace nottaro
