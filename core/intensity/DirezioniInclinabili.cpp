@@ -44,7 +44,7 @@ unsigned AngoliBloccoVettore(const double* __restrict xp, const double* __restri
         gamma[k] = formule::Gamma(xl - xp[k], (yl - s) - yp[k], H, eg);
         cPiana[k] = formule::CPiana(u, w);
         cInclinata[k] = formule::CInclinata(u, w, ei);
-        errori |= static_cast<unsigned>(eg) | (static_cast<unsigned>(ei) << 2);
+        errori |= static_cast<unsigned>(eg) | (static_cast<unsigned>(ei) << 1);
     }
     return errori;
 }
@@ -84,7 +84,7 @@ void AngoliBlocco(const double* xp, const double* yp, std::size_t n, double xl, 
                   double* gamma, double* cPiana, double* cInclinata, ErroriAngoli& errori) {
     const unsigned e = AngoliBloccoVettore(xp, yp, n, xl, yl, s, H, gamma, cPiana, cInclinata);
     errori.gamma = errori.gamma || (e & 1u) != 0;
-    errori.inclinata = errori.inclinata || (e & 4u) != 0;
+    errori.inclinata = errori.inclinata || (e & 2u) != 0;
 }
 
 void RuotaInclinazioni(const DirezioniInclinabili& d, std::size_t n, double inclina, double* gammaR, double* cR) {

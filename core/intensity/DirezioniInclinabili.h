@@ -31,9 +31,9 @@ struct DirezioniInclinabili {
                        const double* cInclinataB);
 };
 
-// Which angles of a block could not be formed.
+// Which angles of a block could not be formed (the untilted C always can).
 struct ErroriAngoli {
-    bool gamma = false, piana = false, inclinata = false;
+    bool gamma = false, inclinata = false;
 };
 
 // The angles from one light centre (xl, yl - s, H) toward the surface points
@@ -41,6 +41,32 @@ struct ErroriAngoli {
 // and the untilted and tilted C, before the luminaire's orientation.
 void AngoliBlocco(const double* xp, const double* yp, std::size_t n, double xl, double yl, double s, double H,
                   double* gamma, double* cPiana, double* cInclinata, ErroriAngoli& errori);
+
+// Work arrays to form the directions of one light centre toward a block of
+// points: one per evaluation object.
+class FormaDirezioni {
+public:
+    // Directions from the light centre (xl, yl - s, H) toward the n points
+    // (xs, ys) into entries [da, da + n) of d, both C forms passed through
+    // orienta (the luminaire's orientation); the block's errors are added to
+    // errori.
+    template <class Orienta>
+    void Forma(const double* xs, const double* ys, std::size_t n, double xl, double yl, double s, double H,
+               const Orienta& orienta, DirezioniInclinabili& d, std::size_t da, ErroriAngoli& errori) {
+        gamma_.resize(n);
+        piana_.resize(n);
+        inclinata_.resize(n);
+        AngoliBlocco(xs, ys, n, xl, yl, s, H, gamma_.data(), piana_.data(), inclinata_.data(), errori);
+        for (std::size_t k = 0; k < n; ++k) {
+            piana_[k] = orienta(piana_[k]);
+            inclinata_[k] = orienta(inclinata_[k]);
+        }
+        d.ImpostaBlocco(da, n, gamma_.data(), piana_.data(), inclinata_.data());
+    }
+
+private:
+    std::vector<double> gamma_, piana_, inclinata_;
+};
 
 // Rotated gamma (0..180) and C ([0, 360]) of directions [0, n) for one tilt
 // (degrees, nonzero), as RuotaInclinazioneSC forms them per direction.

@@ -37,8 +37,9 @@ inline double Gamma(double dx, double dy, double h, bool& errore) {
 // C (degrees) of the untilted form from u across and w along the road.
 inline double CPiana(double u, double w) { return Gradi(Angolo2(u, w)); }
 
-// C (degrees) of the tilted form: 0 straight under the light centre; from the
-// arccos of u / r, with a tolerance of 0.1 past +-1; 0.001 and an error beyond.
+// C (degrees) of the tilted form: from the arccos of u / r, with a tolerance
+// of 0.1 past +-1; 0.001 and an error beyond. Straight under the light centre
+// 0: the tilt rotation alone fixes that direction (gamma 0), any C will do.
 inline double CInclinata(double u, double w, bool& errore) {
     const double r2 = u * u + w * w;
     const bool sotto = r2 <= 0;

@@ -71,31 +71,23 @@ bool LavoroArea::PreparaGeometria(ContestoCalcolo& ctx, const ParametriArea& p) 
             xs_[q] = griglia_.Punti[q].x;
             ys_[q] = griglia_.Punti[q].y;
         }
-        for (auto* v : {&bloccoGamma_, &bloccoPiana_, &bloccoInclinata_}) v->resize(nPunti);
-        // Gamma, the untilted C and the tilted C fail independently.
+        // Gamma and the tilted C fail independently (the untilted C always forms).
         ErroriAngoli err;
         for (std::size_t i = 0; i < app_.size(); ++i) {
             const ApparecchioA& a = app_[i];
-            const double s = a.y - YTestaA(p, a);
-            AngoliBlocco(xs_.data(), ys_.data(), nPunti, a.x, a.y, s, p.HPaloA, bloccoGamma_.data(),
-                         bloccoPiana_.data(), bloccoInclinata_.data(), err);
             const bool lontana = MetaLontana(p, a);
-            for (std::size_t q = 0; q < nPunti; ++q) {
-                bloccoPiana_[q] = OrientaCA(bloccoPiana_[q], lontana);
-                bloccoInclinata_[q] = OrientaCA(bloccoInclinata_[q], lontana);
-            }
-            dir_.ImpostaBlocco(i * nPunti, nPunti, bloccoGamma_.data(), bloccoPiana_.data(), bloccoInclinata_.data());
+            forma_.Forma(xs_.data(), ys_.data(), nPunti, a.x, a.y, a.y - YTestaA(p, a), p.HPaloA,
+                         [lontana](double c) { return OrientaCA(c, lontana); }, dir_, i * nPunti, err);
         }
         // Cos3 from the cosine of gamma the block has just formed (the same value).
         for (std::size_t k = 0; k < n; ++k) cos3_[k] = dir_.cg[k] * dir_.cg[k] * dir_.cg[k];
         errGamma_ = err.gamma;
-        errPiana_ = err.piana;
         errInclinata_ = err.inclinata;
         hGeo_ = p.HPaloA;
         sbrGeo_ = p.SbraccioA;
         geoValida_ = true;
     }
-    if (errGamma_ || (p.InclinaA == 0 ? errPiana_ : errInclinata_)) {
+    if (errGamma_ || (p.InclinaA != 0 && errInclinata_)) {
         ctx.ErrCalcolo = true;
         return false;
     }

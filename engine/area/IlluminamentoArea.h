@@ -110,15 +110,16 @@ private:
     // Per pair (luminaire-major, then the grid's row-major order), kept while
     // height and overhang stay: the directions and cos^3 gamma. An angle that
     // cannot be formed marks every candidate that needs it: gamma all of
-    // them, each C form the candidates of its kind (tilted or not).
-    bool geoValida_ = false, errGamma_ = false, errPiana_ = false, errInclinata_ = false;
+    // them, the tilted C the tilted ones.
+    bool geoValida_ = false, errGamma_ = false, errInclinata_ = false;
     double hGeo_ = 0, sbrGeo_ = 0;
     DirezioniInclinabili dir_;
     std::vector<double> cos3_;
     IntensitaInclinate inclinate_;
     std::vector<double> iCoppia_;  // intensity per pair of the candidate in hand
-    // Block work arrays: the grid's points and one luminaire's angles before orientation.
-    std::vector<double> xs_, ys_, bloccoGamma_, bloccoPiana_, bloccoInclinata_;
+    // Block work arrays: the grid's points and the forming of one luminaire's directions.
+    std::vector<double> xs_, ys_;
+    FormaDirezioni forma_;
 };
 
 }  // namespace nottaro

@@ -37,19 +37,14 @@ bool ValutazioneStrada::preparaDisposizione(const ParametriStrada& p) {
 
 void ValutazioneStrada::direzioni(const ParametriStrada& p, const Apparecchio& a, const double* xs, const double* ys,
                                   std::size_t n, DirezioniInclinabili& d, std::size_t da, Errori& e) {
-    for (auto* v : {&bloccoGamma_, &bloccoPiana_, &bloccoInclinata_, &tanGamma_}) v->resize(n);
     ErroriAngoli err;
-    AngoliBlocco(xs, ys, n, a.x, a.y, SbraccioSegnato(p, a), p.HPalo, bloccoGamma_.data(), bloccoPiana_.data(),
-                 bloccoInclinata_.data(), err);
-    if (err.gamma || err.piana) e.base = true;
-    if (err.inclinata) e.inclinata = true;
     const bool versoMenoY = GuardaMenoY(a);
-    for (std::size_t k = 0; k < n; ++k) {
-        bloccoPiana_[k] = OrientaC(bloccoPiana_[k], versoMenoY);
-        bloccoInclinata_[k] = OrientaC(bloccoInclinata_[k], versoMenoY);
-    }
-    d.ImpostaBlocco(da, n, bloccoGamma_.data(), bloccoPiana_.data(), bloccoInclinata_.data());
-    TanGammaBlocco(bloccoGamma_.data(), n, tanGamma_.data());
+    forma_.Forma(xs, ys, n, a.x, a.y, SbraccioSegnato(p, a), p.HPalo,
+                 [versoMenoY](double c) { return OrientaC(c, versoMenoY); }, d, da, err);
+    if (err.gamma) e.base = true;
+    if (err.inclinata) e.inclinata = true;
+    tanGamma_.resize(n);
+    TanGammaBlocco(d.gamma.data() + da, n, tanGamma_.data());
 }
 
 void ValutazioneStrada::coeffR(const ParametriStrada& p, const Apparecchio& a, const double* xs, const double* ys,

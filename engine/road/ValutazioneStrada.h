@@ -80,9 +80,9 @@ private:
     std::vector<double> iCampo_, iAsse_, iStima_, iVeli_;
     IntensitaInclinate inclinate_;  // the rotated angles of the tilt in hand
     std::vector<CentroLuce> fila_;
-    // Block work arrays of the geometry: points, angles before orientation,
-    // tan gamma and beta.
-    std::vector<double> xs_, ys_, bloccoGamma_, bloccoPiana_, bloccoInclinata_, tanGamma_, beta_;
+    // Block work arrays of the geometry: points, tan gamma and beta.
+    std::vector<double> xs_, ys_, tanGamma_, beta_;
+    FormaDirezioni forma_;
 
     // Glare: for every lane and eye position the luminaires that glare it
     // (ahead of the eye, below the screen), with what does not depend on the tilt.
