@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "bench/Registrazioni.h"
@@ -49,17 +50,23 @@ const Tipo& Area() {
     return t;
 }
 
-// Rows of the last plain run, per table, waiting for the fast run.
-std::map<std::string, Righe>& RighePiane() {
-    static std::map<std::string, Righe> r;
+// Rows of the last plain and the last fast run, per table: repetitions may
+// come in any order, and each new run is compared with the other kind's last.
+struct UltimeRighe {
+    Righe piane, veloci;
+    bool conPiane = false, conVeloci = false;
+};
+std::map<std::string, UltimeRighe>& Ultime() {
+    static std::map<std::string, UltimeRighe> r;
     return r;
 }
 
-void Confronta(const Tipo& t, const Righe& veloci, long long candidati) {
+void Confronta(const Tipo& t, long long candidati) {
     Confronto& c = t.confronto();
-    const auto it = RighePiane().find(t.tabella);
-    if (it == RighePiane().end()) return;
-    const Righe& piane = it->second;
+    const UltimeRighe& u = Ultime()[t.tabella];
+    if (!u.conPiane || !u.conVeloci) return;
+    const Righe& piane = u.piane;
+    const Righe& veloci = u.veloci;
     // Over repetitions one difference is enough to fail the comparison.
     c.identiche = (c.eseguito ? c.identiche : true) && piane == veloci;
     c.eseguito = true;
@@ -103,13 +110,19 @@ void EseguiSweepBench(benchmark::State& st, const Tipo& t, Ampiezza a, bool pian
     st.counters["thread"] = Counter(r.thread);
     st.counters["cand/s"] = Counter(static_cast<double>(r.candidati) * static_cast<double>(st.iterations()), Counter::kIsRate);
     if (!piano) {
-        const long long lookup = t.lookup(stato);
+        // Counted once per kind and size: every repetition makes the same lookups.
+        static std::map<std::pair<std::string, int>, long long> conteggi;
+        const auto chiave = std::make_pair(std::string(t.tabella), static_cast<int>(a));
+        if (!conteggi.count(chiave)) conteggi[chiave] = t.lookup(stato);
+        const long long lookup = conteggi[chiave];
         st.counters["lookup"] = Counter(static_cast<double>(lookup));
         st.counters["lookup/s"] = Counter(static_cast<double>(lookup) * static_cast<double>(st.iterations()), Counter::kIsRate);
     }
     if (confronta) {
-        if (piano) RighePiane()[t.tabella] = tab.Righe();
-        else Confronta(t, tab.Righe(), r.candidati);
+        UltimeRighe& u = Ultime()[t.tabella];
+        (piano ? u.piane : u.veloci) = tab.Righe();
+        (piano ? u.conPiane : u.conVeloci) = true;
+        Confronta(t, r.candidati);
     }
 }
 

@@ -3,7 +3,7 @@
 # this one run, then the peak memory of the road sweep at two sizes.
 #   bash bench/run.sh [build folder]      (make bench: the Makefile's BUILD_DIR)
 # MIN_TIME sets the shortest measuring time per benchmark in seconds (0.3),
-# REPETITIONS how many times each runs (3; the fastest enters the ratios).
+# REPETITIONS how many times each runs (5; the fastest enters the ratios).
 set -euo pipefail
 BUILD_DIR=${1:-build}
 BIN="$BUILD_DIR/bench/nottaro_bench"
@@ -13,7 +13,7 @@ if [ ! -x "$BIN" ]; then
 fi
 FULL="$BUILD_DIR/bench/last_run.txt"
 status=0
-"$BIN" --benchmark_min_time="${MIN_TIME:-0.3}" --benchmark_repetitions="${REPETITIONS:-3}" \
+"$BIN" --benchmark_min_time="${MIN_TIME:-0.3}" --benchmark_repetitions="${REPETITIONS:-5}" \
     --benchmark_report_aggregates_only=false --benchmark_color=false >"$FULL" 2>&1 || status=$?
 # The detailed Google Benchmark table stays in the file; the summary is printed.
 sed -n '/^Summary/,$p' "$FULL"
