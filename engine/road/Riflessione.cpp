@@ -156,7 +156,11 @@ double CoeffRIndiceTan(ContestoCalcolo& ctx, const IndiceR& indice, double gamma
 
 void CoeffRIndiceBlocco(ContestoCalcolo& ctx, const IndiceR& T, const double* gamma, const double* tanGamma,
                         const double* beta, std::size_t n, double* r) {
-    for (std::size_t k = 0; k < n; ++k) r[k] = CoeffRIndiceCorpo(ctx, T, gamma[k], tanGamma[k], beta[k]);
+    // A local context, kept in a register: the error word of the caller's
+    // would chain every coefficient to the one before through memory.
+    ContestoCalcolo locale;
+    for (std::size_t k = 0; k < n; ++k) r[k] = CoeffRIndiceCorpo(locale, T, gamma[k], tanGamma[k], beta[k]);
+    if (locale.ErrCalcolo) ctx.ErrCalcolo = true;
 }
 
 }  // namespace nottaro
