@@ -21,7 +21,7 @@ namespace nottaro {
 bool IllumSoluzione(ContestoCalcolo& ctx, const Fotometria& foto, const ParametriStrada& p,
                     const std::vector<Apparecchio>& app, const GrigliaStrada& g, CampoIllum& campo,
                     StatisticheIllum& stat);
-// The same with the indexed lookup (same figures within 1e-12 relative).
+// The same with the indexed lookup (the same figures to the last bit).
 bool IllumSoluzione(ContestoCalcolo& ctx, const RicercaIntensita& ricerca, const ParametriStrada& p,
                     const std::vector<Apparecchio>& app, const GrigliaStrada& g, CampoIllum& campo,
                     StatisticheIllum& stat);

@@ -1,8 +1,8 @@
 #pragma once
 // Fast evaluation of road candidates, for sweeps and single geometries.
 //
-// Gives the figures of riferimento::ValutaStrada (within rounding; the test
-// holds them to 1e-12 relative) with less work:
+// Gives the figures of riferimento::ValutaStrada to the last bit (the same
+// formulas, elementary functions and order of sums) with less work:
 // - the layout, grid and observers are kept while height, spacing and road
 //   stay the same;
 // - gamma, C, beta and r of every pole and point are kept while only the tilt
