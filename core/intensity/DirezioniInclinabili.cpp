@@ -21,6 +21,11 @@ void DirezioniInclinabili::Imposta(std::size_t k, double gammaK, double cPianaK,
     SinCosVeloce(cInclinataK * RadPerGrado, sc[k], cc[k]);
 }
 
+void DirezioniInclinabili::Aggiungi(double gammaK, double cPianaK, double cInclinataK) {
+    Ridimensiona(size() + 1);
+    Imposta(size() - 1, gammaK, cPianaK, cInclinataK);
+}
+
 namespace {
 
 NOTTARO_PER_OGNI_VETTORE

@@ -26,6 +26,8 @@ struct DirezioniInclinabili {
     void Ridimensiona(std::size_t n);
     // Direction k from its unrotated gamma and its two oriented C forms.
     void Imposta(std::size_t k, double gammaK, double cPianaK, double cInclinataK);
+    // The same as a new last direction.
+    void Aggiungi(double gammaK, double cPianaK, double cInclinataK);
     // Directions [da, da + n) the same way, from arrays of n.
     void ImpostaBlocco(std::size_t da, std::size_t n, const double* gammaB, const double* cPianaB,
                        const double* cInclinataB);

@@ -17,17 +17,12 @@ struct InversiLagrange {
 // Quadratic Lagrange through (a, fa), (b, fb), (c, fc) at x.
 struct PesiLagrange {
     double wa, wb, v;
-    PesiLagrange(double a, double b, double c, double x) : PesiLagrange(a, b, c, InversiLagrange(a, b, c), x) {}
     PesiLagrange(double a, double b, double c, const InversiLagrange& inv, double x)
         : wb((x - a) * (c - x) * inv.i1), v((x - a) * (b - x) * inv.i2) {
         wa = 1 - wb + v;
     }
     double operator()(double fa, double fb, double fc) const { return wa * fa + wb * fb - v * fc; }
 };
-
-inline double Lagrange3(double a, double b, double c, double fa, double fb, double fc, double x) {
-    return PesiLagrange(a, b, c, x)(fa, fb, fc);
-}
 
 // invC(i): the reciprocals of the planes i - 1, i, i + 1 (2 <= i <= N - 1);
 // invG(j): those of the gamma columns j, j + 1, j + 2 (1 <= j <= G - 2).

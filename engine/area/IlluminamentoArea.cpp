@@ -54,6 +54,12 @@ EsitoA LavoroArea::Prepara(const ParametriArea& p) {
     const EsitoA esito = CreaGrigliaA(p, griglia_);
     if (esito != EsitoA::Ok) return esito;
     if (!DisponiApparecchiA(p, app_)) return EsitoA::DisposizioneSconosciuta;
+    xs_.resize(griglia_.Punti.size());
+    ys_.resize(griglia_.Punti.size());
+    for (std::size_t q = 0; q < griglia_.Punti.size(); ++q) {
+        xs_[q] = griglia_.Punti[q].x;
+        ys_[q] = griglia_.Punti[q].y;
+    }
     preparati_ = p;
     pronto_ = true;
     return EsitoA::Ok;
@@ -65,12 +71,6 @@ bool LavoroArea::PreparaGeometria(ContestoCalcolo& ctx, const ParametriArea& p) 
         const std::size_t n = app_.size() * nPunti;
         dir_.Ridimensiona(n);
         cos3_.resize(n);
-        xs_.resize(nPunti);
-        ys_.resize(nPunti);
-        for (std::size_t q = 0; q < nPunti; ++q) {
-            xs_[q] = griglia_.Punti[q].x;
-            ys_[q] = griglia_.Punti[q].y;
-        }
         // Gamma and the tilted C fail independently (the untilted C always forms).
         ErroriAngoli err;
         for (std::size_t i = 0; i < app_.size(); ++i) {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/intensity/ArchiVeloci.h"
 #include "core/intensity/InterpolaIntensita.inl"
 #include "core/intensity/SenoCosenoVeloci.h"
 
@@ -116,10 +115,6 @@ double CoeffR(ContestoCalcolo& ctx, const TabellaR& T, double gamma, double beta
     return Verifica(ctx, InterpolaR(T, invT, invB, t, beta, rw, col) / 1e4);
 }
 
-double CoeffRIndice(ContestoCalcolo& ctx, const IndiceR& indice, double gamma, double beta) {
-    return CoeffRIndiceTan(ctx, indice, gamma, TanGamma(gamma), beta);
-}
-
 namespace {
 
 // The indexed coefficient, inlined into the block loop so that consecutive
@@ -150,8 +145,8 @@ namespace {
 
 }  // namespace
 
-double CoeffRIndiceTan(ContestoCalcolo& ctx, const IndiceR& indice, double gamma, double tanGamma, double beta) {
-    return CoeffRIndiceCorpo(ctx, indice, gamma, tanGamma, beta);
+double CoeffRIndice(ContestoCalcolo& ctx, const IndiceR& indice, double gamma, double beta) {
+    return CoeffRIndiceCorpo(ctx, indice, gamma, TanGamma(gamma), beta);
 }
 
 void CoeffRIndiceBlocco(ContestoCalcolo& ctx, const IndiceR& T, const double* gamma, const double* tanGamma,

@@ -71,10 +71,8 @@ const std::array<IndiceR, 6>& IndiciR();
 // computation for the even tan gamma steps, a start column per whole degree
 // of beta) and the kept reciprocals.
 double CoeffRIndice(ContestoCalcolo&, const IndiceR& T, double gamma, double beta);
-// The same with tan gamma already formed (TanVeloce of gamma in radians), for
-// the loops that form it once for every observer.
-double CoeffRIndiceTan(ContestoCalcolo&, const IndiceR& T, double gamma, double tanGamma, double beta);
-// r[k] = CoeffRIndiceTan(ctx, T, gamma[k], tanGamma[k], beta[k]) for k < n.
+// r[k] = CoeffRIndice(ctx, T, gamma[k], beta[k]) for k < n, with tan gamma
+// already formed (TanGammaBlocco), once for every observer.
 void CoeffRIndiceBlocco(ContestoCalcolo&, const IndiceR& T, const double* gamma, const double* tanGamma,
                         const double* beta, std::size_t n, double* r);
 

@@ -263,8 +263,7 @@ void ValutazioneStrada::preparaAbbagliamento(const ParametriStrada& p) {
                 ContestoCalcolo ctxInc;
                 const double cInc = OrientaC(CalcC(ctxInc, xo, yo, l.x, l.y, 0, 1), l.y > s);
                 if (ctxInc.ErrCalcolo) errVelo_.inclinata = true;
-                geoVeli_.Ridimensiona(veli_.size() + 1);
-                geoVeli_.Imposta(veli_.size(), gamma, cZero, cInc);
+                geoVeli_.Aggiungi(gamma, cZero, cInc);
                 veli_.push_back(v);
             }
         }
