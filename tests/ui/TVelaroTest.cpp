@@ -1,0 +1,326 @@
+// The main window driven as a designer drives it: enabling rules, inline
+// edits and key filters, arrows, language switch, loads and saves.
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include "Finestre.h"
+#include "SupportoUi.h"
+#include "ui/comune/FrecceSuGiu.h"
+
+using namespace nottaro;
+using namespace nottaro::test;
+
+namespace {
+
+const QString Ldt = QString::fromStdString(Fixture("photometry/eulumdat-analysis_sample_19_LEDiL_STRADA_street_isym0.ldt"));
+
+void Clicca(ui::FrecceSuGiu* f, bool su, int volte) {
+    for (int i = 0; i < volte; ++i) (su ? f->Su() : f->Giu())->click();
+}
+
+}  // namespace
+
+class TVelaroTest : public QObject {
+    Q_OBJECT
+private slots:
+    void RegoleROptimizeSoloConDisegnoCompleto_data() {
+        QTest::addColumn<bool>("foto");
+        QTest::addColumn<int>("disposizione");
+        QTest::addColumn<double>("ti");
+        QTest::addColumn<int>("giuLarghezza");
+        QTest::addColumn<bool>("atteso");
+        QTest::newRow("complete") << true << 2 << 15.0 << 0 << true;
+        QTest::newRow("no photometry") << false << 2 << 15.0 << 0 << false;
+        QTest::newRow("no arrangement") << true << 0 << 15.0 << 0 << false;
+        QTest::newRow("no TI") << true << 2 << 0.0 << 0 << false;
+        QTest::newRow("width stepped to its last tenth") << true << 2 << 15.0 << 69 << true;
+    }
+    void RegoleROptimizeSoloConDisegnoCompleto() {
+        QFETCH(bool, foto);
+        QFETCH(int, disposizione);
+        QFETCH(double, ti);
+        QFETCH(int, giuLarghezza);
+        QFETCH(bool, atteso);
+        Banco b;
+        if (foto) {
+            b.fileScelti << Ldt;
+            b.finestra->CaricaLdt();
+        }
+        b.stato->DispPali = disposizione;
+        b.stato->LmMin = 1;
+        b.stato->UoMin = 40;
+        b.stato->UlMin = 50;
+        b.stato->TiMax = ti;
+        b.finestra->MostraStato();
+        Clicca(b.Trova<ui::FrecceSuGiu>("UpDown2"), false, giuLarghezza);
+        QCOMPARE(!b.Trova<QPushButton>("BitBtn6")->isHidden(), atteso);
+        QCOMPARE(b.Trova<QAction>("ProgettoStradale1")->isEnabled(), atteso);
+        QCOMPARE(!b.Trova<QWidget>("RadioGroup1")->isHidden(), atteso);
+        QVERIFY(b.Trova<QPushButton>("BitBtn9")->isHidden());
+    }
+
+    void RegoleNascondonoDopoChiusuraElenco() {
+        Banco b;
+        b.fileScelti << Ldt;
+        b.finestra->CaricaLdt();
+        b.stato->DispPaliA = 1;
+        b.stato->EmMin = 10;
+        b.finestra->MostraStato();
+        QVERIFY(!b.Trova<QPushButton>("BitBtn9")->isHidden());
+        b.finestra->ChiudiElenco();
+        QVERIFY(b.Trova<QPushButton>("BitBtn9")->isHidden());
+        QVERIFY(!b.Trova<QAction>("ProgettoCiclo1")->isEnabled());
+        QCOMPARE(b.Trova<QLabel>("Label14")->text(), QString());
+    }
+
+    void Disposizione3ImponeAvanzamentoZero() {
+        Banco b;
+        b.stato->Sbraccio = 1.5;
+        AlProssimoDialogo([](QDialog* d) { d->findChild<QPushButton*>(QStringLiteral("Button3"))->click(); });
+        b.Trova<QPushButton>("BitBtn2")->click();
+        QCOMPARE(b.stato->DispPali, 3);
+        QCOMPARE(b.stato->Sbraccio, 0.0);
+        QCOMPARE(b.Trova<QComboBox>("ComboBox1")->currentIndex(), 1);
+        QCOMPARE(b.Trova<QLineEdit>("LSbraccio")->text(), QStringLiteral("0"));
+        QVERIFY(b.Trova<QLineEdit>("LSbraccio")->isVisible());
+        QCOMPARE(b.Trova<QLabel>("Label5")->text(), QString::fromStdString(Msg(20)));
+    }
+
+    void FiltriDeiTasti_data() {
+        QTest::addColumn<QString>("campo");
+        QTest::addColumn<QString>("iniziale");
+        QTest::addColumn<QString>("tasti");
+        QTest::addColumn<QString>("atteso");
+        QTest::addColumn<int>("rifiuti");
+        QTest::newRow("second point dropped") << "HPaloT" << "" << "1.2.3" << "1.23" << 1;
+        QTest::newRow("loaded 8.5 takes no point") << "HPaloT" << "8.5" << "." << "8.5" << 1;
+        QTest::newRow("minus refused in a height") << "HPaloT" << "" << "-8" << "8" << 1;
+        QTest::newRow("letters refused") << "HPaloTA" << "" << "7a" << "7" << 1;
+        QTest::newRow("minus leads an overhang") << "LSbraccio" << "" << "-1.5" << "-1.5" << 0;
+        QTest::newRow("limit edit, three characters") << "MaskEdit1" << "" << "2.55" << "2.5" << 0;
+    }
+    void FiltriDeiTasti() {
+        QFETCH(QString, campo);
+        QFETCH(QString, iniziale);
+        QFETCH(QString, tasti);
+        QFETCH(QString, atteso);
+        QFETCH(int, rifiuti);
+        Banco b;
+        auto* e = b.Trova<QLineEdit>(campo.toLatin1().constData());
+        e->setVisible(true);
+        e->setText(iniziale);
+        e->setFocus();
+        QSignalSpy beep(e, &QLineEdit::inputRejected);
+        QTest::keyClicks(e, tasti);
+        QCOMPARE(e->text(), atteso);
+        if (campo != QStringLiteral("MaskEdit1")) QCOMPARE(static_cast<int>(beep.count()), rifiuti);
+    }
+
+    void IncollareTestoNonNumericoNonCambiaNulla() {
+        Banco b;
+        auto* e = b.Trova<QLineEdit>("HPaloT");
+        e->setVisible(true);
+        e->setText(QStringLiteral("8"));
+        QSignalSpy beep(e, &QLineEdit::inputRejected);
+        e->selectAll();
+        e->insert(QStringLiteral("x9"));
+        QCOMPARE(e->text(), QStringLiteral("8"));
+        QCOMPARE(beep.count(), 1);
+    }
+
+    void FrecceLarghezzaECorsie() {
+        Banco b;
+        auto* larghezza = b.Trova<QLineEdit>("LStrada");
+        auto* frecce = b.Trova<ui::FrecceSuGiu>("UpDown2");
+        Clicca(frecce, false, 69);
+        QCOMPARE(larghezza->text(), QStringLiteral("0.1"));
+        QCOMPARE(b.stato->LargStrada, 0.1);
+        Clicca(frecce, false, 3);  // the arrows stop at their end
+        QCOMPARE(larghezza->text(), QStringLiteral("0.1"));
+        Clicca(frecce, true, 69);
+        QCOMPARE(larghezza->text(), QStringLiteral("7"));
+        QCOMPARE(b.stato->LargStrada, 7.0);
+        auto* corsie = b.Trova<ui::FrecceSuGiu>("UpDown4");
+        Clicca(corsie, false, 5);
+        QCOMPARE(b.Trova<QLineEdit>("NCorsieT")->text(), QStringLiteral("1"));
+        Clicca(corsie, true, 9);
+        QCOMPARE(b.Trova<QLineEdit>("NCorsieT")->text(), QStringLiteral("6"));
+        QCOMPARE(b.stato->NCorsie, 6);
+        QVERIFY(b.stato->StradaDef);
+    }
+
+    void SceltaDefinitaSopravviveAlCambioLinguaERisceglierlaNonScriveNulla() {
+        Banco b;
+        auto* scelta = b.Trova<QComboBox>("ComboBox2");
+        scelta->setCurrentIndex(1);
+        emit scelta->activated(1);
+        auto* altezza = b.Trova<QLineEdit>("HPaloT");
+        QVERIFY(altezza->isVisible());
+        altezza->setText(QStringLiteral("9"));
+        emit altezza->editingFinished();
+        QCOMPARE(b.stato->HPalo, 9.0);
+        b.finestra->CambiaLingua(1);
+        QCOMPARE(scelta->currentText(), QString::fromStdString(Msg(48, 1)));
+        b.finestra->CambiaLingua(0);
+        QCOMPARE(scelta->currentText(), QString::fromStdString(Msg(48, 0)));
+        QCOMPARE(b.Trova<QLabel>("Label11")->isVisible(), false);  // overlay labels hidden in Italian
+        emit scelta->activated(1);  // the same choice again
+        QCOMPARE(altezza->text(), QStringLiteral("9"));
+        QCOMPARE(b.stato->HPalo, 9.0);
+        b.finestra->CambiaLingua(1);
+        QVERIFY(b.Trova<QLabel>("Label11")->isVisible());
+        QCOMPARE(b.Trova<QLabel>("Label11")->text(), QString::fromStdString(Msg(247, 1)).trimmed());
+    }
+
+    void CaricamentoFallitoTieneLaFotometriaPrecedente() {
+        Banco b;
+        b.fileScelti << Ldt << QStringLiteral("/nessuna/cartella/manca.ldt");
+        b.finestra->CaricaLdt();
+        const Fotometria prima = b.stato->Foto;
+        const std::string file = b.stato->FileFoto;
+        const QString etichetta = b.Trova<QLabel>("Label6")->text();
+        b.finestra->CaricaLdt();
+        QCOMPARE(b.stato->FileFoto, file);
+        QCOMPARE(b.stato->Foto.NomeApp, prima.NomeApp);
+        QCOMPARE(b.stato->Foto.NumC, prima.NumC);
+        QVERIFY(b.stato->FotoCaricata);
+        QCOMPARE(b.Trova<QLabel>("Label6")->text(), etichetta);
+        QCOMPARE(b.ui.Conta("avviso"), 1);  // the reader named the missing file
+    }
+
+    void FotometriaConElencoApertoChiedeConferma_data() {
+        QTest::addColumn<bool>("risposta");
+        QTest::newRow("yes closes the list") << true;
+        QTest::newRow("no keeps the list") << false;
+    }
+    void FotometriaConElencoApertoChiedeConferma() {
+        QFETCH(bool, risposta);
+        Banco b;
+        b.stato->FileLista = "/tmp/elenco.ntr";
+        b.stato->FotoCaricata = true;
+        b.ui.risposte = {risposta};
+        b.fileScelti << Ldt;
+        b.finestra->CaricaLdt();
+        QCOMPARE(b.ui.Conta("conferma"), 1);
+        QCOMPARE(b.stato->FileLista.empty(), risposta);
+        QCOMPARE(!b.stato->FileFoto.empty(), risposta);
+    }
+
+    void SalvaERicaricaDallaFinestraDannoLoStessoProgetto() {
+        Banco b;
+        b.fileScelti << Ldt;
+        b.finestra->CaricaLdt();
+        b.stato->DispPali = 2;
+        b.stato->LmMin = 1;
+        b.stato->UoMin = 40;
+        b.stato->UlMin = 50;
+        b.stato->TiMax = 15;
+        b.finestra->MostraStato();
+        auto* scelta = b.Trova<QComboBox>("ComboBox1");
+        scelta->setCurrentIndex(1);
+        emit scelta->activated(1);
+        b.Trova<QLineEdit>("LSbraccio")->setText(QStringLiteral("-0.5"));
+        Clicca(b.Trova<ui::FrecceSuGiu>("UpDown2"), true, 5);
+        const QString file = b.cartella.filePath(QStringLiteral("prova"));
+        b.fileScelti << file;
+        b.finestra->SalvaProgetto();
+        QVERIFY(QFile::exists(file + QStringLiteral(".nt0")));
+        QCOMPARE(b.richieste.back().suffisso, QStringLiteral("nt0"));
+        QCOMPARE(b.stato->Sbraccio, -0.5);
+
+        Banco c;
+        c.fileScelti << file + QStringLiteral(".nt0");
+        c.finestra->CaricaProgetto();
+        QCOMPARE(c.stato->Sbraccio, -0.5);
+        QCOMPARE(c.stato->LargStrada, 7.5);
+        QCOMPARE(c.stato->DispPali, 2);
+        QCOMPARE(c.stato->FileFoto, b.stato->FileFoto);
+        QCOMPARE(c.Trova<QLineEdit>("LSbraccio")->text(), QStringLiteral("-0.5"));
+        QCOMPARE(c.Trova<QComboBox>("ComboBox1")->currentIndex(), 1);
+        QCOMPARE(c.Trova<QComboBox>("ComboBox2")->currentIndex(), 0);
+        QCOMPARE(c.Trova<QLineEdit>("LStrada")->text(), QStringLiteral("7.5"));
+        QCOMPARE(c.Trova<QLabel>("Label5")->text(), QString::fromStdString(Msg(19)));
+    }
+
+    void SovrascrivereChiedeEUnNoLasciaIlFile() {
+        Banco b;
+        const QString file = b.cartella.filePath(QStringLiteral("esistente.nt0"));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("vecchio");
+        f.close();
+        b.ui.risposte = {false};
+        b.fileScelti << file;
+        b.finestra->SalvaProgetto();
+        QCOMPARE(b.ui.Conta("conferma"), 1);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("vecchio"));
+    }
+
+    void ProgettoGuastoNonCambiaNulla() {
+        Banco b;
+        b.stato->DispPali = 5;
+        const QString file = b.cartella.filePath(QStringLiteral("rotto.nt0"));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("5.8d\r\nnon un numero\r\n");
+        f.close();
+        b.fileScelti << file;
+        b.finestra->CaricaProgetto();
+        QCOMPARE(b.stato->DispPali, 5);
+        QCOMPARE(b.ui.Conta("avviso"), 1);
+    }
+
+    void AltezzaDefinitaSenzaNumeroNonAvviaIlCalcolo() {
+        Banco b;
+        auto* scelta = b.Trova<QComboBox>("ComboBox2");
+        scelta->setCurrentIndex(1);
+        emit scelta->activated(1);
+        b.Trova<QLineEdit>("HPaloT")->setText(QStringLiteral("."));
+        QVERIFY(!b.finestra->Ottimizza(false));
+        QCOMPARE(b.ui.mostrati.back().testo, Msg(242));
+    }
+
+    void EsciChiedeSoloConUnaFotometria() {
+        Banco b;
+        QVERIFY(b.finestra->close());
+        QCOMPARE(b.ui.Conta("conferma"), 0);
+        Banco c;
+        c.fileScelti << Ldt;
+        c.finestra->CaricaLdt();
+        c.ui.risposte = {false};
+        QVERIFY(!c.finestra->close());
+        QCOMPARE(c.ui.mostrati.back().testo, Msg(46));
+    }
+
+    void SchedaMasterplanNascondeICaricamenti() {
+        Banco b;
+        auto* schede = b.Trova<QTabWidget>("PageControl1");
+        schede->setCurrentIndex(2);
+        for (const char* n : {"BitBtn3", "BitBtn7", "BitBtn8"}) QVERIFY(!b.Trova<QPushButton>(n)->isVisible());
+        schede->setCurrentIndex(0);
+        for (const char* n : {"BitBtn3", "BitBtn7", "BitBtn8"}) QVERIFY(b.Trova<QPushButton>(n)->isVisible());
+    }
+
+    void FinestreNonAncoraDisponibiliSonoSpenteConIlMotivo() {
+        Banco b;
+        for (const char* n : {"BitBtn7", "BitBtn8"}) {
+            QVERIFY(!b.Trova<QPushButton>(n)->isEnabled());
+            QVERIFY(b.Trova<QPushButton>(n)->toolTip().contains(QString::fromStdString(Msg(1201))));
+        }
+        QVERIFY(!b.Trova<QAction>("CaricaElencoLDT1")->isEnabled());
+        QVERIFY(!b.Trova<QAction>("Tedesco1")->isEnabled());
+    }
+};
+
+NOTTARO_TEST_UI(TVelaroTest);
+#include "TVelaroTest.moc"
