@@ -7,6 +7,7 @@
 
 #include "core/files/FileProgetto.h"
 #include "ui/comune/Campi.h"
+#include "ui/comune/Acceleratori.h"
 #include "ui/comune/Testi.h"
 #include "ui/principale/Aiuto.h"
 
@@ -37,6 +38,7 @@ TAboutBox::TAboutBox(QWidget* genitore) : QDialog(genitore) {
     pulsanti->addWidget(ok);
     colonna->addLayout(pulsanti);
     setMinimumWidth(300);
+    AcceleratoriDelDialogo(this);
     ImpostaAiuto(this, QStringLiteral("TAboutBox"));
 }
 

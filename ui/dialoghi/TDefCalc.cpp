@@ -21,6 +21,7 @@
 #include "ui/comune/CampoDecimale.h"
 #include "ui/comune/Campi.h"
 #include "ui/comune/FrecceSuGiu.h"
+#include "ui/comune/Acceleratori.h"
 #include "ui/comune/Testi.h"
 #include "ui/dialoghi/Dialoghi.h"
 #include "ui/principale/Aiuto.h"
@@ -43,6 +44,7 @@ TDefCalc::TDefCalc(StatoProgetto& stato, Interazione& ui, QWidget* genitore)
         if (Ok()) accept();
     });
     colonna->addWidget(pulsanti);
+    AcceleratoriDelDialogo(this);
     ImpostaAiuto(this, QStringLiteral("TDefCalc"));
 }
 

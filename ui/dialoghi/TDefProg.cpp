@@ -20,6 +20,7 @@
 #include "ui/comune/Campi.h"
 #include "ui/comune/FattoreManutenzione.h"
 #include "ui/comune/FrecceSuGiu.h"
+#include "ui/comune/Acceleratori.h"
 #include "ui/comune/Testi.h"
 #include "ui/dialoghi/Dialoghi.h"
 #include "ui/principale/Aiuto.h"
@@ -153,10 +154,13 @@ TDefProg::TDefProg(StatoProgetto& stato, Interazione& ui, QWidget* genitore)
     auto* RadioGroup2 = new QGroupBox(Qm(451), this);
     RadioGroup2->setObjectName(QStringLiteral("RadioGroup2"));
     auto* posaOss = new QVBoxLayout(RadioGroup2);
+    // Each group's items created together, so Tab moves group by group.
     for (int i = 0; i < 2; ++i) {
         griglia_[i] = new QRadioButton(Qm(383 + i), RadioGroup1);
         griglia_[i]->setObjectName(QStringLiteral("RadioGroup1Voce%1").arg(i));
         posaGriglia->addWidget(griglia_[i]);
+    }
+    for (int i = 0; i < 2; ++i) {
         osservatori_[i] = new QRadioButton(Qm(452 + i), RadioGroup2);
         osservatori_[i]->setObjectName(QStringLiteral("RadioGroup2Voce%1").arg(i));
         posaOss->addWidget(osservatori_[i]);
@@ -189,6 +193,7 @@ TDefProg::TDefProg(StatoProgetto& stato, Interazione& ui, QWidget* genitore)
         ScriviRequisiti(c.LmMin, c.UoMin, c.UlMin, c.TiMax, c.CodClasse);
         MostraInformazioni(i);
     });
+    AcceleratoriDelDialogo(this);
     ImpostaAiuto(this, QStringLiteral("TDefProg"));
 }
 

@@ -17,6 +17,7 @@
 #include "ui/comune/Campi.h"
 #include "ui/comune/FattoreManutenzione.h"
 #include "ui/comune/FrecceSuGiu.h"
+#include "ui/comune/Acceleratori.h"
 #include "ui/comune/Testi.h"
 #include "ui/dialoghi/Dialoghi.h"
 #include "ui/motore/MotoreFinestre.h"
@@ -116,6 +117,7 @@ TDefProgettoA::TDefProgettoA(StatoProgetto& stato, Interazione& ui, QWidget* gen
     connect(pulsanti, &QDialogButtonBox::accepted, this, &TDefProgettoA::Ok);
     colonna->addWidget(pulsanti);
     connect(ComboBox5_, &QComboBox::activated, this, &TDefProgettoA::ScegliClasse);
+    AcceleratoriDelDialogo(this);
     ImpostaAiuto(this, QStringLiteral("TDefProgettoA"));
 }
 

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "ui/comune/Acceleratori.h"
 #include "ui/comune/Testi.h"
 #include "ui/dialoghi/Dialoghi.h"
 #include "ui/principale/Aiuto.h"
@@ -76,6 +77,7 @@ TFormDisposizione::TFormDisposizione(bool percorso, int attuale, QWidget* genito
             accept();
         });
     }
+    AcceleratoriDelDialogo(this);
     ImpostaAiuto(this, objectName());
 }
 

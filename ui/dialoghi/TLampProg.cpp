@@ -13,6 +13,7 @@
 #include "core/i18n/Messaggi.h"
 #include "core/photometry/ProntoLampada.h"
 #include "ui/comune/Campi.h"
+#include "ui/comune/Acceleratori.h"
 #include "ui/comune/Testi.h"
 #include "ui/principale/Aiuto.h"
 
@@ -64,6 +65,7 @@ TLampProg::TLampProg(const DatiLampada& dati, Interazione& ui, QWidget* genitore
     colonna->addWidget(RadioGroup1_);
     colonna->addWidget(pulsanti);
     setMinimumWidth(340);
+    AcceleratoriDelDialogo(this);
     ImpostaAiuto(this, QStringLiteral("TLampProg"));
 }
 

@@ -11,6 +11,7 @@
 
 #include "ui/comune/CampoDecimale.h"
 #include "ui/comune/Campi.h"
+#include "ui/comune/Acceleratori.h"
 #include "ui/comune/Testi.h"
 #include "ui/dialoghi/Dialoghi.h"
 #include "ui/principale/Aiuto.h"
@@ -88,6 +89,7 @@ TSourceProg::TSourceProg(StatoProgetto& stato, Interazione& ui, bool modificabil
     connect(ok, &QPushButton::clicked, this, &TSourceProg::Ok);
     connect(esci, &QPushButton::clicked, this, &QDialog::reject);
     famiglie_[0]->setChecked(true);
+    AcceleratoriDelDialogo(this);
     ImpostaAiuto(this, QStringLiteral("TSourceProg"));
 }
 

@@ -1,4 +1,5 @@
 // The main window's menus, enabling rules, summary labels and relabelling.
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
@@ -15,6 +16,7 @@
 
 #include "core/i18n/Lingua.h"
 #include "core/state/Inizializza.h"
+#include "ui/comune/Acceleratori.h"
 #include "ui/comune/CampoDecimale.h"
 #include "ui/comune/FrecceSuGiu.h"
 #include "ui/comune/Testi.h"
@@ -162,6 +164,17 @@ void TVelaro::Rietichetta() {
     RadioGroup1_->setTitle(Qm(447));
     risultati_[0]->setText(Qm(448));
     risultati_[1]->setText(Qm(449));
+    // One Alt+letter per command: the common commands first, then each tab's own.
+    QSet<QChar> comuni;
+    RendiAcceleratoriUnici({BitBtn4_, BitBtn3_, BitBtn5_, BitBtn8_, BitBtn7_, limiti_[0], limiti_[1], limiti_[2],
+                            limiti_[3], risultati_[0], risultati_[1]},
+                           comuni);
+    for (int t = 0; t < PageControl1_->count(); ++t) {
+        QSet<QChar> usate = comuni;
+        RendiAcceleratoriUnici(PageControl1_->widget(t)->findChildren<QAbstractButton*>(), usate);
+    }
+    RendiAcceleratoriUnici(menuBar()->actions());
+    for (QMenu* m : menu_) RendiAcceleratoriUnici(m->actions());
     if (stato_.DispPali) strada_.disposizione->setText(Qm(17 + stato_.DispPali));
     if (stato_.DispPaliA) percorso_.disposizione->setText(Qm(458 + stato_.DispPaliA));
     if (stato_.LmMin != 0 && stato_.UoMin != 0 && stato_.UlMin != 0 && stato_.TiMax != 0) AggiornaRiassuntoStrada();
