@@ -392,7 +392,11 @@ void TVelaro::closeEvent(QCloseEvent* e) {
 }
 
 void TVelaro::changeEvent(QEvent* e) {
-    if (e->type() == QEvent::ActivationChange && isActiveWindow()) Regole();
+    if (e->type() == QEvent::ActivationChange && isActiveWindow()) {
+        Regole();
+        if (!stato_.DirProgetto.empty())
+            if (auto* l = findChild<QLabel*>(QStringLiteral("Label32"))) l->setText(Qs(stato_.DirProgetto));
+    }
     QMainWindow::changeEvent(e);
 }
 
