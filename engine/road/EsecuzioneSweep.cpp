@@ -123,6 +123,7 @@ RisultatoSweep EseguiSweep(const StatoProgetto& stato, TipoImpianto tipo, Tabell
     os.limiteRighe = opz.limiteRighe;
     os.interrompi = opz.interrompi;
     os.intervalloProgresso = opz.intervalloProgresso;
+    os.tabellaGuasta = [&tabella] { return tabella.ScritturaFallita(); };
     const Layout campi = tabella.Campi();
     auto scrivi = [&tabella](long long num, const RigaSoluzione& riga) {
         std::vector<ValoreCampo> v;

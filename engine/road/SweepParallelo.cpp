@@ -151,6 +151,11 @@ bool MotoreSweep::Esegui(const std::vector<GruppoCandidati>& gruppi, const std::
             for (RigaSoluzione& r : e.righe) {
                 const long long num = righe_ + 1;
                 const std::string esito = scrivi_(num, r);
+                if (!esito.empty() && opz_.tabellaGuasta && opz_.tabellaGuasta()) {
+                    errore_ = esito;
+                    continua = false;
+                    break;
+                }
                 if (!esito.empty()) {
                     ui_.Avviso(opz_.prefissoErrore + " ERROR: N. " + std::to_string(num) + r.descrizione);
                     continue;

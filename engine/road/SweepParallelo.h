@@ -67,6 +67,10 @@ struct OpzioniSweep {
     const std::atomic<bool>* interrompi = nullptr;  // stop request ("Interrompi", Ctrl-C)
     double intervalloProgresso = 0.25;     // s between progress reports
     std::string prefissoErrore;            // "File: <FileLdt>" of failed-append messages
+    // True once the table can take no further row (the disk refused a row's
+    // bytes): the failed append then ends the run as its error instead of
+    // being reported and skipped.
+    std::function<bool()> tabellaGuasta;
 };
 
 class MotoreSweep {

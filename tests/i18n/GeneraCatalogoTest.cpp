@@ -12,20 +12,14 @@
 #include "core/i18n/Messaggi.h"
 #include "support/CartellaTemporanea.h"
 #include "support/EseguiCli.h"
+#include "support/LeggiFile.h"
 #include "support/Percorsi.h"
 
 namespace nottaro {
 namespace {
 
-std::string Leggi(const std::string& percorso) {
-    std::ifstream in(percorso, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
 TEST(GeneraCatalogo, AddedBlocksAreAcceptedInAscendingOrderFromTheFirstAddedNumber) {
-    const std::string originale = Leggi(test::Sorgente("core/i18n/messages.tsv"));
+    const std::string originale = test::LeggiFile(test::Sorgente("core/i18n/messages.tsv"));
     // The table as it stands, with every added row taken out: the cases below
     // add their own.
     std::string base;
@@ -62,10 +56,10 @@ TEST(GeneraCatalogo, AddedBlocksAreAcceptedInAscendingOrderFromTheFirstAddedNumb
                                     test::Tra(dir.File("err.txt"));
         const int s = std::system(comando.c_str());
         ASSERT_TRUE(WIFEXITED(s)) << c.nome;
-        const std::string err = Leggi(dir.File("err.txt"));
+        const std::string err = test::LeggiFile(dir.File("err.txt"));
         if (c.accettata) {
             EXPECT_EQ(WEXITSTATUS(s), 0) << c.nome << ": " << err;
-            const std::string uscita = Leggi(cpp);
+            const std::string uscita = test::LeggiFile(cpp);
             EXPECT_NE(uscita.find("kAggiunti"), std::string::npos) << c.nome;
             if (!c.aggiunte.empty()) {
                 EXPECT_NE(uscita.find("{1000, {\"a\", \"b\", \"c\", \"d\", \"e\"}}"), std::string::npos) << uscita;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "support/LeggiFile.h"
 #include "support/Percorsi.h"
 
 namespace nottaro {
@@ -17,16 +18,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Leggi(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
 // The files of the table whose origin is another repository.
 std::vector<std::string> FileDiTerzi() {
-    std::istringstream righe(Leggi(test::Fixture("photometry/SOURCES.md")));
+    std::istringstream righe(test::LeggiFile(test::Fixture("photometry/SOURCES.md")));
     std::vector<std::string> nomi;
     std::string riga;
     while (std::getline(righe, riga)) {
@@ -45,7 +39,7 @@ TEST(LicenzeFotometrie, EveryCopyOfThirdPartyPhotometryHasTheMitNoticesBesideIt)
     ASSERT_GE(nomi.size(), 9u) << "the table of third-party files was not read";
     std::set<std::string> contenuti;
     for (const auto& n : nomi) {
-        const std::string c = Leggi(test::Fixture("photometry/" + n));
+        const std::string c = test::LeggiFile(test::Fixture("photometry/" + n));
         ASSERT_FALSE(c.empty()) << n;
         contenuti.insert(c);
     }
@@ -53,9 +47,9 @@ TEST(LicenzeFotometrie, EveryCopyOfThirdPartyPhotometryHasTheMitNoticesBesideIt)
     for (const char* radice : {"tests", "data"}) {
         for (const auto& voce : fs::recursive_directory_iterator(test::Sorgente(radice))) {
             if (!voce.is_regular_file() || voce.file_size() > (4u << 20)) continue;
-            if (!contenuti.count(Leggi(voce.path()))) continue;
+            if (!contenuti.count(test::LeggiFile(voce.path()))) continue;
             ++copie;
-            const std::string licenze = Leggi(voce.path().parent_path() / "LICENSES.md");
+            const std::string licenze = test::LeggiFile(voce.path().parent_path() / "LICENSES.md");
             for (const char* nota : {"MIT License", "Copyright (c) 2026 123VincentB", "Copyright (c) 2023 Damian Lippok",
                                      "The above copyright notice and this permission notice shall be"})
                 EXPECT_NE(licenze.find(nota), std::string::npos) << voce.path() << ": LICENSES.md beside it lacks \"" << nota << "\"";
