@@ -373,7 +373,12 @@ std::optional<std::string> TabellaDbf::Testo(std::string_view campo) const { ret
 
 EsitoTabella TabellaDbf::CopiaFile(const std::string& destinazione) {
     if (percorso_.empty()) return {"No table is bound"};
-    if (Aperta() && !solaLettura_) DBFUpdateHeader(H(dbf_));
+    // After a refused row the header on disk is already the valid one.
+    if (Aperta() && !solaLettura_ && !ScritturaFallita()) {
+        DBFUpdateHeader(H(dbf_));
+        if (std::string motivo = dbf::ErroreFile(H(dbf_)->fp); !motivo.empty())
+            return {"Cannot bring the header of " + percorso_ + " up to date: " + motivo};
+    }
     std::error_code ec;
     fs::copy_file(percorso_, destinazione, fs::copy_options::overwrite_existing, ec);
     if (ec) return {"Cannot copy " + percorso_ + " to " + destinazione + ": " + ec.message()};
