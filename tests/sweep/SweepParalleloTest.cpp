@@ -220,6 +220,34 @@ TEST(SweepParallelo, AppendFallitoAvvisaENonConsumaIlNumero) {
     EXPECT_EQ(m.Righe(), static_cast<long long>(numeri.size()));
 }
 
+TEST(SweepParallelo, AppendSuUnaTabellaCheNonScrivePiuFermaIlCicloConIlSuoErrore) {
+    const Piano piano = PianoPiccolo();
+    LavoroFinto::Condiviso c;
+    InterazioneFinta ui;
+    OpzioniSweep o;
+    o.thread = 2;
+    bool guasta = false;
+    o.tabellaGuasta = [&guasta] { return guasta; };
+    std::vector<long long> numeri;
+    int chiamate = 0;
+    auto scrivi = [&](long long num, const RigaSoluzione&) {
+        if (++chiamate >= 3) {
+            guasta = true;
+            return std::string("Cannot write row 3: No space left on device");
+        }
+        numeri.push_back(num);
+        return std::string();
+    };
+    MotoreSweep m(o, ui, scrivi, LayoutNTRLUX(), 0);
+    EXPECT_FALSE(
+        m.Esegui(piano.gruppi, piano.sbracci, piano.inclinazioni, [&c] { return std::make_unique<LavoroFinto>(c); }));
+    EXPECT_EQ(m.Errore(), "Cannot write row 3: No space left on device");
+    EXPECT_EQ(chiamate, 3) << "no row is offered after the table stopped writing";
+    EXPECT_EQ(numeri, (std::vector<long long>{1, 2}));
+    EXPECT_EQ(m.Righe(), 2);
+    EXPECT_EQ(ui.Conta("avviso"), 0);
+}
+
 TEST(SweepParallelo, GuastoDelLavoroFermaIlCiclo) {
     const Piano piano = PianoPiccolo();
     LavoroFinto::Condiviso c;
