@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 SAMPLE ?= data/ldt/sample_street_isym0.ldt
 
-.PHONY: deps configure build run test bench clean
+.PHONY: deps configure build run test bench golden clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -23,6 +23,10 @@ test: build
 
 bench: build
 	@bash bench/run.sh $(BUILD_DIR)
+
+# Writes tests/fixtures/golden again from this build (only for an intended change of figures).
+golden: build
+	@bash tests/golden/aggiorna.sh $(BUILD_DIR)
 
 clean:
 	@rm -rf $(BUILD_DIR)
