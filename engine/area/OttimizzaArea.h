@@ -6,7 +6,7 @@
 // table with their energy and cost figures. A geometry whose evaluation
 // raises a calculation error is dropped.
 #include "engine/area/ParametriArea.h"
-#include "engine/road/EsecuzioneSweep.h"
+#include "engine/sweep/EsecuzioneSweep.h"
 
 namespace nottaro {
 

@@ -1,7 +1,7 @@
 #include "engine/area/ValutaPercorso.h"
 
 #include "engine/area/IlluminamentoArea.h"
-#include "engine/road/FattUtil.h"
+#include "engine/comune/FattUtil.h"
 
 namespace nottaro {
 

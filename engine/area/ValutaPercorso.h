@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/photometry/Fotometria.h"
-#include "engine/area/CampoIllum.h"
+#include "engine/comune/CampoIllum.h"
 #include "engine/area/DisposizioneArea.h"
 #include "engine/area/GrigliaArea.h"
 #include "engine/area/ParametriArea.h"

@@ -1,4 +1,4 @@
-#include "engine/area/CampoIllum.h"
+#include "engine/comune/CampoIllum.h"
 
 #include <algorithm>
 

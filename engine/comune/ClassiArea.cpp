@@ -1,4 +1,4 @@
-#include "engine/area/ClassiArea.h"
+#include "engine/comune/ClassiArea.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "engine/road/FattUtil.h"
+#include "engine/comune/FattUtil.h"
 
 #include <cmath>
 

@@ -3,9 +3,7 @@
 // the strip of one spacing, from the maintained illuminance field.
 #include <optional>
 
-#include "engine/area/CampoIllum.h"
-#include "engine/area/ParametriArea.h"
-#include "engine/road/ParametriStrada.h"
+#include "engine/comune/CampoIllum.h"
 
 namespace nottaro {
 
@@ -22,12 +20,5 @@ int ApparecchiPerInterdistArea(int dispPaliA);
 // maintenance factor. Empty when the field is empty or S, W, k or the flux
 // is not positive.
 std::optional<double> FattUtil(const CampoIllum& campo, double S, double W, int k, double flusso);
-
-inline std::optional<double> FattUtilStrada(const CampoIllum& campo, const ParametriStrada& p, double flusso) {
-    return FattUtil(campo, p.Interdist, p.LargStrada, ApparecchiPerInterdistStrada(p.DispPali), flusso);
-}
-inline std::optional<double> FattUtilArea(const CampoIllum& campo, const ParametriArea& p, double flusso) {
-    return FattUtil(campo, p.Interdist, p.LargStradaA, ApparecchiPerInterdistArea(p.DispPaliA), flusso);
-}
 
 }  // namespace nottaro

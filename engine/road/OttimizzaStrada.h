@@ -12,7 +12,7 @@
 // TuttiRisultati); TI over the lanes. A calculation error at any step drops
 // the candidate, also in the glare step: a solution of unknown glare is not
 // offered.
-#include "engine/road/EsecuzioneSweep.h"
+#include "engine/sweep/EsecuzioneSweep.h"
 #include "engine/road/ParametriStrada.h"
 
 namespace nottaro {

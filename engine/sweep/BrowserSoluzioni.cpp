@@ -1,4 +1,4 @@
-#include "engine/road/BrowserSoluzioni.h"
+#include "engine/sweep/BrowserSoluzioni.h"
 
 #include <algorithm>
 #include <cmath>

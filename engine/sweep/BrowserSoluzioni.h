@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/road/RiepilogoSweep.h"
+#include "engine/sweep/RiepilogoSweep.h"
 #include "store/TabellaDbf.h"
 
 namespace nottaro {

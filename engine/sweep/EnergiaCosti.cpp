@@ -1,4 +1,4 @@
-#include "engine/road/EnergiaCosti.h"
+#include "engine/sweep/EnergiaCosti.h"
 
 #include <cctype>
 #include <cmath>

@@ -1,11 +1,11 @@
-#include "engine/road/EsecuzioneSweep.h"
+#include "engine/sweep/EsecuzioneSweep.h"
 
 #include <fstream>
 
 #include "core/i18n/Messaggi.h"
 #include "core/photometry/LettoriFotometria.h"
 #include "core/text/Testo.h"
-#include "engine/road/SequenzeSweep.h"
+#include "engine/sweep/SequenzeSweep.h"
 
 namespace nottaro {
 namespace {

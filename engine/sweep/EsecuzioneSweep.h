@@ -13,9 +13,9 @@
 
 #include "core/interaction/Interazione.h"
 #include "core/state/StatoProgetto.h"
-#include "engine/road/EnergiaCosti.h"
-#include "engine/road/RiepilogoSweep.h"
-#include "engine/road/SweepParallelo.h"
+#include "engine/sweep/EnergiaCosti.h"
+#include "engine/sweep/RiepilogoSweep.h"
+#include "engine/sweep/SweepParallelo.h"
 #include "store/TabellaDbf.h"
 
 namespace nottaro {

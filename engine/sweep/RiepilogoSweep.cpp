@@ -1,4 +1,4 @@
-#include "engine/road/RiepilogoSweep.h"
+#include "engine/sweep/RiepilogoSweep.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,10 +1,10 @@
-#include "engine/road/ScegliClasse.h"
+#include "engine/sweep/ScegliClasse.h"
 
 #include <cctype>
 
 #include "core/i18n/Messaggi.h"
 #include "core/text/Testo.h"
-#include "engine/area/ClassiArea.h"
+#include "engine/comune/ClassiArea.h"
 
 namespace nottaro {
 namespace {

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "core/state/StatoProgetto.h"
-#include "engine/road/EnergiaCosti.h"
+#include "engine/sweep/EnergiaCosti.h"
 
 namespace nottaro {
 

@@ -1,4 +1,4 @@
-#include "engine/road/SequenzeSweep.h"
+#include "engine/sweep/SequenzeSweep.h"
 
 #include <cmath>
 

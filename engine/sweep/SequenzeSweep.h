@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "core/state/StatoProgetto.h"
-#include "engine/road/EnergiaCosti.h"
+#include "engine/sweep/EnergiaCosti.h"
 
 namespace nottaro {
 

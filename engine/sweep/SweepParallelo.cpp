@@ -1,4 +1,4 @@
-#include "engine/road/SweepParallelo.h"
+#include "engine/sweep/SweepParallelo.h"
 
 #include <algorithm>
 #include <chrono>

@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "core/interaction/Interazione.h"
-#include "engine/road/RiepilogoSweep.h"
+#include "engine/sweep/RiepilogoSweep.h"
 #include "store/LayoutTabelle.h"
 
 namespace nottaro {

@@ -17,7 +17,7 @@
 #include "core/photometry/LettoriFotometria.h"
 #include "engine/area/OttimizzaArea.h"
 #include "engine/area/ValutaPercorso.h"
-#include "engine/road/FattUtil.h"
+#include "engine/comune/FattUtil.h"
 #include "engine/road/IllumSoluzione.h"
 #include "engine/road/OttimizzaStrada.h"
 #include "engine/road/reference/LuminanzaRiferimento.h"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/i18n/Messaggi.h"
-#include "engine/road/SweepParallelo.h"
+#include "engine/sweep/SweepParallelo.h"
 #include "store/LayoutTabelle.h"
 #include "support/InterazioneFinta.h"
 
