@@ -1,8 +1,7 @@
 #include "engine/road/RicalcolaSoluzione.h"
 
-#include "engine/road/IllumSoluzione.h"
 #include "engine/road/OttimizzaStrada.h"
-#include "engine/road/ValutazioneStrada.h"
+#include "engine/road/ValutaStradaFissa.h"
 
 namespace nottaro {
 
@@ -17,26 +16,20 @@ SoluzioneStrada RicalcolaSoluzione(const TabellaDbf& t, StatoProgetto& s, Intera
     s.TipoProgetto = 0;
     sol.ok = true;
 
-    ParametriStrada p = ParametriStradaDaStato(s);
-    p.LampCalc = sol.LampCalc;
-    ValutazioneStrada v;
-    v.ImpostaFotometria(s.Foto, p.LampCalc);
-    const RisultatoStrada ris = v.Valuta(p, nullptr);
-    if (ris.Esito != EsitoStrada::Accettato) {
-        sol.errore = ris.Esito == EsitoStrada::Errore ? ris.Routine : "the solution cannot be laid out";
+    const ParametriStrada p = ParametriStradaDaStato(s, sol.LampCalc);
+    RisultatoValutaStrada ris = ValutaStradaFissa(s.Foto, p);
+    if (!ris.Valido()) {
+        sol.errore = ris.errore.Testo();
         return sol;
     }
     sol.SolLm = ris.Lm;
     sol.SolUo = ris.Uo;
     sol.SolUl = ris.Ul;
     sol.TICalc = ris.TI;
-    sol.campo = v.Campo();
-    ContestoCalcolo ctx;
-    if (!IllumSoluzione(ctx, v.Ricerca(), p, sol.campo.Apparecchi, sol.campo.Griglia, sol.illum, sol.stat)) {
-        sol.errore = "IllumSoluzione";
-        return sol;
-    }
-    sol.FattUtil = FattUtilStrada(sol.illum, p, s.Foto.FlussoLamp[static_cast<std::size_t>(p.LampCalc)]);
+    sol.campo = std::move(ris.campo);
+    sol.illum = std::move(ris.illum);
+    sol.stat = ris.stat;
+    sol.FattUtil = ris.FattUtil;
     return sol;
 }
 

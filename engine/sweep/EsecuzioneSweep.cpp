@@ -14,16 +14,11 @@ namespace {
 // messages go nowhere, prompts are declined.
 class InterazioneMuta : public Interazione {
 public:
-    explicit InterazioneMuta(Interazione& ui) : ui_(ui) {}
     void Avviso(const std::string&) override {}
     bool Conferma(const std::string&) override { return false; }
     void Informazione(const std::string&) override {}
     bool ChiediDatiLampada(DatiLampada&) override { return false; }
-    void Progresso(const Avanzamento& a) override { ui_.Progresso(a); }
-    void ElaboraInput() override { ui_.ElaboraInput(); }
-
-private:
-    Interazione& ui_;
+    void Progresso(const Avanzamento&) override {}
 };
 
 bool FotometriaUsabile(const Fotometria& f) {
@@ -54,49 +49,27 @@ bool LeggiListaFile(const std::string& percorso, std::vector<std::string>& righe
     return true;
 }
 
-std::vector<ValoreCampo> ValoriRiga(const ContestoFile& cf, const Candidato& c, const double (&luce)[4],
-                                    const std::string& corpo, const FigureRiga& fr) {
+DatiRiga DatiComuni(const ContestoFile& cf, const Candidato& c, const FigureRiga& fr) {
     const Fotometria& f = *cf.foto;
     const auto l = static_cast<std::size_t>(c.lampada);
-    return {c.H,          c.Sbraccio,      c.S,           c.Inclina,     luce[0],       luce[1],
-            luce[2],      luce[3],         fr.INDICER,    fr.INDICEI,    fr.POTENZAM2,  fr.POTENZALM,
-            f.PotLamp[l], f.FlussoLamp[l], TroncaTesto(f.TipoLamp[l], 30), TroncaTesto(corpo, 80),
-            TroncaTesto(cf.fileLdt, 80), fr.NPALI, fr.COSTONUOVO, fr.POTENZAKM, fr.KWHANNO,
-            fr.SPESAEANNO, fr.COSTOTOT, fr.RISPIMPIAN, fr.RISPIMPIAP, fr.RISPMANUTE, fr.RISPMANUTP,
-            fr.RISPEANNO, fr.RISPEANNOP, fr.RISPE25ANN, fr.COSTOADEGU, fr.DELTAWKM, fr.DELTALMKM,
-            fr.DELTALMP, fr.DELTAKWHAN, fr.RISPEANNOA, fr.RISPEAP, fr.RISPMANUTA, fr.BREAKEVEN};
+    DatiRiga d;
+    d.HPALO = c.H;
+    d.SBRACCIO = c.Sbraccio;
+    d.INTER = c.S;
+    d.INCLINA = c.Inclina;
+    d.POTENZA = f.PotLamp[l];
+    d.LUMEN = f.FlussoLamp[l];
+    d.LAMPADA = f.TipoLamp[l];
+    d.FILELDT = cf.fileLdt;
+    d.figure = fr;
+    return d;
 }
 
-std::string TroncaTesto(const std::string& s, std::size_t n) {
-    std::size_t caratteri = 0;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        // Count the first byte of every UTF-8 sequence.
-        if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) {
-            if (caratteri == n) return s.substr(0, i);
-            ++caratteri;
-        }
-    }
-    return s;
-}
-
-RisultatoSweep EseguiSweep(const StatoProgetto& stato, TipoImpianto tipo, TabellaDbf& tabella, Interazione& ui,
-                           const OpzioniOttimizza& opz, const CreaLavoro& crea) {
+RisultatoSweep EseguiSweep(const RichiestaCalcolo& richiesta, DestinazioneRighe& righe, Riscontro& riscontro,
+                           const CreaLavoro& crea) {
     RisultatoSweep r;
-    if (!tabella.Aperta()) {
-        r.errore = "the solution table is not open";
-        return r;
-    }
-    // A table of another layout (an older program's file) would refuse every row.
-    const Layout& atteso = tipo == TipoImpianto::Strada ? LayoutNTRLUX() : LayoutNTRLUXA();
-    bool stessiCampi = tabella.Campi().size() == atteso.size();
-    for (std::size_t i = 0; stessiCampi && i < atteso.size(); ++i)
-        stessiCampi = tabella.IndiceCampo(atteso[i].nome) == static_cast<int>(i) &&
-                      tabella.Campi()[i].tipo == atteso[i].tipo;
-    if (!stessiCampi) {
-        r.errore = "the table " + tabella.Percorso() + " does not have the fields of a " +
-                   (tipo == TipoImpianto::Strada ? "road" : "path") + " solution table";
-        return r;
-    }
+    const StatoProgetto& stato = richiesta.Valori();
+    const TipoImpianto tipo = richiesta.tipo;
     const ParametriSequenze par = ParametriDaStato(stato, tipo);
     const Livello altezze = Altezze(par);
     const Livello sbracci = Sbracci(par);
@@ -105,46 +78,39 @@ RisultatoSweep EseguiSweep(const StatoProgetto& stato, TipoImpianto tipo, Tabell
     std::vector<std::string> lista;
     const bool conLista = !stato.FileLista.empty();
     if (conLista && !LeggiListaFile(stato.FileLista, lista)) {
-        r.errore = "cannot read the luminaire list " + stato.FileLista;
+        r.errore = {1102, {stato.FileLista}};
         return r;
     }
-    if (!conLista && !FotometriaUsabile(stato.Foto)) {
-        r.errore = "no photometry loaded";
+    if (!conLista && !(richiesta.foto && FotometriaUsabile(*richiesta.foto))) {
+        r.errore = {1103, {}};
         return r;
     }
 
     const long long perLampada = CandidatiPerLampada(par);
     const int lampadeStima =
-        conLista ? 1 : static_cast<int>(LampadeDaOttimizzare(stato, stato.Foto).size());
+        conLista ? 1 : static_cast<int>(LampadeDaOttimizzare(stato, *richiesta.foto).size());
     r.totale = perLampada * lampadeStima * (conLista ? static_cast<long long>(lista.size()) : 1);
 
+    const OpzioniOttimizza& opz = richiesta.opzioni;
     OpzioniSweep os;
     os.thread = opz.thread;
     os.limiteRighe = opz.limiteRighe;
-    os.interrompi = opz.interrompi;
     os.intervalloProgresso = opz.intervalloProgresso;
-    const Layout campi = tabella.Campi();
-    auto scrivi = [&tabella](long long num, const RigaSoluzione& riga) {
-        std::vector<ValoreCampo> v;
-        v.reserve(riga.valori.size() + 1);
-        v.emplace_back(static_cast<double>(num));
-        v.insert(v.end(), riga.valori.begin(), riga.valori.end());
-        return tabella.Aggiungi(v).errore;
-    };
-    MotoreSweep motore(os, ui, scrivi, campi, r.totale);
+    MotoreSweep motore(os, riscontro, righe, r.totale);
     {
         Avanzamento a;
         a.totale = r.totale;
         a.testo = Msg(133) + std::to_string(r.totale);
-        ui.Progresso(a);
+        riscontro.Progresso(a);
+        riscontro.ConsegnaSeChiamante();
     }
 
     const std::size_t nFile = conLista ? lista.size() : 1;
     std::unique_ptr<Fotometria> letta;
-    InterazioneMuta muta(ui);
+    InterazioneMuta muta;
     for (std::size_t f = 0; f < nFile; ++f) {
-        if (opz.interrompi && opz.interrompi->load()) break;
-        const Fotometria* foto = &stato.Foto;
+        if (riscontro.Annullato()) break;
+        const Fotometria* foto = richiesta.foto.get();
         if (conLista) {
             letta = std::make_unique<Fotometria>();
             if (LeggiFotometria(lista[f], *letta, muta) != 0 || !FotometriaUsabile(*letta)) {
@@ -167,7 +133,7 @@ RisultatoSweep EseguiSweep(const StatoProgetto& stato, TipoImpianto tipo, Tabell
             for (double H : altezze.valori)
                 for (double S : Interdistanze(par, H).valori) gruppi.push_back({l, H, S});
         }
-        motore.ImpostaPrefissoErrore("File: " + cf.fileLdt);
+        motore.ImpostaFileCorrente(cf.fileLdt);
         const bool continua = motore.Esegui(gruppi, sbracci.valori, inclinazioni.valori,
                                             [&crea, &cf] { return crea(cf); });
         if (!continua) break;
@@ -178,9 +144,9 @@ RisultatoSweep EseguiSweep(const StatoProgetto& stato, TipoImpianto tipo, Tabell
     r.candidati = motore.CandidatiValutati();
     r.secondi = motore.Secondi();
     r.thread = motore.Thread();
-    r.interrotto = motore.Interrotto() || (opz.interrompi && opz.interrompi->load() && !motore.LimiteRaggiunto());
+    r.interrotto = motore.Interrotto() || (riscontro.Annullato() && !motore.LimiteRaggiunto());
     r.limiteRaggiunto = motore.LimiteRaggiunto();
-    if (r.errore.empty()) r.errore = motore.Errore();
+    if (!motore.Errore().empty()) r.errore = {1104, {motore.Errore()}};
     r.riepilogo = motore.Riepilogo();
     if (r.candidati > 0) {
         const Candidato& u = motore.UltimoCandidato();
@@ -190,6 +156,7 @@ RisultatoSweep EseguiSweep(const StatoProgetto& stato, TipoImpianto tipo, Tabell
         r.Inclina = inclinazioni.Dopo(u.Inclina);
         r.LampCalc = u.lampada;
     }
+    riscontro.ConsegnaSeChiamante();
     return r;
 }
 

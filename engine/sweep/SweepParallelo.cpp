@@ -9,7 +9,6 @@
 #include <mutex>
 #include <thread>
 
-#include "core/i18n/Messaggi.h"
 
 namespace nottaro {
 namespace {
@@ -21,7 +20,7 @@ double Adesso() {
 
 // What a worker hands back for one group.
 struct EsitoGruppo {
-    std::vector<RigaSoluzione> righe;
+    std::vector<RigaTrovata> righe;
     long long valutati = 0;       // candidates evaluated, a prefix of the group
     bool completo = true;         // false: stopped inside the group
     Candidato ultimo;             // last candidate evaluated
@@ -30,10 +29,8 @@ struct EsitoGruppo {
 
 }  // namespace
 
-MotoreSweep::MotoreSweep(OpzioniSweep opzioni, Interazione& ui, ScriviRiga scrivi, const Layout& layout,
-                         long long totale)
-    : opz_(std::move(opzioni)), ui_(ui), scrivi_(std::move(scrivi)), indici_(IndiciDaLayout(layout)),
-      totale_(totale) {
+MotoreSweep::MotoreSweep(OpzioniSweep opzioni, Riscontro& riscontro, DestinazioneRighe& righe, long long totale)
+    : opz_(std::move(opzioni)), riscontro_(riscontro), righeDest_(righe), totale_(totale) {
     nThread_ = opz_.thread > 0 ? opz_.thread : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     inizio_ = Adesso();
 }
@@ -51,8 +48,26 @@ void MotoreSweep::Progresso(bool forza) {
     a.secondi = t - inizio_;
     if (a.fatti > 0 && totale_ > a.fatti) a.secondiRimasti = a.secondi * static_cast<double>(totale_ - a.fatti) / static_cast<double>(a.fatti);
     else if (totale_ > 0 && a.fatti >= totale_) a.secondiRimasti = 0;
-    ui_.Progresso(a);
-    ui_.ElaboraInput();
+    riscontro_.Progresso(a);
+    riscontro_.ConsegnaSeChiamante();
+}
+
+bool MotoreSweep::Memorizza(RigaTrovata& r) {
+    const long long num = righe_ + 1;
+    return std::visit(
+        [&](auto& riga) {
+            riga.NUM = num;
+            const std::string esito = righeDest_.Aggiungi(riga);
+            if (!esito.empty()) {
+                // The file, the row's number and why the destination refused it.
+                riscontro_.Messaggio({1100, {opz_.fileCorrente, std::to_string(num), esito}});
+                return false;
+            }
+            righe_ = num;
+            AggiornaRiepilogo(riepilogo_, riga);
+            return true;
+        },
+        r.dati);
 }
 
 void MotoreSweep::ProgressoFinale() { Progresso(true); }
@@ -67,7 +82,7 @@ bool MotoreSweep::Esegui(const std::vector<GruppoCandidati>& gruppi, const std::
     std::size_t prossimo = 0;    // next group to hand out
     std::size_t scritti = 0;     // groups appended so far
     std::atomic<bool> ferma{false};
-    auto richiestaStop = [&] { return ferma.load() || (opz_.interrompi && opz_.interrompi->load()); };
+    auto richiestaStop = [&] { return ferma.load() || riscontro_.Annullato(); };
 
     auto lavoratore = [&] {
         std::unique_ptr<LavoroSweep> lavoro;
@@ -95,7 +110,7 @@ bool MotoreSweep::Esegui(const std::vector<GruppoCandidati>& gruppi, const std::
                             break;
                         }
                         Candidato c{g.lampada, g.H, g.S, o, t};
-                        RigaSoluzione riga;
+                        RigaTrovata riga;
                         if (pronto && lavoro->Valuta(c, riga)) {
                             riga.candidato = c;
                             riga.posizione = e.valutati;
@@ -148,21 +163,14 @@ bool MotoreSweep::Esegui(const std::vector<GruppoCandidati>& gruppi, const std::
         cv.notify_all();  // the window moved on
         for (EsitoGruppo& e : lotto) {
             if (!continua) break;
-            for (RigaSoluzione& r : e.righe) {
-                const long long num = righe_ + 1;
-                const std::string esito = scrivi_(num, r);
-                if (!esito.empty()) {
-                    ui_.Avviso(opz_.prefissoErrore + " ERROR: N. " + std::to_string(num) + r.descrizione);
-                    continue;
-                }
-                righe_ = num;
-                AggiornaRiepilogo(riepilogo_, indici_, r.valori);
+            for (RigaTrovata& r : e.righe) {
+                if (!Memorizza(r)) continue;
                 if (righe_ >= opz_.limiteRighe) {
                     // The last row the table takes is stored; the run stops after it.
                     limite_ = true;
                     e.valutati = r.posizione + 1;
                     e.ultimo = r.candidato;
-                    ui_.Avviso(Msg(480));
+                    riscontro_.Messaggio({480, {}});
                     break;
                 }
             }
@@ -188,7 +196,7 @@ bool MotoreSweep::Esegui(const std::vector<GruppoCandidati>& gruppi, const std::
     ferma = true;
     cv.notify_all();
     for (auto& t : thread) t.join();
-    if (!limite_ && errore_.empty() && opz_.interrompi && opz_.interrompi->load()) interrotto_ = true;
+    if (!limite_ && errore_.empty() && riscontro_.Annullato()) interrotto_ = true;
     return !(interrotto_ || limite_ || !errore_.empty());
 }
 

@@ -10,17 +10,18 @@
 // the rows of the candidates before it are kept, so the table holds exactly
 // what a single-threaded run stopped at that candidate would hold.
 //
-// The calling thread alone talks to the Interazione (progress a few times a
-// second, the row-limit warning, failed appends) and writes the table.
-#include <atomic>
+// The calling thread alone stores the rows and reports to the Riscontro
+// (progress a few times a second, the row-limit warning, refused rows);
+// every loop level polls its stop request.
 #include <functional>
 #include <memory>
 #include <string>
+#include <variant>
 #include <vector>
 
-#include "core/interaction/Interazione.h"
+#include "core/interaction/Riscontro.h"
 #include "engine/sweep/RiepilogoSweep.h"
-#include "store/LayoutTabelle.h"
+#include "engine/sweep/RigheSoluzione.h"
 
 namespace nottaro {
 
@@ -36,11 +37,9 @@ struct Candidato {
     double H = 0, S = 0, Sbraccio = 0, Inclina = 0;
 };
 
-// One row to append, without its running number NUM (added when appended).
-struct RigaSoluzione {
-    std::vector<ValoreCampo> valori;
-    // Shown after " ERROR: N. <num>" when the append fails (" Lum=.. UG=.. UL=..").
-    std::string descrizione;
+// One row found by a worker; NUM is given when it is stored.
+struct RigaTrovata {
+    std::variant<RigaStrada, RigaPercorso> dati;
     // Filled by the sweep: the candidate and its position inside its group.
     Candidato candidato;
     long long posizione = 0;
@@ -53,27 +52,23 @@ public:
     // Layout and grid for a group; false drops the whole group.
     virtual bool PreparaGruppo(const GruppoCandidati& g) = 0;
     // Evaluates one candidate of the prepared group; true when a row is to be
-    // stored (`riga` filled).
-    virtual bool Valuta(const Candidato& c, RigaSoluzione& riga) = 0;
+    // stored (`riga.dati` filled).
+    virtual bool Valuta(const Candidato& c, RigaTrovata& riga) = 0;
 };
 using FabbricaLavoro = std::function<std::unique_ptr<LavoroSweep>()>;
-
-// Appends one row; an empty text on success, else the reason.
-using ScriviRiga = std::function<std::string(long long num, const RigaSoluzione& riga)>;
 
 struct OpzioniSweep {
     int thread = 0;                        // workers; 0 = every core
     long long limiteRighe = 65000;         // the last row stored; message 480 follows it
-    const std::atomic<bool>* interrompi = nullptr;  // stop request ("Interrompi", Ctrl-C)
     double intervalloProgresso = 0.25;     // s between progress reports
-    std::string prefissoErrore;            // "File: <FileLdt>" of failed-append messages
+    std::string fileCorrente;              // FILELDT named by a refused row's message
 };
 
 class MotoreSweep {
 public:
-    // `layout`: the table's fields (for the summary), `totale`: the candidate
+    // `righe` stores the rows (with their NUM), `totale` is the candidate
     // count of the whole run for the progress figures.
-    MotoreSweep(OpzioniSweep opzioni, Interazione& ui, ScriviRiga scrivi, const Layout& layout, long long totale);
+    MotoreSweep(OpzioniSweep opzioni, Riscontro& riscontro, DestinazioneRighe& righe, long long totale);
 
     // Runs the groups of one photometric file, each over every overhang and
     // tilt. Returns false when the run must end (stop request, row limit,
@@ -81,8 +76,8 @@ public:
     bool Esegui(const std::vector<GruppoCandidati>& gruppi, const std::vector<double>& sbracci,
                 const std::vector<double>& inclinazioni, const FabbricaLavoro& fabbrica);
 
-    // Start of the failed-append message ("File: <FileLdt>"), per file.
-    void ImpostaPrefissoErrore(std::string p) { opz_.prefissoErrore = std::move(p); }
+    // The file a refused row's message names, per file.
+    void ImpostaFileCorrente(std::string f) { opz_.fileCorrente = std::move(f); }
 
     // Last progress report, forced (end of run).
     void ProgressoFinale();
@@ -101,11 +96,12 @@ public:
 
 private:
     void Progresso(bool forza);
+    // Stores one row; false when the destination refused it.
+    bool Memorizza(RigaTrovata& r);
 
     OpzioniSweep opz_;
-    Interazione& ui_;
-    ScriviRiga scrivi_;
-    IndiciRiepilogo indici_;
+    Riscontro& riscontro_;
+    DestinazioneRighe& righeDest_;
     long long totale_;
     int nThread_ = 1;
     long long righe_ = 0;

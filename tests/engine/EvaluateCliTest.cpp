@@ -211,7 +211,7 @@ TEST(EvaluateCli, BadInputIsOneLineAndAFailureStatus) {
         {"--project " + Tra(variabile) + " --photometry " + Tra(foto), "HPalo"},
         {"--project " + Tra(senzaPasso) + " --photometry " + Tra(foto), "Interdist"},
         {"--project " + Tra(percorsoVariabile) + " --photometry " + Tra(fotoPercorso), "SbraccioA"},
-        {"--project " + Tra(strada) + " --lamp-set 2", "lamp set 2"},
+        {"--project " + Tra(strada) + " --lamp-set 2", "set 2"},
         {"--project " + Tra(strada) + " --photometry " + Tra(dir.File("manca.ldt")), "manca.ldt"},
     };
     for (const auto& k : casi) {
