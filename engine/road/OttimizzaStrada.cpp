@@ -90,7 +90,7 @@ ParametriStrada ParametriStradaDaStato(const StatoProgetto& s, int lampCalc) {
     p.GrigliaEN = s.GrigliaEN;
     p.NPtiCorsia = s.NPtiCorsia;
     p.InterMaxGriglia = s.InterMaxGriglia;
-    p.NPtiCorsia2 = s.NPtiCorsia2;
+    p.PassoRigheMax = s.NPtiCorsia2;
     p.OssUNI = s.OssUNI;
     p.HPalo = s.HPalo;
     p.Sbraccio = s.Sbraccio;

@@ -18,7 +18,7 @@ namespace nottaro {
 
 struct SoluzioneStrada {
     bool ok = false;            // false: message 140 shown, or the row could not be read
-    std::string errore;         // a calculation error: the routine that raised it
+    std::string errore;         // why the figures could not be formed (the layout, a calculation error)
     int LampCalc = 0;
     double SolLm = 0, SolUo = 0, SolUl = 0, TICalc = 0;
     CampoStrada campo;          // layout, grid and luminance fields

@@ -1,9 +1,10 @@
 #include "engine/sweep/EnergiaCosti.h"
 
-#include <cctype>
 #include <cmath>
 #include <initializer_list>
 #include <utility>
+
+#include "core/text/Testo.h"
 
 namespace nottaro {
 namespace {
@@ -44,16 +45,10 @@ double Sostituzioni(double T, const StatoProgetto& s) {
     return Quoziente(s.OreAcc, T) + s.CoeffMorte * s.OreAcc / 10000.0;
 }
 
-std::string Maiuscolo(std::string_view t) {
-    std::string r(t);
-    for (char& c : r) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return r;
-}
-
 }  // namespace
 
 LampadaProgetto FamigliaLampada(std::string_view tipoLamp, double potLamp, const StatoProgetto& stato) {
-    const std::string tipo = Maiuscolo(tipoLamp);
+    const std::string tipo = Maiuscole(tipoLamp);
     LampadaProgetto r;
     r.Potenza = potLamp;
     const Gruppo* trovato = nullptr;
@@ -176,8 +171,7 @@ double IndiceEnergetico(double P, double L, double Lreq, double S, double W, int
         {"c4", 0.042},  {"ce5", 0.044}, {"c5", 0.044},  {"s1", 0.07},   {"p1", 0.07},  {"s2", 0.08},
         {"p2", 0.08},   {"s3", 0.09},   {"p3", 0.09},   {"s4", 0.11},   {"p4", 0.11},  {"s5", 0.14},
         {"p5", 0.14},   {"s6", 0.17},   {"p6", 0.17},   {"s7", 0.21},   {"p7", 0.21}};
-    std::string cod(codClasse);
-    for (char& ch : cod) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    const std::string cod = Minuscole(codClasse);
     double k = 0;
     for (const auto& [nome, valore] : Coeff)
         if (cod == nome) k = valore;

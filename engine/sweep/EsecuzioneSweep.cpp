@@ -4,6 +4,7 @@
 
 #include "core/i18n/Messaggi.h"
 #include "core/photometry/LettoriFotometria.h"
+#include "core/state/LimitiValori.h"
 #include "core/text/Testo.h"
 #include "engine/sweep/SequenzeSweep.h"
 
@@ -70,6 +71,12 @@ RisultatoSweep EseguiSweep(const RichiestaCalcolo& richiesta, DestinazioneRighe&
     RisultatoSweep r;
     const StatoProgetto& stato = richiesta.Valori();
     const TipoImpianto tipo = richiesta.tipo;
+    // Whoever built the request (a window, a batch row), a value outside its
+    // range never reaches the loops: a 1 mm step would run for days.
+    if (MessaggioCatalogo fuori = VerificaLimiti(stato); !fuori.Vuoto()) {
+        r.errore = std::move(fuori);
+        return r;
+    }
     const ParametriSequenze par = ParametriDaStato(stato, tipo);
     const Livello altezze = Altezze(par);
     const Livello sbracci = Sbracci(par);

@@ -118,7 +118,7 @@ RigheInTabella::RigheInTabella(TabellaDbf& tabella, TipoImpianto tipo) : tabella
 
 bool RigheInTabella::CampiGiusti() const {
     if (!tabella_.Aperta()) return false;
-    // A table of another layout (an older program's file) would refuse every row.
+    // A table of another layout (the other kind's, or one written by another program) would refuse every row.
     const Layout& atteso = tipo_ == TipoImpianto::Strada ? LayoutNTRLUX() : LayoutNTRLUXA();
     if (tabella_.Campi().size() != atteso.size()) return false;
     for (std::size_t i = 0; i < atteso.size(); ++i)

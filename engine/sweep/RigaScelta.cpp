@@ -1,6 +1,5 @@
 #include "engine/sweep/RigaScelta.h"
 
-#include <cctype>
 #include <cmath>
 #include <vector>
 
@@ -10,18 +9,6 @@
 #include "engine/sweep/EsecuzioneSweep.h"
 
 namespace nottaro {
-namespace {
-
-bool UgualiSenzaMaiuscole(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
-}  // namespace
-
 bool LeggiRigaScelta(const TabellaDbf& t, RigaScelta& r) {
     auto testo = [&t](const char* c) { return t.Testo(c); };
     auto numero = [&t](const char* c) { return t.Numero(c); };
@@ -46,7 +33,7 @@ bool CaricaFotometriaRiga(StatoProgetto& s, const RigaScelta& r, Interazione& ui
     std::vector<std::string> lista;
     if (LeggiListaFile(s.FileLista, lista)) {
         for (const std::string& voce : lista) {
-            if (!UgualiSenzaMaiuscole(NomeFile(voce), r.CatNomeFile)) continue;
+            if (!UgualiSenzaDistinguereMaiuscole(NomeFile(voce), r.CatNomeFile)) continue;
             if (LeggiFotometria(voce, s.Foto, ui) != 0) break;
             s.FileFoto = voce;
             return true;

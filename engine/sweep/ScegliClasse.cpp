@@ -38,11 +38,7 @@ const Categoria Categorie[] = {
     {375, {1.0, 40, 50, 10, "me3b"}}, {376, {0.5, 35, 40, 15, "me5"}}, {377, {0.75, 40, 50, 15, "me4b"}},
 };
 
-std::string Minuscolo(std::string_view t) {
-    std::string r = Trim(t);
-    for (char& c : r) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return r;
-}
+std::string Minuscolo(std::string_view t) { return Minuscole(Trim(t)); }
 
 // The item itself, or either half of an item "X o Y".
 bool Corrisponde(std::string_view voce, const std::string& cercato) {

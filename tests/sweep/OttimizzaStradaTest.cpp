@@ -14,6 +14,7 @@
 #include "core/state/Inizializza.h"
 #include "engine/road/OttimizzaStrada.h"
 #include "engine/road/ValutazioneStrada.h"
+#include "engine/progetto/ValutaProgetto.h"
 #include "engine/sweep/RigaDbf.h"
 #include "store/TabellaDbf.h"
 #include "support/InterazioneFinta.h"
@@ -319,6 +320,42 @@ TEST(OttimizzaStrada, TabellaDiAltroTracciatoRifiutata) {
     ASSERT_TRUE(t.Apri());
     EXPECT_FALSE(RigheInTabella(t, TipoImpianto::Strada).CampiGiusti());
     EXPECT_TRUE(RigheInTabella(t, TipoImpianto::Percorso).CampiGiusti());
+}
+
+}  // namespace
+}  // namespace nottaro
+
+namespace nottaro {
+namespace {
+
+// A window or a batch may hand the engines any value: out of range, the run
+// and the evaluation refuse it by name, with no row and no figure.
+TEST(OttimizzaStrada, RichiestaFuoriLimitiRifiutataDalMotore) {
+    const struct {
+        void (*modifica)(StatoProgetto&);
+        const char* nome;
+    } casi[] = {
+        {[](StatoProgetto& s) { s.StepInt = 1e-9; }, "StepInt"},
+        {[](StatoProgetto& s) { s.Deprezz = -0.5; }, "Deprezz"},
+        {[](StatoProgetto& s) { s.NCorsie = 1000; }, "NCorsie"},
+        {[](StatoProgetto& s) { s.HPalo = 1e6; }, "HPalo"},
+    };
+    for (const auto& k : casi) {
+        SCOPED_TRACE(k.nome);
+        auto s = std::make_unique<StatoProgetto>(StatoStrada());
+        k.modifica(*s);
+        const RichiestaCalcolo r = RichiestaDaStato(*s, TipoImpianto::Strada);
+        RigheInMemoria righe;
+        Riscontro riscontro;
+        const RisultatoSweep sweep = OttimizzaStrada(r, righe, riscontro);
+        EXPECT_EQ(sweep.errore.numero, 1110);
+        EXPECT_NE(sweep.errore.Testo().find(k.nome), std::string::npos) << sweep.errore.Testo();
+        EXPECT_EQ(sweep.candidati, 0);
+        EXPECT_TRUE(righe.strada.empty());
+        const ValutazioneProgetto v = ValutaProgetto(r);
+        EXPECT_EQ(v.errore.numero, 1110);
+        EXPECT_FALSE(v.strada.has_value());
+    }
 }
 
 }  // namespace
