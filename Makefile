@@ -7,7 +7,7 @@ SAMPLE ?= data/ldt/sample_street_isym0.ldt
 SANITIZE_DIR ?= build-sanitize
 SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
 
-.PHONY: deps configure build run test bench sanitize clean
+.PHONY: deps configure build run test bench golden sanitize clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -26,6 +26,10 @@ test: build
 
 bench: build
 	@bash bench/run.sh $(BUILD_DIR)
+
+# Writes tests/fixtures/golden again from this build (only for an intended change of figures).
+golden: build
+	@bash tests/golden/aggiorna.sh $(BUILD_DIR)
 
 # The tests under AddressSanitizer and UndefinedBehaviorSanitizer, in a build
 # folder of their own (one vector width, see NOTTARO_UN_SOLO_VETTORE); not
