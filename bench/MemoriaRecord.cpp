@@ -13,7 +13,11 @@
 namespace nottaro::bench {
 
 namespace {
-double MiBInUso() { return static_cast<double>(mallinfo2().uordblks) / (1024.0 * 1024.0); }
+// Allocated bytes, including the large blocks malloc maps on their own.
+double MiBInUso() {
+    const auto m = mallinfo2();
+    return static_cast<double>(m.uordblks + m.hblkhd) / (1024.0 * 1024.0);
+}
 }  // namespace
 
 int MemoriaRecord() {
