@@ -16,7 +16,8 @@ struct InversiLagrange {
 
 // Quadratic Lagrange through (a, fa), (b, fb), (c, fc) at x.
 struct PesiLagrange {
-    double wa, wb, v;
+    double wa = 1, wb = 0, v = 0;
+    PesiLagrange() = default;
     PesiLagrange(double a, double b, double c, const InversiLagrange& inv, double x)
         : wb((x - a) * (c - x) * inv.i1), v((x - a) * (b - x) * inv.i2) {
         wa = 1 - wb + v;
@@ -24,30 +25,30 @@ struct PesiLagrange {
     double operator()(double fa, double fb, double fc) const { return wa * fa + wb * fb - v * fc; }
 };
 
-// Weights through three nodes a <= b <= c of one axis. Nodes at the same
-// angle are one plane or one gamma angle (an edited table, or a full circle
-// listed with both C = 0 and C = 360): the first of them is kept and the
-// weights fall back to a straight line between the two distinct angles, so
-// no weight divides by a segment of zero width.
-struct PesiSenzaDoppi {
-    PesiLagrange lagrange;
-    PesiSenzaDoppi(double a, double b, double c, const InversiLagrange& inv, double x) : lagrange(a, b, c, inv, x) {
-        if (__builtin_isfinite(inv.i1) && __builtin_isfinite(inv.i2)) return;  // three distinct nodes
-        double& wa = lagrange.wa;
-        double& wb = lagrange.wb;
-        double& v = lagrange.v;
-        if (a == b && b == c) {
-            wa = 1, wb = 0, v = 0;
-        } else if (a == b) {  // a straight line from a to c
-            const double t = (x - a) / (c - a);
-            wa = 1 - t, wb = 0, v = -t;
-        } else {  // b == c: a straight line from a to b
-            const double t = (x - a) / (b - a);
-            wa = 1 - t, wb = t, v = 0;
-        }
+// Weights through three nodes a <= b <= c of one axis where two of them
+// share an angle: those nodes are one plane or one gamma angle (an edited
+// table, or a full circle listed with both C = 0 and C = 360), the first of
+// them is kept and the weights fall back to a straight line between the two
+// distinct angles, so no weight divides by a segment of zero width.
+inline PesiLagrange PesiDoppi(double a, double b, double c, double x) {
+    PesiLagrange p;
+    if (a == b && b == c) {
+        p.wa = 1, p.wb = 0, p.v = 0;
+    } else if (a == b) {  // a straight line from a to c
+        const double t = (x - a) / (c - a);
+        p.wa = 1 - t, p.wb = 0, p.v = -t;
+    } else {  // b == c: a straight line from a to b
+        const double t = (x - a) / (b - a);
+        p.wa = 1 - t, p.wb = t, p.v = 0;
     }
-    double operator()(double fa, double fb, double fc) const { return lagrange(fa, fb, fc); }
-};
+    return p;
+}
+
+// The quadratic weights, or those of PesiDoppi when a denominator is zero.
+inline PesiLagrange PesiSenzaDoppi(double a, double b, double c, const InversiLagrange& inv, double x) {
+    if (__builtin_expect(__builtin_isfinite(inv.i1 + inv.i2), 1)) return PesiLagrange(a, b, c, inv, x);
+    return PesiDoppi(a, b, c, x);
+}
 
 template <class AngoliC, class AngoliG, class Valore, class InversiC, class InversiG>
 double InterpolaIntensitaGrezza(const AngoliC& angC, int N, const AngoliG& angG, int G, const Valore& val,
@@ -117,7 +118,8 @@ double InterpolaIntensitaGrezza(const AngoliC& angC, int N, const AngoliG& angG,
         generale = true;
     }
     // The same weights in C serve every gamma column.
-    const PesiSenzaDoppi pesiC(cp[0], cp[1], cp[2], generale ? invC(i) : InversiLagrange(cp[0], cp[1], cp[2]), c);
+    const PesiLagrange pesiC =
+        PesiSenzaDoppi(cp[0], cp[1], cp[2], generale ? invC(i) : InversiLagrange(cp[0], cp[1], cp[2]), c);
     auto inC = [&](int col) {
         if (N == 1) return val(1, col);
         return pesiC(val(p[0], col), val(p[1], col), val(p[2], col));
@@ -134,7 +136,7 @@ double InterpolaIntensitaGrezza(const AngoliC& angC, int N, const AngoliG& angG,
     int ja = j - 1;
     if (ja < 1) ja = 1;
     if (ja > G - 2) ja = G - 2;
-    const PesiSenzaDoppi pesiG(angG(ja), angG(ja + 1), angG(ja + 2), invG(ja), gamma);
+    const PesiLagrange pesiG = PesiSenzaDoppi(angG(ja), angG(ja + 1), angG(ja + 2), invG(ja), gamma);
     return pesiG(inC(ja), inC(ja + 1), inC(ja + 2));
 }
 
