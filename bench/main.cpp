@@ -146,18 +146,6 @@ void Riepilogo(const Raccolta& r) {
     Sweep(r, "Path sweep, 3 m P2", "SweepPercorso", ConfrontoArea());
 }
 
-// Peak memory of 100 photometric records held at once (a luminaire list, the
-// catalogue or a batch keep many), each read from the street luminaire.
-int MemoriaRecord() {
-    std::vector<std::shared_ptr<const Fotometria>> record;
-    for (int k = 0; k < 100; ++k)
-        record.push_back(std::make_shared<const Fotometria>(CaricaFotometria(FileStradale)));
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    std::printf("100 photometric records: peak resident memory %ld KiB\n", u.ru_maxrss);
-    return 0;
-}
-
 int Memoria(const std::string& ampiezza) {
     if (ampiezza == "record") return MemoriaRecord();
     const Ampiezza a = ampiezza == "ampia" ? Ampiezza::Ampia : Ampiezza::Media;

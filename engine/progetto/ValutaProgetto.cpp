@@ -25,7 +25,7 @@ MessaggioCatalogo VerificaRichiesta(const RichiestaCalcolo& r, ScopoCalcolo scop
     const bool percorso = r.tipo == TipoImpianto::Percorso;
     if (scopo == ScopoCalcolo::Valutazione || !r.ConLista()) {
         if (!r.foto) return {1103, {}};
-        if (r.foto->NumC < 1 || r.foto->NumG < 1) return {1115, {}};
+        if (r.foto->NumC() < 1 || r.foto->NumG() < 1) return {1115, {}};
     }
     if (scopo == ScopoCalcolo::Valutazione) return GeometriaFissata(s, percorso);
     if (s.DaProgetto && !(s.Interdist > 0)) return {1107, {}};

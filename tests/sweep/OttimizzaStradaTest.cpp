@@ -248,7 +248,7 @@ TEST(OttimizzaStrada, AnnullataDaAltroThreadUsaLaSuaCopiaDelProgetto) {
     s->LargStrada = 30;
     s->NCorsie = 6;
     s->Foto.FlussoLamp[0] *= 10;
-    s->Foto.NumC = 0;
+    s->Foto.Intens.Dimensiona(0, 0);
     riscontro.Annulla();
     lavoro.join();
     ASSERT_TRUE(r.interrotto);
