@@ -191,7 +191,7 @@ private slots:
         b.finestra->CaricaLdt();
         QCOMPARE(b.stato->FileFoto, file);
         QCOMPARE(b.stato->Foto.NomeApp, prima.NomeApp);
-        QCOMPARE(b.stato->Foto.NumC, prima.NumC);
+        QCOMPARE(b.stato->Foto.NumC(), prima.NumC());
         QVERIFY(b.stato->FotoCaricata);
         QCOMPARE(b.Trova<QLabel>("Label6")->text(), etichetta);
         QCOMPARE(b.ui.Conta("avviso"), 1);  // the reader named the missing file
