@@ -8,6 +8,8 @@ PACKAGES=(
   libshp-dev shapelib
   libcli11-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  libfreexl-dev libzip-dev libpugixml-dev libxlsxwriter-dev
+  python3-xlsxwriter python3-xlwt
 )
 
 missing=()

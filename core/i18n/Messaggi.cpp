@@ -4,6 +4,7 @@
 
 #include <array>
 #include <atomic>
+#include <map>
 
 #include "core/i18n/CatalogoGenerato.h"
 
@@ -27,10 +28,26 @@ const std::array<std::string, NumLingue * NumMessaggi>& Testi() {
     return testi;
 }
 
+// The added messages, by number; built once, never moved.
+const std::map<int, std::array<std::string, NumLingue>>& Aggiunti() {
+    static const auto aggiunti = [] {
+        std::map<int, std::array<std::string, NumLingue>> a;
+        for (std::size_t k = 0; k < catalogo::kNumAggiunti; ++k)
+            for (int l = 0; l < NumLingue; ++l)
+                a[catalogo::kAggiunti[k].Numero][l] = std::string(catalogo::kAggiunti[k].Testi[l]);
+        return a;
+    }();
+    return aggiunti;
+}
+
 }  // namespace
 
 const std::string& Msg(int n, int lingua) {
     static const std::string vuoto;
+    if (n >= NumMessaggi && LinguaValida(lingua)) {
+        const auto it = Aggiunti().find(n);
+        return it == Aggiunti().end() ? vuoto : it->second[lingua];
+    }
     if (n < 0 || n >= NumMessaggi || !LinguaValida(lingua)) return vuoto;
     return Testi()[lingua * NumMessaggi + n];
 }

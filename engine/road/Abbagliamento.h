@@ -12,7 +12,10 @@ namespace nottaro {
 
 struct CentroLuce {
     double x = 0, y = 0;  // light centre, m
+    int Verso = 0;        // 0: faces -y when y > overhang; 1: faces -y; -1: faces +y
 };
+
+inline bool VersoMenoY(const CentroLuce& l, double s) { return l.Verso == 0 ? l.y > s : l.Verso > 0; }
 
 // The glare row of p (light centres, overhang s taken as given): from the
 // first luminaire ahead of the first eye position x0 to one luminaire (pair)
@@ -64,9 +67,9 @@ double CalcTI(ContestoCalcolo& ctx, const Lookup& lookup, const ParametriStrada&
             // Toward the eye: gamma over the height difference H - 1.5, zero
             // reach; a light centre left of y = s faces the -y side.
             DirezioneLuce dir;
-            if (!CalcolaDirezione(ctx, lookup, xo, yo, l.x, l.y, 0, dz, p.Inclina, l.y > s, dir)) return 0;
+            if (!CalcolaDirezione(ctx, lookup, xo, yo, l.x, l.y, 0, dz, p.Inclina, VersoMenoY(l, s), dir)) return 0;
             const double cosT = std::cos(thetaRad);
-            const double E = dir.I * cosT / d2 * cos1;
+            const double E = dir.I * cosT / d2 * cos1 * p.FattRiduzione;
             lvSomma += LuminanzaVelo(E, theta, f1, f2);
         }
         const double ti = 65 * lvSomma / Liniziale;

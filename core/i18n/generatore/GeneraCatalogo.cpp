@@ -11,6 +11,7 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/i18n/Messaggi.h"
@@ -92,6 +93,8 @@ int main(int argc, char** argv) {
     };
 
     std::vector<std::array<std::string, NumLingue>> testi;
+    // After the original messages, each helper's block: numbers rising, gaps allowed.
+    std::vector<std::pair<int, std::array<std::string, NumLingue>>> aggiunti;
     std::string riga;
     int numeroRiga = 0;
     while (std::getline(in, riga)) {
@@ -106,11 +109,23 @@ int main(int argc, char** argv) {
         auto col = Colonne(riga);
         if (col.size() != NumLingue + 1)
             return errore(numeroRiga, "expected 6 tab-separated columns, found " + std::to_string(col.size()));
-        if (col[0] != std::to_string(testi.size()))
-            return errore(numeroRiga, "message number " + col[0] + " where " + std::to_string(testi.size()) + " was expected");
         std::array<std::string, NumLingue> r;
         for (int l = 0; l < NumLingue; ++l)
             if (!Decodifica(col[l + 1], r[l])) return errore(numeroRiga, "unknown escape in column " + std::to_string(l + 2));
+        if (testi.size() == static_cast<std::size_t>(NumMessaggi)) {
+            const int ultimo = aggiunti.empty() ? NumMessaggi - 1 : aggiunti.back().first;
+            int numero = -1;
+            try {
+                numero = std::stoi(col[0]);
+            } catch (...) {
+            }
+            if (numero <= ultimo || col[0] != std::to_string(numero))
+                return errore(numeroRiga, "message number " + col[0] + " must be above " + std::to_string(ultimo));
+            aggiunti.emplace_back(numero, std::move(r));
+            continue;
+        }
+        if (col[0] != std::to_string(testi.size()))
+            return errore(numeroRiga, "message number " + col[0] + " where " + std::to_string(testi.size()) + " was expected");
         testi.push_back(std::move(r));
     }
     if (numeroRiga == 0) return errore(1, "empty table");
@@ -128,6 +143,15 @@ int main(int argc, char** argv) {
         for (const auto& r : testi) out << "    " << Letterale(r[l]) << ",\n";
         out << "  },\n";
     }
+    out << "};\n\n"
+        << "const std::size_t kNumAggiunti = " << aggiunti.size() << ";\n"
+        << "const MessaggioAggiunto kAggiunti[] = {\n";
+    for (const auto& [numero, r] : aggiunti) {
+        out << "  {" << numero << ", {";
+        for (int l = 0; l < NumLingue; ++l) out << Letterale(r[l]) << (l + 1 < NumLingue ? ", " : "");
+        out << "}},\n";
+    }
+    if (aggiunti.empty()) out << "  {-1, {}},\n";
     out << "};\n\n}  // namespace nottaro::catalogo\n";
 
     const std::string nuovo = out.str();
