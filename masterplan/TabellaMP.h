@@ -16,7 +16,7 @@ using CelleRiga = std::array<std::string, NumColonneTabella>;
 const CelleRiga& IntestazioniTabella();
 
 // Table columns of the row's own texts.
-enum ColonnaTabella {
+enum ColonnaTabella : int {
     TPosizione = 0, TVia = 1, TApplicazione = 2, TCategoria = 3, TAltezza = 4, TAvanzamento = 5, TTilt = 6,
     TLarghezza = 7, TIntProgetto = 8, TDisposizione = 9, TPosPali = 10, TCorsie = 11, TDirMarcia = 12,
     TLR17 = 13, TSorgente = 14, TW = 15, TCorpo = 16, TNote = 17, TSol1 = 18, TSol2 = 27,
@@ -24,7 +24,8 @@ enum ColonnaTabella {
     TTipoDx = 58, TDx = 59, TStrisceDx = 60, TIPEA = 66
 };
 // Offsets inside a solution's nine columns.
-enum { SLumen, SInt, SLivello, SUniformita, STerzo, STi, SRei, SClasse, SFotometrica };
+inline constexpr int SLumen = 0, SInt = 1, SLivello = 2, SUniformita = 3, STerzo = 4, STi = 5, SRei = 6, SClasse = 7,
+                     SFotometrica = 8;
 
 // Columns 1..16, 36, 47 and the strip kinds and widths from the row's texts;
 // column 6 is "0". Column 0 is left to the caller.

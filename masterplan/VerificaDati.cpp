@@ -49,7 +49,7 @@ EsitoVerifica VerificaDati(const Foglio& foglio, const MappaColonne& m, bool for
         const bool strada = app == "stradale";
         bool errore = false;
         auto marca = [&](ColonnaMP c, bool datiErrati) {
-            if (r[c].empty()) celleVuote = true;
+            if (r[c].empty() && datiErrati) celleVuote = true;
             r[c] = "?" + r[c];
             if (datiErrati) errore = true;
         };

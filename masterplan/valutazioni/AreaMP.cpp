@@ -25,6 +25,16 @@ ParametriArea ParametriAreaMP(const DatiRigaMP& d, const OpzioniMP& o, double S,
     return p;
 }
 
+RequisitiArea RequisitiAreaMP(const DatiRigaMP& d, const OpzioniMP& o) {
+    RequisitiArea req;
+    req.EmMin = d.Req.EmMin;
+    req.EminMin = d.Req.EminMin;
+    req.UeMin = d.Req.UeMin;
+    req.ErrEm = o.ErrEm;
+    req.TaglioAli = o.TaglioAli;
+    return req;
+}
+
 double StimaTIArea(const RicercaIntensita& ric, const ParametriArea& p, double yOcchio, double Lav) {
     const double H = p.HPaloA, W = p.LargStradaA, S = p.Interdist;
     const double dz = H - 1.5;
@@ -95,12 +105,7 @@ EsitoRigaMP CalcoloAreaMP(const DatiRigaMP& d, const OpzioniMP& o) {
     seq.TipoLimite = o.TipoLimite;
     seq.ValLimite = o.ValLimite;
     const Livello spaziature = Interdistanze(seq, d.H);
-    RequisitiArea req;
-    req.EmMin = d.Req.EmMin;
-    req.EminMin = d.Req.EminMin;
-    req.UeMin = d.Req.UeMin;
-    req.ErrEm = o.ErrEm;
-    req.TaglioAli = o.TaglioAli;
+    const RequisitiArea req = RequisitiAreaMP(d, o);
     LavoroArea lavoro;
     PerOgniFileLampada(d, o, false, es, [&](const FileLdt& f, int lampada) {
         const RicercaIntensita ric(*f.Foto, lampada);

@@ -91,12 +91,7 @@ EsitoRigaMP CalcoloRotatoriaMP(const DatiRigaMP& d, const OpzioniMP& o) {
     SceltaSoluzioni scelta;
     EsitoRigaMP& es = scelta.Esito();
     const AnelloMP anello = CreaAnello(d.Interdist, d.W, d.s, d.H, d.NCorsie);
-    RequisitiArea req;
-    req.EmMin = d.Req.EmMin;
-    req.EminMin = d.Req.EminMin;
-    req.UeMin = d.Req.UeMin;
-    req.ErrEm = o.ErrEm;
-    req.TaglioAli = o.TaglioAli;
+    const RequisitiArea req = RequisitiAreaMP(d, o);
     const double superficie = Pi * ((d.Interdist + d.W) * (d.Interdist + d.W) - d.Interdist * d.Interdist);
     const bool dato = d.NApparecchi > 0;
     long long conta = 0;

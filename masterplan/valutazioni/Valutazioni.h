@@ -24,6 +24,8 @@ EsitoRigaMP CalcoloRotatoriaMP(const DatiRigaMP& d, const OpzioniMP& o);
 ParametriStrada ParametriStradaMP(const DatiRigaMP& d, const OpzioniMP& o, double S, int lampada);
 // The path candidate of a row (the Masterplan's maintenance factor, no tilt).
 ParametriArea ParametriAreaMP(const DatiRigaMP& d, const OpzioniMP& o, double S, int lampada);
+// The class band of a path or roundabout row (wing cut and ErrEm of the run).
+RequisitiArea RequisitiAreaMP(const DatiRigaMP& d, const OpzioniMP& o);
 
 // Illuminance (lx) of one strip of width w beside the road (lato 0 left, 1
 // right): Trunc(w / 1.5) + 1 points across (at least 3) at the road grid's
