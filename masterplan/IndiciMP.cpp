@@ -60,6 +60,11 @@ std::optional<double> DrefClasse(const std::string& c) {
     return it->second;
 }
 
+double SpaziaturaPerApparecchio(TipoRiga tipo, int disp, double S) {
+    const bool coppie = tipo == TipoRiga::Strada ? disp == 4 || disp == 5 || disp == 6 : disp == 5 || disp == 6;
+    return coppie ? S / 2 : S;
+}
+
 std::string ClasseIPEI(double i) {
     static const std::pair<double, const char*> bande[] = {
         {0.15, "A7+"}, {0.25, "A6+"}, {0.35, "A5+"}, {0.45, "A4+"}, {0.55, "A3+"}, {0.65, "A++"}, {0.75, "A+"},

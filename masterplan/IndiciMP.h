@@ -22,6 +22,11 @@ std::optional<RequisitiMP> ImpostaClasseMP(const std::string& classe, const std:
 // Reference power density Dref of a class code; nullopt when it has none.
 std::optional<double> DrefClasse(const std::string& classe);
 
+// The spacing one luminaire lights: half the spacing where two luminaires
+// stand per spacing (roads 4, 5, 6; paths 5, 6: the path's 4 alternates sides
+// a spacing apart).
+double SpaziaturaPerApparecchio(TipoRiga tipo, int disp, double S);
+
 // IPEI class text of an index: "A7+" below 0.15 ... "G" from 3.0.
 std::string ClasseIPEI(double ipei);
 

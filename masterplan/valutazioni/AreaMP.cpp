@@ -129,7 +129,7 @@ EsitoRigaMP CalcoloAreaMP(const DatiRigaMP& d, const OpzioniMP& o) {
                 c.Potenza = f.Foto->PotLamp[lampada];
                 c.File = f.Nome;
                 c.Lampada = lampada;
-                const double sp = d.DispPali == 5 || d.DispPali == 6 ? S / 2 : S;
+                const double sp = SpaziaturaPerApparecchio(TipoRiga::Area, d.DispPali, S);
                 if (const auto ipei = IndiceIPEI(c.Potenza, st.EmCalc, sp, d.W, o.Deprezz, d.ClasseRiga)) {
                     c.IPEI = *ipei;
                     c.HaIPEI = true;

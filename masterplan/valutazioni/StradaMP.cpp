@@ -22,8 +22,6 @@ std::pair<double, double> RiferimentoStriscia(double LmMin, int p) {
     return {t[p][0], t[p][1]};
 }
 
-double Spaziatura1Apparecchio(int disp, double S) { return disp == 4 || disp == 5 || disp == 6 ? S / 2 : S; }
-
 bool IllumPunto(ContestoCalcolo& ctx, const RicercaIntensita& ric, const ParametriStrada& p,
                 const std::vector<Apparecchio>& app, double x, double y, double& E) {
     const double H = p.HPalo, D = p.Deprezz * p.FattRiduzione;
@@ -192,7 +190,7 @@ EsitoRigaMP CalcoloStradaMP(const DatiRigaMP& d, const OpzioniMP& o) {
                 c.Potenza = f.Foto->PotLamp[lampada];
                 c.File = f.Nome;
                 c.Lampada = lampada;
-                if (const auto ipei = IndiceIPEI(c.Potenza, stat.EmCalc, Spaziatura1Apparecchio(d.DispPali, S), d.W,
+                if (const auto ipei = IndiceIPEI(c.Potenza, stat.EmCalc, SpaziaturaPerApparecchio(TipoRiga::Strada, d.DispPali, S), d.W,
                                                  o.Deprezz, d.ClasseRiga)) {
                     c.IPEI = *ipei;
                     c.HaIPEI = true;
