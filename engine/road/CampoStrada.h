@@ -54,12 +54,12 @@ struct SoglieStrada {
     double UoMin = 0;      // percent
     double UlMin = 0;      // percent
     double ErrLm = 20;     // accepted excess of Lm over LmMin, percent
-    double TaglioAli = 0;  // raises the lower bound of Lm to LmMin (1 + TaglioAli/100), percent
     bool TuttiRisultati = false;
     // The single-pole quick estimate rejects geometries that meet the class
     // once the neighbouring poles add their light, so the sweep never uses it
     // to drop a candidate; it stays available as an explicit pre-test.
     bool ScartaSottoStima = false;
+    double TaglioAli = 0;  // raises the lower bound of Lm to LmMin (1 + TaglioAli/100), percent
 };
 
 struct RisultatoStrada {
