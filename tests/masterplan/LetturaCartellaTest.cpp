@@ -1,29 +1,20 @@
 // Reading workbooks: the .xlsx parts are zipped here, the .xls twin is a
 // fixture written by python3-xlwt; both must give the same texts.
 #include <gtest/gtest.h>
-#include <zip.h>
 
 #include <fstream>
 
 #include "masterplan/workbook/Cartella.h"
+#include "tests/masterplan/CartelleProva.h"
 #include "support/CartellaTemporanea.h"
 #include "support/Percorsi.h"
 
 namespace nottaro::mp {
 namespace {
 
-using test::CartellaTemporanea;
+using nottaro::test::CartellaTemporanea;
 
-void Zippa(const std::string& percorso, const std::vector<std::pair<std::string, std::string>>& parti) {
-    int err = 0;
-    zip_t* z = zip_open(percorso.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &err);
-    ASSERT_NE(z, nullptr);
-    for (const auto& [nome, testo] : parti) {
-        zip_source_t* s = zip_source_buffer(z, testo.data(), testo.size(), 0);
-        ASSERT_GE(zip_file_add(z, nome.c_str(), s, ZIP_FL_OVERWRITE), 0);
-    }
-    ASSERT_EQ(zip_close(z), 0);
-}
+using test::Zippa;
 
 const char* const Workbook = R"(<?xml version="1.0" encoding="UTF-8"?>
 <workbook xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main" xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships">
@@ -78,7 +69,7 @@ TEST(LeggiCartella, XlsxAndXlsGiveTheSameTexts) {
     Cartella xlsx, xls;
     std::string errore;
     ASSERT_TRUE(LeggiCartella(ScriviXlsx(dir), xlsx, errore)) << errore;
-    ASSERT_TRUE(LeggiCartella(test::Fixture("masterplan/celle.xls"), xls, errore)) << errore;
+    ASSERT_TRUE(LeggiCartella(nottaro::test::Fixture("masterplan/celle.xls"), xls, errore)) << errore;
     EXPECT_FALSE(xlsx.FormatoXls);
     EXPECT_TRUE(xls.FormatoXls);
     for (const Cartella* c : {&xlsx, &xls}) {

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "engine/FotometrieProva.h"
+#include "tests/engine/FotometrieProva.h"
 #include "engine/road/CampoStrada.h"
 #include "masterplan/valutazioni/Valutazioni.h"
 
