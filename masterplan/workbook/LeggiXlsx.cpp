@@ -180,6 +180,10 @@ bool LeggiXlsx(const std::string& percorso, Cartella& cartella, std::string& err
                     testo = condivise[k];
                 } else if (t == "str" || t == "e") {
                     testo = v.text().get();
+                } else if (t == "d") {
+                    // An ISO 8601 date cell: the day alone when it carries no time.
+                    testo = v.text().get();
+                    if (testo.size() > 10 && testo.compare(10, std::string::npos, "T00:00:00") == 0) testo.resize(10);
                 } else if (t == "b") {
                     testo = std::strcmp(v.text().get(), "1") == 0 ? "TRUE" : "FALSE";
                 } else {

@@ -35,7 +35,7 @@ const char* const Foglio1 = R"(<?xml version="1.0" encoding="UTF-8"?>
 <row r="1"><c r="A1" t="s"><v>0</v></c><c r="B1"><v>70</v></c><c r="C1"><v>8.5</v></c>
 <c r="D1" t="inlineStr"><is><t>8,5</t></is></c><c r="E1" s="1"><v>45352</v></c><c r="F1" t="s"><v>1</v></c>
 <c r="G1" t="b"><v>1</v></c><c r="H1"><f>1+1</f><v>2</v></c><c r="I1"><f>A1&amp;B1</f></c><c r="J1" t="e"><v>#DIV/0!</v></c>
-<c r="K1" s="2"><v>45352.5</v></c><c r="L1" s="3"><v>2.5</v></c><c r="M1" s="4"><v>0.75</v></c><c r="N1" t="str"><f>A1</f><v>testo</v></c></row>
+<c r="K1" s="2"><v>45352.5</v></c><c r="L1" s="3"><v>2.5</v></c><c r="M1" s="4"><v>0.75</v></c><c r="N1" t="str"><f>A1</f><v>testo</v></c><c r="O1" t="d"><v>2024-03-01T00:00:00</v></c></row>
 <row r="2"><c r="A2"><v>1E-7</v></c><c r="B2"><v>123456789012</v></c></row>
 <row r="3"><c r="A3" t="s"><v>2</v></c></row>
 <row r="4"><c r="B4"><v>9</v></c></row>
@@ -95,7 +95,8 @@ TEST(LeggiCartella, XlsxBooleansFormulaValuesErrorsAndDateStyles) {
                               {1, 11, "2024-03-01 12:00:00"},
                               {1, 12, "2.5"},  // a unit in quotes is no date
                               {1, 13, "18:00:00"},
-                              {1, 14, "testo"}};
+                              {1, 14, "testo"},
+                              {1, 15, "2024-03-01"}};
     for (const auto& k : casi) EXPECT_EQ(c.Fogli[0].Testo(k.riga, k.colonna), k.testo) << NomeCella(k.riga, k.colonna);
     ASSERT_EQ(c.Avvisi.size(), 1u);
     EXPECT_NE(c.Avvisi[0].find("Dati!I1"), std::string::npos) << c.Avvisi[0];
