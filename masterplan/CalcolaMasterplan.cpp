@@ -17,33 +17,16 @@ namespace {
 const char* const DatiMancanti = "Dati mancanti";
 const char* const LdtMancante = "LDT mancante";
 
-std::string Num(double x, int decimali) { return FormatoGenerale(Arrotonda(x, decimali)); }
-// Light levels and uniformities: two decimals below 10, none above 20, else one.
-std::string NumLivello(double x) { return Num(x, x < 10 ? 2 : x > 20 ? 0 : 1); }
-
 std::optional<double> Reale(const std::string& s) { return ConvertiReale(ConPunto(s)); }
-
-void CelleSoluzione(const SoluzioneMP& s, CelleRiga& c, int base, int ipei) {
-    c[base + SLumen] = Num(s.Flusso, 0);
-    c[base + SInt] = Num(s.Spaziatura, 2);
-    c[base + SLivello] = NumLivello(s.Livello);
-    c[base + SUniformita] = NumLivello(s.Uniformita);
-    c[base + STerzo] = Num(s.Terzo, 2);
-    c[base + STi] = s.HaTI ? Num(s.TI, 2) : "";
-    c[base + SRei] = Num(s.REI, 2);
-    c[base + SClasse] = s.ClasseIPEI;
-    c[base + SFotometrica] = s.File;
-    c[ipei] = s.HaIPEI ? Num(s.IPEI, 2) : "";
-}
 
 void CelleStrisce(const EsitoRigaMP& e, int lato, CelleRiga& c) {
     const int base = lato == 0 ? TStrisceSx : TStrisceDx;
     for (int k = 0; k < 2; ++k) {
         const Striscia& st = e.Sol[k].Strisce[lato];
         if (!st.Presente) continue;
-        c[base + 3 * k] = Num(st.Em, 2);
-        c[base + 3 * k + 1] = Num(st.Emin, 2);
-        c[base + 3 * k + 2] = Num(st.Emax, 2);
+        c[base + 3 * k] = NumeroCella(st.Em, 2);
+        c[base + 3 * k + 1] = NumeroCella(st.Emin, 2);
+        c[base + 3 * k + 2] = NumeroCella(st.Emax, 2);
     }
 }
 

@@ -1,5 +1,8 @@
 #include "masterplan/TabellaMP.h"
 
+#include "core/intensity/Intensita.h"
+#include "core/text/Testo.h"
+
 namespace nottaro::mp {
 
 const CelleRiga& IntestazioniTabella() {
@@ -31,9 +34,26 @@ constexpr Coppia kCoppie[] = {
 
 }  // namespace
 
+std::string NumeroCella(double x, int decimali) { return FormatoGenerale(Arrotonda(x, decimali)); }
+
+std::string NumeroLivello(double x) { return NumeroCella(x, x < 10 ? 2 : x > 20 ? 0 : 1); }
+
+void CelleSoluzione(const SoluzioneMP& s, CelleRiga& c, int base, int colonnaIPEI) {
+    c[base + SLumen] = NumeroCella(s.Flusso, 0);
+    c[base + SInt] = NumeroCella(s.Spaziatura, 2);
+    c[base + SLivello] = NumeroLivello(s.Livello);
+    c[base + SUniformita] = NumeroLivello(s.Uniformita);
+    c[base + STerzo] = NumeroCella(s.Terzo, 2);
+    c[base + STi] = s.HaTI ? NumeroCella(s.TI, 2) : "";
+    c[base + SRei] = NumeroCella(s.REI, 2);
+    c[base + SClasse] = s.ClasseIPEI;
+    c[base + SFotometrica] = s.File;
+    c[colonnaIPEI] = s.HaIPEI ? NumeroCella(s.IPEI, 2) : "";
+}
+
 void CelleDaRiga(const RigaMP& r, CelleRiga& celle) {
     for (const auto& c : kCoppie) celle[c.tabella] = r[c.riga];
-    celle[TTilt] = "0";
+    celle[TTilt].assign(1, '0');  // (a literal here trips a false GCC 12 -Wrestrict)
 }
 
 RigaMP RigaDaCelle(const CelleRiga& celle, const std::string& lr17) {

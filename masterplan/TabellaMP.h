@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "masterplan/ColonneMP.h"
+#include "masterplan/SoluzioniMP.h"
 
 namespace nottaro::mp {
 
@@ -26,6 +27,15 @@ enum ColonnaTabella : int {
 // Offsets inside a solution's nine columns.
 inline constexpr int SLumen = 0, SInt = 1, SLivello = 2, SUniformita = 3, STerzo = 4, STi = 5, SRei = 6, SClasse = 7,
                      SFotometrica = 8;
+
+// A number as the table shows it: Arrotonda to `decimali`, general format.
+std::string NumeroCella(double x, int decimali);
+// Light levels and uniformities: two decimals below 10, none above 20, else one.
+std::string NumeroLivello(double x);
+
+// A solution's nine columns from `base` (TSol1 or TSol2) and its IPEI column.
+// Ti shows the real threshold increment (empty for a roundabout).
+void CelleSoluzione(const SoluzioneMP& s, CelleRiga& c, int base, int colonnaIPEI);
 
 // Columns 1..16, 36, 47 and the strip kinds and widths from the row's texts;
 // column 6 is "0". Column 0 is left to the caller.

@@ -13,15 +13,6 @@ namespace nottaro::mp {
 
 namespace {
 
-// Em and Emin a strip must reach in pass p of the blocking options.
-std::pair<double, double> RiferimentoStriscia(double LmMin, int p) {
-    static const double alto[3][2] = {{15, 5}, {10, 3}, {7.5, 1.5}};
-    static const double medio[3][2] = {{10, 3}, {7.5, 1.5}, {5, 1}};
-    static const double basso[3][2] = {{7.5, 1.5}, {5, 1}, {3, 0.5}};
-    const auto& t = LmMin >= 1 ? alto : LmMin == 0.75 ? medio : basso;
-    return {t[p][0], t[p][1]};
-}
-
 bool IllumPunto(ContestoCalcolo& ctx, const RicercaIntensita& ric, const ParametriStrada& p,
                 const std::vector<Apparecchio>& app, double x, double y, double& E) {
     const double H = p.HPalo, D = p.Deprezz * p.FattRiduzione;
@@ -51,6 +42,21 @@ bool MediaStriscia(ContestoCalcolo& ctx, const RicercaIntensita& ric, const Para
 }
 
 }  // namespace
+
+std::pair<double, double> RiferimentoStriscia(double LmMin, int p) {
+    static const double alto[3][2] = {{15, 5}, {10, 3}, {7.5, 1.5}};
+    static const double medio[3][2] = {{10, 3}, {7.5, 1.5}, {5, 1}};
+    static const double basso[3][2] = {{7.5, 1.5}, {5, 1}, {3, 0.5}};
+    const auto& t = LmMin >= 1 ? alto : LmMin == 0.75 ? medio : basso;
+    return {t[p][0], t[p][1]};
+}
+
+bool StrisceBloccano(int opzione, const std::array<Striscia, 2>& strisce, std::pair<double, double> rif) {
+    if (opzione != 2 && opzione != 3) return false;
+    for (const auto& st : strisce)
+        if (st.Presente && (st.Em < rif.first || (opzione == 3 && st.Emin < rif.second))) return true;
+    return false;
+}
 
 ParametriStrada ParametriStradaMP(const DatiRigaMP& d, const OpzioniMP& o, double S, int lampada) {
     ParametriStrada p;
@@ -141,7 +147,7 @@ EsitoRigaMP CalcoloStradaMP(const DatiRigaMP& d, const OpzioniMP& o) {
     ValutazioneStrada v;
     long long conta = 0;
     for (int passo = 0; passo <= passi; ++passo) {
-        const auto [emRif, eminRif] = RiferimentoStriscia(d.Req.LmMin, passo);
+        const auto rif = RiferimentoStriscia(d.Req.LmMin, passo);
         PerOgniFileLampada(d, o, true, es, [&](const FileLdt& f, int lampada) {
             v.ImpostaFotometria(*f.Foto, lampada);
             for (double S : spaziature.valori) {
@@ -166,12 +172,7 @@ EsitoRigaMP CalcoloStradaMP(const DatiRigaMP& d, const OpzioniMP& o) {
                     if (d.LargDx > 0) errore |= !IllumAreeLaterali(ctx, v.Ricerca(), p, campo, 1, d.LargDx, c.Strisce[1]);
                 }
                 if (errore) continue;
-                if (blocca && !o.TuttiRisultati) {
-                    bool passa = true;
-                    for (const auto& st : c.Strisce)
-                        if (st.Presente && (st.Em < emRif || (o.OpzioneStrisce == 3 && st.Emin < eminRif))) passa = false;
-                    if (!passa) continue;
-                }
+                if (!o.TuttiRisultati && StrisceBloccano(o.OpzioneStrisce, c.Strisce, rif)) continue;
                 const int posti = scelta.Posti(S);
                 if (posti == 0) {
                     scelta.Trattieni(c, 0);

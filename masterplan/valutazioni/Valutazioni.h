@@ -4,6 +4,7 @@
 // solution. Every call into the road and path engines lives in this folder.
 #include <array>
 #include <atomic>
+#include <utility>
 #include <vector>
 
 #include "core/intensity/RicercaIntensita.h"
@@ -33,6 +34,13 @@ RequisitiArea RequisitiAreaMP(const DatiRigaMP& d, const OpzioniMP& o);
 // cannot be formed. e, when given, gets every point's value row by row.
 bool IllumAreeLaterali(ContestoCalcolo& ctx, const RicercaIntensita& ric, const ParametriStrada& p,
                        const CampoStrada& campo, int lato, double w, Striscia& esito, std::vector<double>* e = nullptr);
+
+// Em and Emin (lx) a strip must reach in pass p (0..2) of the blocking
+// options, by the class's LmMin: 1 and more, exactly 0.75, any other.
+std::pair<double, double> RiferimentoStriscia(double LmMin, int p);
+// Option 2 blocks a candidate whose strip has Em below the reference, option
+// 3 also Emin below it; options 0 and 1 never block.
+bool StrisceBloccano(int opzione, const std::array<Striscia, 2>& strisce, std::pair<double, double> rif);
 
 // Edge illuminance ratio: the smaller of outer/inner on the left and on the
 // right, each strip as wide as one lane's points, rounded to 2 decimals.

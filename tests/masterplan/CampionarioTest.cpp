@@ -168,9 +168,11 @@ TEST(RicalcolaRighe, ARevisedRowKeepsNothingStale) {
     const auto& c = r.Righe[0].Celle;
     EXPECT_EQ(c[TNote], "LDT mancante");
     EXPECT_EQ(c[TLR17], "foto001");
-    for (int k = 18; k < NumColonneTabella; ++k)
-        if (k != TIdentificativo && k != TDescrizione && k != TTipoSx && k != TSx && k != TTipoDx && k != TDx)
+    for (int k = 18; k < NumColonneTabella; ++k) {
+        if (k != TIdentificativo && k != TDescrizione && k != TTipoSx && k != TSx && k != TTipoDx && k != TDx) {
             EXPECT_EQ(c[k], "") << k;
+        }
+    }
     EXPECT_EQ(c[TTipoSx], "P1");  // as the table showed it
     for (std::size_t k = 1; k < prima.size(); ++k) EXPECT_EQ(r.Righe[k].Celle, prima[k]) << k;
     EXPECT_EQ(r.DaVerificare, 8);

@@ -33,17 +33,11 @@ TEST_F(PreparaRigaTest, MatchesModelPowerAndSourceIgnoringCaseInNameOrder) {
 
 RigaMP Strada(std::vector<std::pair<ColonnaMP, std::string>> cambi) {
     RigaMP r;
-    r[CApplicazione] = "stradale";
-    r[CClasse] = "ME4a";
-    r[CAltezza] = "8";
-    r[CAvanzamento] = "0,5";
-    r[CLarghezza] = "7";
-    r[CPosPalo] = "sx";
-    r[CCorsie] = "1";
-    r[CSenso] = "2";
-    r[CSorgente] = "sap";
-    r[CPotenza] = "70";
-    r[CModello] = "ABC";
+    const std::pair<ColonnaMP, std::string> base[] = {
+        {CApplicazione, "stradale"}, {CClasse, "ME4a"}, {CAltezza, "8"},  {CAvanzamento, "0,5"},
+        {CLarghezza, "7"},           {CPosPalo, "sx"},  {CCorsie, "1"},   {CSenso, "2"},
+        {CSorgente, "sap"},          {CPotenza, "70"},  {CModello, "ABC"}};
+    for (const auto& [c, v] : base) r[c] = v;
     for (auto& [c, v] : cambi) r[c] = v;
     return r;
 }

@@ -107,7 +107,9 @@ TEST(VerificaDati, MarksAndListingPerCell) {
         Riga(f, 3, k.cambi);
         const EsitoVerifica e = VerificaDati(f, MappaColonneMP(f), false, 1);
         ASSERT_EQ(e.Elencate.size(), k.elencata ? 1u : 0u) << k.nome;
-        if (k.colonnaTabella >= 0) EXPECT_EQ(e.Elencate[0].Celle[k.colonnaTabella], k.testo) << k.nome;
+        if (k.colonnaTabella >= 0) {
+            EXPECT_EQ(e.Elencate[0].Celle[k.colonnaTabella], k.testo) << k.nome;
+        }
     }
 }
 
