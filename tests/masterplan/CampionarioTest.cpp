@@ -3,6 +3,7 @@
 // recomputed as the run found it, revisions that leave nothing stale.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <filesystem>
 #include <map>
 
@@ -11,6 +12,7 @@
 #include "masterplan/valutazioni/ValutaSoluzione.h"
 #include "masterplan/workbook/EsportaLista.h"
 #include "support/CartellaTemporanea.h"
+#include "support/InterazioneFinta.h"
 #include "support/Percorsi.h"
 
 namespace nottaro::mp {
@@ -92,6 +94,32 @@ TEST(CalcolaMasterplan, NotesResultWordsAndTheEndMessage) {
     }
     EXPECT_EQ(r.DaVerificare, daVerificare);
     EXPECT_EQ(r.TestoFine, "There are " + std::to_string(daVerificare) + "/20 rows with data to check before going on.");
+}
+
+// Asks to stop at the first progress report, as Ctrl-C or "Interrompi" would.
+class Fermata : public nottaro::test::InterazioneFinta {
+public:
+    std::atomic<bool> ferma{false};
+    void Progresso(const Avanzamento& a) override {
+        InterazioneFinta::Progresso(a);
+        ferma = true;
+    }
+};
+
+TEST(CalcolaMasterplan, AStopKeepsTheFinishedRowsInOrder) {
+    const auto tutte = Celle(Esegui("esempio.xlsx", 1));
+    Cartella c;
+    std::string errore;
+    ASSERT_TRUE(LeggiCartella(nottaro::test::Sorgente("data/masterplan/esempio.xlsx"), c, errore));
+    const MappaColonne m = MappaColonneMP(c.Fogli[0]);
+    const EsitoVerifica v = VerificaDati(c.Fogli[0], m, false, 1);
+    Fermata ui;
+    const RisultatoMP r = CalcolaMasterplan(c.Fogli[0], m, v.Corretti, Opzioni(), 2, &ui, &ui.ferma);
+    EXPECT_TRUE(r.Interrotto);
+    ASSERT_LT(r.Righe.size(), tutte.size());
+    for (std::size_t k = 0; k < r.Righe.size(); ++k) EXPECT_EQ(r.Righe[k].Celle, tutte[k]) << k;
+    ASSERT_FALSE(ui.progressi.empty());
+    EXPECT_EQ(ui.progressi[0].totale, 20);
 }
 
 TEST(EsportaLista, ReadBackGivesTheTableAndReplacesOnlyWhole) {
