@@ -185,7 +185,8 @@ bool LeggiXlsx(const std::string& percorso, Cartella& cartella, std::string& err
                     testo = v.text().get();
                     if (testo.size() > 10 && testo.compare(10, std::string::npos, "T00:00:00") == 0) testo.resize(10);
                 } else if (t == "b") {
-                    testo = std::strcmp(v.text().get(), "1") == 0 ? "TRUE" : "FALSE";
+                    // As the .xls reader gives them: 1 and 0.
+                    testo = std::strcmp(v.text().get(), "1") == 0 ? "1" : "0";
                 } else {
                     const auto x = ConvertiReale(v.text().get());
                     if (!x) {
