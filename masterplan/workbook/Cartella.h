@@ -1,7 +1,8 @@
 #pragma once
 // A workbook read into memory: every worksheet's cells as the texts a
 // spreadsheet shows (numbers in the general format, dates as YYYY-MM-DD),
-// the same for .xls, .xlsx and .xlsm files. The file itself is only read.
+// booleans as 1 and 0, the same for .xls, .xlsx and .xlsm files. The file
+// itself is only read.
 #include <map>
 #include <string>
 #include <utility>
