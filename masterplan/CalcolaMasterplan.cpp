@@ -172,7 +172,6 @@ std::size_t InParallelo(std::size_t n, int thread, Interazione* ui, const std::a
             a.secondi = std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio).count();
             a.secondiRimasti = f > 0 ? a.secondi / static_cast<double>(f) * static_cast<double>(n - f) : -1;
             ui->Progresso(a);
-            ui->ElaboraInput();
             if (f >= n || (ferma && ferma->load())) break;
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
         }

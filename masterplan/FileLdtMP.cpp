@@ -20,7 +20,6 @@ public:
     void Informazione(const std::string& t) override { avvisi.push_back(t); }
     bool ChiediDatiLampada(DatiLampada&) override { return false; }
     void Progresso(const Avanzamento&) override {}
-    void ElaboraInput() override {}
 };
 
 }  // namespace
@@ -55,7 +54,7 @@ void ArchivioLdt::Carica(const std::vector<std::string>& nomi) {
         InterazioneRaccolta ui;
         const int esito = LeggiEulumdat(f.Percorso, *f.Foto, ui);
         f.Avvisi = std::move(ui.avvisi);
-        f.Leggibile = esito == 0 && f.Foto->NumC > 0 && f.Foto->NumG > 0 && f.Foto->NumLampade > 0;
+        f.Leggibile = esito == 0 && f.Foto->NumC() > 0 && f.Foto->NumG() > 0 && f.Foto->NumLampade > 0;
         letti_.emplace(n, std::move(f));
     }
 }

@@ -8,6 +8,7 @@ rows name in ldt/ (the street luminaire of data/ldt with invented lamp data).
 --rows N repeats the data rows until there are N of them (for benchmarks).
 Needs python3-xlsxwriter and python3-xlwt."""
 import os
+import shutil
 import sys
 
 import xlsxwriter
@@ -50,6 +51,16 @@ RIGHE = [
 ]
 
 
+SORGENTI_LDT = """# Masterplan sample photometry
+
+Every file here but `ROTTO 50W LED.ldt` is made from `data/ldt/sample_street_isym0.ldt`,
+a copy of sample_19.ldt of the MIT-licensed repository github 123VincentB/eulumdat-analysis
+(see `data/ldt/SOURCES.md`): `STRADA 70 W SAP.ldt` is that file unchanged, the others
+change only its lamp flux and wattage. The MIT notice of that repository is in LICENSES.md
+beside this file. The luminaire data belongs to its maker.
+"""
+
+
 def scrivi_ldt(cartella):
     with open(os.path.join(RADICE, "data", "ldt", "sample_street_isym0.ldt"), newline="") as f:
         base = f.read().split("\n")
@@ -67,6 +78,11 @@ def scrivi_ldt(cartella):
     # A name the matching rule must not take (blank before the W).
     with open(os.path.join(cartella, "ldt", "STRADA 70 W SAP.ldt"), "w", newline="") as f:
         f.write("\n".join(base))
+    # The luminaire comes from an MIT-licensed repository: its notice travels
+    # with every copy and every file made from it.
+    shutil.copyfile(os.path.join(RADICE, "data", "ldt", "LICENSES.md"), os.path.join(cartella, "ldt", "LICENSES.md"))
+    with open(os.path.join(cartella, "ldt", "SOURCES.md"), "w", newline="") as f:
+        f.write(SORGENTI_LDT)
 
 
 def righe_dati(n):

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "engine/area/IlluminamentoArea.h"
-#include "engine/road/SequenzeSweep.h"
+#include "engine/sweep/SequenzeSweep.h"
 #include "masterplan/valutazioni/Cornice.h"
 #include "masterplan/valutazioni/Valutazioni.h"
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "engine/road/IllumSoluzione.h"
-#include "engine/road/SequenzeSweep.h"
+#include "engine/sweep/SequenzeSweep.h"
 #include "engine/road/ValutazioneStrada.h"
 #include "masterplan/valutazioni/Cornice.h"
 #include "masterplan/valutazioni/Valutazioni.h"
@@ -68,7 +68,7 @@ ParametriStrada ParametriStradaMP(const DatiRigaMP& d, const OpzioniMP& o, doubl
     p.GrigliaEN = 1;
     p.NPtiCorsia = 3;
     p.InterMaxGriglia = 30;
-    p.NPtiCorsia2 = 3;
+    p.PassoRigheMax = 3;
     p.OssUNI = 0;
     p.HPalo = d.H;
     p.Sbraccio = d.s;

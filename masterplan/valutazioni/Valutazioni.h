@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/intensity/RicercaIntensita.h"
-#include "engine/area/CampoIllum.h"
+#include "engine/comune/CampoIllum.h"
 #include "engine/area/ParametriArea.h"
 #include "engine/road/CampoStrada.h"
 #include "engine/road/ParametriStrada.h"

@@ -11,7 +11,6 @@
 #include <iostream>
 #include <sstream>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "core/i18n/Messaggi.h"
@@ -73,6 +72,17 @@ std::string Letterale(const std::string& s) {
     return out + "\"";
 }
 
+// A message number written as plain decimal digits, or -1.
+int Numero(const std::string& s) {
+    if (s.empty() || s.size() > 9) return -1;
+    int n = 0;
+    for (char c : s) {
+        if (c < '0' || c > '9') return -1;
+        n = n * 10 + (c - '0');
+    }
+    return n;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -92,8 +102,9 @@ int main(int argc, char** argv) {
         return 1;
     };
 
+    // The original messages 0 … NumMessaggi-1 in order, then the added ones
+    // (PrimoMessaggioAggiunto and up) in strictly ascending order, gaps allowed.
     std::vector<std::array<std::string, NumLingue>> testi;
-    // After the original messages, each helper's block: numbers rising, gaps allowed.
     std::vector<std::pair<int, std::array<std::string, NumLingue>>> aggiunti;
     std::string riga;
     int numeroRiga = 0;
@@ -112,21 +123,18 @@ int main(int argc, char** argv) {
         std::array<std::string, NumLingue> r;
         for (int l = 0; l < NumLingue; ++l)
             if (!Decodifica(col[l + 1], r[l])) return errore(numeroRiga, "unknown escape in column " + std::to_string(l + 2));
-        if (testi.size() == static_cast<std::size_t>(NumMessaggi)) {
-            const int ultimo = aggiunti.empty() ? NumMessaggi - 1 : aggiunti.back().first;
-            int numero = -1;
-            try {
-                numero = std::stoi(col[0]);
-            } catch (...) {
-            }
-            if (numero <= ultimo || col[0] != std::to_string(numero))
-                return errore(numeroRiga, "message number " + col[0] + " must be above " + std::to_string(ultimo));
-            aggiunti.emplace_back(numero, std::move(r));
+        if (testi.size() < static_cast<std::size_t>(NumMessaggi)) {
+            if (col[0] != std::to_string(testi.size()))
+                return errore(numeroRiga, "message number " + col[0] + " where " + std::to_string(testi.size()) + " was expected");
+            testi.push_back(std::move(r));
             continue;
         }
-        if (col[0] != std::to_string(testi.size()))
-            return errore(numeroRiga, "message number " + col[0] + " where " + std::to_string(testi.size()) + " was expected");
-        testi.push_back(std::move(r));
+        const int n = Numero(col[0]);
+        const int minimo = aggiunti.empty() ? nottaro::PrimoMessaggioAggiunto : aggiunti.back().first + 1;
+        if (n < minimo)
+            return errore(numeroRiga, "message number " + col[0] + " where a number from " + std::to_string(minimo) +
+                                          " up was expected (added messages follow in ascending order)");
+        aggiunti.emplace_back(n, std::move(r));
     }
     if (numeroRiga == 0) return errore(1, "empty table");
     if (testi.size() != static_cast<std::size_t>(NumMessaggi))
@@ -135,7 +143,7 @@ int main(int argc, char** argv) {
 
     std::ostringstream out;
     out << "// Generated from core/i18n/messages.tsv by nottaro_genera_catalogo; edit the table, not this file.\n"
-        << "#include \"core/i18n/CatalogoGenerato.h\"\n\n"
+        << "#include \"core/i18n/CatalogoGenerato.h\"\n\n#include <array>\n\n"
         << "namespace nottaro::catalogo {\n\n"
         << "const std::string_view kTesti[NumLingue][NumMessaggi] = {\n";
     for (int l = 0; l < NumLingue; ++l) {
@@ -144,15 +152,15 @@ int main(int argc, char** argv) {
         out << "  },\n";
     }
     out << "};\n\n"
-        << "const std::size_t kNumAggiunti = " << aggiunti.size() << ";\n"
-        << "const MessaggioAggiunto kAggiunti[] = {\n";
-    for (const auto& [numero, r] : aggiunti) {
-        out << "  {" << numero << ", {";
-        for (int l = 0; l < NumLingue; ++l) out << Letterale(r[l]) << (l + 1 < NumLingue ? ", " : "");
+        << "static const std::array<VoceAggiunta, " << aggiunti.size() << "> kVoci{{\n";
+    for (const auto& [n, r] : aggiunti) {
+        out << "  {" << n << ", {";
+        for (int l = 0; l < NumLingue; ++l) out << (l ? ", " : "") << Letterale(r[l]);
         out << "}},\n";
     }
-    if (aggiunti.empty()) out << "  {-1, {}},\n";
-    out << "};\n\n}  // namespace nottaro::catalogo\n";
+    out << "}};\n\n"
+        << "const std::span<const VoceAggiunta> kAggiunti(kVoci);\n\n"
+        << "}  // namespace nottaro::catalogo\n";
 
     const std::string nuovo = out.str();
     std::ofstream f(argv[2], std::ios::binary | std::ios::trunc);
