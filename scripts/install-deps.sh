@@ -9,6 +9,8 @@ PACKAGES=(
   libcli11-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-translations-l10n fonts-dejavu-core
+  libfreexl-dev libzip-dev libpugixml-dev libxlsxwriter-dev
+  python3-xlsxwriter python3-xlwt
 )
 
 missing=()

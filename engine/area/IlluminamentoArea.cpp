@@ -12,7 +12,7 @@ template <class Lookup>
 bool CalcolaIllumCon(ContestoCalcolo& ctx, const Lookup& lookup, const ParametriArea& p, const GrigliaArea& g,
                      const std::vector<ApparecchioA>& app, CampoIllum& campo, StatisticheIllum& stat) {
     AzzeraIllum(campo, g.NPtiLong, g.NPtiTrasv);
-    const double H = p.HPaloA, D = p.DeprezzA;
+    const double H = p.HPaloA, D = p.DeprezzA * p.FattRiduzione;
     const std::size_t nPunti = static_cast<std::size_t>(g.NPtiLong) * g.NPtiTrasv;
     for (const auto& a : app) {
         for (std::size_t k = 0; k < nPunti; ++k) {
@@ -42,7 +42,7 @@ bool CalcolaIllum(ContestoCalcolo& ctx, const RicercaIntensita& ricerca, const P
 }
 
 bool VerificaClasseA(const StatisticheIllum& st, const RequisitiArea& req) {
-    if (!(st.EmCalc >= req.EmMin)) return false;
+    if (!(st.EmCalc >= req.EmMin * (1 + req.TaglioAli / 100))) return false;
     if (!(st.EmCalc <= req.EmMin + req.ErrEm * req.EmMin / 100)) return false;
     if (!(st.EminCalc / st.EmCalc >= req.UeMin / 100)) return false;
     return st.EminCalc >= req.EminMin;
@@ -101,7 +101,7 @@ bool LavoroArea::Valuta(ContestoCalcolo& ctx, const RicercaIntensita& ricerca, c
         return false;
     if (!PreparaGeometria(ctx, p)) return false;
     AzzeraIllum(campo_, griglia_.NPtiLong, griglia_.NPtiTrasv);
-    const double H = p.HPaloA, D = p.DeprezzA;
+    const double H = p.HPaloA, D = p.DeprezzA * p.FattRiduzione;
     const std::size_t nPunti = griglia_.Punti.size(), nApp = app_.size();
     // The intensities of every pair first, then the illuminance in a pass of
     // plain arithmetic the compiler can vectorise (the same sums in the same

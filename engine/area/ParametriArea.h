@@ -14,6 +14,7 @@ struct ParametriArea {
     int GrigliaPers = 0;      // 0 standard grid, 1 custom grid of NPtiX x NPtiY
     int NPtiX = 0, NPtiY = 0; // custom grid counts along and across
     int LampCalc = 0;         // lamp set of the photometric record, 0..MaxLampade-1
+    double FattRiduzione = 1; // flux reduction (dimming), applied after the maintenance factor
 };
 
 // Requirements of the path class: EmMin and EminMin in lx, UeMin and ErrEm in
@@ -23,6 +24,7 @@ struct RequisitiArea {
     double EminMin = 0;
     double UeMin = 0;
     double ErrEm = 20;
+    double TaglioAli = 0;  // raises the lower bound of Em to EmMin (1 + TaglioAli/100), percent
 };
 
 }  // namespace nottaro

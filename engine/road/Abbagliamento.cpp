@@ -7,6 +7,15 @@ void FilaAbbagliamento(const ParametriStrada& p, double x0, std::vector<CentroLu
     const double S = p.Interdist, W = p.LargStrada, s = p.Sbraccio;
     if (p.DispPali < 1 || p.DispPali > 6 || !(S > 0)) return;
     const double limite = 500 + S;
+    if (p.DispPali == 5 && p.DoppioCentro) {
+        // Pairs on the centre line, each reaching toward its own side.
+        for (int k = 0;; ++k) {
+            fila.push_back({k * S, W / 2 + 0.01 - s, 1});
+            fila.push_back({k * S, W / 2 - 0.01 + s, -1});
+            if (k > 0 && !(std::abs(fila[fila.size() - 3].x - x0) <= limite)) break;
+        }
+        return;
+    }
     if (p.DispPali == 6) {
         // Pairs facing each other; the row goes on while the second luminaire
         // of the previous pair lies within 500 m + S of x0.

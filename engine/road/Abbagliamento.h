@@ -12,7 +12,10 @@ namespace nottaro {
 
 struct CentroLuce {
     double x = 0, y = 0;  // light centre, m
+    int Verso = 0;        // 0: faces -y when y > overhang; 1: faces -y; -1: faces +y
 };
+
+inline bool VersoMenoY(const CentroLuce& l, double s) { return l.Verso == 0 ? l.y > s : l.Verso > 0; }
 
 // The glare row of p (light centres, overhang s taken as given): from the
 // first luminaire ahead of the first eye position x0 to one luminaire (pair)
@@ -70,9 +73,10 @@ inline GeometriaVelo GeometriaDelVelo(double dx, double dy, double dz, const Cos
     return g;
 }
 
-// Veiling luminance of intensity I (cd) of one veil at the eye.
-inline double VeloDi(double I, const GeometriaVelo& g, const CostantiVelo& c) {
-    const double E = I * g.cosT / g.d2 * c.cos1;
+// Veiling luminance of intensity I (cd) of one veil at the eye; a reduced
+// flux (fattRiduzione, 1 at full flux) dims the veil as it dims the field.
+inline double VeloDi(double I, const GeometriaVelo& g, const CostantiVelo& c, double fattRiduzione) {
+    const double E = I * g.cosT / g.d2 * c.cos1 * fattRiduzione;
     return LuminanzaVelo(E, g.theta, c.f1, c.f2);
 }
 
@@ -102,8 +106,8 @@ double CalcTI(ContestoCalcolo& ctx, const Lookup& lookup, const ParametriStrada&
             // Toward the eye: gamma over the height difference H - 1.5, zero
             // reach; a light centre left of y = s faces the -y side.
             DirezioneLuce dir;
-            if (!CalcolaDirezione(ctx, lookup, xo, yo, l.x, l.y, 0, dz, p.Inclina, l.y > s, dir)) return 0;
-            lvSomma += VeloDi(dir.I, g, c);
+            if (!CalcolaDirezione(ctx, lookup, xo, yo, l.x, l.y, 0, dz, p.Inclina, VersoMenoY(l, s), dir)) return 0;
+            lvSomma += VeloDi(dir.I, g, c, p.FattRiduzione);
         }
         const double ti = IncrementoSoglia(lvSomma, Liniziale);
         if (!std::isfinite(ti)) {

@@ -59,14 +59,17 @@ struct SoglieStrada {
     // once the neighbouring poles add their light, so the sweep never uses it
     // to drop a candidate; it stays available as an explicit pre-test.
     bool ScartaSottoStima = false;
+    double TaglioAli = 0;  // raises the lower bound of Lm to LmMin (1 + TaglioAli/100), percent
 };
 
 // The class's acceptance, written once for the fast and the plain path
 // (never with TuttiRisultati or without requirements): Ul below UlMin;
-// Lm outside LmMin .. LmMin (1 + ErrLm/100) or Uo below UoMin.
+// Lm outside LmMin (1 + TaglioAli/100) .. LmMin (1 + ErrLm/100) or Uo below
+// UoMin.
 inline bool SottoUlMin(const SoglieStrada* s, double Ul) { return s && !s->TuttiRisultati && Ul < s->UlMin / 100; }
 inline bool FuoriClasseLmUo(const SoglieStrada* s, double Lm, double Uo) {
-    return s && !s->TuttiRisultati && !(s->LmMin <= Lm && Lm <= s->LmMin * (1 + s->ErrLm / 100) && Uo >= s->UoMin / 100);
+    return s && !s->TuttiRisultati &&
+           !(s->LmMin * (1 + s->TaglioAli / 100) <= Lm && Lm <= s->LmMin * (1 + s->ErrLm / 100) && Uo >= s->UoMin / 100);
 }
 
 struct RisultatoStrada {

@@ -18,8 +18,26 @@ bool DisponiApparecchi(const ParametriStrada& p, std::vector<Apparecchio>& app) 
         for (int a = 0; a <= nA; ++a) app.push_back({a * S, y});
         break;
     }
-    case 4:
-    case 5: {
+    case 5:
+        if (p.DoppioCentro) {
+            int k = 1;
+            do {
+                app.push_back({-k * S, W / 2 + 0.01});
+                app.push_back({-k * S, W / 2 - 0.01});
+                ++k;
+            } while (5 * H >= k * S);
+            app.push_back({0, W / 2 + 0.01});
+            app.push_back({0, W / 2 - 0.01});
+            k = 1;
+            do {
+                app.push_back({k * S, W / 2 + 0.01});
+                app.push_back({k * S, W / 2 - 0.01});
+                ++k;
+            } while (12 * H >= k * S);
+            break;
+        }
+        [[fallthrough]];
+    case 4: {
         // Staggered: the first side holds the pole at x = 0, the other side
         // sits half a spacing off.
         const double primo = p.DispPali == 4 ? W : 0, altro = p.DispPali == 4 ? 0 : W;

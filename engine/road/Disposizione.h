@@ -21,12 +21,18 @@ bool DisponiApparecchi(const ParametriStrada& p, std::vector<Apparecchio>& appar
 
 // Signed reach of a pole (light centre at y - s): -Sbraccio for a pole on the
 // right edge (y = 0) of arrangements 2, 4, 5, 6, else Sbraccio.
+// With DoppioCentro every pole below the centre line counts as right-hand.
 inline double SbraccioSegnato(const ParametriStrada& p, const Apparecchio& a) {
-    const bool destra = a.y == 0 && (p.DispPali == 2 || p.DispPali == 4 || p.DispPali == 5 || p.DispPali == 6);
+    const bool lato = p.DoppioCentro ? a.y < p.LargStrada / 2 : a.y == 0;
+    const bool destra = lato && (p.DispPali == 2 || p.DispPali == 4 || p.DispPali == 5 || p.DispPali == 6);
     return destra ? -p.Sbraccio : p.Sbraccio;
 }
 
 // A pole standing at y != 0 faces the -y side.
 inline bool GuardaMenoY(const Apparecchio& a) { return a.y != 0; }
+// The same, or with DoppioCentro every pole from the centre line up.
+inline bool GuardaMenoY(const ParametriStrada& p, const Apparecchio& a) {
+    return p.DoppioCentro ? !(a.y < p.LargStrada / 2) : GuardaMenoY(a);
+}
 
 }  // namespace nottaro

@@ -22,6 +22,10 @@ struct ParametriStrada {
     double Inclina = 0;          // luminaire tilt, degrees
     double Interdist = 24;       // spacing S, m
     int LampCalc = 0;            // lamp set of the photometric record
+    double FattRiduzione = 1;    // flux reduction (dimming), applied after the maintenance factor
+    // Arrangement 5 as a double row at the centre line (pairs at W/2 +- 0.01 m),
+    // each pole's side decided against the centre line; off: staggered edges.
+    bool DoppioCentro = false;
 
     bool operator==(const ParametriStrada&) const = default;
 };

@@ -38,7 +38,7 @@ bool ValutazioneStrada::preparaDisposizione(const ParametriStrada& p) {
 void ValutazioneStrada::direzioni(const ParametriStrada& p, const Apparecchio& a, const double* xs, const double* ys,
                                   std::size_t n, DirezioniInclinabili& d, std::size_t da, Errori& e) {
     ErroriAngoli err;
-    const bool versoMenoY = GuardaMenoY(a);
+    const bool versoMenoY = GuardaMenoY(p, a);
     forma_.Forma(xs, ys, n, a.x, a.y, SbraccioSegnato(p, a), p.HPalo,
                  [versoMenoY](double c) { return OrientaC(c, versoMenoY); }, d, da, err);
     if (err.gamma) e.base = true;
@@ -141,7 +141,7 @@ RisultatoStrada ValutazioneStrada::Valuta(const ParametriStrada& p, const Soglie
     preparaGeometria(p);
     AzzeraCampi(campo_);
     const auto& g = campo_.Griglia;
-    const double t = p.Inclina, H2 = p.HPalo * p.HPalo, dep = p.Deprezz;
+    const double t = p.Inclina, H2 = p.HPalo * p.HPalo, dep = p.Deprezz * p.FattRiduzione;
     ContestoCalcolo ctx;
     auto errore = [&r](const char* routine) {
         r.Esito = EsitoStrada::Errore;
@@ -251,10 +251,10 @@ void ValutazioneStrada::preparaAbbagliamento(const ParametriStrada& p) {
                 // As CalcolaDirezione toward the eye: gamma over H - 1.5, zero reach.
                 ContestoCalcolo ctx;
                 const double gamma = CalcGamma(ctx, xo, yo, l.x, l.y, 0, dz);
-                const double cZero = OrientaC(CalcC(ctx, xo, yo, l.x, l.y, 0, 0), l.y > s);
+                const double cZero = OrientaC(CalcC(ctx, xo, yo, l.x, l.y, 0, 0), VersoMenoY(l, s));
                 if (ctx.ErrCalcolo) errVelo_.base = true;
                 ContestoCalcolo ctxInc;
-                const double cInc = OrientaC(CalcC(ctxInc, xo, yo, l.x, l.y, 0, 1), l.y > s);
+                const double cInc = OrientaC(CalcC(ctxInc, xo, yo, l.x, l.y, 0, 1), VersoMenoY(l, s));
                 if (ctxInc.ErrCalcolo) errVelo_.inclinata = true;
                 geoVeli_.Aggiungi(gamma, cZero, cInc);
                 veli_.push_back(v);
@@ -277,7 +277,8 @@ double ValutazioneStrada::abbagliamento(ContestoCalcolo& ctx, const ParametriStr
     double tiMax = 0;
     for (std::size_t pos = 0; pos + 1 < inizioVeli_.size(); ++pos) {
         double lvSomma = 0;
-        for (int n = inizioVeli_[pos]; n < inizioVeli_[pos + 1]; ++n) lvSomma += VeloDi(iVeli_[n], veli_[n], c);
+        for (int n = inizioVeli_[pos]; n < inizioVeli_[pos + 1]; ++n)
+            lvSomma += VeloDi(iVeli_[n], veli_[n], c, p.FattRiduzione);
         const double ti = IncrementoSoglia(lvSomma, Liniziale);
         if (!std::isfinite(ti)) {
             ctx.ErrCalcolo = true;

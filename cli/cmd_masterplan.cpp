@@ -1,0 +1,223 @@
+// nottaro-cli masterplan WORKBOOK [--sheet NAME|N] [--ldt DIR] [--out FILE]
+//     [--threads N] [--json] [--check-only] [--force] [--maintenance F]
+//     [--reduction F] [--wing-cut P] [--strips 0-3] [--relax M]
+//     [--all-results] [--limit none|fixed|min|ratio] [--limit-value V]
+// Scans the header row, checks every row, runs the batch and exports the
+// result table beside the workbook (the workbook itself is only read).
+// Exit status: 0 done, 1 bad input, 2 rows to correct (the check's third
+// end; --force runs on), 130 interrupted (the finished rows are exported).
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+#include <unistd.h>
+
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "cli/Comando.h"
+#include "cli/InterazioneCli.h"
+#include "core/files/Configurazione.h"
+#include "core/i18n/Messaggi.h"
+#include "core/state/StatoProgetto.h"
+#include "core/text/Testo.h"
+#include "masterplan/CalcolaMasterplan.h"
+#include "masterplan/OpzioniMP.h"
+#include "masterplan/VerificaDati.h"
+#include "masterplan/workbook/EsportaLista.h"
+
+namespace {
+
+using namespace nottaro;
+using namespace nottaro::mp;
+
+constexpr const char* Prefisso = "nottaro-cli masterplan: ";
+
+std::atomic<bool> gFerma{false};
+extern "C" void SuFermata(int) { gFerma.store(true); }
+
+struct OpzioniCli {
+    std::string cartella;
+    std::string foglio;
+    std::string ldt;
+    std::string uscita;
+    int thread = 0;
+    bool json = false, soloVerifica = false, forza = false;
+    std::optional<double> manutenzione, riduzione, taglio;
+    int strisce = 1, rilassa = 0;
+    bool tutti = false;
+    std::string limite;
+    std::optional<double> valoreLimite;
+};
+
+int Errore(const std::string& testo) {
+    std::cerr << Prefisso << testo << "\n";
+    return 1;
+}
+
+class InterazioneMP : public cli::InterazioneCli {
+public:
+    explicit InterazioneMP(bool terminale) : InterazioneCli(std::cerr), terminale_(terminale) {}
+    void Progresso(const Avanzamento& a) override {
+        if (!terminale_ || a.totale <= 0) return;
+        const double quota = static_cast<double>(a.fatti) / static_cast<double>(a.totale);
+        char riga[160];
+        std::snprintf(riga, sizeof riga, "\r[%-30s] %3d%%  rows %lld/%lld  to check %lld", 
+                      std::string(static_cast<std::size_t>(quota * 30), '#').c_str(), static_cast<int>(quota * 100),
+                      a.fatti, a.totale, a.trovati);
+        std::cerr << riga;
+        if (a.secondiRimasti >= 0) std::cerr << "  left " << static_cast<long long>(a.secondiRimasti + 0.5) << "s";
+        std::cerr << "   " << std::flush;
+        scritto_ = true;
+    }
+    void ChiudiRiga() {
+        if (scritto_) std::cerr << "\n";
+        scritto_ = false;
+    }
+
+private:
+    bool terminale_;
+    bool scritto_ = false;
+};
+
+nlohmann::ordered_json RigaJson(const CelleRiga& c) {
+    nlohmann::ordered_json j;
+    const auto& h = IntestazioniTabella();
+    for (int k = 0; k < NumColonneTabella; ++k)
+        if (h[k] != "-") j[h[k]] = c[k];
+    return j;
+}
+
+int Esegui(const OpzioniCli& o) {
+    StatoProgetto stato;
+    stato.Inizializza();
+    stato.DirProg = std::filesystem::current_path().string();
+    LeggiMasterplan(stato.DirProg, stato);
+    const int lingua = LinguaCatalogo();
+    stato.Lingua = lingua;
+    if (!o.ldt.empty()) stato.DirLdtMaster = o.ldt;
+    if (stato.DirLdtMaster.empty()) return Errore("no photometric folder: give --ldt DIR or write ntr-masterplan.cfg");
+    if (!std::filesystem::is_directory(stato.DirLdtMaster))
+        return Errore(stato.DirLdtMaster + ": the photometric folder does not exist");
+    if (o.limite == "fixed") stato.TipoLimite = 1;
+    else if (o.limite == "min") stato.TipoLimite = 2;
+    else if (o.limite == "ratio") stato.TipoLimite = 3;
+    else if (!o.limite.empty() && o.limite != "none") return Errore("--limit must be none, fixed, min or ratio");
+    if (stato.TipoLimite != 0) {
+        if (!o.valoreLimite) return Errore("--limit needs --limit-value");
+        stato.ValLimite = *o.valoreLimite;
+    }
+    stato.TuttiRisultati = o.tutti;
+    if (o.manutenzione) stato.Deprezz = *o.manutenzione;
+    OpzioniMP op = OpzioniDaStato(stato);
+    if (o.riduzione) op.FattRiduzione = *o.riduzione;
+    if (o.taglio) op.TaglioAli = *o.taglio;
+    if (o.strisce < 0 || o.strisce > 3) return Errore("--strips must be 0, 1, 2 or 3");
+    if (o.rilassa < 0 || o.rilassa > 2) return Errore("--relax must be 0, 1 or 2");
+    op.OpzioneStrisce = o.strisce;
+    op.M = o.rilassa;
+
+    Cartella cartella;
+    std::string errore;
+    if (!LeggiCartella(o.cartella, cartella, errore)) return Errore(errore);
+    for (const auto& a : cartella.Avvisi) std::cerr << Prefisso << a << "\n";
+    const Foglio* foglio = &cartella.Fogli.front();
+    if (!o.foglio.empty()) {
+        foglio = nullptr;
+        for (const auto& f : cartella.Fogli)
+            if (f.Nome == o.foglio) foglio = &f;
+        const auto n = ConvertiIntero(o.foglio);
+        if (!foglio && n && *n >= 1 && *n <= static_cast<int>(cartella.Fogli.size()))
+            foglio = &cartella.Fogli[static_cast<std::size_t>(*n - 1)];
+        if (!foglio) return Errore(NomeFile(o.cartella) + ": no worksheet \"" + o.foglio + "\"");
+    }
+    const MappaColonne mappa = MappaColonneMP(*foglio);
+    if (!mappa.Mancanti.empty()) return Errore(TestoColonneMancanti(mappa, lingua));
+
+    const EsitoVerifica v = VerificaDati(*foglio, mappa, cartella.FormatoXls, lingua);
+    nlohmann::ordered_json j;
+    j["workbook"] = o.cartella;
+    j["sheet"] = foglio->Nome;
+    j["check"]["rows_examined"] = v.Esaminate;
+    j["check"]["end"] = v.Fine == FineVerifica::Pulito ? 1 : v.Fine == FineVerifica::SoloNonRiconosciute ? 2 : 3;
+    j["check"]["message"] = v.Messaggio;
+    j["check"]["listed"] = nlohmann::ordered_json::array();
+    for (const auto& r : v.Elencate) j["check"]["listed"].push_back(RigaJson(r.Celle));
+    if (!v.Messaggio.empty()) std::cerr << v.Messaggio << "\n";
+    if (!o.json)
+        for (const auto& r : v.Elencate)
+            std::cerr << "  row " << r.RigaFoglio << ": " << r.Celle[TVia] << " | " << r.Celle[TApplicazione] << " | "
+                      << r.Celle[TCategoria] << " | " << r.Celle[TAltezza] << " | " << r.Celle[TLarghezza] << "\n";
+    if (v.Fine == FineVerifica::Trattino) {
+        if (o.json) std::cout << j.dump(2) << "\n";
+        return 1;
+    }
+    const bool daSistemare = v.Fine == FineVerifica::DaSistemare;
+    if (o.soloVerifica || (daSistemare && !o.forza)) {
+        if (o.json) std::cout << j.dump(2) << "\n";
+        return daSistemare ? 2 : 0;
+    }
+
+    InterazioneMP ui(::isatty(2) != 0);
+    gFerma = false;
+    auto precedente = std::signal(SIGINT, SuFermata);
+    RisultatoMP ris = CalcolaMasterplan(*foglio, mappa, v.Corretti, op, o.thread, &ui, &gFerma);
+    std::signal(SIGINT, precedente == SIG_ERR ? SIG_DFL : precedente);
+    ui.ChiudiRiga();
+    for (const auto& r : ris.Righe)
+        for (const auto& a : r.Esito.Avvisi) std::cerr << Prefisso << "row " << r.Origine.RigaFoglio << ": " << a << "\n";
+
+    std::vector<CelleRiga> celle;
+    for (const auto& r : ris.Righe) celle.push_back(r.Celle);
+    const std::string uscita = o.uscita.empty() ? PercorsoElenco(o.cartella) : o.uscita;
+    const bool esportato = EsportaLista(celle, uscita, errore);
+    if (!esportato) std::cerr << Prefisso << Msg(1412, lingua) << ": " << errore << "\n";
+
+    j["rows"] = nlohmann::ordered_json::array();
+    for (const auto& c : celle) j["rows"].push_back(RigaJson(c));
+    j["to_check"] = ris.DaVerificare;
+    j["interrupted"] = ris.Interrotto;
+    j["end"] = ris.TestoFine;
+    j["export"] = esportato ? uscita : "";
+    if (o.json) {
+        std::cout << j.dump(2) << "\n";
+    } else {
+        for (const auto& c : celle)
+            std::cout << c[TPosizione] << "\t" << c[TIdentificativo] << "\t" << c[TVia] << "\t" << c[TNote] << "\t"
+                      << c[TSol1 + SInt] << "\t" << c[TSol2 + SInt] << "\t" << c[TSol1 + SLivello] << "\t"
+                      << c[TSol1 + SFotometrica] << "\n";
+        std::cout << ris.TestoFine << "\n";
+        if (esportato) std::cout << NomeFile(uscita) << Msg(1411, lingua) << "\n";
+    }
+    if (ris.Interrotto) return 130;
+    if (!esportato) return 1;
+    return 0;
+}
+
+cli::RegistraComando reg("masterplan", [](CLI::App& app, int& esito) {
+    auto o = std::make_shared<OpzioniCli>();
+    auto* sub = app.add_subcommand("masterplan", "Check, run and export a Masterplan project workbook");
+    sub->add_option("workbook", o->cartella, "Project workbook (.xls, .xlsx, .xlsm)")->required();
+    sub->add_option("--sheet", o->foglio, "Worksheet by name or number (default: the first)");
+    sub->add_option("--ldt", o->ldt, "Folder of the photometric files (default: from ntr-masterplan.cfg)");
+    sub->add_option("--out", o->uscita, "Exported workbook (default: WORKBOOK-Elenco_Progetti.xlsx beside it)");
+    sub->add_option("--threads", o->thread, "Worker threads (0: every core)");
+    sub->add_flag("--json", o->json, "Print the check and the table as JSON");
+    sub->add_flag("--check-only", o->soloVerifica, "Stop after the data check");
+    sub->add_flag("--force", o->forza, "Run even when the check lists rows to correct");
+    sub->add_option("--maintenance", o->manutenzione, "Maintenance factor (default 0.8)");
+    sub->add_option("--reduction", o->riduzione, "Flux reduction factor (default 1.0; 0.7 = 30 % less)");
+    sub->add_option("--wing-cut", o->taglio, "Wing cut, percent above the class minimum (default 7)");
+    sub->add_option("--strips", o->strisce, "Strips beside the road: 0 no, 1 shown, 2 blocking on Em, 3 on Em and Emin");
+    sub->add_option("--relax", o->rilassa, "Relaxations of the strip reference with --strips 2 or 3 (0-2)");
+    sub->add_flag("--all-results", o->tutti, "Retain every candidate that computes, compliant or not");
+    sub->add_option("--limit", o->limite, "Spacing limit: none, fixed, min or ratio");
+    sub->add_option("--limit-value", o->valoreLimite, "Value of the limit: metres, or a spacing/height ratio");
+    sub->callback([o, &esito] { esito = Esegui(*o); });
+});
+
+}  // namespace

@@ -1,0 +1,29 @@
+#pragma once
+// Settings of a Masterplan run, taken from a snapshot of the design state
+// and the Masterplan window's own settings. Nothing writes the state back.
+#include <string>
+
+#include "core/state/StatoProgetto.h"
+
+namespace nottaro::mp {
+
+struct OpzioniMP {
+    double Deprezz = 0.8;        // maintenance factor (roads and paths alike)
+    double FattRiduzione = 1.0;  // flux reduction, 0.7 = 30 % less
+    double TaglioAli = 7;        // %, raises the lower bound of Lm / Em
+    int OpzioneStrisce = 1;      // 0 none, 1 shown, 2 blocking on Em, 3 blocking on Em and Emin
+    int M = 0;                   // relaxations of the strip reference (options 2, 3)
+    double StepInt = 0.5;        // m, spacing step
+    bool TutteLampade = false;   // every lamp set of each file
+    bool TuttiRisultati = false; // retain candidates that fail the class
+    int TipoLimite = 0;          // 0 none, 1 fixed spacing, 2 minimum m, 3 minimum spacing/height
+    double ValLimite = 0;
+    double ErrLm = 150, ErrEm = 200;  // %, accepted excess over LmMin / EmMin
+    std::string DirLdtMaster;    // folder of the photometric files
+    int Lingua = 1;              // language of the messages
+};
+
+// The design state's values; the window's settings keep their defaults.
+OpzioniMP OpzioniDaStato(const StatoProgetto& s);
+
+}  // namespace nottaro::mp

@@ -1,0 +1,36 @@
+#pragma once
+// The frame the three evaluations share: files in order (an unreadable one
+// ends the evaluation), lamp sets, and the messages a row collects.
+#include <string>
+
+#include "core/text/Testo.h"
+#include "masterplan/SoluzioniMP.h"
+
+namespace nottaro::mp {
+
+// Calls corpo(file, lamp set) for every readable file and lamp set of the
+// row; the first lamp set is 0 for a road with TutteLampade and more than
+// one set, else the file's LampSel. The files' messages go to the row when
+// conAvvisi. Stops at an unreadable file (its
+// message goes to the row) or when corpo returns false.
+template <class Corpo>
+void PerOgniFileLampada(const DatiRigaMP& d, const OpzioniMP& o, bool strada, EsitoRigaMP& es, Corpo corpo,
+                        bool conAvvisi = true) {
+    for (const FileLdt* f : d.File) {
+        if (conAvvisi)
+            for (const auto& a : f->Avvisi) es.Avvisi.push_back(f->Nome + ": " + a);
+        if (!f->Leggibile) {
+            if (conAvvisi) es.Avvisi.push_back(f->Nome + ": unreadable photometric file (missing, or no planes, angles or lamp sets)");
+            return;
+        }
+        const Fotometria& foto = *f->Foto;
+        int lampada = foto.LampSel >= 0 && foto.LampSel < foto.NumLampade ? foto.LampSel : 0;
+        if (strada && o.TutteLampade && foto.NumLampade > 1) lampada = 0;
+        do {
+            if (!corpo(*f, lampada)) return;
+            ++lampada;
+        } while (o.TutteLampade && lampada < foto.NumLampade);
+    }
+}
+
+}  // namespace nottaro::mp

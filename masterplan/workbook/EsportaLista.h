@@ -1,0 +1,20 @@
+#pragma once
+// The result table written to a new workbook beside the project workbook.
+#include <string>
+#include <vector>
+
+#include "masterplan/TabellaMP.h"
+
+namespace nottaro::mp {
+
+// PROJECT less its extension + "-Elenco_Progetti.xlsx".
+std::string PercorsoElenco(const std::string& cartellaProgetto);
+
+// Writes the header and rows as text cells of the sheet "Elenco progetti"
+// (table row r, column c at worksheet row r + 1, column c + 1), first to a
+// temporary file in the same folder, then renamed over `percorso`: an
+// existing file is replaced only by a complete one. False with errore set
+// on failure (no file left behind).
+bool EsportaLista(const std::vector<CelleRiga>& righe, const std::string& percorso, std::string& errore);
+
+}  // namespace nottaro::mp

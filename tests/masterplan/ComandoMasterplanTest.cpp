@@ -1,0 +1,102 @@
+// nottaro-cli masterplan as a user runs it: the sample against its golden
+// table, the workbook left as it was, and the exit status of each end.
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <fstream>
+#include <iterator>
+
+#include "core/text/Testo.h"
+#include "support/CartellaTemporanea.h"
+#include "support/EseguiCli.h"
+#include "support/Percorsi.h"
+#include "tests/masterplan/CartelleProva.h"
+
+namespace nottaro::mp {
+namespace {
+
+using nottaro::test::EseguiCli;
+using nottaro::test::Sorgente;
+using nottaro::test::Tra;
+
+std::string Byte(const std::string& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Texts equal; numbers within 1e-6 relative (the golden table was made on
+// another build of the same code).
+void Confronta(const nlohmann::json& ottenuto, const nlohmann::json& atteso, const std::string& dove) {
+    const std::string a = ottenuto.get<std::string>(), b = atteso.get<std::string>();
+    const auto x = ConvertiReale(a), y = ConvertiReale(b);
+    if (x && y) EXPECT_NEAR(*x, *y, 1e-6 * std::max(1.0, std::abs(*y))) << dove;
+    else EXPECT_EQ(a, b) << dove;
+}
+
+TEST(ComandoMasterplan, SampleMatchesItsGoldenTableAndLeavesTheWorkbookAlone) {
+    nottaro::test::CartellaTemporanea dir;
+    const std::string cartella = Sorgente("data/masterplan/esempio.xlsx");
+    const std::string prima = Byte(cartella);
+    const auto u = EseguiCli("masterplan " + Tra(cartella) + " --ldt " + Tra(Sorgente("data/masterplan/ldt")) +
+                             " --threads 2 --json --out " + Tra(dir.File("elenco.xlsx")));
+    ASSERT_EQ(u.esito, 0) << u.err;
+    EXPECT_EQ(Byte(cartella), prima);
+    const auto j = nlohmann::json::parse(u.out);
+    const auto g = nlohmann::json::parse(Byte(nottaro::test::Fixture("masterplan/esempio.golden.json")));
+    EXPECT_EQ(j["to_check"], g["to_check"]);
+    ASSERT_EQ(j["rows"].size(), g["rows"].size());
+    for (std::size_t r = 0; r < g["rows"].size(); ++r)
+        for (auto it = g["rows"][r].begin(); it != g["rows"][r].end(); ++it)
+            Confronta(j["rows"][r][it.key()], it.value(), std::to_string(r) + " " + it.key());
+    EXPECT_EQ(j["export"], dir.File("elenco.xlsx"));
+    EXPECT_NE(u.err.find("ROTTO 50W LED.ldt"), std::string::npos);
+}
+
+const std::vector<std::string> kIntestazioni = {
+    "Identificativo", "Via", "Applicazione", "Altezza punto luce", "Avanzamento", "Classe",
+    "1° Elemento SX dimensione", "1° Elemento SX", "Dimensione strada", "1° Elemento DX",
+    "1° Elemento DX dimensione", "Disposizione", "Posizione palo", "Corsie", "Senso Marcia", "LR17/00",
+    "Descrizione Progetto", "New Source", "New W", "Interdistanza", "Modello Apparecchio New"};
+
+std::vector<std::string> RigaStrada(const std::string& via, const std::string& altezza) {
+    return {"P1", via, "stradale", altezza, "0", "ME4a", "", "", "7", "", "", "", "sx", "1", "2", "", "", "sap", "70",
+            "24", "STRADA"};
+}
+
+TEST(ComandoMasterplan, ExitStatusOfEachEnd) {
+    nottaro::test::CartellaTemporanea dir;
+    auto intestazioni = kIntestazioni;
+    auto senzaVia = kIntestazioni;
+    senzaVia[1] = "Strada";
+    test::ScriviFoglio(dir.File("buono.xlsx"), {{"titolo"}, intestazioni, RigaStrada("Via Roma", "8")});
+    test::ScriviFoglio(dir.File("errato.xlsx"), {{"titolo"}, intestazioni, RigaStrada("Via Roma", "99")});
+    test::ScriviFoglio(dir.File("trattino.xlsx"), {{"titolo"}, intestazioni, RigaStrada("Via Roma", "-")});
+    test::ScriviFoglio(dir.File("senzavia.xlsx"), {{"titolo"}, senzaVia, RigaStrada("Via Roma", "8")});
+    std::ofstream(dir.File("rotto.xlsx")) << "non zip";
+    const std::string ldt = " --ldt " + Tra(Sorgente("data/masterplan/ldt"));
+    struct Caso {
+        std::string argomenti;
+        int esito;
+        const char* testo;  // in stdout or stderr
+    };
+    const Caso casi[] = {
+        {Tra(dir.File("buono.xlsx")) + ldt, 0, "Saved successfully"},
+        {Tra(dir.File("buono.xlsx")) + ldt + " --sheet Foglio --check-only", 0, ""},
+        {Tra(dir.File("buono.xlsx")) + ldt + " --sheet 2", 1, "no worksheet \"2\""},
+        {Tra(dir.File("errato.xlsx")) + ldt, 2, "?99"},
+        {Tra(dir.File("errato.xlsx")) + ldt + " --force", 0, "Saved successfully"},
+        {Tra(dir.File("trattino.xlsx")) + ldt, 1, "<-> in the column ALTEZZA"},
+        {Tra(dir.File("senzavia.xlsx")) + ldt, 1, "VIA;"},
+        {Tra(dir.File("rotto.xlsx")) + ldt, 1, "rotto.xlsx: "},
+        {Tra(dir.File("buono.xlsx")) + " --ldt " + Tra(dir.File("manca")), 1, "does not exist"},
+        {Tra(dir.File("buono.xlsx")) + ldt + " --strips 4", 1, "--strips"},
+    };
+    for (const auto& k : casi) {
+        const auto u = EseguiCli("masterplan " + k.argomenti, true);
+        EXPECT_EQ(u.esito, k.esito) << k.argomenti << "\n" << u.out;
+        EXPECT_NE(u.out.find(k.testo), std::string::npos) << k.argomenti << "\n" << u.out;
+    }
+}
+
+}  // namespace
+}  // namespace nottaro::mp
