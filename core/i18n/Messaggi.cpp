@@ -4,6 +4,7 @@
 
 #include <array>
 #include <atomic>
+#include <map>
 
 #include "core/i18n/CatalogoGenerato.h"
 
@@ -27,12 +28,26 @@ const std::array<std::string, NumLingue * NumMessaggi>& Testi() {
     return testi;
 }
 
+const std::map<int, std::array<std::string, NumLingue>>& TestiAggiunti() {
+    static const auto testi = [] {
+        std::map<int, std::array<std::string, NumLingue>> t;
+        for (std::size_t i = 0; i < catalogo::kNumAggiunti; ++i)
+            for (int l = 0; l < NumLingue; ++l)
+                t[catalogo::kAggiunti[i].n][l] = std::string(catalogo::kAggiunti[i].testi[l]);
+        return t;
+    }();
+    return testi;
+}
+
 }  // namespace
 
 const std::string& Msg(int n, int lingua) {
     static const std::string vuoto;
-    if (n < 0 || n >= NumMessaggi || !LinguaValida(lingua)) return vuoto;
-    return Testi()[lingua * NumMessaggi + n];
+    if (!LinguaValida(lingua)) return vuoto;
+    if (n >= 0 && n < NumMessaggi) return Testi()[lingua * NumMessaggi + n];
+    const auto& aggiunti = TestiAggiunti();
+    const auto it = aggiunti.find(n);
+    return it == aggiunti.end() ? vuoto : it->second[lingua];
 }
 
 const std::string& Msg(int n) { return Msg(n, linguaCorrente.load()); }
