@@ -28,24 +28,23 @@ const std::array<std::string, NumLingue * NumMessaggi>& Testi() {
     return testi;
 }
 
-const std::map<int, std::array<std::string, NumLingue>>& TestiAggiunti() {
-    static const auto testi = [] {
-        std::map<int, std::array<std::string, NumLingue>> t;
-        for (std::size_t i = 0; i < catalogo::kNumAggiunti; ++i)
-            for (int l = 0; l < NumLingue; ++l)
-                t[catalogo::kAggiunti[i].n][l] = std::string(catalogo::kAggiunti[i].testi[l]);
-        return t;
+const std::map<int, std::array<std::string, NumLingue>>& Aggiunti() {
+    static const auto aggiunti = [] {
+        std::map<int, std::array<std::string, NumLingue>> m;
+        for (const catalogo::Aggiunto* a = catalogo::kAggiunti; a->n >= 0; ++a)
+            for (int l = 0; l < NumLingue; ++l) m[a->n][l] = std::string(a->testi[l]);
+        return m;
     }();
-    return testi;
+    return aggiunti;
 }
 
 }  // namespace
 
 const std::string& Msg(int n, int lingua) {
     static const std::string vuoto;
-    if (!LinguaValida(lingua)) return vuoto;
-    if (n >= 0 && n < NumMessaggi) return Testi()[lingua * NumMessaggi + n];
-    const auto& aggiunti = TestiAggiunti();
+    if (n < 0 || !LinguaValida(lingua)) return vuoto;
+    if (n < NumMessaggi) return Testi()[lingua * NumMessaggi + n];
+    const auto& aggiunti = Aggiunti();
     const auto it = aggiunti.find(n);
     return it == aggiunti.end() ? vuoto : it->second[lingua];
 }

@@ -61,23 +61,22 @@ TEST(TabellaMessaggi, SourceTableHasOneRowPerMessageAndFiveLanguagesMatchingTheP
     std::string riga;
     ASSERT_TRUE(std::getline(in, riga));
     EXPECT_EQ(riga, "n\tit\ten\tfr\tde\tes");
-    int righe = 0, precedente = -1;
+    int n = 0;
+    int ultimoAggiunto = PrimoMessaggioAggiunto - 1;
     while (std::getline(in, riga)) {
         auto col = Dividi(riga);
-        ASSERT_EQ(col.size(), 6u) << "row " << righe;
-        const int n = std::stoi(col[0]);
-        // The original messages without gaps, later blocks in ascending order.
-        if (righe < NumMessaggi)
-            ASSERT_EQ(n, righe);
-        else
-            ASSERT_GT(n, precedente);
+        ASSERT_EQ(col.size(), 6u) << "row " << n;
+        // The original numbers run without gaps; added texts follow from
+        // PrimoMessaggioAggiunto up, in rising order.
+        const int numero = n < NumMessaggi ? n : std::stoi(col[0]);
+        if (n < NumMessaggi) ASSERT_EQ(col[0], std::to_string(n));
+        else ASSERT_GT(numero, ultimoAggiunto) << col[0];
+        if (n >= NumMessaggi) ultimoAggiunto = numero;
         // What the program shows is exactly what the translators wrote.
-        for (int l = 0; l < NumLingue; ++l) EXPECT_EQ(Msg(n, l), Decodifica(col[l + 1])) << n << "/" << l;
-        precedente = n;
-        ++righe;
+        for (int l = 0; l < NumLingue; ++l) EXPECT_EQ(Msg(numero, l), Decodifica(col[l + 1])) << numero << "/" << l;
+        ++n;
     }
-    EXPECT_GE(righe, NumMessaggi);
-    EXPECT_EQ(Msg(precedente + 1, En), "");
+    EXPECT_GE(n, NumMessaggi);
 }
 
 TEST(TabellaMessaggi, SystemTextsAreKeptToTheCharacter) {
