@@ -1,5 +1,7 @@
 #include "grafica/DisegnaCurva.h"
 
+#include <algorithm>
+
 #include <QColor>
 #include <QFontMetrics>
 #include <QPainter>
@@ -37,11 +39,15 @@ void DisegnaCurva(QPainter& p, int W, int H, double zoom, const Fotometria& f, c
     p.setBrush(Qt::NoBrush);
     for (const auto& l : fig.anelli) Traccia(p, l);
     for (const auto& l : fig.tratti) Traccia(p, l);
-    // Labels are placed by their top-left corner.
-    const int ascesa = QFontMetrics(p.font()).ascent();
+    // Labels are placed by their top-left corner. A label that would run past
+    // the right edge (the plane of the maximum, in a wide font) is moved left
+    // just enough to be read whole.
+    const QFontMetrics misure(p.font());
     for (const auto& e : fig.etichette) {
+        const QString testo = QString::fromStdString(e.testo);
+        const int x = std::max(0, std::min(e.pos.x, W - 1 - misure.horizontalAdvance(testo)));
         p.setPen(Qc(e.colore));
-        p.drawText(QPoint(e.pos.x, e.pos.y + ascesa), QString::fromStdString(e.testo));
+        p.drawText(QPoint(x, e.pos.y + misure.ascent()), testo);
     }
     p.setClipRect(0, 0, W, H, Qt::IntersectClip);
     for (const auto& l : fig.curve) Traccia(p, l);
