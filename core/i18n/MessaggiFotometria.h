@@ -20,5 +20,6 @@ inline constexpr int MsgScritturaFallita = 1513;   // %1 file
 inline constexpr int MsgCampoLampadaVuoto = 1515;  // %1 field caption, %2 lamp set
 inline constexpr int MsgCellaNonValida = 1516;     // %1 C, %2 gamma, %3 text
 inline constexpr int MsgCompagnoFallito = 1517;    // %1 file
+inline constexpr int MsgDichiarato = 1518;         // %1 value
 
 }  // namespace nottaro

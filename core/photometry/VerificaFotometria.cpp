@@ -95,7 +95,7 @@ EsitoVerifica Copertura(const Fotometria& f) {
     return e;
 }
 
-std::string Dichiarato(double v) { return v == 0 ? Msg(MsgNonDichiarato) : Num(v); }
+std::string Dichiarato(double v) { return v == 0 ? Msg(MsgNonDichiarato) : ConArgomenti(Msg(MsgDichiarato), {Num2(v)}); }
 
 EsitoVerifica Flusso(const Fotometria& f) {
     EsitoVerifica e;
