@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "core/photometry/LetturaTabella.h"
 #include "core/photometry/LettoriFotometria.h"
 #include "core/text/Testo.h"
 
@@ -15,9 +14,9 @@ std::string Intero(double x) { return std::to_string(static_cast<long long>(std:
 
 Linea Curva(const Fotometria& f, int piano, int cx, int cy, double zoom, bool destra, Colore colore) {
     Linea l{colore, {}};
-    for (int g = 1; g <= f.NumG; ++g) {
-        const double t = GradiInRad(tabella::GradiG(f, g));
-        const double r = zoom * tabella::I(f, piano, g);
+    for (int g = 1; g <= f.NumG(); ++g) {
+        const double t = GradiInRad(f.Intens.AngoloG(g));
+        const double r = zoom * f.Intens.Valore(piano, g);
         const int dx = Trunc(r * std::sin(t));
         l.punti.push_back({destra ? cx + dx : cx - dx, cy + Trunc(r * std::cos(t))});
     }
@@ -29,8 +28,8 @@ Linea Curva(const Fotometria& f, int piano, int cx, int cy, double zoom, bool de
 int PianoPiuVicino(const Fotometria& f, double gradi) {
     int migliore = 1;
     double minima = 1e300;
-    for (int c = 1; c <= f.NumC; ++c) {
-        double d = std::fmod(std::fabs(tabella::GradiC(f, c) - gradi), 360.0);
+    for (int c = 1; c <= f.NumC(); ++c) {
+        double d = std::fmod(std::fabs(f.Intens.AngoloC(c) - gradi), 360.0);
         d = std::min(d, 360.0 - d);
         if (d < minima) {
             minima = d;
@@ -87,7 +86,7 @@ FiguraCurva PuntiCurva(int W, int H, double zoom, const Fotometria& f, const Dat
     fig.tratti.push_back({Blu, {{lx, 20}, {lx, 60}}});
     et.push_back({Blu, {lx - 6, 10}, "270°"});
     et.push_back({Blu, {lx - 6, 61}, "90°"});
-    const double cm = d.PianoIMax >= 1 && d.PianoIMax <= f.NumC ? tabella::GradiC(f, d.PianoIMax) : 0;
+    const double cm = d.PianoIMax >= 1 && d.PianoIMax <= f.NumC() ? f.Intens.AngoloC(d.PianoIMax) : 0;
     const double tm = GradiInRad(cm - 90), tp = GradiInRad(cm + 90);
     fig.tratti.push_back({Verde, {{lx, 40}, {Trunc(lx + 20 * std::sin(tm)), 40 + Trunc(20 * std::cos(tm))}}});
     fig.tratti.push_back({Verde, {{lx, 40}, {Trunc(lx + 20 * std::sin(tp)), 40 + Trunc(20 * std::cos(tp))}}});
@@ -95,14 +94,14 @@ FiguraCurva PuntiCurva(int W, int H, double zoom, const Fotometria& f, const Dat
     et.push_back({Verde, {lx - 35, 72}, "Imax=>C=" + Intero(a) + "°-" + Intero(a + 180) + "°"});
 
     // The curves: C0/C180, C90/C270 and the plane of the maximum with its opposite.
-    if (f.NumC >= 1) {
+    if (f.NumC() >= 1) {
         const int piani[4] = {PianoPiuVicino(f, 0), PianoPiuVicino(f, 180), PianoPiuVicino(f, 90),
                               PianoPiuVicino(f, 270)};
         for (int k = 0; k < 4; ++k) {
             fig.pianiCurve[k] = piani[k];
             fig.curve.push_back(Curva(f, piani[k], cx, cy, zoom, k % 2 == 0, k < 2 ? Rosso : Blu));
         }
-        if (d.IMax != 0 && d.PianoIMax >= 1 && d.PianoIMax <= f.NumC) {
+        if (d.IMax != 0 && d.PianoIMax >= 1 && d.PianoIMax <= f.NumC()) {
             fig.pianiCurve[4] = d.PianoIMax;
             fig.pianiCurve[5] = PianoPiuVicino(f, cm + 180);
             fig.curve.push_back(Curva(f, fig.pianiCurve[4], cx, cy, zoom, true, Verde));

@@ -3,18 +3,17 @@
 #include <cmath>
 #include <numbers>
 
-#include "core/photometry/LetturaTabella.h"
 #include "core/text/Testo.h"
 
 namespace nottaro {
 
 DatiCurva MisuraCurva(const Fotometria& f) {
     DatiCurva d;
-    for (int g = 1; g <= f.NumG; ++g) {
-        const double t = tabella::GradiG(f, g) * std::numbers::pi / 180.0;
+    for (int g = 1; g <= f.NumG(); ++g) {
+        const double t = f.Intens.AngoloG(g) * std::numbers::pi / 180.0;
         const double s = std::sin(t), k = std::cos(t);
-        for (int c = 1; c <= f.NumC; ++c) {
-            const double i = tabella::I(f, c, g);
+        for (int c = 1; c <= f.NumC(); ++c) {
+            const double i = f.Intens.Valore(c, g);
             if (i > d.IMax) {
                 d.IMax = i;
                 d.PianoIMax = c;

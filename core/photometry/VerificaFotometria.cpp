@@ -7,15 +7,11 @@
 #include "core/i18n/Argomenti.h"
 #include "core/i18n/Messaggi.h"
 #include "core/i18n/MessaggiFotometria.h"
-#include "core/photometry/LetturaTabella.h"
 #include "core/text/Testo.h"
 
 namespace nottaro {
 namespace {
 
-using tabella::GradiC;
-using tabella::GradiG;
-using tabella::I;
 
 constexpr double Rad = std::numbers::pi / 180.0;
 
@@ -26,31 +22,31 @@ std::string Num2(double x) { return FormatoGenerale(std::round(x * 100) / 100); 
 // Column whose gamma equals `gradi` exactly (the last one when several do), 0 if none.
 int ColonnaGamma(const Fotometria& f, double gradi) {
     int trovata = 0;
-    for (int g = 1; g <= f.NumG; ++g)
-        if (GradiG(f, g) == gradi) trovata = g;
+    for (int g = 1; g <= f.NumG(); ++g)
+        if (f.Intens.AngoloG(g) == gradi) trovata = g;
     return trovata;
 }
 
 EsitoVerifica LuceVersoAlto(const Fotometria& f) {
     EsitoVerifica e;
     e.nome = "upward_light";
-    const double ultimo = f.NumG > 0 ? GradiG(f, f.NumG) : 0;
-    if (f.NumG == 0 || f.NumC == 0 || ultimo < 90) {
+    const double ultimo = f.NumG() > 0 ? f.Intens.AngoloG(f.NumG()) : 0;
+    if (f.NumG() == 0 || f.NumC() == 0 || ultimo < 90) {
         e.testo = ConArgomenti(Msg(MsgLuceAltoNonVerificabile), {Num(ultimo)});
         e.valori = {{"last_gamma", ultimo}};
         return e;
     }
     double imax = -1, cmax = 0, gmax = 0;
     int oltre = 0;
-    for (int g = 1; g <= f.NumG; ++g) {
-        if (GradiG(f, g) < 90) continue;
-        for (int c = 1; c <= f.NumC; ++c) {
-            const double v = I(f, c, g);
+    for (int g = 1; g <= f.NumG(); ++g) {
+        if (f.Intens.AngoloG(g) < 90) continue;
+        for (int c = 1; c <= f.NumC(); ++c) {
+            const double v = f.Intens.Valore(c, g);
             if (v > LimiteLuceAlto) ++oltre;
             if (v > imax) {
                 imax = v;
-                cmax = GradiC(f, c);
-                gmax = GradiG(f, g);
+                cmax = f.Intens.AngoloC(c);
+                gmax = f.Intens.AngoloG(g);
             }
         }
     }
@@ -64,10 +60,10 @@ EsitoVerifica LuceVersoAlto(const Fotometria& f) {
 EsitoVerifica PianiConcordi(const Fotometria& f, int colonna, const char* nome, int messaggio) {
     EsitoVerifica e;
     e.nome = nome;
-    double lo = I(f, 1, colonna), hi = lo;
-    for (int c = 2; c <= f.NumC; ++c) {
-        lo = std::min(lo, I(f, c, colonna));
-        hi = std::max(hi, I(f, c, colonna));
+    double lo = f.Intens.Valore(1, colonna), hi = lo;
+    for (int c = 2; c <= f.NumC(); ++c) {
+        lo = std::min(lo, f.Intens.Valore(c, colonna));
+        hi = std::max(hi, f.Intens.Valore(c, colonna));
     }
     const double diff = hi - lo;
     const double perc = hi > 0 ? diff / hi * 100 : 0;
@@ -80,16 +76,16 @@ EsitoVerifica PianiConcordi(const Fotometria& f, int colonna, const char* nome, 
 EsitoVerifica Copertura(const Fotometria& f) {
     EsitoVerifica e;
     e.nome = "coverage";
-    const double primo = f.NumG > 0 ? GradiG(f, 1) : 0, ultimo = f.NumG > 0 ? GradiG(f, f.NumG) : 0;
+    const double primo = f.NumG() > 0 ? f.Intens.AngoloG(1) : 0, ultimo = f.NumG() > 0 ? f.Intens.AngoloG(f.NumG()) : 0;
     double passoG = 0;
-    for (int g = 1; g < f.NumG; ++g)
-        if (GradiG(f, g) < 90) passoG = std::max(passoG, std::min(GradiG(f, g + 1), 90.0) - GradiG(f, g));
+    for (int g = 1; g < f.NumG(); ++g)
+        if (f.Intens.AngoloG(g) < 90) passoG = std::max(passoG, std::min(f.Intens.AngoloG(g + 1), 90.0) - f.Intens.AngoloG(g));
     double distC = 0;
-    if (f.NumC > 1) {
-        for (int c = 1; c < f.NumC; ++c) distC = std::max(distC, GradiC(f, c + 1) - GradiC(f, c));
-        distC = std::max(distC, GradiC(f, 1) + 360 - GradiC(f, f.NumC));
+    if (f.NumC() > 1) {
+        for (int c = 1; c < f.NumC(); ++c) distC = std::max(distC, f.Intens.AngoloC(c + 1) - f.Intens.AngoloC(c));
+        distC = std::max(distC, f.Intens.AngoloC(1) + 360 - f.Intens.AngoloC(f.NumC()));
     }
-    e.ok = f.NumG > 0 && primo == 0 && ultimo >= 90 && passoG <= PassoGammaMassimo && distC <= DistanzaPianiMassima;
+    e.ok = f.NumG() > 0 && primo == 0 && ultimo >= 90 && passoG <= PassoGammaMassimo && distC <= DistanzaPianiMassima;
     e.testo = ConArgomenti(Msg(MsgCopertura), {Num(primo), Num(ultimo), Num(passoG), Num(distC)});
     e.valori = {{"first_gamma", primo}, {"last_gamma", ultimo}, {"largest_gamma_step", passoG}, {"largest_c_gap", distC}};
     return e;
@@ -116,19 +112,19 @@ EsitoVerifica Flusso(const Fotometria& f) {
 
 FlussoTabella FlussoZonale(const Fotometria& f) {
     FlussoTabella r;
-    if (f.NumC < 1 || f.NumG < 1) return r;
-    const int nc = f.NumC, ng = f.NumG;
+    if (f.NumC() < 1 || f.NumG() < 1) return r;
+    const int nc = f.NumC(), ng = f.NumG();
     for (int c = 1; c <= nc; ++c) {
         double dphi = 2 * std::numbers::pi;
         if (nc > 1) {
-            const double prima = c > 1 ? GradiC(f, c - 1) : GradiC(f, nc) - 360;
-            const double dopo = c < nc ? GradiC(f, c + 1) : GradiC(f, 1) + 360;
+            const double prima = c > 1 ? f.Intens.AngoloC(c - 1) : f.Intens.AngoloC(nc) - 360;
+            const double dopo = c < nc ? f.Intens.AngoloC(c + 1) : f.Intens.AngoloC(1) + 360;
             dphi = (dopo - prima) / 2 * Rad;
         }
         for (int g = 1; g <= ng; ++g) {
-            const double a = g > 1 ? (GradiG(f, g - 1) + GradiG(f, g)) / 2 : GradiG(f, 1);
-            const double b = g < ng ? (GradiG(f, g) + GradiG(f, g + 1)) / 2 : GradiG(f, ng);
-            const double i = I(f, c, g) * dphi;
+            const double a = g > 1 ? (f.Intens.AngoloG(g - 1) + f.Intens.AngoloG(g)) / 2 : f.Intens.AngoloG(1);
+            const double b = g < ng ? (f.Intens.AngoloG(g) + f.Intens.AngoloG(g + 1)) / 2 : f.Intens.AngoloG(ng);
+            const double i = f.Intens.Valore(c, g) * dphi;
             r.totale += i * (std::cos(a * Rad) - std::cos(b * Rad));
             if (a < 90) r.basso += i * (std::cos(a * Rad) - std::cos(std::min(b, 90.0) * Rad));
         }
@@ -139,7 +135,7 @@ FlussoTabella FlussoZonale(const Fotometria& f) {
 std::vector<EsitoVerifica> VerificaFotometria(const Fotometria& f) {
     std::vector<EsitoVerifica> out;
     out.push_back(LuceVersoAlto(f));
-    const int nadir = f.NumC > 0 ? ColonnaGamma(f, 0) : 0;
+    const int nadir = f.NumC() > 0 ? ColonnaGamma(f, 0) : 0;
     if (nadir > 0) {
         out.push_back(PianiConcordi(f, nadir, "nadir", MsgNadir));
     } else {
@@ -148,7 +144,7 @@ std::vector<EsitoVerifica> VerificaFotometria(const Fotometria& f) {
         e.testo = Msg(MsgNadirNonMisurato);
         out.push_back(e);
     }
-    const int zenit = f.NumC > 0 ? ColonnaGamma(f, 180) : 0;
+    const int zenit = f.NumC() > 0 ? ColonnaGamma(f, 180) : 0;
     if (zenit > 0) out.push_back(PianiConcordi(f, zenit, "zenith", MsgZenit));
     out.push_back(Copertura(f));
     out.push_back(Flusso(f));

@@ -76,8 +76,8 @@ TEST(DisegnaCurva, ReferenceComparisonNoticesAMissingCurve) {
     test::AppGui();
     Fotometria f = Strada();
     const QImage intero = Disegna(f, 250);
-    for (int c = 1; c <= f.NumC; ++c)
-        for (int g = 1; g <= f.NumG; ++g) f.Intens[c][g] *= 0.8;  // every curve moves inward
+    for (int c = 1; c <= f.NumC(); ++c)
+        for (int g = 1; g <= f.NumG(); ++g) f.Intens.ImpostaValore(c, g, f.Intens.Valore(c, g) * 0.8);  // every curve moves inward
     const DatiCurva d = MisuraCurva(Strada());
     QImage img(250, 250, QImage::Format_RGB32);
     img.fill(Qt::white);

@@ -120,6 +120,15 @@ private slots:
         QCOMPARE(s.Foto.PotLamp[3], 99.0);
         QCOMPARE(s.Foto.FlussoLamp[0], 1000.0);
         QCOMPARE(ui.Conta("avviso"), 0);
+        QVERIFY(s.Foto.Modificata);  // the project must carry the new flux along
+        // Choosing another set without changing its figures is no edit.
+        StatoProgetto t = ConLampade(7);
+        TEulumdat w(t, ui);
+        w.show();
+        Trova<QRadioButton>(&w, "RadioButton2")->setChecked(true);
+        QTest::mouseClick(Trova<QPushButton>(&w, "BitBtn1"), Qt::LeftButton);
+        QCOMPARE(t.Foto.LampSel, 1);
+        QVERIFY(!t.Foto.Modificata);
     }
 
     void EmptyOrZeroFieldIsRefusedNamingItAndNothingIsStored() {
@@ -228,7 +237,7 @@ private slots:
             t->accept();
         });
         QTest::mouseClick(Trova<QPushButton>(&v, "BitBtn2"), Qt::LeftButton);
-        QCOMPARE(s.Foto.Intens[5][19], 3.0);
+        QCOMPARE(s.Foto.Intens.Valore(5, 19), 3.0);
         QCOMPARE(v.Curva().IMax, 900.0);
         QVERIFY(v.Curva().IMax != imax);
         alto = Trova<QLabel>(&v, "Verifica_upward_light");

@@ -141,8 +141,9 @@ private slots:
             QVERIFY(!t.isVisible());
             QCOMPARE(ui.Conta("conferma"), 1);
             QCOMPARE(ui.mostrati[0].testo, Msg(37));
-            QCOMPARE(f.Intens[3][2], c.atteso);
+            QCOMPARE(f.Intens.Valore(3, 2), c.atteso);
             QCOMPARE(t.Memorizzata(), c.si);
+            QCOMPARE(f.Modificata, c.si);
         }
         // Unedited: closes without asking.
         Fotometria f = Piccola(0);
@@ -164,7 +165,7 @@ private slots:
         t.Modello()->setData(t.Modello()->Cella(2, 2), QString(), Qt::EditRole);  // emptied
         t.close();  // the close box
         QVERIFY(t.isVisible());
-        QCOMPARE(f.Intens[1][1], 100.0);
+        QCOMPARE(f.Intens.Valore(1, 1), 100.0);
         QCOMPARE(ui.Conta("avviso"), 1);
         QCOMPARE(ui.mostrati.back().testo, std::string("Invalid value in the cell C 90° gamma 45°: \"\". The table was not stored."));
         QCOMPARE(Trova<QTableView>(&t, "StringGrid1")->currentIndex(), t.Modello()->Cella(2, 2));
@@ -173,8 +174,8 @@ private slots:
         ui.risposte = {true};
         t.close();
         QVERIFY(!t.isVisible());
-        QCOMPARE(f.Intens[1][1], 7.0);
-        QCOMPARE(f.Intens[2][2], 8.0);
+        QCOMPARE(f.Intens.Valore(1, 1), 7.0);
+        QCOMPARE(f.Intens.Valore(2, 2), 8.0);
     }
 
     void LargestTableOpensAndStores() {
@@ -190,8 +191,8 @@ private slots:
         QCOMPARE(Trova<QLabel>(&t, "Label7")->text(), QStringLiteral("449.5"));
         t.Modello()->setData(t.Modello()->Cella(720, 721), QStringLiteral("1"), Qt::EditRole);
         t.accept();
-        QCOMPARE(f.Intens[720][721], 1.0);
-        QCOMPARE(f.Intens[719][721], 539.0);
+        QCOMPARE(f.Intens.Valore(720, 721), 1.0);
+        QCOMPARE(f.Intens.Valore(719, 721), 539.0);
     }
 };
 

@@ -2,19 +2,18 @@
 
 #include <QColor>
 
-#include "core/photometry/LetturaTabella.h"
 #include "ui/comune/Testi.h"
 
 namespace nottaro::ui {
 
 ModelloTabella::ModelloTabella(const Fotometria& f, QObject* genitore)
-    : QAbstractTableModel(genitore), nc_(f.NumC), ng_(f.NumG) {
+    : QAbstractTableModel(genitore), nc_(f.NumC()), ng_(f.NumG()) {
     testi_.resize(static_cast<std::size_t>(nc_) * ng_);
     for (int c = 1; c <= nc_; ++c) {
-        titoliC_.push_back(Generale(tabella::GradiC(f, c)) + QStringLiteral("°"));
-        for (int g = 1; g <= ng_; ++g) testi_[Pos(c, g)] = Generale(tabella::I(f, c, g));
+        titoliC_.push_back(Generale(f.Intens.AngoloC(c)) + QStringLiteral("°"));
+        for (int g = 1; g <= ng_; ++g) testi_[Pos(c, g)] = Generale(f.Intens.Valore(c, g));
     }
-    for (int g = 1; g <= ng_; ++g) titoliG_.push_back(Generale(tabella::GradiG(f, g)) + QStringLiteral("°"));
+    for (int g = 1; g <= ng_; ++g) titoliG_.push_back(Generale(f.Intens.AngoloG(g)) + QStringLiteral("°"));
 }
 
 QVariant ModelloTabella::data(const QModelIndex& i, int ruolo) const {

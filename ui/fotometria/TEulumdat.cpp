@@ -351,6 +351,9 @@ void TEulumdat::Ok() {
     }
     Fotometria& f = stato_.Foto;
     f.LampSel = k;
+    // A changed flux or power makes the record differ from its file: the
+    // project then carries it along.
+    if (f.FlussoLamp[k] != valori[0] || f.PotLamp[k] != valori[1]) f.Modificata = true;
     f.FlussoLamp[k] = valori[0];
     f.PotLamp[k] = valori[1];
     accept();

@@ -16,11 +16,11 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/i18n/Argomenti.h"
 #include "core/i18n/MessaggiFotometria.h"
-#include "core/photometry/LetturaTabella.h"
 #include "ui/comune/Testi.h"
 #include "ui/fotometria/ModelloTabella.h"
 #include "ui/principale/Aiuto.h"
@@ -131,8 +131,8 @@ Ttabform::Ttabform(Fotometria& foto, Interazione& ui, QWidget* genitore)
     });
 
     // The gamma = 90° row (the last one when several are).
-    for (int g = 1; g <= foto.NumG; ++g)
-        if (tabella::GradiG(foto, g) == 90) g90_ = g;
+    for (int g = 1; g <= foto.NumG(); ++g)
+        if (foto.Intens.AngoloG(g) == 90) g90_ = g;
     StringGrid2_ = new QTableWidget(this);
     StringGrid2_->setObjectName(QStringLiteral("StringGrid2"));
     StringGrid2_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -143,12 +143,12 @@ Ttabform::Ttabform(Fotometria& foto, Interazione& ui, QWidget* genitore)
     StringGrid2_->verticalHeader()->setDefaultSectionSize(20);
     if (g90_ > 0) {
         StringGrid2_->setRowCount(1);
-        StringGrid2_->setColumnCount(foto.NumC);
+        StringGrid2_->setColumnCount(foto.NumC());
         StringGrid2_->setVerticalHeaderLabels({QStringLiteral("90°")});
         QStringList titoli;
-        for (int c = 1; c <= foto.NumC; ++c) titoli << modello_->headerData(c - 1, Qt::Horizontal, Qt::DisplayRole).toString();
+        for (int c = 1; c <= foto.NumC(); ++c) titoli << modello_->headerData(c - 1, Qt::Horizontal, Qt::DisplayRole).toString();
         StringGrid2_->setHorizontalHeaderLabels(titoli);
-        for (int c = 1; c <= foto.NumC; ++c) StringGrid2_->setItem(0, c - 1, new QTableWidgetItem);
+        for (int c = 1; c <= foto.NumC(); ++c) StringGrid2_->setItem(0, c - 1, new QTableWidgetItem);
         if (auto* angolo = StringGrid2_->findChild<QAbstractButton*>()) angolo->installEventFilter(new Angolo(angolo));
         StringGrid2_->setFixedHeight(StringGrid2_->horizontalHeader()->sizeHint().height() + 20 +
                                      StringGrid2_->horizontalScrollBar()->sizeHint().height() + 4);
@@ -211,14 +211,14 @@ void Ttabform::changeEvent(QEvent* e) {
 
 void Ttabform::AggiornaRiga90() {
     double imax = 0, somma = 0;
-    for (int c = 1; c <= foto_.NumC; ++c) {
+    for (int c = 1; c <= foto_.NumC(); ++c) {
         const QString& t = modello_->Testo(c, g90_);
         const double v = Numero(t).value_or(0);
         if (v > imax) imax = v;
         somma += v;
         if (auto* it = StringGrid2_->item(0, c - 1)) it->setText(t);
     }
-    const double media = foto_.NumC > 0 ? somma / foto_.NumC : 0;
+    const double media = foto_.NumC() > 0 ? somma / foto_.NumC() : 0;
     const QColor colore = imax > Limite90 ? RossoLimite : BluLimite;
     for (QWidget* w : std::initializer_list<QWidget*>{StringGrid2_, Label7_, Label8_}) {
         QPalette pal = w->palette();
@@ -274,14 +274,17 @@ bool Ttabform::Memorizza() {
     int c = 0, g = 0;
     if (!modello_->Leggi(valori, c, g)) {
         StringGrid1_->setCurrentIndex(modello_->Cella(c, g));
-        ui_.Avviso(ConArgomenti(Msg(MsgCellaNonValida), {FormatoGenerale(tabella::GradiC(foto_, c)),
-                                                          FormatoGenerale(tabella::GradiG(foto_, g)),
+        ui_.Avviso(ConArgomenti(Msg(MsgCellaNonValida), {FormatoGenerale(foto_.Intens.AngoloC(c)),
+                                                          FormatoGenerale(foto_.Intens.AngoloG(g)),
                                                           Ss(modello_->Testo(c, g))}));
         return false;
     }
-    for (int cc = 1; cc <= foto_.NumC; ++cc)
-        for (int gg = 1; gg <= foto_.NumG; ++gg)
-            foto_.Intens[cc][gg] = valori[static_cast<std::size_t>(cc - 1) * foto_.NumG + (gg - 1)];
+    // The model keeps the cells plane after plane, as the table does.
+    for (int cc = 1; cc <= foto_.NumC(); ++cc) {
+        const auto piano = foto_.Intens.ScriviPiano(cc);
+        std::copy_n(valori.begin() + static_cast<std::ptrdiff_t>(cc - 1) * foto_.NumG(), foto_.NumG(), piano.begin());
+    }
+    foto_.Modificata = true;
     memorizzata_ = true;
     return true;
 }

@@ -36,9 +36,9 @@ const EsitoVerifica* Cerca(const std::vector<EsitoVerifica>& v, const std::strin
 }
 
 void Imposta(Fotometria& f, double c, double g, double valore) {
-    for (int i = 1; i <= f.NumC; ++i)
-        for (int j = 1; j <= f.NumG; ++j)
-            if (f.Intens[i][0] == c && f.Intens[0][j] == g) f.Intens[i][j] = valore;
+    for (int i = 1; i <= f.NumC(); ++i)
+        for (int j = 1; j <= f.NumG(); ++j)
+            if (f.Intens.AngoloC(i) == c && f.Intens.AngoloG(j) == g) f.Intens.ImpostaValore(i, j, valore);
 }
 
 TEST(VerificaFotometria, EachThresholdFromBothSides) {
