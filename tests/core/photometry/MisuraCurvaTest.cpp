@@ -3,13 +3,13 @@
 #include <nlohmann/json.hpp>
 
 #include <cmath>
-#include <filesystem>
 #include <string>
 
 #include "core/photometry/LettoriFotometria.h"
 #include "core/photometry/MisuraCurva.h"
 #include "engine/FotometrieProva.h"
 #include "support/EseguiCli.h"
+#include "support/FileFotometrici.h"
 #include "support/InterazioneFinta.h"
 #include "support/Percorsi.h"
 
@@ -39,14 +39,12 @@ TEST(MisuraCurva, AllZeroTableHasNoPlaneOfMaximum) {
 }
 
 TEST(MisuraCurva, MaximumOfEveryFixtureIsTheOneTheCommandLineReports) {
-    for (const auto& e : std::filesystem::directory_iterator(test::Fixture("photometry"))) {
-        const std::string est = e.path().extension().string();
-        if (est != ".ldt" && est != ".ies") continue;
-        SCOPED_TRACE(e.path().filename().string());
+    for (const auto& file : test::FileFotometrici()) {
+        SCOPED_TRACE(file.filename().string());
         Fotometria f;
         test::InterazioneFinta ui;
-        LeggiFotometria(e.path().string(), f, ui);
-        const test::UscitaCli u = test::EseguiCli("info --json " + test::Tra(e.path().string()));
+        LeggiFotometria(file.string(), f, ui);
+        const test::UscitaCli u = test::EseguiCli("info --json " + test::Tra(file.string()));
         const auto j = nlohmann::json::parse(u.out);
         if (j["IntensMax"].is_null()) continue;
         EXPECT_EQ(MisuraCurva(f).IMax, j["IntensMax"].get<double>());

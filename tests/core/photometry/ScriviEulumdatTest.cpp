@@ -11,6 +11,7 @@
 #include "core/photometry/ScriviEulumdat.h"
 #include "engine/FotometrieProva.h"
 #include "support/CartellaTemporanea.h"
+#include "support/FileFotometrici.h"
 #include "support/InterazioneFinta.h"
 #include "support/Percorsi.h"
 
@@ -51,14 +52,12 @@ void StessiCampi(const Fotometria& a, const Fotometria& b) {
 TEST(ScriviEulumdat, EveryFixtureReadsBackWithTheSameFieldsAndBits) {
     test::CartellaTemporanea dir;
     int visti = 0;
-    for (const auto& e : std::filesystem::directory_iterator(test::Fixture("photometry"))) {
-        const std::string est = e.path().extension().string();
-        if (est != ".ldt" && est != ".ies") continue;
-        SCOPED_TRACE(e.path().filename().string());
+    for (const auto& file : test::FileFotometrici()) {
+        SCOPED_TRACE(file.filename().string());
         Fotometria letta;
         test::InterazioneFinta ui;
         ui.lampade.push_back(DatiLampada{"LED 40", 40, 4000, 4});
-        LeggiFotometria(e.path().string(), letta, ui);
+        LeggiFotometria(file.string(), letta, ui);
         if (letta.Intens.Vuota()) continue;
         ++visti;
         letta.Modificata = true;
