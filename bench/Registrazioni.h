@@ -11,6 +11,8 @@ void RegistraKernel();
 // Pure arithmetic on 1 and 2 threads: the parallel capacity the machine gives.
 void RegistraMacchina();
 void RegistraSweep(bool piccolo);
+// Prints the heap that 100 loaded photometric records hold.
+int MemoriaRecord();
 
 // Filled by the sweep benchmarks: whether the fast sweep wrote the very rows
 // of the plain one (false until both have run), and how many.

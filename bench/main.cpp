@@ -8,6 +8,8 @@
 //       --piccolo: every sweep at its smallest size (the smoke run)
 //   nottaro_bench --memoria=media|ampia
 //       one road sweep on 2 threads, then its candidates, rows and peak memory
+//   nottaro_bench --memoria=record
+//       the heap held by 100 loaded photometric records
 //   nottaro_bench --profilo=strada|percorso [n]
 //       the full fast sweep n times (10) on one thread, for a profiler
 //
@@ -187,6 +189,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--piccolo") piccolo = true;
+        else if (a == "--memoria=record") return MemoriaRecord();
         else if (a.rfind("--memoria=", 0) == 0) return Memoria(a.substr(10));
         else if (a.rfind("--profilo=", 0) == 0) return Profilo(a.substr(10), i + 1 < argc ? std::atoi(argv[i + 1]) : 10);
         else argomenti.push_back(argv[i]);

@@ -228,7 +228,7 @@ int EseguiValuta(const OpzioniValuta& o) {
         return Errore("the project's photometric file could not be read (give --photometry FILE)");
     }
     Fotometria& f = stato->Foto;
-    if (f.NumC < 1 || f.NumG < 1) return Errore("the photometry holds no intensity table");
+    if (f.Intens.Vuota()) return Errore("the photometry holds no intensity table");
     if (o.lampada) {
         if (*o.lampada < 1 || *o.lampada > f.NumLampade)
             return Errore("lamp set " + std::to_string(*o.lampada) + " does not exist (the file has " +

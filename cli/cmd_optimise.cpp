@@ -182,7 +182,7 @@ int EseguiOttimizza(const OpzioniOttimizzaCli& o) {
     } else if (!esito.avviaCalcolo) {
         return Errore("the project's photometric file could not be read (give --photometry FILE or --list L.ntr)");
     }
-    if (s.FileLista.empty() && (s.Foto.NumC < 1 || s.Foto.NumG < 1))
+    if (s.FileLista.empty() && (s.Foto.Intens.Vuota()))
         return Errore("the photometry holds no intensity table");
 
     const bool percorso = s.TipoProgetto == 1;

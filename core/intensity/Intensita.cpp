@@ -53,16 +53,17 @@ double IntensitaLum(ContestoCalcolo& ctx, const Fotometria& foto, int lampCalc, 
         ctx.ErrCalcolo = true;
         return -1;
     }
-    const int N = foto.NumC, G = foto.NumG;
-    const auto& T = foto.Intens;
-    // Plain scans of the angle rows, as the reference for the indexed lookup.
+    const TabellaIntensita& T = foto.Intens;
+    const int N = T.NumC(), G = T.NumG();
+    // Plain scans of the angle axes, as the reference for the indexed lookup.
+    // Outside the table an angle or an intensity reads 0, as in the indexed form.
+    auto angC = [&T, N](int k) { return k >= 1 && k <= N ? T.AngoloC(k) : 0.0; };
+    auto angG = [&T, G](int k) { return k >= 1 && k <= G ? T.AngoloG(k) : 0.0; };
+    auto val = [&T, N, G](int pi, int gj) { return pi >= 1 && pi <= N && gj >= 1 && gj <= G ? T.Valore(pi, gj) : 0.0; };
     int j = 1;
-    while (j <= G && !(T[0][j] >= gamma)) ++j;
+    while (j <= G && !(T.AngoloG(j) >= gamma)) ++j;
     int i = 1;
-    while (i <= N && !(T[i][0] >= c)) ++i;
-    auto angC = [&T](int k) { return T[k][0]; };
-    auto angG = [&T](int k) { return T[0][k]; };
-    auto val = [&T](int pi, int gj) { return T[pi][gj]; };
+    while (i <= N && !(T.AngoloC(i) >= c)) ++i;
     auto invC = [&angC](int k) { return dettaglio::InversiLagrange(angC(k - 1), angC(k), angC(k + 1)); };
     auto invG = [&angG](int k) { return dettaglio::InversiLagrange(angG(k), angG(k + 1), angG(k + 2)); };
     const double rel = dettaglio::InterpolaIntensita(angC, N, angG, G, val, invC, invG, gamma, c, i, j);

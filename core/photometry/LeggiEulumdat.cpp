@@ -3,6 +3,7 @@
 // the planes the symmetry indicator says are measured; the mirrored planes
 // are filled here so that every plane 1..NumC can be addressed directly.
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,20 @@ private:
         std::replace(t.begin(), t.end(), ',', '.');
         return Reale(t);
     }
+    // Lines the calculation does not use but a writer needs back: a line
+    // that does not convert reads as 0 without a message, as before they
+    // were kept.
+    static double RealeLibero(const std::string& r) {
+        std::string t = Trim(r);
+        std::replace(t.begin(), t.end(), ',', '.');
+        const auto v = ConvertiReale(t);
+        return v ? *v : 0.0;
+    }
+    static int InteroLibero(const std::string& r) {
+        if (const auto v = ConvertiIntero(r)) return *v;
+        const double x = RealeLibero(r);
+        return std::abs(x) < 1e6 ? static_cast<int>(std::lround(x)) : 0;
+    }
     static int Entro(int v, int min, int max) {
         if (v < min || v > max) throw Rifiuto{};
         return v;
@@ -64,7 +79,7 @@ private:
     }
 
     void Passo(int k, const std::string& riga);
-    void BloccoLampade();
+    void BloccoLampade(const std::string& riga0);
     void BloccoIntensita();
     void Copia(int da, int a);
 
@@ -100,52 +115,57 @@ void Lettore::Passo(int k, const std::string& riga) {
         case 1: f.DittaLdt = DecodificaLegacy(riga); break;
         case 2: f.TipoLdt = Intero(riga); break;
         case 3: f.Simmetria = Entro(Intero(riga), 0, 4); break;
-        case 4: f.NumC = Entro(Intero(riga), 1, MaxPianiC); break;
+        case 4: f.Intens.Dimensiona(Entro(Intero(riga), 1, MaxPianiC), f.NumG()); break;
         case 5: f.PassoC = RealeVirgola(riga); break;
-        case 6: f.NumG = Entro(Intero(riga), 1, MaxAngoliG); break;
+        case 6: f.Intens.Dimensiona(f.NumC(), Entro(Intero(riga), 1, MaxAngoliG)); break;
         case 7: f.PassoG = RealeVirgola(riga); break;
+        case 8: f.RapportoMis = DecodificaLegacy(riga); break;
         case 9: f.NomeApp = DecodificaLegacy(riga); break;
         case 10: f.NumApp = DecodificaLegacy(riga); break;
-        case 11: f.FileLdt = NomeFile(path_); break;
+        case 11:
+            f.FileInterno = DecodificaLegacy(riga);
+            f.FileLdt = NomeFile(path_);
+            break;
         case 12: f.DataLdt = DecodificaLegacy(riga); break;
         case 13: f.LungApp = Intero(riga); break;
         case 14: f.LargApp = Intero(riga); break;
         case 15: f.AltApp = Intero(riga); break;
         case 16: f.LungLum = Intero(riga); break;
         case 17: f.LargLum = Intero(riga); break;
+        case 18: case 19: case 20: case 21: f.AltLum[static_cast<std::size_t>(k - 18)] = RealeLibero(riga); break;
         case 22: f.DFF = Reale(riga); break;
         case 23: f.LORL = Reale(riga); break;
         case 24: f.FattConv = RealeVirgola(riga); break;
         case 25: f.InclinaMis = RealeVirgola(riga); break;
         case 26: f.NumLampade = Entro(Intero(riga), 1, MaxLampade); break;
-        case 27: BloccoLampade(); break;
+        case 27: BloccoLampade(riga); break;
         case 28:
-            Entro(f.NumC, 1, MaxPianiC);
-            for (int i = 1; i <= f.NumC; ++i) f.Intens[i][0] = RealeVirgola(Riga());
+            Entro(f.NumC(), 1, MaxPianiC);
+            for (int i = 1; i <= f.NumC(); ++i) f.Intens.ImpostaAngoloC(i, RealeVirgola(Riga()));
             break;
         case 29:
-            Entro(f.NumG, 1, MaxAngoliG);
-            for (int j = 1; j <= f.NumG; ++j) f.Intens[0][j] = RealeVirgola(Riga());
+            Entro(f.NumG(), 1, MaxAngoliG);
+            for (int j = 1; j <= f.NumG(); ++j) f.Intens.ImpostaAngoloG(j, RealeVirgola(Riga()));
             break;
         case 30: BloccoIntensita(); break;
-        default: break;  // report number, heights of the luminous area: not kept
+        default: break;
     }
 }
 
-void Lettore::BloccoLampade() {
+void Lettore::BloccoLampade(const std::string& riga0) {
     Fotometria& f = foto_;
     f.LampSel = 0;
     const int n = std::clamp(f.NumLampade, 0, MaxLampade);
     for (int s = 0; s < n; ++s) {
-        // Number of lamps of the set: not kept. Set 0's is the line already read.
-        if (s > 0) Riga();
+        // Number of lamps of the set; set 0's is the line already read.
+        f.LampadePerSet[s] = InteroLibero(s > 0 ? Riga() : riga0);
         f.TipoLamp[s] = DecodificaLegacy(Riga());
         f.FlussoLamp[s] = RealeVirgola(Riga());
         f.ColoreLamp[s] = DecodificaLegacy(Riga());
         f.ResaLamp[s] = DecodificaLegacy(Riga());
         f.PotLamp[s] = RealeVirgola(Riga());
     }
-    for (int d = 0; d < 10; ++d) Riga();  // direct ratios
+    for (double& d : f.RappDiretti) d = RealeLibero(Riga());
     if (f.FlussoLamp[0] < 1 || f.PotLamp[0] < 1) ChiediLampadaSet0(f, ui_);
 }
 
@@ -153,15 +173,16 @@ void Lettore::BloccoLampade() {
 // with a plane count the symmetry does not divide evenly) are left alone.
 void Lettore::Copia(int da, int a) {
     Fotometria& f = foto_;
-    if (a < 1 || a > f.NumC || a == da) return;
-    std::copy_n(f.Intens[da] + 1, f.NumG, f.Intens[a] + 1);
+    if (a < 1 || a > f.NumC() || a == da) return;
+    const auto sorgente = f.Intens.Piano(da);
+    std::copy(sorgente.begin(), sorgente.end(), f.Intens.ScriviPiano(a).begin());
 }
 
 void Lettore::BloccoIntensita() {
     Fotometria& f = foto_;
-    Entro(f.NumC, 1, MaxPianiC);
-    Entro(f.NumG, 1, MaxAngoliG);
-    const int mc = f.NumC, h = mc / 2, q = mc / 4;
+    Entro(f.NumC(), 1, MaxPianiC);
+    Entro(f.NumG(), 1, MaxAngoliG);
+    const int mc = f.NumC(), h = mc / 2, q = mc / 4;
     int primo = 1, ultimo = mc;
     switch (f.Simmetria) {
         case 0: break;
@@ -173,7 +194,7 @@ void Lettore::BloccoIntensita() {
     }
     for (int i = primo; i <= ultimo; ++i) {
         const int r = i > mc ? i - mc : i;
-        for (int j = 1; j <= f.NumG; ++j) f.Intens[r][j] = RealeVirgola(Riga());
+        for (double& v : f.Intens.ScriviPiano(r)) v = RealeVirgola(Riga());
         switch (f.Simmetria) {
             case 1:
                 for (int p = 2; p <= mc; ++p) Copia(1, p);
@@ -204,6 +225,7 @@ void Lettore::BloccoIntensita() {
 
 int LeggiEulumdat(const std::string& path, Fotometria& foto, Interazione& ui) {
     foto.Intens.Azzera();
+    foto.Modificata = false;
     std::vector<std::string> righe;
     if (!EsisteFile(path) || !LeggiRigheFile(path, righe)) {
         ui.Avviso(NomeFile(path) + " - " + Msg(25));

@@ -188,9 +188,9 @@ void LettoreIes::Dati() {
     }
     const double scala = moltiplicatore * fattReattore * 1000.0 / divisore;
 
-    f.NumG = numG;
     f.Simmetria = tipo;
-    for (int j = 1; j <= numG; ++j) f.Intens[0][j] = num_.Prossimo();
+    std::vector<double> g(static_cast<std::size_t>(numG));
+    for (auto& x : g) x = num_.Prossimo();
     std::vector<double> c(static_cast<std::size_t>(numC));
     for (auto& x : c) x = num_.Prossimo();
 
@@ -208,12 +208,18 @@ void LettoreIes::Dati() {
         Avvisa(num_.Riga());
         throw Rifiuto{};
     }
-    f.NumC = numC;
-    for (int i = 0; i < numC; ++i) f.Intens[offset + i + 1][0] = c[static_cast<std::size_t>(i)];
-    if (tipo != 1) {  // only type C photometry is read
+    if (tipo != 1) {  // only type C photometry is read: the angles, no intensities
+        f.Intens.Dimensiona(numC, numG);
+        for (int i = 1; i <= numC; ++i) f.Intens.ImpostaAngoloC(i, c[static_cast<std::size_t>(i - 1)]);
+        for (int j = 1; j <= numG; ++j) f.Intens.ImpostaAngoloG(j, g[static_cast<std::size_t>(j - 1)]);
         Avvisa(num_.Riga());
         throw Rifiuto{};
     }
+    // Sized for the full circle at once; the expansion fills the planes
+    // the file does not list.
+    f.Intens.Dimensiona(numTot, numG);
+    for (int i = 1; i <= numC; ++i) f.Intens.ImpostaAngoloC(offset + i, c[static_cast<std::size_t>(i - 1)]);
+    for (int j = 1; j <= numG; ++j) f.Intens.ImpostaAngoloG(j, g[static_cast<std::size_t>(j - 1)]);
     try {
         Candele(numC, offset, scala);
     } catch (const FineFile&) {
@@ -226,7 +232,7 @@ void LettoreIes::Candele(int n, int offset, double scala) {
     Fotometria& f = foto_;
     for (int i = 1; i <= n; ++i) {
         try {
-            for (int j = 1; j <= f.NumG; ++j) f.Intens[offset + i][j] = num_.Prossimo() * scala;
+            for (double& v : f.Intens.ScriviPiano(offset + i)) v = num_.Prossimo() * scala;
         } catch (const ErroreRiga&) {
             Avvisa(num_.Riga());
             num_.SaltaRiga();
@@ -237,8 +243,9 @@ void LettoreIes::Candele(int n, int offset, double scala) {
 void LettoreIes::CopiaPiano(int da, int a, double angolo, int numC) {
     Fotometria& f = foto_;
     if (a < 1 || a > numC || a == da) return;
-    std::copy_n(f.Intens[da] + 1, f.NumG, f.Intens[a] + 1);
-    f.Intens[a][0] = angolo;
+    const auto sorgente = f.Intens.Piano(da);
+    std::copy(sorgente.begin(), sorgente.end(), f.Intens.ScriviPiano(a).begin());
+    f.Intens.ImpostaAngoloC(a, angolo);
 }
 
 void LettoreIes::Completa(Copertura cop, int n, int offset, const std::vector<double>& c) {
@@ -246,32 +253,28 @@ void LettoreIes::Completa(Copertura cop, int n, int offset, const std::vector<do
     switch (cop) {
         case Copertura::Completa: break;
         case Copertura::Rotazionale:
-            f.NumC = 24;
-            f.Intens[1][0] = 0;
+            f.Intens.ImpostaAngoloC(1, 0);
             for (int r = 2; r <= 24; ++r) CopiaPiano(1, r, 15.0 * (r - 1), 24);
             break;
         case Copertura::Quadrante:
-            f.NumC = 4 * (n - 1);
             for (int i = 1; i <= n; ++i) {
                 const double a = c[static_cast<std::size_t>(i - 1)];
-                CopiaPiano(i, 2 * n - i, 180 - a, f.NumC);
-                CopiaPiano(i, 2 * n - 2 + i, 180 + a, f.NumC);
-                CopiaPiano(i, 4 * n - 2 - i, 360 - a, f.NumC);
+                CopiaPiano(i, 2 * n - i, 180 - a, f.NumC());
+                CopiaPiano(i, 2 * n - 2 + i, 180 + a, f.NumC());
+                CopiaPiano(i, 4 * n - 2 - i, 360 - a, f.NumC());
             }
             break;
         case Copertura::Meta:
-            f.NumC = 2 * (n - 1);
-            for (int i = 1; i <= n; ++i) CopiaPiano(i, 2 * n - i, 360 - c[static_cast<std::size_t>(i - 1)], f.NumC);
+            for (int i = 1; i <= n; ++i) CopiaPiano(i, 2 * n - i, 360 - c[static_cast<std::size_t>(i - 1)], f.NumC());
             break;
         case Copertura::Da90a270: {
             // Mirror about the C90-C270 plane: C -> 180 - C below C90, 540 - C above C270.
-            f.NumC = 2 * (n - 1);
             const int r90 = offset + 1, r270 = offset + n;
             for (int r = r90; r <= r270; ++r) {
                 const double a = c[static_cast<std::size_t>(r - r90)];
                 const int sotto = 2 * r90 - r, sopra = 2 * r270 - r;
-                if (sotto >= 1 && sotto < r90) CopiaPiano(r, sotto, 180 - a, f.NumC);
-                if (sopra > r270) CopiaPiano(r, sopra, 540 - a, f.NumC);
+                if (sotto >= 1 && sotto < r90) CopiaPiano(r, sotto, 180 - a, f.NumC());
+                if (sopra > r270) CopiaPiano(r, sopra, 540 - a, f.NumC());
             }
             break;
         }
@@ -282,6 +285,7 @@ void LettoreIes::Completa(Copertura cop, int n, int offset, const std::vector<do
 
 int LeggiIes(const std::string& path, Fotometria& foto, Interazione& ui) {
     foto.Intens.Azzera();
+    foto.Modificata = false;
     std::vector<std::string> righe;
     if (!EsisteFile(path) || !LeggiRigheFile(path, righe)) {
         ui.Avviso(NomeFile(path) + " - " + Msg(25));

@@ -27,7 +27,7 @@ private:
 };
 
 bool FotometriaUsabile(const Fotometria& f) {
-    return f.NumLampade >= 1 && f.NumLampade <= MaxLampade && f.NumC >= 1 && f.NumG >= 1;
+    return f.NumLampade >= 1 && f.NumLampade <= MaxLampade && !f.Intens.Vuota();
 }
 
 std::vector<int> LampadeDaOttimizzare(const StatoProgetto& s, const Fotometria& f) {

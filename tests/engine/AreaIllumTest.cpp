@@ -151,7 +151,7 @@ Fotometria Leggi(const char* nome) {
     Fotometria foto;
     test::InterazioneFinta ui;
     EXPECT_EQ(LeggiFotometria(test::Fixture(std::string("photometry/") + nome), foto, ui), 0) << nome;
-    EXPECT_GT(foto.NumC, 0);
+    EXPECT_GT(foto.NumC(), 0);
     return foto;
 }
 

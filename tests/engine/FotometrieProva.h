@@ -18,15 +18,14 @@ inline std::vector<double> Angoli(double primo, double passo, int n) {
 inline Fotometria FotometriaDa(const std::vector<double>& c, const std::vector<double>& g,
                                const std::function<double(double, double)>& f, double flusso) {
     Fotometria foto;
-    foto.NumC = static_cast<int>(c.size());
-    foto.NumG = static_cast<int>(g.size());
+    foto.Intens.Dimensiona(static_cast<int>(c.size()), static_cast<int>(g.size()));
     foto.NumLampade = 1;
     foto.FlussoLamp[0] = flusso;
     foto.PotLamp[0] = 100;
-    for (int j = 0; j < foto.NumG; ++j) foto.Intens[0][j + 1] = g[j];
-    for (int i = 0; i < foto.NumC; ++i) {
-        foto.Intens[i + 1][0] = c[i];
-        for (int j = 0; j < foto.NumG; ++j) foto.Intens[i + 1][j + 1] = f(c[i], g[j]);
+    for (int j = 0; j < foto.NumG(); ++j) foto.Intens.ImpostaAngoloG(j + 1, g[j]);
+    for (int i = 0; i < foto.NumC(); ++i) {
+        foto.Intens.ImpostaAngoloC(i + 1, c[i]);
+        for (int j = 0; j < foto.NumG(); ++j) foto.Intens.ImpostaValore(i + 1, j + 1, f(c[i], g[j]));
     }
     return foto;
 }

@@ -22,7 +22,7 @@ TEST(IntensitaLum, TabulatedNodesNadirAndBeyondTheTable) {
     auto foto = FotometriaDa(test::Angoli(0, 30, 12), test::Angoli(0, 10, 10), Quadratica, 12000);
     ContestoCalcolo ctx;
     const double k = 12.0;  // 12000 lm / 1000
-    EXPECT_DOUBLE_EQ(IntensitaLum(ctx, foto, 0, 0, 0), foto.Intens[1][1] * k);
+    EXPECT_DOUBLE_EQ(IntensitaLum(ctx, foto, 0, 0, 0), foto.Intens.Valore(1, 1) * k);
     EXPECT_DOUBLE_EQ(IntensitaLum(ctx, foto, 0, 40, 120), Quadratica(120, 40) * k);
     EXPECT_DOUBLE_EQ(IntensitaLum(ctx, foto, 0, 90, 330), Quadratica(330, 90) * k);
     EXPECT_DOUBLE_EQ(IntensitaLum(ctx, foto, 0, 90.5, 120), 0);
@@ -86,8 +86,8 @@ TEST(RicercaIntensita, GivesThePlainFiguresOnEvenAndUnevenGrids) {
         };
         for (int k = 0; k < 20000; ++k) confronta(dg(gen), dc(gen) + 1e-12);
         // Exactly on the nodes, where a search that is one off shows.
-        for (int j = 1; j <= foto.NumG; ++j)
-            for (int i = 1; i <= foto.NumC; ++i) confronta(foto.Intens[0][j], foto.Intens[i][0] == 0 ? 360 : foto.Intens[i][0]);
+        for (int j = 1; j <= foto.NumG(); ++j)
+            for (int i = 1; i <= foto.NumC(); ++i) confronta(foto.Intens.AngoloG(j), foto.Intens.AngoloC(i) == 0 ? 360 : foto.Intens.AngoloC(i));
         EXPECT_FALSE(a.ErrCalcolo);
     }
 }

@@ -114,7 +114,7 @@ TEST(RicalcolaSoluzione, FileDellaListaTrovatoPerNomeSenzaMaiuscole) {
     test::InterazioneFinta ui;
     ASSERT_TRUE(CaricaFotometriaRiga(dopo, r, ui));
     EXPECT_EQ(dopo.FileFoto, dir.File("STRADA.LDT"));
-    EXPECT_EQ(dopo.Foto.NumC, s.Foto.NumC);
+    EXPECT_EQ(dopo.Foto.NumC(), s.Foto.NumC());
 
     r.CatNomeFile = "manca.ldt";
     EXPECT_FALSE(CaricaFotometriaRiga(dopo, r, ui));

@@ -220,7 +220,7 @@ TEST(CaricaProgetto, RoadProjectRestoresTheSolutionAndStartsTheRoadRun) {
     EXPECT_EQ(s.FileFoto, Assoluto(Fixture("photometry/eulumdat-analysis_sample_19_LEDiL_STRADA_street_isym0.ldt")));
     EXPECT_TRUE(s.FotoCaricata);
     EXPECT_TRUE(s.DaProgetto);
-    EXPECT_EQ(s.Foto.NumC, 72);
+    EXPECT_EQ(s.Foto.NumC(), 72);
     EXPECT_DOUBLE_EQ(s.Foto.FlussoLamp[0], 400);
 }
 
@@ -298,8 +298,8 @@ TEST(CaricaProgetto, IesProjectIsReadWithTheIesReader) {
     auto esito = CaricaProgetto(Fixture("projects/ies.nt0"), s, ui);
     ASSERT_TRUE(esito.avviaCalcolo);
     EXPECT_EQ(ui.ContaTesto(Msg(24)), 0) << "the EULUMDAT reader must not see an IES file";
-    EXPECT_EQ(s.Foto.NumG, 37);
-    EXPECT_GT(s.Foto.Intens[1][1], 0);
+    EXPECT_EQ(s.Foto.NumG(), 37);
+    EXPECT_GT(s.Foto.Intens.Valore(1, 1), 0);
     EXPECT_TRUE(s.FotoCaricata);
 }
 
@@ -344,7 +344,8 @@ StatoProgetto DesignInCorso() {
     s.FotoCaricata = true;
     s.Foto.NomeApp = "Lanterna";
     s.Foto.LampSel = 2;
-    s.Foto.Intens[3][4] = 250;
+    s.Foto.Intens.Dimensiona(4, 5);
+    s.Foto.Intens.ImpostaValore(3, 4, 250);
     s.FileLista = "/liste/a.ntr";
     return s;
 }
@@ -354,7 +355,7 @@ void AttendiInvariato(const StatoProgetto& s, const StatoProgetto& prima) {
     EXPECT_EQ(s.FotoCaricata, prima.FotoCaricata);
     EXPECT_EQ(s.Foto.NomeApp, prima.Foto.NomeApp);
     EXPECT_EQ(s.Foto.LampSel, prima.Foto.LampSel);
-    EXPECT_EQ(s.Foto.Intens[3][4], 250);
+    EXPECT_EQ(s.Foto.Intens.Valore(3, 4), 250);
     EXPECT_EQ(s.FileLista, prima.FileLista);
     EXPECT_EQ(s.ValLimite, prima.ValLimite);
 }

@@ -38,8 +38,8 @@ TEST(InfoCli, PrintsARecordForEveryFixture) {
         const test::UscitaCli u = test::EseguiCli("info " + Tra(e.path().string()));
         EXPECT_EQ(u.esito, ui.Conta("avviso") ? 2 : 0) << u.err;
         EXPECT_NE(u.out.find("File: " + nome + "\n"), std::string::npos);
-        EXPECT_NE(u.out.find("\nNumC: " + std::to_string(f.NumC) + "\n"), std::string::npos);
-        EXPECT_NE(u.out.find("\nNumG: " + std::to_string(f.NumG) + "\n"), std::string::npos);
+        EXPECT_NE(u.out.find("\nNumC: " + std::to_string(f.NumC()) + "\n"), std::string::npos);
+        EXPECT_NE(u.out.find("\nNumG: " + std::to_string(f.NumG()) + "\n"), std::string::npos);
         EXPECT_NE(u.out.find("\nMaximum intensity: "), std::string::npos);
         EXPECT_EQ(u.out.find("no intensities"), std::string::npos);
     }

@@ -112,13 +112,13 @@ TEST(LeggiEulumdat, ExpandsEverySymmetryToAllPlanes) {
         InterazioneFinta ui;
         ASSERT_EQ(LeggiEulumdat(p, f, ui), 0);
         EXPECT_TRUE(ui.mostrati.empty());
-        ASSERT_EQ(f.NumC, k.mc);
-        ASSERT_EQ(f.NumG, ldt.ng);
-        for (int i = 1; i <= f.NumC; ++i) {
-            const double c = f.Intens[i][0];
+        ASSERT_EQ(f.NumC(), k.mc);
+        ASSERT_EQ(f.NumG(), ldt.ng);
+        for (int i = 1; i <= f.NumC(); ++i) {
+            const double c = f.Intens.AngoloC(i);
             ASSERT_NEAR(c, (i - 1) * ldt.PassoC(), 1e-9);
-            for (int j = 1; j <= f.NumG; ++j)
-                ASSERT_NEAR(f.Intens[i][j], Ldt::Valore(PianoMisurato(k.isym, c), j), 1e-9) << "C " << c;
+            for (int j = 1; j <= f.NumG(); ++j)
+                ASSERT_NEAR(f.Intens.Valore(i, j), Ldt::Valore(PianoMisurato(k.isym, c), j), 1e-9) << "C " << c;
         }
     }
 }
@@ -135,8 +135,8 @@ TEST(LeggiEulumdat, UnevenPlaneCountNeverTouchesTheAngleRow) {
     Fotometria f;
     InterazioneFinta ui;
     ASSERT_EQ(LeggiEulumdat(dir.Scrivi("odd.ldt", righe), f, ui), 0);
-    EXPECT_EQ(f.Intens[0][1], 0);
-    EXPECT_EQ(f.Intens[0][2], 5);
+    EXPECT_EQ(f.Intens.AngoloG(1), 0);
+    EXPECT_EQ(f.Intens.AngoloG(2), 5);
 }
 
 TEST(LeggiEulumdat, DecimalCommasExceptInDffAndLorl) {
@@ -159,12 +159,12 @@ TEST(LeggiEulumdat, DecimalCommasExceptInDffAndLorl) {
     EXPECT_EQ(f.PotLamp[0], 10.5);
     EXPECT_EQ(f.FileLdt, "ldt_decimal_comma_isym1.ldt");
     for (int i = 1; i <= 4; ++i) {
-        EXPECT_EQ(f.Intens[i][0], 90.0 * (i - 1));
-        EXPECT_EQ(f.Intens[i][1], 100.5);
-        EXPECT_EQ(f.Intens[i][2], 50.25);
-        EXPECT_EQ(f.Intens[i][3], 0);
+        EXPECT_EQ(f.Intens.AngoloC(i), 90.0 * (i - 1));
+        EXPECT_EQ(f.Intens.Valore(i, 1), 100.5);
+        EXPECT_EQ(f.Intens.Valore(i, 2), 50.25);
+        EXPECT_EQ(f.Intens.Valore(i, 3), 0);
     }
-    EXPECT_EQ(f.Intens[0][2], 45);
+    EXPECT_EQ(f.Intens.AngoloG(2), 45);
 }
 
 TEST(LeggiEulumdat, TruncatedFileKeepsWhatItGaveWithoutMessage) {
@@ -173,26 +173,26 @@ TEST(LeggiEulumdat, TruncatedFileKeepsWhatItGaveWithoutMessage) {
     ASSERT_EQ(LeggiEulumdat(Fixture("photometry/ldt_truncated_in_table.ldt"), f, ui), 0);
     EXPECT_TRUE(ui.mostrati.empty());
     EXPECT_EQ(f.NomeApp, "Truncated luminaire");
-    EXPECT_EQ(f.NumC, 4);
-    EXPECT_EQ(f.Intens[2][3], 23);
-    EXPECT_EQ(f.Intens[3][1], 31);
-    EXPECT_EQ(f.Intens[3][2], 0);
-    EXPECT_EQ(f.Intens[4][1], 0);
+    EXPECT_EQ(f.NumC(), 4);
+    EXPECT_EQ(f.Intens.Valore(2, 3), 23);
+    EXPECT_EQ(f.Intens.Valore(3, 1), 31);
+    EXPECT_EQ(f.Intens.Valore(3, 2), 0);
+    EXPECT_EQ(f.Intens.Valore(4, 1), 0);
 }
 
 TEST(LeggiEulumdat, MissingFileNamesItAndClearsOnlyTheTable) {
     Fotometria f;
     f.DittaLdt = "previous";
-    f.NumC = 3;
-    f.Intens[5][5] = 9;
+    f.Intens.Dimensiona(3, 5);
+    f.Intens.ImpostaValore(3, 5, 9);
     InterazioneFinta ui;
     EXPECT_EQ(LeggiEulumdat("/no/such/folder/lamp.ldt", f, ui), -1);
     ASSERT_EQ(ui.mostrati.size(), 1u);
     EXPECT_EQ(ui.mostrati[0].tipo, "avviso");
     EXPECT_EQ(ui.mostrati[0].testo, "lamp.ldt - " + Msg(25));
-    EXPECT_EQ(f.Intens[5][5], 0);
+    EXPECT_EQ(f.Intens.Valore(3, 5), 0);
     EXPECT_EQ(f.DittaLdt, "previous");
-    EXPECT_EQ(f.NumC, 3);
+    EXPECT_EQ(f.NumC(), 3);
 }
 
 TEST(LeggiEulumdat, RefusesMoreThanTheRecordHolds) {
@@ -213,8 +213,7 @@ TEST(LeggiEulumdat, RefusesMoreThanTheRecordHolds) {
         ldt.ng = k.ng;
         ldt.n = k.n;
         Fotometria f;
-        f.NumC = 3;
-        f.NumG = 3;
+        f.Intens.Dimensiona(3, 3);
         f.NumLampade = 2;
         f.Simmetria = 2;
         InterazioneFinta ui;
@@ -224,10 +223,10 @@ TEST(LeggiEulumdat, RefusesMoreThanTheRecordHolds) {
                   std::string::npos)
             << ui.mostrati[0].testo;
         // The refused count is not taken, and nothing after it is read.
-        EXPECT_EQ(f.NumC, k.riga > 4 ? k.mc : 3);
-        EXPECT_EQ(f.NumG, k.riga > 6 ? k.ng : 3);
+        EXPECT_EQ(f.NumC(), k.riga > 4 ? k.mc : 3);
+        EXPECT_EQ(f.NumG(), k.riga > 6 ? k.ng : 3);
         EXPECT_EQ(f.NumLampade, 2);
-        EXPECT_EQ(f.Intens[1][1], 0);
+        EXPECT_EQ(f.Intens.Valore(1, 1), 0);
     }
 }
 
@@ -309,24 +308,24 @@ TEST(LeggiEulumdat, ThirdPartyFilesReadCleanAndMirrorConsistently) {
         ASSERT_EQ(LeggiEulumdat(Fixture(std::string("photometry/") + k.file), f, ui), 0);
         EXPECT_TRUE(ui.mostrati.empty());
         EXPECT_EQ(f.Simmetria, k.isym);
-        EXPECT_EQ(f.NumC, k.numC);
-        EXPECT_EQ(f.NumG, k.numG);
+        EXPECT_EQ(f.NumC(), k.numC);
+        EXPECT_EQ(f.NumG(), k.numG);
         EXPECT_EQ(f.NumLampade, k.numLampade);
         EXPECT_EQ(f.FileLdt, k.file);
         EXPECT_NE(f.DittaLdt.rfind("\xEF\xBB\xBF", 0), 0u);  // byte-order mark dropped
         // Every plane equals the measured plane its symmetry maps it to.
         auto riga = [&](double c) {
-            for (int i = 1; i <= f.NumC; ++i)
-                if (std::abs(f.Intens[i][0] - c) < 1e-6) return i;
+            for (int i = 1; i <= f.NumC(); ++i)
+                if (std::abs(f.Intens.AngoloC(i) - c) < 1e-6) return i;
             return 0;
         };
         double somma = 0;
-        for (int i = 1; i <= f.NumC; ++i) {
-            const int m = riga(PianoMisurato(k.isym, f.Intens[i][0]));
-            ASSERT_GT(m, 0) << "C " << f.Intens[i][0];
-            for (int j = 1; j <= f.NumG; ++j) {
-                ASSERT_EQ(f.Intens[i][j], f.Intens[m][j]) << "C " << f.Intens[i][0];
-                somma += f.Intens[i][j];
+        for (int i = 1; i <= f.NumC(); ++i) {
+            const int m = riga(PianoMisurato(k.isym, f.Intens.AngoloC(i)));
+            ASSERT_GT(m, 0) << "C " << f.Intens.AngoloC(i);
+            for (int j = 1; j <= f.NumG(); ++j) {
+                ASSERT_EQ(f.Intens.Valore(i, j), f.Intens.Valore(m, j)) << "C " << f.Intens.AngoloC(i);
+                somma += f.Intens.Valore(i, j);
             }
         }
         EXPECT_GT(somma, 0);

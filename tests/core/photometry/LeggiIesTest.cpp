@@ -18,14 +18,14 @@ using test::Fixture;
 using test::InterazioneFinta;
 
 int RigaDiC(const Fotometria& f, double c) {
-    for (int i = 1; i <= f.NumC; ++i)
-        if (std::abs(f.Intens[i][0] - c) < 1e-9) return i;
+    for (int i = 1; i <= f.NumC(); ++i)
+        if (std::abs(f.Intens.AngoloC(i) - c) < 1e-9) return i;
     return 0;
 }
 
 void AttendiAngoliC(const Fotometria& f, int n) {
-    ASSERT_EQ(f.NumC, n);
-    for (int i = 1; i <= n; ++i) ASSERT_NEAR(f.Intens[i][0], 360.0 / n * (i - 1), 1e-9) << "row " << i;
+    ASSERT_EQ(f.NumC(), n);
+    for (int i = 1; i <= n; ++i) ASSERT_NEAR(f.Intens.AngoloC(i), 360.0 / n * (i - 1), 1e-9) << "row " << i;
 }
 
 TEST(LeggiIes, QuadrantWithInlineTiltBecomesFullCircleInCdPerKlm) {
@@ -42,18 +42,18 @@ TEST(LeggiIes, QuadrantWithInlineTiltBecomesFullCircleInCdPerKlm) {
     EXPECT_EQ(f.Simmetria, 1);
     EXPECT_EQ(f.FileLdt, "ies95_tilt_include_quadrant.ies");
     AttendiAngoliC(f, 24);
-    ASSERT_EQ(f.NumG, 3);
+    ASSERT_EQ(f.NumG(), 3);
     const double v[] = {0, 45, 90};
     for (int i = 1; i <= 24; ++i) {
-        const double c = f.Intens[i][0];
+        const double c = f.Intens.AngoloC(i);
         double a = c > 180 ? 360 - c : c;
         a = a > 90 ? 180 - a : a;
         for (int j = 1; j <= 3; ++j) {
-            ASSERT_EQ(f.Intens[0][j], v[j - 1]);
+            ASSERT_EQ(f.Intens.AngoloG(j), v[j - 1]);
             // File candela x multiplier 2 x ballast factor 0.5; scaled back by the
             // record's own flux it must give the file's candela times both factors.
             const double cd = 1000 + 10 * a - v[j - 1];
-            ASSERT_NEAR(f.Intens[i][j] * f.FlussoLamp[0] / 1000, cd * 2 * 0.5, 1e-9) << "C " << c;
+            ASSERT_NEAR(f.Intens.Valore(i, j) * f.FlussoLamp[0] / 1000, cd * 2 * 0.5, 1e-9) << "C " << c;
         }
     }
 }
@@ -76,12 +76,12 @@ TEST(LeggiIes, PartialRangesMirrorToTheFullCircle) {
         EXPECT_TRUE(ui.mostrati.empty());
         AttendiAngoliC(f, k.numC);
         EXPECT_EQ(f.FlussoLamp[0], k.flusso);
-        EXPECT_NEAR(f.Intens[RigaDiC(f, 0)][1] * f.FlussoLamp[0] / 1000, k.cdNadirC0, 1e-9);
+        EXPECT_NEAR(f.Intens.Valore(RigaDiC(f, 0), 1) * f.FlussoLamp[0] / 1000, k.cdNadirC0, 1e-9);
         for (auto [copia, misurato] : k.uguali) {
             const int a = RigaDiC(f, copia), b = RigaDiC(f, misurato);
             ASSERT_GT(a, 0);
             ASSERT_GT(b, 0);
-            for (int j = 1; j <= f.NumG; ++j) EXPECT_EQ(f.Intens[a][j], f.Intens[b][j]) << copia << " vs " << misurato;
+            for (int j = 1; j <= f.NumG(); ++j) EXPECT_EQ(f.Intens.Valore(a, j), f.Intens.Valore(b, j)) << copia << " vs " << misurato;
         }
     }
 }
@@ -110,7 +110,7 @@ TEST(LeggiIes, AbsolutePhotometryTakesTheFluxFromThePrompt) {
         EXPECT_EQ(ui.Conta("lampada"), 1);
         EXPECT_EQ(f.FlussoLamp[0], 2000);
         EXPECT_EQ(f.TipoLamp[0], "LED 15");
-        EXPECT_EQ(f.Intens[1][1], 2200.0 * 1000 / 2000);  // the file's 2200 cd at the nadir
+        EXPECT_EQ(f.Intens.Valore(1, 1), 2200.0 * 1000 / 2000);  // the file's 2200 cd at the nadir
     }
     {
         // Nobody to ask: 1000 lm, so the table holds the file's candela.
@@ -120,8 +120,8 @@ TEST(LeggiIes, AbsolutePhotometryTakesTheFluxFromThePrompt) {
         EXPECT_EQ(f.FlussoLamp[0], 1000);
         EXPECT_EQ(f.PotLamp[0], 15);
         EXPECT_EQ(f.TipoLamp[0], "LED Module");
-        EXPECT_EQ(f.Intens[1][1], 2200);
-        EXPECT_EQ(f.Intens[24][1], 2200);
+        EXPECT_EQ(f.Intens.Valore(1, 1), 2200);
+        EXPECT_EQ(f.Intens.Valore(24, 1), 2200);
     }
 }
 
@@ -157,12 +157,12 @@ TEST(LeggiIes, FirstLineAndTiltDecideWhetherTheFileIsRead) {
         ASSERT_EQ(LeggiIes(p, f, ui), 0);
         if (k.letto) {
             EXPECT_TRUE(ui.mostrati.empty());
-            EXPECT_EQ(f.NumC, 24);
-            EXPECT_EQ(f.Intens[7][1], 800);
+            EXPECT_EQ(f.NumC(), 24);
+            EXPECT_EQ(f.Intens.Valore(7, 1), 800);
         } else {
             ASSERT_EQ(ui.mostrati.size(), 1u);
             EXPECT_EQ(ui.mostrati[0].testo, "v.ies:1 - " + Msg(394));
-            EXPECT_EQ(f.Intens[1][1], 0);
+            for (double v : f.Intens.Valori()) EXPECT_EQ(v, 0);
         }
     }
 }
@@ -189,8 +189,8 @@ TEST(LeggiIes, RefusesWhatTheRecordCannotHoldOrTheReaderDoesNotRead) {
         ASSERT_EQ(LeggiIes(dir.Scrivi("big.ies", Ies("IESNA:LM-63-1995", "TILT=NONE", k.rigaA, k.resto)), f, ui), 0);
         ASSERT_EQ(ui.mostrati.size(), 1u);
         EXPECT_NE(ui.mostrati[0].testo.find(Msg(394)), std::string::npos);
-        for (int i = 1; i <= 24; ++i) ASSERT_EQ(f.Intens[i][1], 0);
-        EXPECT_LE(f.NumC, MaxPianiC);
+        for (double v : f.Intens.Valori()) ASSERT_EQ(v, 0);
+        EXPECT_LE(f.NumC(), MaxPianiC);
     }
 }
 
@@ -205,20 +205,21 @@ TEST(LeggiIes, BadCandelaLineLosesOnlyItsPlane) {
     ASSERT_EQ(ui.mostrati.size(), 1u);
     EXPECT_EQ(ui.mostrati[0].testo, "bad.ies:9 - " + Msg(394));
     AttendiAngoliC(f, 4);
-    EXPECT_EQ(f.Intens[1][1], 100);
-    EXPECT_EQ(f.Intens[2][1], 0);
-    EXPECT_EQ(f.Intens[3][1], 300);
-    EXPECT_EQ(f.Intens[4][2], 0);  // mirror of the lost C90
+    EXPECT_EQ(f.Intens.Valore(1, 1), 100);
+    EXPECT_EQ(f.Intens.Valore(2, 1), 0);
+    EXPECT_EQ(f.Intens.Valore(3, 1), 300);
+    EXPECT_EQ(f.Intens.Valore(4, 2), 0);  // mirror of the lost C90
 }
 
 TEST(LeggiIes, MissingFile) {
     Fotometria f;
-    f.Intens[2][2] = 5;
+    f.Intens.Dimensiona(2, 2);
+    f.Intens.ImpostaValore(2, 2, 5);
     InterazioneFinta ui;
     EXPECT_EQ(LeggiIes("/no/such/lamp.ies", f, ui), -1);
     ASSERT_EQ(ui.mostrati.size(), 1u);
     EXPECT_EQ(ui.mostrati[0].testo, "lamp.ies - " + Msg(25));
-    EXPECT_EQ(f.Intens[2][2], 0);
+    EXPECT_EQ(f.Intens.Valore(2, 2), 0);
 }
 
 TEST(LeggiFotometria, ChoosesTheReaderByExtension) {
@@ -229,7 +230,7 @@ TEST(LeggiFotometria, ChoosesTheReaderByExtension) {
         InterazioneFinta ui;
         ASSERT_EQ(LeggiFotometria(dir.Scrivi(nome, ies), f, ui), 0);
         EXPECT_TRUE(ui.mostrati.empty()) << nome;
-        EXPECT_EQ(f.NumC, 24) << nome;
+        EXPECT_EQ(f.NumC(), 24) << nome;
     }
     Fotometria f;
     InterazioneFinta ui;

@@ -15,10 +15,11 @@ StatoProgetto StatoSporco() {
     s.DirProg = "/prog";
     s.FileHelp = "ntrfr.hlp";
     s.Foto.NomeApp = "Lanterna";
-    s.Foto.NumC = 24;
     s.Foto.LampSel = 3;
-    s.Foto.Intens[1][1] = 123;
-    s.Foto.Intens[MaxPianiC][MaxAngoliG] = 7;  // beyond any partial clearing window
+    s.Foto.Intens.Dimensiona(MaxPianiC, MaxAngoliG);
+    s.Foto.Intens.ImpostaAngoloC(2, 15);
+    s.Foto.Intens.ImpostaValore(1, 1, 123);
+    s.Foto.Intens.ImpostaValore(MaxPianiC, MaxAngoliG, 7);  // beyond any partial clearing window
     s.FotoCaricata = true;
     s.FileFoto = "/l/a.ldt";
     s.FileLista = "/l/lista.ntr";
@@ -154,8 +155,9 @@ TEST(Inizializza, PutsEveryDesignDefault) {
     EXPECT_TRUE(s.StradaDefA);
     for (const std::string* t : {&s.FileFoto, &s.FileLista, &s.CatNomeFile, &s.FotoApp, &s.FotoImpianto, &s.LampTipo})
         EXPECT_TRUE(t->empty()) << *t;
-    EXPECT_EQ(s.Foto.Intens[1][1], 0);
-    EXPECT_EQ(s.Foto.Intens[MaxPianiC][MaxAngoliG], 0);
+    EXPECT_EQ(s.Foto.Intens.AngoloC(2), 0);
+    EXPECT_EQ(s.Foto.Intens.Valore(1, 1), 0);
+    EXPECT_EQ(s.Foto.Intens.Valore(MaxPianiC, MaxAngoliG), 0);
 }
 
 TEST(Inizializza, LeavesLanguageLampSetIdentificationAndMasterplanAlone) {
