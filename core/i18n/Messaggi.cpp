@@ -4,6 +4,7 @@
 
 #include <array>
 #include <atomic>
+#include <map>
 
 #include "core/i18n/CatalogoGenerato.h"
 
@@ -27,12 +28,25 @@ const std::array<std::string, NumLingue * NumMessaggi>& Testi() {
     return testi;
 }
 
+const std::map<int, std::array<std::string, NumLingue>>& Aggiunti() {
+    static const auto aggiunti = [] {
+        std::map<int, std::array<std::string, NumLingue>> m;
+        for (const catalogo::Aggiunto* a = catalogo::kAggiunti; a->n >= 0; ++a)
+            for (int l = 0; l < NumLingue; ++l) m[a->n][l] = std::string(a->testi[l]);
+        return m;
+    }();
+    return aggiunti;
+}
+
 }  // namespace
 
 const std::string& Msg(int n, int lingua) {
     static const std::string vuoto;
-    if (n < 0 || n >= NumMessaggi || !LinguaValida(lingua)) return vuoto;
-    return Testi()[lingua * NumMessaggi + n];
+    if (n < 0 || !LinguaValida(lingua)) return vuoto;
+    if (n < NumMessaggi) return Testi()[lingua * NumMessaggi + n];
+    const auto& aggiunti = Aggiunti();
+    const auto it = aggiunti.find(n);
+    return it == aggiunti.end() ? vuoto : it->second[lingua];
 }
 
 const std::string& Msg(int n) { return Msg(n, linguaCorrente.load()); }

@@ -7,6 +7,8 @@ namespace nottaro {
 
 inline constexpr int NumMessaggi = 485;
 inline constexpr int NumLingue = 5;
+// Texts added later carry numbers from here up, so the original numbers never move.
+inline constexpr int PrimoMessaggioAggiunto = 1000;
 
 // Text of message n in language `lingua` (UTF-8, "&" marks the accelerator,
 // "\n" a line break); empty for an unknown n or language. The reference stays

@@ -92,6 +92,8 @@ int main(int argc, char** argv) {
     };
 
     std::vector<std::array<std::string, NumLingue>> testi;
+    // Texts added after the original catalogue: numbers from 1000 up, in order.
+    std::vector<std::pair<int, std::array<std::string, NumLingue>>> aggiunti;
     std::string riga;
     int numeroRiga = 0;
     while (std::getline(in, riga)) {
@@ -106,12 +108,23 @@ int main(int argc, char** argv) {
         auto col = Colonne(riga);
         if (col.size() != NumLingue + 1)
             return errore(numeroRiga, "expected 6 tab-separated columns, found " + std::to_string(col.size()));
-        if (col[0] != std::to_string(testi.size()))
-            return errore(numeroRiga, "message number " + col[0] + " where " + std::to_string(testi.size()) + " was expected");
+        const bool aggiunto = testi.size() == static_cast<std::size_t>(NumMessaggi);
+        int numero = -1;
+        try {
+            numero = std::stoi(col[0]);
+        } catch (...) {
+        }
+        const int atteso = aggiunti.empty() ? nottaro::PrimoMessaggioAggiunto : aggiunti.back().first + 1;
+        if (aggiunto ? (numero < atteso || std::to_string(numero) != col[0])
+                     : col[0] != std::to_string(testi.size()))
+            return errore(numeroRiga, "message number " + col[0] + " where " +
+                                          (aggiunto ? std::to_string(atteso) + " or more" : std::to_string(testi.size())) +
+                                          " was expected");
         std::array<std::string, NumLingue> r;
         for (int l = 0; l < NumLingue; ++l)
             if (!Decodifica(col[l + 1], r[l])) return errore(numeroRiga, "unknown escape in column " + std::to_string(l + 2));
-        testi.push_back(std::move(r));
+        if (aggiunto) aggiunti.emplace_back(numero, std::move(r));
+        else testi.push_back(std::move(r));
     }
     if (numeroRiga == 0) return errore(1, "empty table");
     if (testi.size() != static_cast<std::size_t>(NumMessaggi))
@@ -128,7 +141,14 @@ int main(int argc, char** argv) {
         for (const auto& r : testi) out << "    " << Letterale(r[l]) << ",\n";
         out << "  },\n";
     }
-    out << "};\n\n}  // namespace nottaro::catalogo\n";
+    out << "};\n\n";
+    out << "const Aggiunto kAggiunti[] = {\n";
+    for (const auto& [n, r] : aggiunti) {
+        out << "  {" << n << ", {";
+        for (int l = 0; l < NumLingue; ++l) out << Letterale(r[l]) << (l + 1 < NumLingue ? ", " : "");
+        out << "}},\n";
+    }
+    out << "  {-1, {}},\n};\n\n}  // namespace nottaro::catalogo\n";
 
     const std::string nuovo = out.str();
     std::ofstream f(argv[2], std::ios::binary | std::ios::trunc);

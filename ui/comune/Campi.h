@@ -1,0 +1,20 @@
+#pragma once
+// Reading typed numbers in dialogs: validate every field first, then commit.
+// A field that does not convert is named in one warning and stores nothing.
+#include <QLineEdit>
+#include <QString>
+
+#include <optional>
+
+#include "core/interaction/Interazione.h"
+
+namespace nottaro::ui {
+
+// The number in `campo` ("." decimal), or nullopt after a warning through
+// `ui` naming `nomeCampo` and the text; the field then takes the focus.
+std::optional<double> NumeroDelCampo(const QLineEdit* campo, const QString& nomeCampo, Interazione& ui);
+
+// Caption without its accelerator mark and trailing colon ("Pa&rametri:" -> "Parametri").
+QString SenzaAcceleratore(QString testo);
+
+}  // namespace nottaro::ui

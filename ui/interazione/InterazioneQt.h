@@ -1,0 +1,41 @@
+#pragma once
+// The desktop answer to the compute code's questions: modal message boxes of
+// the three kinds (with the system beep), the lamp data prompt and the
+// progress of a long job. Lives on the window thread; compute code running on
+// a worker reaches it through InterazioneSuFinestra.
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+#include "core/interaction/Interazione.h"
+
+namespace nottaro::ui {
+
+class InterazioneQt : public Interazione {
+public:
+    explicit InterazioneQt(QWidget* genitore = nullptr) : genitore_(genitore) {}
+
+    void Avviso(const std::string& testo) override;
+    bool Conferma(const std::string& testo) override;
+    void Informazione(const std::string& testo) override;
+    bool ChiediDatiLampada(DatiLampada& dati) override;
+    // Forwarded to whoever shows the progress (the run's progress dialog).
+    void Progresso(const Avanzamento& stato) override;
+    // Nothing: compute code runs on a worker, the window thread stays free.
+    void ElaboraInput() override {}
+
+    // The progress receiver of the running job; empty when none.
+    void ImpostaRicevitoreProgresso(std::function<void(const Avanzamento&)> f) { progresso_ = std::move(f); }
+    QWidget* Genitore() const { return genitore_; }
+
+private:
+    QPointer<QWidget> genitore_;
+    std::function<void(const Avanzamento&)> progresso_;
+};
+
+// Title of every message box.
+QString TitoloApplicazione();
+
+}  // namespace nottaro::ui

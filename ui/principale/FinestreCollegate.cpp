@@ -1,0 +1,13 @@
+#include "ui/principale/FinestreCollegate.h"
+
+namespace nottaro::ui {
+
+// Replace `return {};` with the window's opener when it lands, e.g.
+//   return [](const ContestoFinestra& c) { TEulumdat(c.stato, c.ui, c.genitore).exec(); };
+ApriFinestra ApriDatiFotometrici() { return {}; }
+ApriFinestra ApriCatalogo() { return {}; }
+ApriFinestra ApriElencoLdt() { return {}; }
+ApriFinestra ApriConfiguraReport() { return {}; }
+ApriFinestra ApriMasterplan() { return {}; }
+
+}  // namespace nottaro::ui
