@@ -5,6 +5,8 @@
 
 namespace nottaro {
 
+// The original messages are numbered 0 … NumMessaggi-1 without gaps; texts
+// added later come in blocks of higher numbers (from 1000 up).
 inline constexpr int NumMessaggi = 485;
 inline constexpr int NumLingue = 5;
 // Texts added later carry numbers from here up, so the original numbers never move.
