@@ -15,6 +15,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "catalogue/ImmagineApparecchio.h"
 #include "ui/comune/ModelloTabellaDbf.h"
 #include "ui/comune/Testi.h"
@@ -158,11 +160,8 @@ void Tcatalogue::Costruisci() {
     // The rows.
     std::vector<ColonnaGriglia> colonne;
     const QFontMetrics fm(font());
-    for (const ColonnaCatalogo& c : Colonne) {
-        const QString t = c.messaggio ? Qm(c.messaggio) : QString::fromUtf8(c.fisso);
-        // The catalogue's widths, widened where a title would be cut.
-        colonne.push_back({c.campo, t, std::max(c.larghezza, fm.horizontalAdvance(t) + 16)});
-    }
+    for (const ColonnaCatalogo& c : Colonne)
+        colonne.push_back({c.campo, c.messaggio ? Qm(c.messaggio) : QString::fromUtf8(c.fisso), c.larghezza});
     modello_ = new ModelloTabellaDbf(catalogo_.Tabella(), std::move(colonne), this);
     griglia_ = new QTableView(this);
     griglia_->setObjectName(QStringLiteral("GrigliaCatalogo"));
@@ -171,8 +170,8 @@ void Tcatalogue::Costruisci() {
     griglia_->setSelectionMode(QAbstractItemView::SingleSelection);
     griglia_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     griglia_->verticalHeader()->setDefaultSectionSize(fm.height() + 6);
-    griglia_->setMinimumHeight(8 * (fm.height() + 6));
-    modello_->ApplicaLarghezze(*griglia_);
+    griglia_->setMinimumHeight(6 * (fm.height() + 6));
+    AdattaColonne();
     righe->addWidget(griglia_, 1);
     connect(griglia_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& i) {
@@ -182,6 +181,16 @@ void Tcatalogue::Costruisci() {
     connect(griglia_, &QTableView::clicked, this, [this](const QModelIndex& i) { MostraDettagli(i.row()); });
     seleziona_->setEnabled(false);
     AggiornaConteggio();
+    // Room for data sheets whose long values wrap onto a second line.
+    resize(std::max(sizeHint().width(), 960), sizeHint().height() + 6 * fm.height());
+}
+
+void Tcatalogue::AdattaColonne() {
+    // The catalogue's widths, widened where a title or a value would be cut.
+    for (int c = 0; c < modello_->columnCount(); ++c) {
+        griglia_->resizeColumnToContents(c);  // header and cells
+        griglia_->setColumnWidth(c, std::max(griglia_->columnWidth(c), modello_->Larghezza(c)));
+    }
 }
 
 int Tcatalogue::RigaCorrente() const {
@@ -203,6 +212,7 @@ void Tcatalogue::ApplicaFiltro() {
         }
     }
     modello_->Aggiorna();
+    AdattaColonne();
     AggiornaConteggio();
     if (modello_->rowCount() > 0) {
         griglia_->setCurrentIndex(modello_->index(0, 0));

@@ -45,6 +45,7 @@ private:
     void MostraImmagine(int riga);
     void Seleziona();
     void AggiornaConteggio();
+    void AdattaColonne();
     int RigaCorrente() const;
 
     Interazione& ui_;

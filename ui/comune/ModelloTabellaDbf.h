@@ -37,6 +37,7 @@ public:
     void ImpostaTitoli(const std::vector<QString>& titoli);
     // Gives the view the columns' widths.
     void ApplicaLarghezze(QTableView& vista) const;
+    int Larghezza(int colonna) const { return colonne_.at(static_cast<std::size_t>(colonna)).larghezza; }
 
 private:
     const TabellaDbf& tabella_;
