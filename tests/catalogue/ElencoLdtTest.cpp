@@ -123,7 +123,7 @@ TEST_F(Elenco, ACancelledOrFailedLoadChangesNothing) {
     EXPECT_EQ(elenco.Voci(), Voci{"/v.ldt"});
     EXPECT_EQ(stato->FileLista, vecchia);
     ASSERT_FALSE(ui.mostrati.empty());
-    EXPECT_NE(ui.mostrati.back().testo.find(dir.File("manca.ntr")), std::string::npos) << "the warning names the file";
+    EXPECT_EQ(ui.mostrati.back().testo, Msg(1800) + "\n" + dir.File("manca.ntr")) << "the warning names the file";
     EXPECT_EQ(ui.Conta("conferma"), 0) << "an unchanged list asks nothing";
 }
 
@@ -146,7 +146,7 @@ TEST_F(Elenco, SavingNothingOrFailingKeepsTheCurrentList) {
     EXPECT_EQ(elenco.Salva(Dialogo(dir.File("cartella.ntr"))), EsitoSalvaLista::Fallita);
     EXPECT_EQ(stato->FileLista, vecchia);
     EXPECT_TRUE(elenco.Modificata());
-    EXPECT_NE(ui.mostrati.back().testo.find(dir.File("cartella.ntr")), std::string::npos);
+    EXPECT_EQ(ui.mostrati.back().testo, Msg(1801) + "\n" + dir.File("cartella.ntr"));
     EXPECT_EQ(elenco.Salva(Annulla), EsitoSalvaLista::Annullata);
 }
 

@@ -20,7 +20,6 @@ void ApriCatalogoPerFoto(const ContestoFinestra& c) {
 void ApriFinestraElenco(const ContestoFinestra& c) {
     TElencoldt finestra(c.stato, c.ui, c.genitore);
     finestra.exec();
-    DopoElencoLdt(c.stato);
 }
 
 }  // namespace nottaro::ui

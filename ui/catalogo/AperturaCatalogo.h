@@ -9,7 +9,7 @@ namespace nottaro::ui {
 // catalogue window, and a pick is loaded at once (CaricaSceltaCatalogo).
 void ApriCatalogoPerFoto(const ContestoFinestra& c);
 
-// The list window; afterwards FotoCaricata follows the list (DopoElencoLdt).
+// The list window; the main window then shows the list (DopoElencoLdt).
 void ApriFinestraElenco(const ContestoFinestra& c);
 
 }  // namespace nottaro::ui
