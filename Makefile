@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 SAMPLE ?= data/ldt/sample_street_isym0.ldt
 
-.PHONY: deps configure build run test bench screenshots clean
+.PHONY: deps configure build run test bench screenshots clean catalogue-sample
 
 deps:
 	@bash scripts/install-deps.sh
@@ -35,6 +35,11 @@ test: build
 
 bench: build
 	@bash bench/run.sh $(BUILD_DIR)
+
+# Rewrites the sample luminaire catalogue of data/ from the photometric fixtures.
+catalogue-sample: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target catalogo-campione
+	@$(BUILD_DIR)/tools/catalogo-campione/catalogo-campione tests/fixtures/photometry data
 
 clean:
 	@rm -rf $(BUILD_DIR)

@@ -206,6 +206,10 @@ EsitoTabella TabellaDbf::Aggiungi(const std::vector<ValoreCampo>& valori) {
         const DefinizioneCampo& c = campi_[i];
         if (c.tipo == TipoCampo::Numero) {
             const double* x = std::get_if<double>(&valori[i]);
+            if (const std::string* t = std::get_if<std::string>(&valori[i]); t && t->empty()) {
+                testi.emplace_back(static_cast<std::size_t>(c.larghezza), ' ');  // no value stored
+                continue;
+            }
             if (!x) return {"Field " + c.nome + " needs a number"};
             auto s = FormattaNumero(*x, c.larghezza, c.decimali);
             if (!s)

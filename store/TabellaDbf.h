@@ -69,7 +69,7 @@ public:
     int IndiceCampo(std::string_view nome) const;
 
     // Appends one row: one value per field in field order, a number for every
-    // numeric field, UTF-8 text for every text field. Nothing is written when
+    // numeric field (or "" for no value), UTF-8 text for every text field. Nothing is written when
     // the count or a kind is wrong, a number is not finite or needs more
     // characters than its field, or a text is longer than its field in
     // Windows-1252; the message names the field. On success the row is on

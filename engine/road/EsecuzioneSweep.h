@@ -67,9 +67,10 @@ using CreaLavoro = std::function<std::unique_ptr<LavoroSweep>(const ContestoFile
 RisultatoSweep EseguiSweep(const StatoProgetto& stato, TipoImpianto tipo, TabellaDbf& tabella, Interazione& ui,
                            const OpzioniOttimizza& opz, const CreaLavoro& crea);
 
-// Lines of a luminaire list file (one photometric path per line, blank
-// lines skipped); false when the file cannot be read.
-bool LeggiListaFile(const std::string& percorso, std::vector<std::string>& righe);
+// The files of a luminaire list, each entry resolved as RisolviVoceLista
+// does (an entry found nowhere stays as written, so the run names it);
+// blank lines skipped. False when the list cannot be read.
+bool LeggiListaFile(const std::string& percorso, std::vector<std::string>& righe, const std::string& dirProg = {});
 
 // Text cut to at most n characters (code points), as a fixed-width field holds it.
 std::string TroncaTesto(const std::string& s, std::size_t n);

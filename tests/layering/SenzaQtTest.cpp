@@ -1,5 +1,5 @@
-// The lighting code builds and runs without a display: core, the engines and
-// the store never include a Qt header (the desktop parts link to them, never
+// The lighting code builds and runs without a display: core, the engines, the
+// store and the catalogue never include a Qt header (the desktop parts link to them, never
 // the other way round).
 #include <gtest/gtest.h>
 
@@ -32,7 +32,7 @@ TEST(SenzaQt, RecognisesEveryFormOfAQtInclude) {
 TEST(SenzaQt, CoreEnginesAndStoreIncludeNoQtHeader) {
     std::vector<std::string> trovati;
     int letti = 0;
-    for (const char* cartella : {"core", "engine", "store"}) {
+    for (const char* cartella : {"core", "engine", "store", "catalogue"}) {
         const std::filesystem::path radice = test::Sorgente(cartella);
         if (!std::filesystem::exists(radice)) continue;
         for (const auto& e : std::filesystem::recursive_directory_iterator(radice)) {

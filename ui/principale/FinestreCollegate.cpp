@@ -1,5 +1,6 @@
 #include "ui/principale/FinestreCollegate.h"
 
+#include "ui/catalogo/AperturaCatalogo.h"
 #include "ui/fotometria/TEulumdat.h"
 
 namespace nottaro::ui {
@@ -7,8 +8,8 @@ namespace nottaro::ui {
 // Replace `return {};` with the window's opener when it lands, e.g.
 //   return [](const ContestoFinestra& c) { TEulumdat(c.stato, c.ui, c.genitore).exec(); };
 ApriFinestra ApriDatiFotometrici() { return [](const ContestoFinestra& c) { TEulumdat(c.stato, c.ui, c.genitore).exec(); }; }
-ApriFinestra ApriCatalogo() { return {}; }
-ApriFinestra ApriElencoLdt() { return {}; }
+ApriFinestra ApriCatalogo() { return ApriCatalogoPerFoto; }
+ApriFinestra ApriElencoLdt() { return ApriFinestraElenco; }
 ApriFinestra ApriConfiguraReport() { return {}; }
 ApriFinestra ApriMasterplan() { return {}; }
 
