@@ -10,7 +10,7 @@
 namespace nottaro {
 namespace {
 
-bool FotometriaCaricata(const StatoProgetto& s) { return !s.FileFoto.empty() && s.Foto.NumC > 0 && s.Foto.NumG > 0; }
+bool FotometriaCaricata(const StatoProgetto& s) { return !s.FileFoto.empty() && s.Foto.NumC() > 0 && s.Foto.NumG() > 0; }
 
 }  // namespace
 
