@@ -86,6 +86,12 @@ private slots:
         const std::string tabella = b.cartella.filePath(QStringLiteral("ntrlux.dbf")).toStdString();
         QCOMPARE(RigheTabella(tabella), b.stato->NRisultati);
         QVERIFY(!b.finestra->CalcoloInCorso());
+
+        // Closing the window during a run stops it, waits for the table, then closes.
+        AlProssimoDialogo([&b](QDialog*) { QTimer::singleShot(100, b.finestra.get(), [&b] { b.finestra->close(); }); });
+        b.finestra->Ottimizza(false);
+        QVERIFY(!b.finestra->isVisible());
+        QCOMPARE(RigheTabella(tabella), b.stato->NRisultati);
     }
 };
 

@@ -30,8 +30,4 @@ bool InterazioneQt::ChiediDatiLampada(DatiLampada& dati) {
     return prompt.exec() == QDialog::Accepted && (dati = prompt.Risposta(), true);
 }
 
-void InterazioneQt::Progresso(const Avanzamento& stato) {
-    if (progresso_) progresso_(stato);
-}
-
 }  // namespace nottaro::ui

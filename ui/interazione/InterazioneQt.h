@@ -7,8 +7,6 @@
 #include <QString>
 #include <QWidget>
 
-#include <functional>
-
 #include "core/interaction/Interazione.h"
 
 namespace nottaro::ui {
@@ -21,18 +19,15 @@ public:
     bool Conferma(const std::string& testo) override;
     void Informazione(const std::string& testo) override;
     bool ChiediDatiLampada(DatiLampada& dati) override;
-    // Forwarded to whoever shows the progress (the run's progress dialog).
-    void Progresso(const Avanzamento& stato) override;
+    // Nothing: a run shows its progress in its own window (FinestraAvanzamento).
+    void Progresso(const Avanzamento&) override {}
     // Nothing: compute code runs on a worker, the window thread stays free.
     void ElaboraInput() override {}
 
-    // The progress receiver of the running job; empty when none.
-    void ImpostaRicevitoreProgresso(std::function<void(const Avanzamento&)> f) { progresso_ = std::move(f); }
     QWidget* Genitore() const { return genitore_; }
 
 private:
     QPointer<QWidget> genitore_;
-    std::function<void(const Avanzamento&)> progresso_;
 };
 
 // Title of every message box.
