@@ -1,0 +1,30 @@
+#pragma once
+// Design states for the optimisation window tests: a sample project loaded
+// as the main window loads it, with the solution tables in a folder of the
+// test's own.
+#include <QTemporaryDir>
+
+#include <string>
+
+#include "InterazioneScritta.h"
+#include "core/files/FileProgetto.h"
+#include "core/state/Inizializza.h"
+#include "core/state/StatoProgetto.h"
+
+namespace nottaro::test {
+
+inline std::string FileFixture(const std::string& nome) { return std::string(NOTTARO_FIXTURES) + "/" + nome; }
+
+// "strada.nt0" or "percorso.nt0", every result kept (a small, fast sweep),
+// the spacing swept.
+inline bool CaricaProgettoProva(StatoProgetto& s, const std::string& progetto, const QTemporaryDir& cartella) {
+    InterazioneScritta muta;
+    Inizializza(s);
+    if (!CaricaProgetto(FileFixture("projects/" + progetto), s, muta).letto) return false;
+    s.DirProg = cartella.path().toStdString();
+    s.DaProgetto = false;
+    s.TuttiRisultati = true;
+    return true;
+}
+
+}  // namespace nottaro::test
