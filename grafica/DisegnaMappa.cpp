@@ -71,6 +71,12 @@ void DisegnaMappa(QPainter& p, const QRect& area, const DatiMappa& d) {
     const std::vector<double> bx = Bordi(d.x), by = Bordi(d.y);
     double x0 = bx.front(), x1 = bx.back();
     double y0 = std::min(by.front(), 0.0), y1 = std::max(by.back(), d.larghezza);
+    // Light centres along the field may reach beyond the road edges.
+    for (std::size_t k = 0; k < d.centriX.size() && k < d.centriY.size(); ++k)
+        if (d.centriX[k] >= x0 && d.centriX[k] <= x1) {
+            y0 = std::min(y0, d.centriY[k]);
+            y1 = std::max(y1, d.centriY[k]);
+        }
     const double mx = 0.02 * (x1 - x0), my = 0.06 * (y1 - y0);
     x0 -= mx, x1 += mx, y0 -= my, y1 += my;
     // One scale along; across at most three times it, the field centred.

@@ -15,8 +15,8 @@ namespace nottaro::test {
 
 inline std::string FileFixture(const std::string& nome) { return std::string(NOTTARO_FIXTURES) + "/" + nome; }
 
-// "strada.nt0" or "percorso.nt0", every result kept (a small, fast sweep),
-// the spacing swept.
+// A sample project, every result kept (a small, fast sweep) and the spacing
+// swept from the height on, as `nottaro-cli optimise --all-results` runs it.
 inline bool CaricaProgettoProva(StatoProgetto& s, const std::string& progetto, const QTemporaryDir& cartella) {
     InterazioneScritta muta;
     Inizializza(s);
@@ -24,6 +24,8 @@ inline bool CaricaProgettoProva(StatoProgetto& s, const std::string& progetto, c
     s.DirProg = cartella.path().toStdString();
     s.DaProgetto = false;
     s.TuttiRisultati = true;
+    s.TipoLimite = 0;
+    s.ValLimite = 0;
     return true;
 }
 
