@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 SAMPLE ?= data/ldt/sample_street_isym0.ldt
 
-.PHONY: deps configure build run test bench clean
+.PHONY: deps configure build run test bench screenshots clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -15,8 +15,20 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
+# The desktop program runs in data/, its program folder; without a display the
+# command-line sample runs instead.
 run: build
-	@$(BUILD_DIR)/cli/nottaro-cli info $(SAMPLE)
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+		cd data && ../$(BUILD_DIR)/app/nottaro; \
+	else \
+		echo "no display: running the command-line sample"; \
+		$(BUILD_DIR)/cli/nottaro-cli info $(SAMPLE); \
+	fi
+
+# Every window in the five languages, drawn offscreen: $(BUILD_DIR)/screenshots/<window>-<lang>.png
+screenshots: build
+	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/app/nottaro-screenshots $(BUILD_DIR)/screenshots data
+	@echo "screenshots in $(BUILD_DIR)/screenshots"
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)

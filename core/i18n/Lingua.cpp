@@ -16,9 +16,11 @@ constexpr int MsgDefinita = 48;
 
 std::string_view NomeFileHelp(int lingua) {
     switch (lingua) {
-        case LinguaItaliano: return "ntrit.hlp";
-        case LinguaFrancese: return "ntrfr.hlp";
-        default: return "ntren.hlp";
+        case LinguaItaliano: return "help/it/index.html";
+        case LinguaFrancese: return "help/fr/index.html";
+        case LinguaTedesco: return "help/de/index.html";
+        case LinguaSpagnolo: return "help/es/index.html";
+        default: return "help/en/index.html";
     }
 }
 

@@ -18,8 +18,8 @@ inline constexpr int LinguaFrancese = 2;
 inline constexpr int LinguaTedesco = 3;
 inline constexpr int LinguaSpagnolo = 4;
 
-// Help file name of a language: "ntrit.hlp", "ntren.hlp", "ntrfr.hlp";
-// German, Spanish (no help of their own) and any other number give "ntren.hlp".
+// Help book of a language, relative to the program folder:
+// "help/<it|en|fr|de|es>/index.html"; any other number gives the English one.
 std::string_view NomeFileHelp(int lingua);
 
 // dirProg joined with the help file name of `lingua` (platform separator).

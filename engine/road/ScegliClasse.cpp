@@ -9,10 +9,7 @@
 namespace nottaro {
 namespace {
 
-struct Voce {
-    const char* nome;
-    ClasseStrada classe;
-};
+using Voce = VoceClasseStrada;
 
 const Voce IndiciUni[] = {
     {"1", {0.3, 35, 40, 15, "me6"}},  {"2", {0.5, 35, 40, 15, "me5"}}, {"3", {0.75, 40, 50, 15, "me4b"}},
@@ -27,10 +24,7 @@ const Voce ClassiEn[] = {
     {"M6 o ME6", {0.3, 35, 40, 15, "m6"}},
 };
 
-struct Categoria {
-    int messaggio;
-    ClasseStrada classe;
-};
+using Categoria = CategoriaStrada;
 
 const Categoria Categorie[] = {
     {369, {2.0, 40, 70, 10, "me1"}}, {370, {2.0, 40, 70, 10, "me1"}},  {371, {1.5, 40, 70, 10, "me2"}},
@@ -53,6 +47,10 @@ bool Corrisponde(std::string_view voce, const std::string& cercato) {
 }
 
 }  // namespace
+
+std::span<const VoceClasseStrada> IndiciUni10439() { return IndiciUni; }
+std::span<const VoceClasseStrada> ClassiEn13201() { return ClassiEn; }
+std::span<const CategoriaStrada> CategorieStrada() { return Categorie; }
 
 bool TrovaClasseStrada(std::string_view nome, ClasseStrada& classe) {
     const std::string cercato = Minuscolo(nome);

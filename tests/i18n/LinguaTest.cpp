@@ -61,11 +61,11 @@ TEST_F(CambioLingua, ANewLanguageIsStoredShownAndItsHelpFileChosen) {
     EXPECT_EQ(Cfg(), "4\r\n");
     EXPECT_EQ(rietichettature, 1);
     EXPECT_EQ(Msg(48), Msg(48, LinguaSpagnolo));
-    EXPECT_EQ(fs::path(stato.FileHelp), fs::path(cartella) / "ntren.hlp");
+    EXPECT_EQ(fs::path(stato.FileHelp), fs::path(cartella) / "help/es/index.html");
 
     ASSERT_EQ(ImpostaLingua(stato, LinguaItaliano, rietichetta), EsitoCambioLingua::Cambiata);
     EXPECT_EQ(Cfg(), "0\r\n");
-    EXPECT_EQ(fs::path(stato.FileHelp), fs::path(cartella) / "ntrit.hlp");
+    EXPECT_EQ(fs::path(stato.FileHelp), fs::path(cartella) / "help/it/index.html");
     EXPECT_EQ(rietichettature, 2);
 }
 
@@ -91,8 +91,8 @@ TEST_F(CambioLingua, StartUpAdoptsTheStoredLanguageWithoutWritingIt) {
         int letta, attesa;
         const char* help;
     };
-    for (const Caso& c : {Caso{LinguaItaliano, LinguaItaliano, "ntrit.hlp"}, Caso{LinguaTedesco, LinguaTedesco, "ntren.hlp"},
-                          Caso{9, LinguaInglese, "ntren.hlp"}}) {
+    for (const Caso& c : {Caso{LinguaItaliano, LinguaItaliano, "help/it/index.html"}, Caso{LinguaTedesco, LinguaTedesco, "help/de/index.html"},
+                          Caso{9, LinguaInglese, "help/en/index.html"}}) {
         stato.Lingua = c.letta;
         AdottaLingua(stato);
         EXPECT_EQ(stato.Lingua, c.attesa);
@@ -120,10 +120,12 @@ TEST(SceltaDueStati, ADefinedChoiceStaysDefinedAcrossSwitchesAndAVariableOneStay
     EXPECT_EQ(SceltaDopoCambioLingua("", LinguaTedesco), Msg(45, LinguaTedesco));
 }
 
-TEST(FileHelp, GermanAndSpanishShareTheEnglishHelp) {
-    const char* attesi[] = {"ntrit.hlp", "ntren.hlp", "ntrfr.hlp", "ntren.hlp", "ntren.hlp"};
+TEST(FileHelp, EveryLanguageHasItsOwnHelpBook) {
+    const char* attesi[] = {"help/it/index.html", "help/en/index.html", "help/fr/index.html", "help/de/index.html",
+                            "help/es/index.html"};
     for (int l = 0; l < NumLingue; ++l) EXPECT_EQ(NomeFileHelp(l), attesi[l]) << l;
-    EXPECT_EQ(fs::path(PercorsoFileHelp("/opt/nottaro", LinguaFrancese)), fs::path("/opt/nottaro/ntrfr.hlp"));
+    EXPECT_EQ(NomeFileHelp(9), "help/en/index.html");
+    EXPECT_EQ(fs::path(PercorsoFileHelp("/opt/nottaro", LinguaFrancese)), fs::path("/opt/nottaro/help/fr/index.html"));
 }
 
 TEST(PromptLampada, CaptionsFollowTheLanguageAndFallBackToItalian) {

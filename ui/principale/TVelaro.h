@@ -3,37 +3,173 @@
 // tab, set requirements and calculation parameters in the dialogs, optimise.
 #include <QMainWindow>
 
+#include <atomic>
+#include <functional>
 #include <memory>
 
+#include "core/state/Inizializza.h"
 #include "core/state/StatoProgetto.h"
 #include "ui/interazione/InterazioneQt.h"
 #include "ui/principale/FinestreCollegate.h"
 
 class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
 class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QTabWidget;
 
 namespace nottaro::ui {
+
+class CampoDecimale;
+class DisegnoImpianto;
+class FrecceSuGiu;
+
+// What a file dialog is asked for; tests answer it without a dialog.
+struct RichiestaFile {
+    QString titolo;
+    QString cartella;
+    QStringList filtri;
+    bool salva = false;
+    QString suffisso;  // added to a saved name without one
+};
+using ScegliFile = std::function<QString(QWidget* genitore, const RichiestaFile&)>;
+
+// The controls of one design tab.
+struct SchedaProgetto {
+    QWidget* scheda = nullptr;
+    QComboBox* sceltaAltezza = nullptr;
+    CampoDecimale* altezza = nullptr;
+    QComboBox* sceltaSbraccio = nullptr;
+    CampoDecimale* sbraccio = nullptr;
+    QComboBox* sceltaInclina = nullptr;
+    QSpinBox* inclina = nullptr;
+    QLineEdit* larghezza = nullptr;
+    FrecceSuGiu* frecceLarghezza = nullptr;
+    QLabel* definire = nullptr;      // Label1 / Label18
+    QLabel* fotometria = nullptr;    // Label6 / Label14
+    QLabel* disposizione = nullptr;  // Label5 / Label15
+    QLabel* riassunto[3] = {};       // road: surface, factor, Lm; path: class, factor, Em
+    QPushButton* parametri = nullptr;
+    QPushButton* pali = nullptr;
+    QPushButton* ottimizza = nullptr;
+    DisegnoImpianto* disegno = nullptr;
+    QLabel* didascalie[7] = {};      // overlay labels, null where the tab has none
+    QLabel* didascalieProprie[5] = {};  // the drawing's own Italian captions beside the controls
+};
 
 class TVelaro : public QMainWindow {
     Q_OBJECT
 public:
     // `stato` outlives the window; `ui` answers with dialogs over it unless
-    // a test passes its own.
+    // a test passes its own. Runs the window steps of the start-up: relabel,
+    // reset, caption, Masterplan folders.
     explicit TVelaro(StatoProgetto& stato, Interazione* ui = nullptr, QWidget* genitore = nullptr);
     ~TVelaro() override;
 
     StatoProgetto& Stato() { return stato_; }
     Interazione& Ui() { return *ui_; }
+    void ImpostaSceltaFile(ScegliFile f) { scegliFile_ = std::move(f); }
+    // Thread count of the runs (0: every core).
+    void ImpostaThread(int n) { thread_ = n; }
+
+    // Commands, as the buttons and menus run them.
+    void CaricaLdt();
+    void CaricaProgetto();
+    void SalvaProgetto();
+    void ChiudiElenco();
+    void InizializzaComando();
+    bool Ottimizza(bool percorso);
+    void CambiaLingua(int lingua);
+    bool CalcoloInCorso() const { return inCorso_; }
+    // Summary labels, photometry label and enabling rules from the design
+    // state, after another window changed it.
+    void MostraStato();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
-    // Enables `comando` (button or menu item) when `apri` exists, else
-    // disables it with the "later version" tooltip.
+    void Costruisci();
+    QWidget* CostruisciScheda(SchedaProgetto& s, bool percorso);
+    QWidget* CostruisciMasterplan();
+    QWidget* CostruisciComandiComuni();
+    void CostruisciMenu();
+    void CollegaScheda(SchedaProgetto& s, bool percorso);
+
+    void Rietichetta();
+    void RipristinaFinestra();
+    void AgganciaInizializza(AgganciInizializza& a);
+    void MostraProgetto(const StatoProgetto& s);
+    void FotometriaCaricata();
+    void RegolaR();
+    void RegolaA();
+    void Regole() { RegolaR(); RegolaA(); }
+    void AggiornaRiassuntoStrada();
+    void AggiornaRiassuntoPercorso();
+    void AggiornaDisposizione();
+    void MostraNomeFotometria(const QString& testo);
+    void PassoLarghezza(SchedaProgetto& s, bool percorso, int verso);
+    void PassoCorsie(int verso);
+    void MostraLarghezza(SchedaProgetto& s, bool percorso);
+    void MostraCorsie();
+    void ImpostaScelta(QComboBox* c, int scelta);
+    bool LeggiCampo(CampoDecimale* campo, double& valore, double vuoto, const QString& nome);
+    void ParametriStrada();
+    void ParametriPercorso();
+    void DisposizioneStrada();
+    void DisposizionePercorso();
+    void ParametriCalcolo();
+    void Versione();
     void Collega(QWidget* pulsante, QAction* voce, const ApriFinestra& apri);
     void Apri(const ApriFinestra& apri);
+    void DopoCatalogo();
+    void DopoElenco(bool conPrefisso);
+    void ImpostaLimite();
+    QString Scegli(const RichiestaFile& r);
 
     StatoProgetto& stato_;
     std::unique_ptr<InterazioneQt> uiPropria_;
     Interazione* ui_;
+    ScegliFile scegliFile_;
+    int thread_ = 0;
+    bool inCorso_ = false;
+    bool chiudiDopoCalcolo_ = false;
+    std::atomic<bool> interrompi_{false};
+
+    // Width in tenths of a metre (exact steps); `definita` false shows "Definire".
+    struct Larghezza {
+        int decimi = 70;
+        bool definita = true;
+    } larghezzaStrada_, larghezzaPercorso_;
+    struct Corsie {
+        int n = 2;
+        bool definite = true;
+    } corsie_;
+
+    QTabWidget* PageControl1_ = nullptr;
+    SchedaProgetto strada_, percorso_;
+    QLineEdit* NCorsieT_ = nullptr;
+    FrecceSuGiu* UpDown4_ = nullptr;
+    QPushButton* BitBtn3_ = nullptr;
+    QPushButton* BitBtn4_ = nullptr;
+    QPushButton* BitBtn5_ = nullptr;
+    QPushButton* BitBtn7_ = nullptr;
+    QPushButton* BitBtn8_ = nullptr;
+    QGroupBox* RadioGroup1_ = nullptr;
+    QRadioButton* risultati_[2] = {};
+    QGroupBox* RadioGroup2_ = nullptr;
+    QRadioButton* limiti_[4] = {};
+    CampoDecimale* MaskEdit1_ = nullptr;
+    QLineEdit* DeprezzMaster_ = nullptr;
+    QMenu* menu_[5] = {};
+    QAction* voci_[21] = {};
+    bool datiFotometriciDisponibili_ = false;
 };
 
 }  // namespace nottaro::ui

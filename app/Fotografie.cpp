@@ -1,0 +1,183 @@
+// nottaro-screenshots OUTDIR PROGRAMDIR: draws every window of the desktop
+// program offscreen in the five languages and saves OUTDIR/<window>-<lang>.png,
+// so clipped or overlapping texts can be spotted without a display.
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QPixmap>
+#include <QTabWidget>
+#include <QTimer>
+
+#include <clocale>
+#include <cstdio>
+#include <memory>
+
+#include "core/i18n/Lingua.h"
+#include "core/i18n/Messaggi.h"
+#include "core/state/StatoProgetto.h"
+#include "ui/dialoghi/TAboutBox.h"
+#include "ui/dialoghi/TDefCalc.h"
+#include "ui/dialoghi/TDefProg.h"
+#include "ui/dialoghi/TDefProgettoA.h"
+#include "ui/dialoghi/TFormDisposizione.h"
+#include "ui/dialoghi/TLampProg.h"
+#include "ui/dialoghi/TLingua.h"
+#include "ui/dialoghi/TSourceProg.h"
+#include "ui/interazione/FinestraAvanzamento.h"
+#include "ui/principale/Aiuto.h"
+#include "ui/principale/Avvio.h"
+#include "ui/principale/TVelaro.h"
+
+namespace {
+
+using namespace nottaro;
+using namespace nottaro::ui;
+
+const char* const Codici[] = {"it", "en", "fr", "de", "es"};
+
+// Messages would block a grab; they are printed instead.
+class InterazioneFoto : public Interazione {
+public:
+    void Avviso(const std::string& t) override { std::fprintf(stderr, "warning: %s\n", t.c_str()); }
+    bool Conferma(const std::string&) override { return true; }
+    void Informazione(const std::string&) override {}
+    bool ChiediDatiLampada(DatiLampada&) override { return false; }
+    void Progresso(const Avanzamento&) override {}
+    void ElaboraInput() override {}
+};
+
+bool Salva(QWidget* w, const QString& cartella, const QString& nome, int lingua, bool adatta = true) {
+    w->show();
+    if (adatta) w->adjustSize();
+    QApplication::processEvents();
+    const QString file = cartella + QLatin1Char('/') + nome + QLatin1Char('-') + QLatin1String(Codici[lingua]) +
+                         QStringLiteral(".png");
+    const bool ok = w->grab().save(file);
+    if (!ok) std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+    w->hide();
+    return ok;
+}
+
+void Scegli(QWidget* d, const char* combo, int i) {
+    if (auto* c = d->findChild<QComboBox*>(QLatin1String(combo))) {
+        c->setCurrentIndex(i);
+        emit c->activated(i);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: nottaro-screenshots OUTDIR PROGRAMDIR\n");
+        return 1;
+    }
+    const QString uscita = QString::fromLocal8Bit(argv[1]);
+    const std::string dirProg = QDir(QString::fromLocal8Bit(argv[2])).absolutePath().toStdString();
+    QDir().mkpath(uscita);
+    const QString campione = QString::fromStdString(dirProg) + QStringLiteral("/ldt/sample_street_isym0.ldt");
+    bool ok = true;
+    InterazioneFoto ui;
+    for (int l = 0; l < 5; ++l) {
+        auto stato = std::make_unique<StatoProgetto>();
+        stato->DirProg = dirProg;
+        stato->Lingua = l;
+        AdottaLingua(*stato);
+        ImpostaFileAiuto(QString::fromStdString(stato->FileHelp));
+        InstallaTraduzioniQt(l);
+
+        // The main window with a luminaire, an arrangement and a class, per tab.
+        TVelaro finestra(*stato, &ui);
+        finestra.ImpostaSceltaFile([&](QWidget*, const RichiestaFile&) { return campione; });
+        finestra.resize(1000, 640);
+        finestra.CaricaLdt();
+        stato->DispPali = 4;
+        stato->DispPaliA = 1;
+        {
+            TDefProg p(*stato, ui);
+            Scegli(&p, "ComboBox2", 1);
+            Scegli(&p, "ComboBox5", 3);
+        }
+        stato->EmMin = 10;
+        stato->EminMin = 3;
+        stato->ClasseA = "P2 o S2";
+        finestra.MostraStato();
+        finestra.show();
+        QApplication::processEvents();
+        auto* schede = finestra.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+        const char* nomiSchede[] = {"TVelaro-strada", "TVelaro-percorso", "TVelaro-masterplan"};
+        for (int t = 0; t < 3; ++t) {
+            schede->setCurrentIndex(t);
+            QApplication::processEvents();
+            const QString file = uscita + QLatin1Char('/') + QLatin1String(nomiSchede[t]) + QLatin1Char('-') +
+                                 QLatin1String(Codici[l]) + QStringLiteral(".png");
+            ok &= finestra.grab().save(file);
+        }
+        finestra.hide();
+
+        {
+            TDefProg d(*stato, ui);
+            Scegli(&d, "ComboBox2", l == LinguaTedesco ? 1 : 3);
+            Scegli(&d, l == LinguaTedesco ? "ComboBox5" : "ComboBox4", l == LinguaTedesco ? 2 : 5);
+            ok &= Salva(&d, uscita, QStringLiteral("TDefProg"), l);
+        }
+        {
+            TDefProgettoA d(*stato, ui);
+            ok &= Salva(&d, uscita, QStringLiteral("TDefProgettoA"), l);
+        }
+        {
+            TDefCalc d(*stato, ui);
+            ok &= Salva(&d, uscita, QStringLiteral("TDefCalc-calcolo"), l);
+            d.Pagine()->setCurrentIndex(1);
+            ok &= Salva(&d, uscita, QStringLiteral("TDefCalc-economico"), l);
+        }
+        {
+            TFormDisposizione d1(false, 0);
+            ok &= Salva(&d1, uscita, QStringLiteral("TForm1"), l);
+            TFormDisposizione d2(true, 0);
+            ok &= Salva(&d2, uscita, QStringLiteral("TForm2"), l);
+        }
+        {
+            TSourceProg d(*stato, ui, true);
+            ok &= Salva(&d, uscita, QStringLiteral("TSourceProg"), l);
+        }
+        {
+            DatiLampada dati{"SAP 0", 0, 0, 0};
+            TLampProg d(dati, ui);
+            ok &= Salva(&d, uscita, QStringLiteral("TLampProg"), l);
+        }
+        {
+            TLingua d;
+            ok &= Salva(&d, uscita, QStringLiteral("TLingua"), l);
+        }
+        {
+            TAboutBox d;
+            ok &= Salva(&d, uscita, QStringLiteral("TAboutBox"), l);
+        }
+        {
+            FinestraAvanzamento d;
+            Avanzamento a;
+            a.fatti = 12345;
+            a.totale = 40000;
+            a.trovati = 321;
+            a.secondi = 12;
+            a.secondiRimasti = 27;
+            d.Mostra(a);
+            ok &= Salva(&d, uscita, QStringLiteral("FinestraAvanzamento"), l);
+        }
+        {
+            ApriAiuto(nullptr, QStringLiteral("TVelaro"));
+            QApplication::processEvents();
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == QStringLiteral("FinestraAiuto") && w->isVisible()) {
+                    ok &= Salva(w, uscita, QStringLiteral("Aiuto"), l, false);
+                    w->close();
+                }
+            QApplication::processEvents();
+        }
+    }
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,399 @@
+// The main window's commands: loads, saves, the inline edits, the dialogs and
+// the optimisation run.
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <memory>
+
+#include "core/files/FileProgetto.h"
+#include "core/i18n/Lingua.h"
+#include "core/photometry/LettoriFotometria.h"
+#include "core/state/Inizializza.h"
+#include "ui/comune/CampoDecimale.h"
+#include "ui/comune/FrecceSuGiu.h"
+#include "ui/comune/Testi.h"
+#include "ui/dialoghi/Dialoghi.h"
+#include "ui/dialoghi/TAboutBox.h"
+#include "ui/interazione/FinestraAvanzamento.h"
+#include "ui/interazione/InterazioneSuFinestra.h"
+#include "ui/interazione/LavoroInSottofondo.h"
+#include "ui/motore/MotoreFinestre.h"
+#include "ui/principale/Aiuto.h"
+#include "ui/principale/Avvio.h"
+#include "ui/principale/TVelaro.h"
+#include "ui/principale/VociMenu.h"
+
+namespace nottaro::ui {
+
+namespace {
+
+// During a run: messages go to the window's interaction, progress to the
+// progress window as well.
+class InterazioneCorsa : public Interazione {
+public:
+    InterazioneCorsa(Interazione& ui, FinestraAvanzamento& finestra) : ui_(ui), finestra_(finestra) {}
+    void Avviso(const std::string& t) override { ui_.Avviso(t); }
+    bool Conferma(const std::string& t) override { return ui_.Conferma(t); }
+    void Informazione(const std::string& t) override { ui_.Informazione(t); }
+    bool ChiediDatiLampada(DatiLampada& d) override { return ui_.ChiediDatiLampada(d); }
+    void Progresso(const Avanzamento& a) override {
+        finestra_.Mostra(a);
+        ui_.Progresso(a);
+    }
+    void ElaboraInput() override {}
+
+private:
+    Interazione& ui_;
+    FinestraAvanzamento& finestra_;
+};
+
+QStringList FiltriFotometria() {
+    return {QStringLiteral("Eulumdat ver. 1 (*.ldt *.LDT)"), QStringLiteral("Eulumdat ver. 2 (*.elx *.ELX)"),
+            QStringLiteral("Iesna LM-63-1995 & Iesna 91 (*.ies *.IES)"), QStringLiteral("All Files (*)")};
+}
+
+}  // namespace
+
+QString TVelaro::Scegli(const RichiestaFile& r) {
+    if (scegliFile_) return scegliFile_(this, r);
+    const QString filtri = r.filtri.join(QStringLiteral(";;"));
+    if (!r.salva) return QFileDialog::getOpenFileName(this, r.titolo, r.cartella, filtri);
+    QFileDialog d(this, r.titolo, r.cartella, filtri);
+    d.setAcceptMode(QFileDialog::AcceptSave);
+    d.setDefaultSuffix(r.suffisso);
+    d.setOption(QFileDialog::DontConfirmOverwrite);  // asked below, in the program's language
+    return d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty() ? d.selectedFiles().first() : QString();
+}
+
+void TVelaro::CollegaScheda(SchedaProgetto& s, bool percorso) {
+    double& altezza = percorso ? stato_.HPaloA : stato_.HPalo;
+    double& sbraccio = percorso ? stato_.SbraccioA : stato_.Sbraccio;
+    double& inclina = percorso ? stato_.InclinaA : stato_.Inclina;
+    auto scelta = [](QComboBox* c, std::function<void(int)> f) {
+        QObject::connect(c, &QComboBox::activated, c, [c, f](int i) {
+            // Choosing again what is already chosen changes nothing.
+            if (c->property("scelta").toInt() == i && c->property("scelta").isValid()) return;
+            c->setProperty("scelta", i);
+            f(i);
+        });
+    };
+    scelta(s.sceltaAltezza, [&s, &altezza](int i) {
+        s.altezza->clear();
+        s.altezza->setVisible(i == SceltaDefinita);
+        if (i == SceltaVariabile) altezza = HPaloVariabile;
+    });
+    scelta(s.sceltaSbraccio, [&s, &sbraccio](int i) {
+        s.sbraccio->clear();
+        s.sbraccio->setVisible(i == SceltaDefinita);
+        if (i == SceltaVariabile) sbraccio = SbraccioVariabile;
+    });
+    scelta(s.sceltaInclina, [this, &s, &inclina](int i) {
+        // "Definita" lets the designer set the tilt; "Variabile" sweeps it.
+        const QSignalBlocker blocco(s.inclina);
+        s.inclina->setValue(0);
+        s.inclina->setEnabled(i == SceltaDefinita);
+        if (i == SceltaDefinita) {
+            inclina = 0;
+        } else {
+            ui_->Avviso(Msg(378));
+            inclina = InclinaVariabile;
+        }
+    });
+    connect(s.inclina, &QSpinBox::valueChanged, this, [&s, &inclina](int v) {
+        if (s.sceltaInclina->currentIndex() == SceltaDefinita) inclina = v;
+    });
+    connect(s.altezza, &QLineEdit::editingFinished, this, [this, &s, &altezza, percorso] {
+        LeggiCampo(s.altezza, altezza, HPaloVariabile, (percorso ? percorso_ : strada_).didascalie[0]->text());
+    });
+    connect(s.sbraccio, &QLineEdit::editingFinished, this, [this, &s, &sbraccio, percorso] {
+        LeggiCampo(s.sbraccio, sbraccio, SbraccioVariabile, (percorso ? percorso_ : strada_).didascalie[1]->text());
+    });
+    connect(s.frecceLarghezza, &FrecceSuGiu::su, this, [this, &s, percorso] { PassoLarghezza(s, percorso, 1); });
+    connect(s.frecceLarghezza, &FrecceSuGiu::giu, this, [this, &s, percorso] { PassoLarghezza(s, percorso, -1); });
+    if (!percorso) {
+        connect(UpDown4_, &FrecceSuGiu::su, this, [this] { PassoCorsie(1); });
+        connect(UpDown4_, &FrecceSuGiu::giu, this, [this] { PassoCorsie(-1); });
+    }
+    connect(s.parametri, &QPushButton::clicked, this, [this, percorso] {
+        percorso ? ParametriPercorso() : ParametriStrada();
+    });
+    connect(s.pali, &QPushButton::clicked, this, [this, percorso] {
+        percorso ? DisposizionePercorso() : DisposizioneStrada();
+    });
+    connect(s.ottimizza, &QPushButton::clicked, this, [this, percorso] { Ottimizza(percorso); });
+}
+
+// An empty edit stores `vuoto`; a text that is no number stores nothing and
+// is named in a warning.
+bool TVelaro::LeggiCampo(CampoDecimale* campo, double& valore, double vuoto, const QString& nome) {
+    if (!campo->isVisible() && campo->text().isEmpty()) return true;
+    if (campo->text().isEmpty()) {
+        valore = vuoto;
+        return true;
+    }
+    if (auto v = Numero(campo->text())) {
+        valore = *v;
+        return true;
+    }
+    ui_->Avviso(Ss(Qm(1200).arg(nome.isEmpty() ? campo->objectName() : nome, campo->text())));
+    return false;
+}
+
+void TVelaro::ImpostaLimite() {
+    int tipo = 0;
+    for (int i = 0; i < 4; ++i)
+        if (limiti_[i]->isChecked()) tipo = i;
+    MaskEdit1_->setVisible(tipo != 0);
+    stato_.TipoLimite = tipo;
+    if (MaskEdit1_->text().isEmpty()) stato_.ValLimite = 0;
+    else if (auto v = Numero(MaskEdit1_->text())) stato_.ValLimite = *v;
+    else ui_->Avviso(Ss(Qm(1200).arg(limiti_[tipo]->text(), MaskEdit1_->text())));
+}
+
+void TVelaro::MostraNomeFotometria(const QString& testo) {
+    for (SchedaProgetto* s : {&strada_, &percorso_}) {
+        s->fotometria->setText(testo);
+        s->fotometria->setToolTip(Qs(stato_.FileLista.empty() ? stato_.FileFoto : stato_.FileLista));
+    }
+}
+
+void TVelaro::FotometriaCaricata() {
+    BitBtn5_->setVisible(true);
+    BitBtn5_->setEnabled(datiFotometriciDisponibili_);
+    voci_[VoceDatiFotometrici]->setEnabled(datiFotometriciDisponibili_);
+    MostraNomeFotometria(Qs(NomeFile(stato_.FileFoto)));
+    Regole();
+}
+
+void TVelaro::CaricaLdt() {
+    std::string file = stato_.FileFoto;
+    if (!stato_.DaCatalogo) {
+        const QString scelto = Scegli({Qm(76), Qs(stato_.DirProg), FiltriFotometria(), false, {}});
+        if (scelto.isEmpty()) return;
+        file = Ss(scelto);
+    }
+    const bool daCatalogo = stato_.DaCatalogo;
+    stato_.DaCatalogo = false;
+    if (file.empty()) return;
+    // Read into a copy: a file that is not there leaves the current record.
+    auto nuova = std::make_unique<Fotometria>(stato_.Foto);
+    if (LeggiFotometria(file, *nuova, *ui_) != 0) return;
+    if (!stato_.FileLista.empty()) {
+        if (!ui_->Conferma(Msg(52))) return;
+        stato_.FileLista.clear();
+    }
+    stato_.Foto = std::move(*nuova);
+    stato_.FileFoto = file;
+    stato_.FotoCaricata = true;
+    if (daCatalogo) {
+        for (int k = 0; k < 7 && k < stato_.Foto.NumLampade; ++k)
+            if (stato_.Foto.FlussoLamp[k] == stato_.FlussoCatalogo) {
+                stato_.Foto.LampSel = k;
+                break;
+            }
+    }
+    FotometriaCaricata();
+}
+
+void TVelaro::DopoCatalogo() {
+    if (stato_.DaCatalogo) CaricaLdt();
+}
+
+void TVelaro::DopoElenco(bool conPrefisso) {
+    if (stato_.FileLista.empty()) return;
+    stato_.FotoCaricata = true;
+    const QString nome = Qs(NomeFile(stato_.FileLista));
+    MostraNomeFotometria(conPrefisso ? QStringLiteral("Lista: ") + nome : nome);
+    Regole();
+}
+
+void TVelaro::ChiudiElenco() {
+    stato_.FileLista.clear();
+    stato_.FotoCaricata = false;
+    MostraNomeFotometria(QString());
+    Regole();
+}
+
+void TVelaro::InizializzaComando() {
+    if (!ui_->Conferma(Msg(49))) return;
+    AgganciInizializza agganci;
+    AgganciaInizializza(agganci);
+    Inizializza(stato_, agganci);
+    stato_.StradaDef = stato_.StradaDefA = true;
+    for (SchedaProgetto* s : {&strada_, &percorso_}) {
+        s->fotometria->clear();
+        s->disposizione->clear();
+        for (QLabel* l : s->riassunto) l->clear();
+    }
+}
+
+void TVelaro::CaricaProgetto() {
+    const QString scelto =
+        Scegli({Qm(390), Qs(stato_.DirProg),
+                {QStringLiteral("Project File (*.nt0 *.NT0)"), QStringLiteral("Eulumdat Project File (*.nt1 *.NT1)"),
+                 QStringLiteral("All Files (*)")},
+                false, {}});
+    if (scelto.isEmpty()) return;
+    AgganciProgetto agganci;
+    AgganciaInizializza(agganci.Inizializza);
+    agganci.MostraProgetto = [this](const StatoProgetto& s) { MostraProgetto(s); };
+    agganci.FotometriaCaricata = [this](const StatoProgetto&) { FotometriaCaricata(); };
+    const EsitoCaricaProgetto esito = nottaro::CaricaProgetto(Ss(scelto), stato_, *ui_, agganci);
+    if (!esito.letto) return;
+    Regole();
+    if (esito.avviaCalcolo) Ottimizza(stato_.TipoProgetto != 0);
+}
+
+void TVelaro::SalvaProgetto() {
+    QString scelto = Scegli({Qm(387), Qs(stato_.DirProg),
+                             {QStringLiteral("Project File (*.nt0 *.NT0)"), QStringLiteral("All Files (*)")},
+                             true, QStringLiteral("nt0")});
+    if (scelto.isEmpty()) return;
+    if (QFileInfo(scelto).suffix().isEmpty()) scelto += QStringLiteral(".nt0");
+    // The edits in progress belong to the design that is saved.
+    for (SchedaProgetto* s : {&strada_, &percorso_}) {
+        const bool percorso = s == &percorso_;
+        if (!LeggiCampo(s->altezza, percorso ? stato_.HPaloA : stato_.HPalo, HPaloVariabile, s->didascalie[0]->text()) ||
+            !LeggiCampo(s->sbraccio, percorso ? stato_.SbraccioA : stato_.Sbraccio, SbraccioVariabile,
+                        s->didascalie[1]->text()))
+            return;
+    }
+    if (QFileInfo::exists(scelto) && !ui_->Conferma(Ss(Qm(1207).arg(scelto)))) return;
+    nottaro::SalvaProgetto(Ss(scelto), stato_, *ui_);
+}
+
+void TVelaro::CambiaLingua(int lingua) {
+    const EsitoCambioLingua e = ImpostaLingua(stato_, lingua, [this] {
+        InstallaTraduzioniQt(stato_.Lingua);
+        Rietichetta();
+    });
+    if (e == EsitoCambioLingua::NonSalvata) ui_->Avviso(Ss(Qm(1211).arg(Qs(stato_.DirProg))));
+}
+
+void TVelaro::ParametriStrada() {
+    if (!EseguiTDefProg(this, stato_, *ui_)) return;
+    Regole();
+    if (stato_.LmMin != 0) AggiornaRiassuntoStrada();
+}
+
+void TVelaro::ParametriPercorso() {
+    if (!EseguiTDefProgettoA(this, stato_, *ui_)) return;
+    Regole();
+    AggiornaRiassuntoPercorso();
+}
+
+void TVelaro::DisposizioneStrada() {
+    EseguiTForm1(this, stato_);
+    AggiornaDisposizione();
+    if (stato_.DispPali == 3) {
+        // Poles in the middle of the carriageway stand without an arm.
+        ImpostaScelta(strada_.sceltaSbraccio, SceltaDefinita);
+        strada_.sbraccio->setText(QStringLiteral("0"));
+        strada_.sbraccio->setVisible(true);
+        stato_.Sbraccio = 0;
+    }
+    Regole();
+}
+
+void TVelaro::DisposizionePercorso() {
+    EseguiTForm2(this, stato_);
+    AggiornaDisposizione();
+    Regole();
+}
+
+void TVelaro::ParametriCalcolo() { EseguiTDefCalc(this, stato_, *ui_); }
+
+void TVelaro::Versione() {
+    TAboutBox about(this);
+    about.exec();
+}
+
+bool TVelaro::Ottimizza(bool percorso) {
+    if (inCorso_) return false;
+    SchedaProgetto& s = percorso ? percorso_ : strada_;
+    // 1. A fixed height or overhang needs a number.
+    const bool hFissa = s.sceltaAltezza->currentIndex() == SceltaDefinita;
+    const bool sFisso = s.sceltaSbraccio->currentIndex() == SceltaDefinita;
+    const auto h = Numero(s.altezza->text());
+    const auto sb = Numero(s.sbraccio->text());
+    if ((hFissa && !h) || (sFisso && !sb)) {
+        ui_->Avviso(Msg(242));
+        return false;
+    }
+    const Larghezza& l = percorso ? larghezzaPercorso_ : larghezzaStrada_;
+    if (!l.definita || !corsie_.definite) return false;
+    // 2.-6. The design values the run reads.
+    stato_.NCorsie = corsie_.n;
+    (percorso ? stato_.LargStradaA : stato_.LargStrada) = l.decimi / 10.0;
+    (percorso ? stato_.SbraccioA : stato_.Sbraccio) = sFisso ? *sb : SbraccioVariabile;
+    (percorso ? stato_.HPaloA : stato_.HPalo) = hFissa ? *h : HPaloVariabile;
+    (percorso ? stato_.InclinaA : stato_.Inclina) =
+        s.sceltaInclina->currentIndex() == SceltaDefinita ? s.inclina->value() : InclinaVariabile;
+    if (!stato_.DaProgetto) stato_.Interdist = 0;
+    stato_.TuttiRisultati = risultati_[1]->isChecked();
+    ImpostaLimite();
+    if (stato_.TipoLimite == 0) stato_.ValLimite = 0;
+
+    // 7. The sweep on a worker, over a frozen copy of the state.
+    RichiestaOttimizza richiesta{std::make_shared<const StatoProgetto>(stato_), percorso, stato_.DirProg, thread_};
+    FinestraAvanzamento avanzamento(this);
+    InterazioneCorsa corsa(*ui_, avanzamento);
+    InterazioneSuFinestra ponte(corsa);
+    interrompi_ = false;
+    inCorso_ = true;
+    connect(&avanzamento, &FinestraAvanzamento::interrompi, this, [this] { interrompi_ = true; });
+    EsitoOttimizza esito;
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    avanzamento.show();
+    auto futuro = AvviaLavoro(
+        this, [richiesta, &ponte, this] { return EseguiOttimizzazione(richiesta, ponte, interrompi_); },
+        [&esito](EsitoOttimizza e) { esito = std::move(e); });
+    AttendiServendoEventi(futuro);
+    QApplication::restoreOverrideCursor();
+    avanzamento.hide();
+    inCorso_ = false;
+    ApplicaEsitoOttimizzazione(stato_, richiesta, esito);
+    if (!esito.errore.empty()) ui_->Avviso(esito.errore);
+    else if (esito.risultato.NRisultati == 0)
+        ui_->Informazione(Msg(134) + "\n" + Msg(135) + "\n" + Msg(136) + "\n" + Msg(137));
+    else ui_->Informazione(Ss(Qm(1203).arg(esito.risultato.NRisultati)));
+    Regole();
+    activateWindow();
+    if (chiudiDopoCalcolo_) close();
+    return esito.errore.empty();
+}
+
+void TVelaro::closeEvent(QCloseEvent* e) {
+    if (inCorso_) {
+        // Stop the sweep; the window closes once the table is complete.
+        interrompi_ = true;
+        chiudiDopoCalcolo_ = true;
+        e->ignore();
+        return;
+    }
+    if (stato_.FotoCaricata && !chiudiDopoCalcolo_ && !ui_->Conferma(Msg(46))) {
+        e->ignore();
+        return;
+    }
+    e->accept();
+}
+
+void TVelaro::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::ActivationChange && isActiveWindow()) Regole();
+    QMainWindow::changeEvent(e);
+}
+
+}  // namespace nottaro::ui
