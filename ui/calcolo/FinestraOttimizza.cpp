@@ -368,9 +368,14 @@ void FinestraOttimizza::MostraBrowser() {
     griglia_->setModel(modello_);
     griglia_->setColumnHidden(0, true);
     griglia_->horizontalHeader()->setMinimumHeight(2 * griglia_->fontMetrics().height() + 8);
+    // Each column as wide as its title (within bounds; the tooltip has it all).
+    const QFontMetrics fm = griglia_->horizontalHeader()->fontMetrics();
     for (int c = 1; c < modello_->columnCount(); ++c) {
         const auto& campo = tabella_.Campi()[static_cast<std::size_t>(c)];
-        if (campo.tipo == TipoCampo::Testo) griglia_->setColumnWidth(c, 160);
+        int larghezza = campo.tipo == TipoCampo::Testo ? 160 : 90;
+        for (const QString& riga : modello_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString().split('\n'))
+            larghezza = std::max(larghezza, fm.horizontalAdvance(riga) + 18);
+        griglia_->setColumnWidth(c, std::min(larghezza, 280));
     }
     pagine_->setCurrentIndex(1);
     setMinimumSize(750, 480);

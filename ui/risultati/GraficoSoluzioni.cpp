@@ -97,13 +97,15 @@ void GraficoSoluzioni::Aggiorna() {
         const std::size_t indice = serie_.size();
         serie_.emplace_back(s, std::move(perClasse[k].second));
         connect(s, &QScatterSeries::clicked, this, [this, indice](const QPointF& p) {
-            // The point clicked: the nearest of its series.
+            // The point clicked: the nearest of its series on the screen.
             const auto& [ser, righe] = serie_[indice];
             const auto punti = ser->points();
+            const QPointF schermo = vista_->chart()->mapToPosition(p, ser);
             int migliore = -1;
             double d = std::numeric_limits<double>::max();
             for (int i = 0; i < punti.size(); ++i) {
-                const double dd = std::hypot(punti[i].x() - p.x(), punti[i].y() - p.y());
+                const QPointF q = vista_->chart()->mapToPosition(punti[i], ser);
+                const double dd = std::hypot(q.x() - schermo.x(), q.y() - schermo.y());
                 if (dd < d) d = dd, migliore = i;
             }
             if (migliore >= 0) emit RigaScelta(righe[static_cast<std::size_t>(migliore)]);
