@@ -324,6 +324,7 @@ void FinestraOttimizza::Concludi(EsitoOttimizza esito) {
     label4_->setText(QStringLiteral("100%"));
     trovati_->setText(Qm(1601).arg(esito_.risultato.NRisultati));
     rimanente_->setText(Qm(1603).arg(DurataTesto(0)));
+    label1_->hide();  // no longer calculating
     interrompiBtn_->hide();
     okBtn_->show();
     if (!esito_.risultato.fileScartati.empty()) {
@@ -367,7 +368,7 @@ void FinestraOttimizza::MostraBrowser() {
     modello_ = new ModelloSoluzioni(tabella_, percorso_, percorso_ ? 0 : stato_.TiMax, this);
     griglia_->setModel(modello_);
     griglia_->setColumnHidden(0, true);
-    griglia_->horizontalHeader()->setMinimumHeight(2 * griglia_->fontMetrics().height() + 8);
+    griglia_->horizontalHeader()->setMinimumHeight(3 * griglia_->fontMetrics().height() + 8);
     // Each column as wide as its title (within bounds; the tooltip has it all).
     const QFontMetrics fm = griglia_->horizontalHeader()->fontMetrics();
     for (int c = 1; c < modello_->columnCount(); ++c) {

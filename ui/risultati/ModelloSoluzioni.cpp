@@ -4,6 +4,7 @@
 #include <QColor>
 
 #include <array>
+#include <cstdlib>
 #include <cstring>
 
 #include "ui/comune/Testi.h"
@@ -87,7 +88,17 @@ QVariant ModelloSoluzioni::headerData(int sezione, Qt::Orientation o, int ruolo)
     if (o == Qt::Vertical) return ruolo == Qt::DisplayRole ? QVariant(sezione + 1) : QVariant();
     if (sezione < 0 || static_cast<std::size_t>(sezione) >= tabella_.Campi().size()) return {};
     const std::string& nome = tabella_.Campi()[static_cast<std::size_t>(sezione)].nome;
-    return Qs(nome) + QLatin1Char('\n') + TitoloCampo(nome, percorso_);
+    QString titolo = TitoloCampo(nome, percorso_);
+    if (ruolo == Qt::DisplayRole && titolo.size() > 22) {
+        // A long title on two lines, broken at the space nearest its middle.
+        int migliore = -1;
+        for (int i = 0; i < titolo.size(); ++i)
+            if (titolo[i] == QLatin1Char(' ') &&
+                (migliore < 0 || std::abs(i - titolo.size() / 2) < std::abs(migliore - titolo.size() / 2)))
+                migliore = i;
+        if (migliore > 0) titolo[migliore] = QLatin1Char('\n');
+    }
+    return Qs(nome) + QLatin1Char('\n') + titolo;
 }
 
 void ModelloSoluzioni::Ricarica() {
