@@ -86,9 +86,11 @@ void GraficoSoluzioni::Aggiorna() {
     c->addAxis(ay, Qt::AlignLeft);
     if (!serie.empty()) {
         const double mx = std::max(0.5, 0.05 * (xmax - xmin)), my = std::max(1.0, 0.05 * (ymax - ymin));
-        ax->setRange(xmin - mx, xmax + mx);
+        ax->setRange(std::max(0.0, xmin - mx), xmax + mx);
         ay->setRange(std::max(0.0, ymin - my), ymax + my);
         ay->setLabelFormat(ymax - ymin >= 50 ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
+        ax->applyNiceNumbers();
+        ay->applyNiceNumbers();
     }
     for (auto& [k, s] : serie) {
         c->addSeries(s);
