@@ -16,6 +16,7 @@
 #include "SupportoUi.h"
 #include "core/i18n/Messaggi.h"
 #include "ui/comune/Testi.h"
+#include "ui/isolum/TIsolum.h"
 #include "ui/risultati/ModelloSoluzioni.h"
 
 using namespace nottaro;
@@ -105,6 +106,26 @@ private slots:
         QCOMPARE(Mostrato(ui, "avviso", Msg(480)), !vuota);
         const std::string spiegazione = Msg(134) + "\n" + Msg(135) + "\n" + Msg(136) + "\n" + Msg(137);
         QCOMPARE(Mostrato(ui, "informazione", spiegazione), vuota);
+        ui.predefinita = false;
+        f.close();
+    }
+
+    // A path run continuing a loaded project opens the browser and its first
+    // row at once, without OK, and the next run sweeps the spacing again.
+    void PercorsoDaProgettoApreLaPrimaRiga() {
+        QTemporaryDir dir;
+        StatoProgetto s;
+        QVERIFY(test::CaricaProgettoProva(s, "percorso.nt0", dir));
+        s.DaProgetto = true;
+        s.Interdist = 20;
+        test::InterazioneScritta ui;
+        FinestraOttimizza f(s, ui, true);
+        double interAperta = 0;
+        f.mostraDettaglio = [&](TIsolum& v) { interAperta = v.Vista().Interdist; };
+        QVERIFY(test::EseguiFinestra(f));
+        QCOMPARE(f.FaseCorrente(), FinestraOttimizza::Fase::Browser);
+        QVERIFY(!s.DaProgetto);
+        QCOMPARE(interAperta, 20.0);
         ui.predefinita = false;
         f.close();
     }

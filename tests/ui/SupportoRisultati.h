@@ -47,7 +47,8 @@ inline QString Cli(const QStringList& argomenti) {
 // Shows the window and waits until its run has ended.
 inline bool EseguiFinestra(ui::FinestraOttimizza& f, int ms = 120000) {
     f.show();
-    return QTest::qWaitFor([&] { return f.FaseCorrente() == ui::FinestraOttimizza::Fase::Finita; }, ms);
+    // Finished, or already the browser (a path run continuing a loaded project).
+    return QTest::qWaitFor([&] { return f.FaseCorrente() == ui::FinestraOttimizza::Fase::Finita || f.FaseCorrente() == ui::FinestraOttimizza::Fase::Browser; }, ms);
 }
 
 template <class W>

@@ -310,6 +310,8 @@ void FinestraOttimizza::Progresso(const Avanzamento& a) {
 void FinestraOttimizza::Concludi(EsitoOttimizza esito) {
     QApplication::restoreOverrideCursor();
     esito_ = std::move(esito);
+    // Read before the write-back, which clears it for the next run.
+    const bool apriPrimaRiga = percorso_ && stato_.DaProgetto;
     ApplicaEsitoOttimizzazione(stato_, richiesta_, esito_);
     RiepilogoSweep& riep = percorso_ ? stato_.RiepilogoA : stato_.Riepilogo;
     riep = esito_.risultato.riepilogo;
@@ -335,7 +337,7 @@ void FinestraOttimizza::Concludi(EsitoOttimizza esito) {
     if (!esito_.errore.empty()) ui_.Avviso(Ss(Qm(1605).arg(Qs(esito_.errore))));
     emit CalcoloFinito();
     // A path run continuing a loaded project opens its first row at once.
-    if (percorso_ && stato_.DaProgetto) {
+    if (apriPrimaRiga) {
         stato_.DaProgetto = false;
         MostraBrowser();
         if (tabella_.NumeroRighe() > 0) ApriDettaglio(0);
