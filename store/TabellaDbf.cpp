@@ -176,6 +176,7 @@ EsitoTabella TabellaDbf::Apri(bool solaLettura) {
 }
 
 void TabellaDbf::Chiudi() {
+    Consolida();
     if (dbf_) DBFClose(H(dbf_));
     dbf_ = nullptr;
     campi_.clear();
@@ -232,16 +233,23 @@ EsitoTabella TabellaDbf::Aggiungi(const std::vector<ValoreCampo>& valori) {
     for (std::size_t i = 0; i < testi.size(); ++i)
         if (!DBFWriteAttributeDirectly(h, record, static_cast<int>(i), testi[i].data()))
             return {"Cannot write row " + std::to_string(record + 1) + " of " + percorso_};
-    // Flushes the row and writes the new record count to disk.
-    DBFUpdateHeader(h);
     if (DBFGetRecordCount(h) != record + 1) return {"Cannot write row " + std::to_string(record + 1) + " of " + percorso_};
     const bool visibile = !filtroAttivo_ || !filtro_ || filtro_->Accetta([&](int c) { return Grezzo(record, c); });
     if (visibile) righe_.push_back(record);
+    daConsolidare_ = true;
     return {};
+}
+
+void TabellaDbf::Consolida() {
+    if (!Aperta() || solaLettura_ || !daConsolidare_) return;
+    // Flushes the last row and writes the record count into the header.
+    DBFUpdateHeader(H(dbf_));
+    daConsolidare_ = false;
 }
 
 EsitoTabella TabellaDbf::ImpostaFiltro(std::string_view testo) {
     if (!Aperta()) return {"Table not open: " + percorso_};
+    Consolida();
     std::string errore;
     filtro_ = FiltroTabella::Analizza(testo, campi_, errore);
     testoFiltro_ = filtro_ ? std::string(testo) : std::string();
@@ -321,7 +329,7 @@ std::optional<std::string> TabellaDbf::Testo(std::string_view campo) const { ret
 
 EsitoTabella TabellaDbf::CopiaFile(const std::string& destinazione) {
     if (percorso_.empty()) return {"No table is bound"};
-    if (Aperta() && !solaLettura_) DBFUpdateHeader(H(dbf_));
+    Consolida();
     std::error_code ec;
     fs::copy_file(percorso_, destinazione, fs::copy_options::overwrite_existing, ec);
     if (ec) return {"Cannot copy " + percorso_ + " to " + destinazione + ": " + ec.message()};

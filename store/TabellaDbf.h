@@ -9,8 +9,10 @@
 // written and read by this class itself with "." as the decimal separator, so
 // nothing here depends on the C library's locale.
 //
-// Every append brings the file header up to date, so a table whose writer
-// dies still opens with every row appended before.
+// Appends write the row at once; the record count in the file header is
+// written by Consolida() (and by Chiudi, CopiaFile and ImpostaFiltro), so a
+// table whose writer dies still opens with every row appended before its
+// last Consolida(). A writer commits after each batch of rows it reports.
 //
 // Failures are returned as Esito (empty message = success); nothing throws.
 #include <cstddef>
@@ -72,9 +74,12 @@ public:
     // numeric field (or "" for no value), UTF-8 text for every text field. Nothing is written when
     // the count or a kind is wrong, a number is not finite or needs more
     // characters than its field, or a text is longer than its field in
-    // Windows-1252; the message names the field. On success the row is on
-    // disk and counted in the header.
+    // Windows-1252; the message names the field. On success the row is
+    // readable through this object; it survives the writer once committed.
     EsitoTabella Aggiungi(const std::vector<ValoreCampo>& valori);
+    // Commits the rows appended so far: flushes them and writes the record
+    // count into the file header. Nothing to do when none was appended since.
+    void Consolida();
 
     // Filter text (see FiltroTabella.h). A text that does not parse or names a
     // missing field is refused with the reason, and the table is left
@@ -120,6 +125,7 @@ private:
     const Layout* layout_ = nullptr;
     void* dbf_ = nullptr;  // shapelib's DBFHandle, kept out of this header
     bool solaLettura_ = false;
+    bool daConsolidare_ = false;  // rows appended since the header was last written
     Layout campi_;
     std::optional<FiltroTabella> filtro_;
     std::string testoFiltro_;

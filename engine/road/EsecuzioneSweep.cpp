@@ -132,6 +132,7 @@ RisultatoSweep EseguiSweep(const StatoProgetto& stato, TipoImpianto tipo, Tabell
         v.insert(v.end(), riga.valori.begin(), riga.valori.end());
         return tabella.Aggiungi(v).errore;
     };
+    os.consolida = [&tabella] { tabella.Consolida(); };
     MotoreSweep motore(os, ui, scrivi, campi, r.totale);
     {
         Avanzamento a;

@@ -40,9 +40,14 @@ MotoreSweep::MotoreSweep(OpzioniSweep opzioni, Interazione& ui, ScriviRiga scriv
 
 double MotoreSweep::Secondi() const { return Adesso() - inizio_; }
 
+void MotoreSweep::Consolida() {
+    if (opz_.consolida) opz_.consolida();
+}
+
 void MotoreSweep::Progresso(bool forza) {
     const double t = Adesso();
     if (!forza && ultimoProgresso_ >= 0 && t - ultimoProgresso_ < opz_.intervalloProgresso) return;
+    Consolida();
     ultimoProgresso_ = t;
     Avanzamento a;
     a.fatti = fatti_.load();
@@ -152,6 +157,7 @@ bool MotoreSweep::Esegui(const std::vector<GruppoCandidati>& gruppi, const std::
                 const long long num = righe_ + 1;
                 const std::string esito = scrivi_(num, r);
                 if (!esito.empty()) {
+                    Consolida();
                     ui_.Avviso(opz_.prefissoErrore + " ERROR: N. " + std::to_string(num) + r.descrizione);
                     continue;
                 }
@@ -162,6 +168,7 @@ bool MotoreSweep::Esegui(const std::vector<GruppoCandidati>& gruppi, const std::
                     limite_ = true;
                     e.valutati = r.posizione + 1;
                     e.ultimo = r.candidato;
+                    Consolida();
                     ui_.Avviso(Msg(480));
                     break;
                 }
@@ -178,6 +185,7 @@ bool MotoreSweep::Esegui(const std::vector<GruppoCandidati>& gruppi, const std::
                 continua = false;
             }
         }
+        if (!lotto.empty()) Consolida();
         if (!continua) {
             ferma = true;
             cv.notify_all();
@@ -188,6 +196,7 @@ bool MotoreSweep::Esegui(const std::vector<GruppoCandidati>& gruppi, const std::
     ferma = true;
     cv.notify_all();
     for (auto& t : thread) t.join();
+    Consolida();
     if (!limite_ && errore_.empty() && opz_.interrompi && opz_.interrompi->load()) interrotto_ = true;
     return !(interrotto_ || limite_ || !errore_.empty());
 }

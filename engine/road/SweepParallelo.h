@@ -60,6 +60,9 @@ using FabbricaLavoro = std::function<std::unique_ptr<LavoroSweep>()>;
 
 // Appends one row; an empty text on success, else the reason.
 using ScriviRiga = std::function<std::string(long long num, const RigaSoluzione& riga)>;
+// Commits the rows appended so far (the table header), so every row the run
+// has reported survives the process.
+using ConsolidaRighe = std::function<void()>;
 
 struct OpzioniSweep {
     int thread = 0;                        // workers; 0 = every core
@@ -67,6 +70,9 @@ struct OpzioniSweep {
     const std::atomic<bool>* interrompi = nullptr;  // stop request ("Interrompi", Ctrl-C)
     double intervalloProgresso = 0.25;     // s between progress reports
     std::string prefissoErrore;            // "File: <FileLdt>" of failed-append messages
+    // Called after each batch of groups written, before every progress
+    // report and message, and at the end; may be empty.
+    ConsolidaRighe consolida;
 };
 
 class MotoreSweep {
@@ -101,6 +107,7 @@ public:
 
 private:
     void Progresso(bool forza);
+    void Consolida();
 
     OpzioniSweep opz_;
     Interazione& ui_;

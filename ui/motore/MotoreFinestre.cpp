@@ -22,6 +22,7 @@ EsitoOttimizza EseguiOttimizzazione(const RichiestaOttimizza& richiesta, Interaz
     }
     OpzioniOttimizza opz;
     opz.thread = richiesta.thread;
+    opz.limiteRighe = richiesta.limiteRighe;
     opz.interrompi = &interrompi;
     esito.risultato = richiesta.percorso ? OttimizzaArea(*richiesta.stato, tabella, ui, opz)
                                          : OttimizzaStrada(*richiesta.stato, tabella, ui, opz);
