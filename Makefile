@@ -4,7 +4,10 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 SAMPLE ?= data/ldt/sample_street_isym0.ldt
 
-.PHONY: deps configure build run test bench screenshots clean catalogue-sample
+SANITIZE_DIR ?= build-sanitize
+SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
+
+.PHONY: deps configure build run test bench golden sanitize screenshots clean catalogue-sample
 
 deps:
 	@bash scripts/install-deps.sh
@@ -41,5 +44,19 @@ catalogue-sample: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target catalogo-campione
 	@$(BUILD_DIR)/tools/catalogo-campione/catalogo-campione tests/fixtures/photometry data
 
+# Writes tests/fixtures/golden again from this build (only for an intended change of figures).
+golden: build
+	@bash tests/golden/aggiorna.sh $(BUILD_DIR)
+
+# The tests under AddressSanitizer and UndefinedBehaviorSanitizer, in a build
+# folder of their own (one vector width, see NOTTARO_UN_SOLO_VETTORE); not
+# part of `make test`.
+sanitize: deps
+	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNOTTARO_UN_SOLO_VETTORE=ON \
+		-DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)" >/dev/null
+	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	@cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
 clean:
-	@rm -rf $(BUILD_DIR)
+	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR)

@@ -47,7 +47,6 @@ public:
     void Informazione(const std::string&) override {}
     bool ChiediDatiLampada(DatiLampada&) override { return false; }
     void Progresso(const Avanzamento&) override {}
-    void ElaboraInput() override {}
 };
 
 bool Salva(QWidget* w, const QString& cartella, const QString& nome, int lingua, bool adatta = true) {

@@ -126,7 +126,8 @@ StatoProgetto StatoPercorsoP2(Ampiezza a) {
     return s;
 }
 
-TabellaTemporanea::TabellaTemporanea(const std::string& nomeTabella) {
+TabellaTemporanea::TabellaTemporanea(const std::string& nomeTabella)
+    : destinazione_(tabella_, nomeTabella == "NTRLUXA" ? TipoImpianto::Percorso : TipoImpianto::Strada) {
     static std::atomic<int> contatore{0};
     cartella_ = (std::filesystem::temp_directory_path() /
                  ("nottaro_bench_" + std::to_string(::getpid()) + "_" + std::to_string(contatore++)))

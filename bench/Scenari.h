@@ -8,7 +8,9 @@
 
 #include "core/interaction/Interazione.h"
 #include "core/state/StatoProgetto.h"
-#include "engine/road/EsecuzioneSweep.h"
+#include "engine/sweep/EsecuzioneSweep.h"
+#include "engine/sweep/RigaDbf.h"
+#include "store/TabellaDbf.h"
 
 namespace nottaro::bench {
 
@@ -32,7 +34,6 @@ public:
     void Informazione(const std::string&) override {}
     bool ChiediDatiLampada(DatiLampada&) override { return false; }
     void Progresso(const Avanzamento&) override {}
-    void ElaboraInput() override {}
 };
 
 // Size of a sweep: which pole heights it walks.
@@ -60,12 +61,15 @@ public:
     TabellaTemporanea(const TabellaTemporanea&) = delete;
     TabellaTemporanea& operator=(const TabellaTemporanea&) = delete;
     TabellaDbf& Tabella() { return tabella_; }
+    // The sweep's row destination over the table.
+    DestinazioneRighe& Destinazione() { return destinazione_; }
     // Every row as the texts of its fields, NUM included.
     std::vector<std::vector<std::string>> Righe();
 
 private:
     std::string cartella_;
     TabellaDbf tabella_;
+    RigheInTabella destinazione_;
 };
 
 // Directions (gamma, C in degrees) of every pole toward every field point of

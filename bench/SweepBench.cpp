@@ -30,10 +30,11 @@ Confronto& ConfrontoArea() {
 namespace {
 
 using Righe = std::vector<std::vector<std::string>>;
-using Sweep = std::function<RisultatoSweep(const StatoProgetto&, TabellaDbf&, Interazione&, const OpzioniOttimizza&)>;
+using Sweep = std::function<RisultatoSweep(const RichiestaCalcolo&, DestinazioneRighe&, Riscontro&)>;
 
 struct Tipo {
     const char* tabella;
+    TipoImpianto tipo;
     Sweep veloce, piano;
     std::function<StatoProgetto(Ampiezza)> stato;
     std::function<long long(const StatoProgetto&)> lookup;
@@ -41,12 +42,12 @@ struct Tipo {
 };
 
 const Tipo& Strada() {
-    static const Tipo t{"NTRLUX", OttimizzaStrada, OttimizzaStradaPiana, StatoStradaME3b, LookupStrada,
+    static const Tipo t{"NTRLUX", TipoImpianto::Strada, OttimizzaStrada, OttimizzaStradaPiana, StatoStradaME3b, LookupStrada,
                         ConfrontoStrada};
     return t;
 }
 const Tipo& Area() {
-    static const Tipo t{"NTRLUXA", OttimizzaArea, OttimizzaAreaPiana, StatoPercorsoP2, LookupArea, ConfrontoArea};
+    static const Tipo t{"NTRLUXA", TipoImpianto::Percorso, OttimizzaArea, OttimizzaAreaPiana, StatoPercorsoP2, LookupArea, ConfrontoArea};
     return t;
 }
 
@@ -88,19 +89,19 @@ void Confronta(const Tipo& t, long long candidati) {
 
 // One run of a sweep per iteration on a freshly emptied table.
 void EseguiSweepBench(benchmark::State& st, const Tipo& t, Ampiezza a, bool piano, int thread, bool confronta) {
-    const StatoProgetto stato = t.stato(a);
-    TabellaTemporanea tab(t.tabella);
-    InterazioneMuta ui;
     OpzioniOttimizza o;
     o.thread = thread;
+    const RichiestaCalcolo richiesta = RichiestaDaStato(t.stato(a), t.tipo, o);
+    TabellaTemporanea tab(t.tabella);
+    Riscontro riscontro;
     RisultatoSweep r;
     for (auto _ : st) {
         st.PauseTiming();
         tab.Tabella().Svuota();
         st.ResumeTiming();
-        r = (piano ? t.piano : t.veloce)(stato, tab.Tabella(), ui, o);
-        if (!r.errore.empty()) {
-            st.SkipWithError(r.errore.c_str());
+        r = (piano ? t.piano : t.veloce)(richiesta, tab.Destinazione(), riscontro);
+        if (!r.errore.Vuoto()) {
+            st.SkipWithError(r.errore.Testo().c_str());
             return;
         }
     }
@@ -113,7 +114,7 @@ void EseguiSweepBench(benchmark::State& st, const Tipo& t, Ampiezza a, bool pian
         // Counted once per kind and size: every repetition makes the same lookups.
         static std::map<std::pair<std::string, int>, long long> conteggi;
         const auto chiave = std::make_pair(std::string(t.tabella), static_cast<int>(a));
-        if (!conteggi.count(chiave)) conteggi[chiave] = t.lookup(stato);
+        if (!conteggi.count(chiave)) conteggi[chiave] = t.lookup(t.stato(a));
         const long long lookup = conteggi[chiave];
         st.counters["lookup"] = Counter(static_cast<double>(lookup));
         st.counters["lookup/s"] = Counter(static_cast<double>(lookup) * static_cast<double>(st.iterations()), Counter::kIsRate);

@@ -43,7 +43,7 @@ public:
         return true;
     }
 
-    bool Valuta(const Candidato& c, RigaSoluzione&) override {
+    bool Valuta(const Candidato& c, RigaTrovata&) override {
         p_.Sbraccio = c.Sbraccio;
         p_.Inclina = c.Inclina;
         const RisultatoStrada r = valutazione_.Valuta(p_, &soglie_);
@@ -101,7 +101,7 @@ public:
         return lavoro_.Prepara(p_) == EsitoA::Ok;
     }
 
-    bool Valuta(const Candidato&, RigaSoluzione&) override {
+    bool Valuta(const Candidato&, RigaTrovata&) override {
         const auto& g = lavoro_.Griglia();
         conta_ += static_cast<long long>(lavoro_.Apparecchi().size()) * g.NPtiLong * g.NPtiTrasv;
         return false;
@@ -116,24 +116,24 @@ private:
 
 }  // namespace
 
-RisultatoSweep OttimizzaStradaPiana(const StatoProgetto& stato, TabellaDbf& tabella, Interazione& ui,
-                                    OpzioniOttimizza opz) {
-    opz.valutazionePiana = true;
-    return OttimizzaStrada(stato, tabella, ui, opz);
+RisultatoSweep OttimizzaStradaPiana(const RichiestaCalcolo& richiesta, DestinazioneRighe& righe, Riscontro& riscontro) {
+    RichiestaCalcolo r = richiesta;
+    r.opzioni.valutazionePiana = true;
+    return OttimizzaStrada(r, righe, riscontro);
 }
 
-RisultatoSweep OttimizzaAreaPiana(const StatoProgetto& stato, TabellaDbf& tabella, Interazione& ui,
-                                  OpzioniOttimizza opz) {
-    opz.valutazionePiana = true;
-    return OttimizzaArea(stato, tabella, ui, opz);
+RisultatoSweep OttimizzaAreaPiana(const RichiestaCalcolo& richiesta, DestinazioneRighe& righe, Riscontro& riscontro) {
+    RichiestaCalcolo r = richiesta;
+    r.opzioni.valutazionePiana = true;
+    return OttimizzaArea(r, righe, riscontro);
 }
 
 long long LookupStrada(const StatoProgetto& stato) {
     std::atomic<long long> totale{0};
     {
-        TabellaTemporanea t("NTRLUX");
-        InterazioneMuta ui;
-        EseguiSweep(stato, TipoImpianto::Strada, t.Tabella(), ui, {}, [&](const ContestoFile& cf) {
+        RigheInMemoria righe;
+        Riscontro riscontro;
+        EseguiSweep(RichiestaDaStato(stato, TipoImpianto::Strada), righe, riscontro, [&](const ContestoFile& cf) {
             return std::make_unique<StradaConteggio>(cf, stato, totale);
         });
     }
@@ -143,9 +143,9 @@ long long LookupStrada(const StatoProgetto& stato) {
 long long LookupArea(const StatoProgetto& stato) {
     std::atomic<long long> totale{0};
     {
-        TabellaTemporanea t("NTRLUXA");
-        InterazioneMuta ui;
-        EseguiSweep(stato, TipoImpianto::Percorso, t.Tabella(), ui, {}, [&](const ContestoFile&) {
+        RigheInMemoria righe;
+        Riscontro riscontro;
+        EseguiSweep(RichiestaDaStato(stato, TipoImpianto::Percorso), righe, riscontro, [&](const ContestoFile&) {
             return std::make_unique<AreaConteggio>(stato, totale);
         });
     }

@@ -5,15 +5,13 @@
 // their tables compared candidate for candidate; and a counting pass that
 // tells how many intensity lookups a sweep's candidates ask for.
 #include "core/state/StatoProgetto.h"
-#include "engine/road/EsecuzioneSweep.h"
+#include "engine/sweep/EsecuzioneSweep.h"
 
 namespace nottaro::bench {
 
 // OttimizzaStrada / OttimizzaArea with the plain evaluation (valutazionePiana).
-RisultatoSweep OttimizzaStradaPiana(const StatoProgetto& stato, TabellaDbf& tabella, Interazione& ui,
-                                    OpzioniOttimizza opz);
-RisultatoSweep OttimizzaAreaPiana(const StatoProgetto& stato, TabellaDbf& tabella, Interazione& ui,
-                                  OpzioniOttimizza opz);
+RisultatoSweep OttimizzaStradaPiana(const RichiestaCalcolo& richiesta, DestinazioneRighe& righe, Riscontro& riscontro);
+RisultatoSweep OttimizzaAreaPiana(const RichiestaCalcolo& richiesta, DestinazioneRighe& righe, Riscontro& riscontro);
 
 // Intensity lookups the real sweep performs over all its candidates (quick
 // estimate, lane lines, field, glare row, each as far as the candidate gets).

@@ -22,6 +22,7 @@
 #include <cstring>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -160,18 +161,19 @@ void Riepilogo(const Raccolta& r) {
 }
 
 int Memoria(const std::string& ampiezza) {
+    if (ampiezza == "record") return MemoriaRecord();
     const Ampiezza a = ampiezza == "ampia" ? Ampiezza::Ampia : Ampiezza::Media;
-    const StatoProgetto stato = StatoStradaME3b(a);
-    TabellaTemporanea tab("NTRLUX");
-    InterazioneMuta ui;
     OpzioniOttimizza o;
     o.thread = 2;
-    const RisultatoSweep r = OttimizzaStrada(stato, tab.Tabella(), ui, o);
+    const RichiestaCalcolo richiesta = RichiestaDaStato(StatoStradaME3b(a), TipoImpianto::Strada, o);
+    TabellaTemporanea tab("NTRLUX");
+    Riscontro riscontro;
+    const RisultatoSweep r = OttimizzaStrada(richiesta, tab.Destinazione(), riscontro);
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
     std::printf("road sweep (%s): %lld candidates, %lld rows, %.2f s, peak resident memory %ld KiB\n",
                 ampiezza.c_str(), r.candidati, r.NRisultati, r.secondi, u.ru_maxrss);
-    return r.errore.empty() ? 0 : 1;
+    return r.errore.Vuoto() ? 0 : 1;
 }
 
 // The full fast sweep of one kind, n times on one thread and nothing else:
@@ -179,16 +181,19 @@ int Memoria(const std::string& ampiezza) {
 // which a shared machine disturbs less than a wall clock.
 int Profilo(const std::string& tipo, int n) {
     const bool strada = tipo == "strada";
-    const StatoProgetto stato = strada ? StatoStradaME3b(Ampiezza::Media) : StatoPercorsoP2(Ampiezza::Media);
-    TabellaTemporanea tab(strada ? "NTRLUX" : "NTRLUXA");
-    InterazioneMuta ui;
     OpzioniOttimizza o;
     o.thread = 1;
+    const RichiestaCalcolo richiesta =
+        strada ? RichiestaDaStato(StatoStradaME3b(Ampiezza::Media), TipoImpianto::Strada, o)
+               : RichiestaDaStato(StatoPercorsoP2(Ampiezza::Media), TipoImpianto::Percorso, o);
+    TabellaTemporanea tab(strada ? "NTRLUX" : "NTRLUXA");
+    Riscontro riscontro;
     long long candidati = 0;
     for (int k = 0; k < n; ++k) {
         tab.Tabella().Svuota();
-        const RisultatoSweep r = strada ? OttimizzaStrada(stato, tab.Tabella(), ui, o) : OttimizzaArea(stato, tab.Tabella(), ui, o);
-        if (!r.errore.empty()) return 1;
+        const RisultatoSweep r = strada ? OttimizzaStrada(richiesta, tab.Destinazione(), riscontro)
+                                        : OttimizzaArea(richiesta, tab.Destinazione(), riscontro);
+        if (!r.errore.Vuoto()) return 1;
         candidati += r.candidati;
     }
     std::printf("%s sweep: %d runs, %lld candidates\n", tipo.c_str(), n, candidati);

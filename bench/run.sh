@@ -23,5 +23,6 @@ echo
 echo "Peak memory, road sweep on 2 threads:"
 "$BIN" --memoria=media
 "$BIN" --memoria=ampia
+echo "Peak memory of the records a list keeps:"
 "$BIN" --memoria=record
 exit $status

@@ -46,8 +46,7 @@ void InterazioneCli::Progresso(const Avanzamento& s) {
 
 std::optional<int> FamigliaDaNome(const std::string& nome) {
     static const char* const nomi[] = {"sap", "sbp", "hid", "hql", "led"};
-    std::string n = Trim(nome);
-    std::transform(n.begin(), n.end(), n.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string n = Minuscole(Trim(nome));
     for (int i = 0; i < 5; ++i)
         if (n == nomi[i]) return i;
     return std::nullopt;

@@ -31,7 +31,6 @@ public:
     void Informazione(const std::string& testo) override;
     bool ChiediDatiLampada(DatiLampada& dati) override;
     void Progresso(const Avanzamento& stato) override;
-    void ElaboraInput() override {}
 
     int Avvisi() const { return avvisi_; }
 

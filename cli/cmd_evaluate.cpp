@@ -1,133 +1,151 @@
-// nottaro-cli evaluate --project P.nt0 [--photometry FILE] [--lamp-set K] [--json]
+// nottaro-cli evaluate --project P.nt0 [--photometry FILE] [--lamp-set K]
+//     [--class NAME] [--set NAME=VALUE]... [--json]
 // Loads a project file and evaluates its fixed geometry (height, overhang,
 // tilt, spacing) the way the detailed recomputation of a solution does: for a
-// road (TipoProgetto 0) the luminance field of every observer, Lm, Uo, Ul and
-// TI; for a path (TipoProgetto 1) the illuminance field and its class test.
-// Exit status: 0 evaluated, 1 bad input (project, photometry, unset value,
-// lamp set), 2 calculation error (the routine that raised it is named).
+// road (TipoProgetto 0) the luminance field of every observer, Lm, Uo, Ul,
+// TI, the illuminance of the same grid and the utilisation factor; for a path
+// (TipoProgetto 1) the illuminance field, its class test and the utilisation
+// factor.
+//   --project      the project file (required)
+//   --photometry   a photometric file to use instead of the project's
+//   --lamp-set     the lamp set, 1..n as `info` lists them (default: the project's)
+//   --class        requirements and class code by the dialogs' name
+//   --set          a design value by its own name (HPalo=10), repeatable
+//   --json         the figures as one JSON object (numbers to 17 digits)
+// Exit status: 0 evaluated, 1 bad input (project, photometry, unset or
+// out-of-range value, lamp set), 2 calculation error (the routine or the
+// figure is named).
 #include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
 
 #include <cmath>
 #include <cstdio>
 #include <iostream>
 #include <memory>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/Comando.h"
 #include "cli/InterazioneCli.h"
+#include "cli/ValoriDaRiga.h"
 #include "core/files/FileProgetto.h"
 #include "core/photometry/LettoriFotometria.h"
 #include "core/state/StatoProgetto.h"
-#include "engine/area/OttimizzaArea.h"
-#include "engine/area/ValutaPercorso.h"
-#include "engine/road/FattUtil.h"
-#include "engine/road/IllumSoluzione.h"
-#include "engine/road/OttimizzaStrada.h"
-#include "engine/road/ScegliClasse.h"
-#include "engine/road/ValutazioneStrada.h"
+#include "engine/progetto/ValutaProgetto.h"
+#include "engine/sweep/ScegliClasse.h"
 
 namespace {
 
 using namespace nottaro;
+using Json = nlohmann::ordered_json;
 
 struct OpzioniValuta {
     std::string progetto;
     std::string fotometria;
-    std::optional<int> lampada;  // 1-based, as `info` lists the lamp sets
+    std::optional<int> lampada;  // 1-based, as `info` lists them
     bool json = false;
     std::string classe;  // --class: requirements and class code by the dialogs' name
+    std::vector<std::string> valori;  // --set NAME=VALUE
 };
 
+// A figure that may be missing (no flux: no utilisation factor) is null.
+Json Numero(double v) { return std::isfinite(v) ? Json(v) : Json(nullptr); }
+Json Elenco(const std::vector<double>& v) {
+    Json a = Json::array();
+    for (double x : v) a.push_back(Numero(x));
+    return a;
+}
+// Rows x points of a field (flat, row-major) from `inizio`.
+Json Tabella(const std::vector<double>& v, std::size_t inizio, int righe, int punti) {
+    Json t = Json::array();
+    for (int i = 0; i < righe; ++i) {
+        Json r = Json::array();
+        for (int j = 0; j < punti; ++j) r.push_back(Numero(v[inizio + static_cast<std::size_t>(i) * punti + j]));
+        t.push_back(std::move(r));
+    }
+    return t;
+}
+
 // Numbers with 17 significant digits, so every double reads back exactly.
-std::string Numero(double v) {
-    if (!std::isfinite(v)) return "null";
+std::string Testo17(const Json& v) {
+    if (v.is_null()) return "null";
+    if (!v.is_number_float()) return v.is_string() ? v.get<std::string>() : v.dump();
     char buf[40];
-    std::snprintf(buf, sizeof buf, "%.17g", v);
+    std::snprintf(buf, sizeof buf, "%.17g", v.get<double>());
     return buf;
 }
 
-// A small writer of the figures: the same keys as text lines or as JSON.
-class Uscita {
-public:
-    explicit Uscita(bool json) : json_(json) {}
-
-    void Valore(const std::string& chiave, double v) { Voce(chiave, Numero(v)); }
-    void Intero(const std::string& chiave, long long v) { Voce(chiave, std::to_string(v)); }
-    void Booleano(const std::string& chiave, bool v) { Voce(chiave, v ? "true" : "false"); }
-    void Testo(const std::string& chiave, const std::string& v) { Voce(chiave, json_ ? Stringa(v) : v); }
-    void Elenco(const std::string& chiave, const std::vector<double>& v) {
-        std::string s;
-        for (std::size_t k = 0; k < v.size(); ++k) s += (k ? (json_ ? ", " : " ") : "") + Numero(v[k]);
-        Voce(chiave, json_ ? "[" + s + "]" : s);
-    }
-    // Rows x points of a field (flat, row-major), one text line per row.
-    void Tabella(const std::string& chiave, const std::vector<double>& v, std::size_t inizio, int righe, int punti,
-                 const std::string& rientro = "") {
-        if (!json_) {
-            out_ << rientro << chiave << ":\n";
-            for (int i = 0; i < righe; ++i) {
-                out_ << rientro << " ";
-                for (int j = 0; j < punti; ++j) out_ << " " << Numero(v[inizio + static_cast<std::size_t>(i) * punti + j]);
-                out_ << "\n";
-            }
-            return;
+// The text form: one "key: value" line per figure, lists on one line, each
+// table row on its own line, one table per observer.
+void StampaTesto(const Json& j) {
+    auto tabella = [](const std::string& titolo, const Json& t) {
+        std::cout << titolo << ":\n";
+        for (const Json& riga : t) {
+            std::cout << " ";
+            for (const Json& x : riga) std::cout << " " << Testo17(x);
+            std::cout << "\n";
         }
-        Voce(chiave, TabellaJson(v, inizio, righe, punti));
-    }
-    void TabelleOsservatori(const std::string& chiave, const std::vector<double>& v, int oss, int righe, int punti) {
-        const std::size_t blocco = static_cast<std::size_t>(righe) * punti;
-        if (!json_) {
-            for (int o = 0; o < oss; ++o) Tabella(chiave + " observer " + std::to_string(o + 1), v, o * blocco, righe, punti);
-            return;
-        }
-        std::string s = "[";
-        for (int o = 0; o < oss; ++o) s += (o ? ", " : "") + TabellaJson(v, o * blocco, righe, punti);
-        Voce(chiave, s + "]");
-    }
-    std::string Fine() {
-        if (json_) return "{\n" + out_.str() + "\n}\n";
-        return out_.str();
-    }
-
-private:
-    void Voce(const std::string& chiave, const std::string& v) {
-        if (json_) {
-            out_ << (primo_ ? "" : ",\n") << "  " << Stringa(chiave) << ": " << v;
-            primo_ = false;
+    };
+    for (const auto& [chiave, v] : j.items()) {
+        const bool lista = v.is_array();
+        const int profondita = !lista ? 0 : (v.empty() || !v[0].is_array()) ? 1 : (v[0].empty() || !v[0][0].is_array()) ? 2 : 3;
+        if (profondita == 3) {
+            for (std::size_t o = 0; o < v.size(); ++o) tabella(chiave + " observer " + std::to_string(o + 1), v[o]);
+        } else if (profondita == 2) {
+            tabella(chiave, v);
+        } else if (profondita == 1) {
+            std::cout << chiave << ":";
+            for (const Json& x : v) std::cout << " " << Testo17(x);
+            std::cout << "\n";
         } else {
-            out_ << chiave << ": " << v << "\n";
+            std::cout << chiave << ": " << Testo17(v) << "\n";
         }
     }
-    static std::string TabellaJson(const std::vector<double>& v, std::size_t inizio, int righe, int punti) {
-        std::string s = "[";
-        for (int i = 0; i < righe; ++i) {
-            s += i ? ", [" : "[";
-            for (int j = 0; j < punti; ++j)
-                s += (j ? ", " : "") + Numero(v[inizio + static_cast<std::size_t>(i) * punti + j]);
-            s += "]";
-        }
-        return s + "]";
-    }
-    static std::string Stringa(const std::string& t) {
-        std::string s = "\"";
-        for (unsigned char c : t) {
-            if (c == '"' || c == '\\') s += '\\', s += static_cast<char>(c);
-            else if (c < 0x20) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                s += buf;
-            } else s += static_cast<char>(c);
-        }
-        return s + "\"";
-    }
+}
 
-    bool json_;
-    bool primo_ = true;
-    std::ostringstream out_;
-};
+Json FigureStrada(const RisultatoValutaStrada& r) {
+    const CampoStrada& c = r.campo;
+    Json j;
+    j["TipoProgetto"] = "road";
+    j["Lm"] = Numero(r.Lm);
+    j["Uo"] = Numero(r.Uo);
+    j["Ul"] = Numero(r.Ul);
+    j["TI"] = Numero(r.TI);
+    j["StimaRapida"] = Numero(r.StimaRapida);
+    j["LmOss"] = Elenco(c.LmOss);
+    j["UoOss"] = Elenco(c.UoOss);
+    j["UlOss"] = Elenco(c.UlOss);
+    j["NPtiLong"] = c.Griglia.NPtiLong;
+    j["NPtiTrasv"] = c.Griglia.NPtiTrasv;
+    j["NApparecchi"] = c.NApparecchi();
+    j["EmCalc"] = Numero(r.stat.EmCalc);
+    j["EminCalc"] = Numero(r.stat.EminCalc);
+    j["EmaxCalc"] = Numero(r.stat.EmaxCalc);
+    j["FattUtil"] = r.FattUtil ? Numero(*r.FattUtil) : Json(nullptr);
+    const std::size_t blocco = static_cast<std::size_t>(c.Griglia.NPtiLong) * c.Griglia.NPtiTrasv;
+    Json lum = Json::array();
+    for (int o = 0; o < c.NOss; ++o) lum.push_back(Tabella(c.LumGriglia, o * blocco, c.Griglia.NPtiLong, c.Griglia.NPtiTrasv));
+    j["LumGriglia"] = std::move(lum);
+    j["Illum"] = Tabella(r.illum.Illum, 0, r.illum.NPtiLong, r.illum.NPtiTrasv);
+    return j;
+}
+
+Json FigurePercorso(const RisultatoPercorso& r) {
+    Json j;
+    j["TipoProgetto"] = "path";
+    j["EmCalc"] = Numero(r.Stat.EmCalc);
+    j["EminCalc"] = Numero(r.Stat.EminCalc);
+    j["EmaxCalc"] = Numero(r.Stat.EmaxCalc);
+    j["Uo"] = Numero(r.Uo);
+    j["Conforme"] = r.Conforme;
+    j["NPtiLong"] = r.Griglia.NPtiLong;
+    j["NPtiTrasv"] = r.Griglia.NPtiTrasv;
+    j["NApparecchi"] = r.Apparecchi.size();
+    j["FattUtil"] = r.FattUtil ? Numero(*r.FattUtil) : Json(nullptr);
+    j["Illum"] = Tabella(r.Campo.Illum, 0, r.Campo.NPtiLong, r.Campo.NPtiTrasv);
+    return j;
+}
 
 constexpr const char* Prefisso = "nottaro-cli evaluate: ";
 
@@ -136,87 +154,10 @@ int Errore(const std::string& testo) {
     return 1;
 }
 
-// A geometry value at its "variable" sentinel cannot be evaluated.
-std::optional<std::string> NonFissato(double h, double sbraccio, double inclina, double interdist, bool percorso) {
-    const std::string a = percorso ? "A" : "";
-    if (h == HPaloVariabile) return "HPalo" + a + " (pole height) is variable in the project; a fixed value is needed";
-    if (sbraccio == SbraccioVariabile) return "Sbraccio" + a + " (overhang) is variable in the project; a fixed value is needed";
-    if (inclina == InclinaVariabile) return "Inclina" + a + " (tilt) is variable in the project; a fixed value is needed";
-    if (!(interdist > 0)) return "Interdist (spacing) is not set in the project";
-    return std::nullopt;
-}
-
-int ValutaStradaCli(const StatoProgetto& s, Uscita& u) {
-    if (auto e = NonFissato(s.HPalo, s.Sbraccio, s.Inclina, s.Interdist, false)) return Errore(*e);
-    const ParametriStrada p = ParametriStradaDaStato(s);
-    ValutazioneStrada v;
-    v.ImpostaFotometria(s.Foto, p.LampCalc);
-    const RisultatoStrada r = v.Valuta(p, nullptr);
-    if (r.Esito == EsitoStrada::NonValido)
-        return Errore("the road cannot be laid out: arrangement " + std::to_string(p.DispPali) + ", width " +
-                      Numero(p.LargStrada) + " m, " + std::to_string(p.NCorsie) + " lanes, spacing " +
-                      Numero(p.Interdist) + " m, height " + Numero(p.HPalo) + " m, surface " +
-                      std::to_string(p.ClassePav));
-    if (r.Esito == EsitoStrada::Errore) {
-        std::cerr << Prefisso << "calculation error (ErrCalcolo) raised by " << r.Routine << "\n";
-        return 2;
-    }
-    const CampoStrada& c = v.Campo();
-    // Illuminance of the same grid, as the table view shows it.
-    ContestoCalcolo ctx;
-    CampoIllum illum;
-    StatisticheIllum stat;
-    if (!IllumSoluzione(ctx, v.Ricerca(), p, c.Apparecchi, c.Griglia, illum, stat)) {
-        std::cerr << Prefisso << "calculation error (ErrCalcolo) raised by IllumSoluzione\n";
-        return 2;
-    }
-    const auto fu = FattUtilStrada(illum, p, s.Foto.FlussoLamp[p.LampCalc]);
-    u.Testo("TipoProgetto", "road");
-    u.Valore("Lm", r.Lm);
-    u.Valore("Uo", r.Uo);
-    u.Valore("Ul", r.Ul);
-    u.Valore("TI", r.TI);
-    u.Valore("StimaRapida", r.StimaRapida);
-    u.Elenco("LmOss", c.LmOss);
-    u.Elenco("UoOss", c.UoOss);
-    u.Elenco("UlOss", c.UlOss);
-    u.Intero("NPtiLong", c.Griglia.NPtiLong);
-    u.Intero("NPtiTrasv", c.Griglia.NPtiTrasv);
-    u.Intero("NApparecchi", c.NApparecchi());
-    u.Valore("EmCalc", stat.EmCalc);
-    u.Valore("EminCalc", stat.EminCalc);
-    u.Valore("EmaxCalc", stat.EmaxCalc);
-    u.Valore("FattUtil", fu ? *fu : NAN);
-    u.TabelleOsservatori("LumGriglia", c.LumGriglia, c.NOss, c.Griglia.NPtiLong, c.Griglia.NPtiTrasv);
-    u.Tabella("Illum", illum.Illum, 0, illum.NPtiLong, illum.NPtiTrasv);
-    return 0;
-}
-
-int ValutaPercorsoCli(const StatoProgetto& s, Uscita& u) {
-    if (auto e = NonFissato(s.HPaloA, s.SbraccioA, s.InclinaA, s.Interdist, true)) return Errore(*e);
-    const ParametriArea p = ParametriAreaDaStato(s);
-    const RisultatoPercorso r = ValutaPercorso(s.Foto, p, RequisitiAreaDaStato(s));
-    if (r.Esito != EsitoA::Ok) return Errore(r.Messaggio.empty() ? "the path cannot be laid out" : r.Messaggio);
-    if (r.ErrCalcolo) {
-        std::cerr << Prefisso << "calculation error (ErrCalcolo) raised by " << r.Routine << "\n";
-        return 2;
-    }
-    u.Testo("TipoProgetto", "path");
-    u.Valore("EmCalc", r.Stat.EmCalc);
-    u.Valore("EminCalc", r.Stat.EminCalc);
-    u.Valore("EmaxCalc", r.Stat.EmaxCalc);
-    u.Valore("Uo", r.Uo);
-    u.Booleano("Conforme", r.Conforme);
-    u.Intero("NPtiLong", r.Griglia.NPtiLong);
-    u.Intero("NPtiTrasv", r.Griglia.NPtiTrasv);
-    u.Intero("NApparecchi", static_cast<long long>(r.Apparecchi.size()));
-    u.Valore("FattUtil", r.FattUtil ? *r.FattUtil : NAN);
-    u.Tabella("Illum", r.Campo.Illum, 0, r.Campo.NPtiLong, r.Campo.NPtiTrasv);
-    return 0;
-}
-
 int EseguiValuta(const OpzioniValuta& o) {
     cli::InterazioneCli ui(std::cerr);
+    const auto valori = cli::ValoriDaRiga(o.valori);
+    if (!valori.errore.empty()) return Errore(valori.errore);
     if (!EsisteFile(o.progetto)) return Errore("cannot open project " + o.progetto);
     auto stato = std::make_unique<StatoProgetto>();
     const EsitoCaricaProgetto esito = CaricaProgetto(o.progetto, *stato, ui);
@@ -228,11 +169,9 @@ int EseguiValuta(const OpzioniValuta& o) {
         return Errore("the project's photometric file could not be read (give --photometry FILE)");
     }
     Fotometria& f = stato->Foto;
-    if (f.Intens.Vuota()) return Errore("the photometry holds no intensity table");
     if (o.lampada) {
         if (*o.lampada < 1 || *o.lampada > f.NumLampade)
-            return Errore("lamp set " + std::to_string(*o.lampada) + " does not exist (the file has " +
-                          std::to_string(f.NumLampade) + ")");
+            return Errore(MessaggioCatalogo{1114, {std::to_string(*o.lampada), std::to_string(f.NumLampade)}}.Testo());
         f.LampSel = *o.lampada - 1;
     }
     if (!o.classe.empty()) {
@@ -240,10 +179,15 @@ int EseguiValuta(const OpzioniValuta& o) {
         if (!ScegliClasse(*stato, stato->TipoProgetto == 1 ? TipoImpianto::Percorso : TipoImpianto::Strada, o.classe, e))
             return Errore(e);
     }
-    Uscita u(o.json);
-    const int ris = stato->TipoProgetto == 1 ? ValutaPercorsoCli(*stato, u) : ValutaStradaCli(*stato, u);
-    if (ris != 0) return ris;
-    std::cout << u.Fine();
+    cli::ApplicaValori(*stato, valori);
+    const ValutazioneProgetto v = ValutaProgetto(RichiestaDaStato(*stato));
+    if (!v.errore.Vuoto()) {
+        std::cerr << Prefisso << v.errore.Testo() << "\n";
+        return v.erroreCalcolo ? 2 : 1;
+    }
+    const Json j = v.strada ? FigureStrada(*v.strada) : FigurePercorso(*v.percorso);
+    if (o.json) std::cout << j.dump(2) << "\n";
+    else StampaTesto(j);
     return 0;
 }
 
@@ -255,6 +199,7 @@ cli::RegistraComando reg("evaluate", [](CLI::App& app, int& esito) {
     sub->add_option("--lamp-set", o->lampada, "Lamp set to use, 1..n as `info` lists them (default: the project's)");
     sub->add_flag("--json", o->json, "Print the figures as JSON");
     sub->add_option("--class", o->classe, "Lighting class by name, as `optimise --class` takes it");
+    cli::AggiungiOpzioneSet(*sub, o->valori);
     sub->callback([o, &esito] { esito = EseguiValuta(*o); });
 });
 

@@ -41,7 +41,7 @@ int Stampa(const std::string& codice, bool json) {
     const int a = sola < 0 ? nottaro::NumLingue : sola + 1;
     if (json) {
         auto elenco = nlohmann::json::array();
-        for (int n = 0; n < nottaro::NumMessaggi; ++n) {
+        for (int n : nottaro::NumeriMessaggi()) {
             nlohmann::json voce = {{"n", n}};
             for (int l = da; l < a; ++l) voce[kCodici[l]] = nottaro::Msg(n, l);
             elenco.push_back(std::move(voce));
@@ -52,7 +52,7 @@ int Stampa(const std::string& codice, bool json) {
     std::cout << "n";
     for (int l = da; l < a; ++l) std::cout << '\t' << kCodici[l];
     std::cout << "\n";
-    for (int n = 0; n < nottaro::NumMessaggi; ++n) {
+    for (int n : nottaro::NumeriMessaggi()) {
         std::cout << n;
         for (int l = da; l < a; ++l) std::cout << '\t' << SuUnaRiga(nottaro::Msg(n, l));
         std::cout << "\n";

@@ -1,6 +1,7 @@
 // nottaro-cli optimise --project P.nt0 [--photometry FILE | --list L.ntr]
 //     [--class NAME] [--all-results] [--limit none|fixed|min|ratio]
-//     [--limit-value V] [--keep-spacing] [--threads N] [--out DIR] [--json]
+//     [--limit-value V] [--keep-spacing] [--set NAME=VALUE]... [--threads N]
+//     [--out DIR] [--json]
 // Runs the sweep of the project's kind (road or path) with the project's
 // values, writes ntrlux.dbf or ntrluxa.dbf into DIR and prints the run
 // summary. Ctrl-C stops the run as the "Interrompi" button does: the table
@@ -22,14 +23,17 @@
 
 #include "cli/Comando.h"
 #include "cli/InterazioneCli.h"
+#include "cli/ValoriDaRiga.h"
 #include "core/files/FileProgetto.h"
 #include "core/i18n/Messaggi.h"
 #include "core/photometry/LettoriFotometria.h"
 #include "core/state/StatoProgetto.h"
 #include "core/text/Testo.h"
 #include "engine/area/OttimizzaArea.h"
+#include "engine/progetto/ValutaProgetto.h"
 #include "engine/road/OttimizzaStrada.h"
-#include "engine/road/ScegliClasse.h"
+#include "engine/sweep/RigaDbf.h"
+#include "engine/sweep/ScegliClasse.h"
 #include "store/TabellaDbf.h"
 
 namespace {
@@ -38,9 +42,11 @@ using namespace nottaro;
 
 constexpr const char* Prefisso = "nottaro-cli optimise: ";
 
-// Set by Ctrl-C; the handler does nothing else.
-std::atomic<bool> gInterrompi{false};
-extern "C" void SuInterruzione(int) { gInterrompi.store(true); }
+// The run Ctrl-C stops; the handler only raises its stop request.
+std::atomic<Riscontro*> gRiscontro{nullptr};
+extern "C" void SuInterruzione(int) {
+    if (Riscontro* r = gRiscontro.load()) r->Annulla();
+}
 
 struct OpzioniOttimizzaCli {
     std::string progetto;
@@ -54,6 +60,7 @@ struct OpzioniOttimizzaCli {
     int thread = 0;
     std::string cartella = ".";
     bool json = false;
+    std::vector<std::string> valori;  // --set NAME=VALUE
 };
 
 int Errore(const std::string& testo) {
@@ -165,6 +172,8 @@ int EseguiOttimizza(const OpzioniOttimizzaCli& o) {
     if (*tipoLimite != 0 && !o.valoreLimite) return Errore("--limit " + o.limite + " needs --limit-value V");
     if (o.valoreLimite && !(*o.valoreLimite > 0)) return Errore("--limit-value must be a positive number");
     if (o.thread < 0) return Errore("--threads must be 0 (every core) or more");
+    const auto valori = cli::ValoriDaRiga(o.valori);
+    if (!valori.errore.empty()) return Errore(valori.errore);
     if (!EsisteFile(o.progetto)) return Errore("cannot open project " + o.progetto);
 
     auto stato = std::make_unique<StatoProgetto>();
@@ -182,8 +191,6 @@ int EseguiOttimizza(const OpzioniOttimizzaCli& o) {
     } else if (!esito.avviaCalcolo) {
         return Errore("the project's photometric file could not be read (give --photometry FILE or --list L.ntr)");
     }
-    if (s.FileLista.empty() && (s.Foto.Intens.Vuota()))
-        return Errore("the photometry holds no intensity table");
 
     const bool percorso = s.TipoProgetto == 1;
     const TipoImpianto tipo = percorso ? TipoImpianto::Percorso : TipoImpianto::Strada;
@@ -195,30 +202,30 @@ int EseguiOttimizza(const OpzioniOttimizzaCli& o) {
     s.TipoLimite = *tipoLimite;
     s.ValLimite = *tipoLimite == 0 ? 0 : *o.valoreLimite;
     s.DaProgetto = o.tieniInterdistanza;
-    if (s.DaProgetto && !(s.Interdist > 0)) return Errore("--keep-spacing: the project has no spacing (Interdist)");
-    if (percorso) {
-        if (s.DispPaliA < 1 || s.DispPaliA > 6) return Errore("the project chooses no path arrangement (DispPaliA)");
-        if (!(s.EmMin > 0) && !s.TuttiRisultati) return Errore("the project sets no Em requirement (give --class NAME)");
-    } else {
-        if (s.DispPali < 1 || s.DispPali > 6) return Errore("the project chooses no road arrangement (DispPali)");
-        if (!(s.LmMin > 0) && !s.TuttiRisultati) return Errore("the project sets no Lm requirement (give --class NAME)");
-    }
+    cli::ApplicaValori(s, valori);
+    OpzioniOttimizza opz;
+    opz.thread = o.thread;
+    const RichiestaCalcolo richiesta = RichiestaDaStato(s, tipo, opz);
+    if (const MessaggioCatalogo e = VerificaRichiesta(richiesta, ScopoCalcolo::Sweep); !e.Vuoto())
+        return Errore(e.Testo());
 
     TabellaDbf tabella;
     tabella.Collega(o.cartella, percorso ? "NTRLUXA" : "NTRLUX");
     if (EsitoTabella e = tabella.Svuota(); !e) return Errore(e.errore);
     if (EsitoTabella e = tabella.Apri(); !e) return Errore(e.errore);
+    RigheInTabella righe(tabella, tipo);
+    if (!righe.CampiGiusti()) return Errore(MessaggioCatalogo{1101, {tabella.Percorso()}}.Testo());
 
-    OpzioniOttimizza opz;
-    opz.thread = o.thread;
-    opz.interrompi = &gInterrompi;
-    gInterrompi = false;
+    Riscontro riscontro(&ui);
+    gRiscontro = &riscontro;
     auto precedente = std::signal(SIGINT, SuInterruzione);
-    const RisultatoSweep r = percorso ? OttimizzaArea(s, tabella, ui, opz) : OttimizzaStrada(s, tabella, ui, opz);
+    const RisultatoSweep r =
+        percorso ? OttimizzaArea(richiesta, righe, riscontro) : OttimizzaStrada(richiesta, righe, riscontro);
     std::signal(SIGINT, precedente == SIG_ERR ? SIG_DFL : precedente);
+    gRiscontro = nullptr;
     ui.ChiudiRiga();
     tabella.Chiudi();
-    if (!r.errore.empty()) return Errore(r.errore);
+    if (!r.errore.Vuoto()) return Errore(r.errore.Testo());
     if (r.NRisultati == 0) ui.Informazione(Msg(134) + "\n" + Msg(135) + "\n" + Msg(136) + "\n" + Msg(137));
 
     const nlohmann::ordered_json j = Riepilogo(r, tabella.Percorso(), percorso);
@@ -243,6 +250,7 @@ cli::RegistraComando reg("optimise", [](CLI::App& app, int& esito) {
     sub->add_option("--threads", o->thread, "Worker threads (0: every core)");
     sub->add_option("--out", o->cartella, "Folder of the solution table (default: the current folder)");
     sub->add_flag("--json", o->json, "Print the run summary as JSON");
+    cli::AggiungiOpzioneSet(*sub, o->valori);
     sub->callback([o, &esito] { esito = EseguiOttimizza(*o); });
 });
 

@@ -68,24 +68,27 @@ void StampaJson(TabellaDbf& t) {
 int Esegui(const OpzioniTabella& o) {
     TabellaDbf t;
     t.CollegaFile(o.file);
-    if (auto e = t.Apri(true); !e) {
-        std::cerr << "nottaro-cli table: " << e.errore << "\n";
+    const auto aperta = t.Apri(true);
+    if (!aperta) {
+        std::cerr << "nottaro-cli table: " << aperta.errore << "\n";
         return 1;
     }
     if (!o.filtro.empty()) {
         if (auto e = t.ImpostaFiltro(o.filtro); !e) {
             std::cerr << "nottaro-cli table: " << e.errore << "\n";
-            return 2;
+            return 1;
         }
         t.AttivaFiltro(true);
     }
+    // A table read in part: its whole rows are printed, after one warning.
+    if (!aperta.avviso.empty()) std::cerr << "nottaro-cli table: warning: " << aperta.avviso << "\n";
     if (o.conta)
         std::cout << t.NumeroRighe() << "\n";
     else if (o.json)
         StampaJson(t);
     else
         StampaTesto(t, o.csv);
-    return 0;
+    return aperta.avviso.empty() ? 0 : 2;
 }
 
 nottaro::cli::RegistraComando reg("table", [](CLI::App& app, int& esito) {

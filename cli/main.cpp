@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "cli/Comando.h"
+#include "cli/VersioneCli.h"
 
 namespace nottaro::cli {
 std::vector<Comando>& Comandi() {
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     // Numbers in files and tables always use "." whatever the user's locale.
     std::setlocale(LC_ALL, "C");
     CLI::App app{"Nottaro: street lighting design without a display"};
+    app.set_version_flag("--version", nottaro::cli::TestoVersione(), "Print the program name, version and build commit");
     app.require_subcommand(1);
     int esito = 0;
     auto& comandi = nottaro::cli::Comandi();
@@ -27,7 +29,10 @@ int main(int argc, char** argv) {
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
-        return app.exit(e);
+        // Help and version end with 0; every bad command line (unknown option,
+        // missing or malformed value, options that exclude each other) is
+        // the one status the commands give for bad input.
+        return app.exit(e) == 0 ? 0 : 1;
     } catch (const std::exception& e) {
         std::cerr << "nottaro-cli: " << e.what() << "\n";
         return 1;

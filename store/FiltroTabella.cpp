@@ -38,11 +38,9 @@ public:
     AnalizzatoreFiltro(std::string_view testo, const Layout& campi, FiltroTabella& f)
         : t_(testo), campi_(campi), f_(f) {}
 
-    int Espressione() {
-        int sx = Termine();
-        while (Parola("or")) sx = Unisci(FiltroTabella::Nodo::Tipo::O, sx, Termine());
-        return sx;
-    }
+    // A chain "a or b or c" is one node with three operands, so applying a
+    // long chain goes no deeper than its parentheses.
+    int Espressione() { return Catena(FiltroTabella::Nodo::Tipo::O, "or", &AnalizzatoreFiltro::Termine); }
 
     void Fine() {
         Spazi();
@@ -50,20 +48,30 @@ public:
     }
 
 private:
-    int Termine() {
-        int sx = Fattore();
-        while (Parola("and")) sx = Unisci(FiltroTabella::Nodo::Tipo::E, sx, Fattore());
-        return sx;
+    int Termine() { return Catena(FiltroTabella::Nodo::Tipo::E, "and", &AnalizzatoreFiltro::Fattore); }
+
+    // Operands joined by one keyword; a single operand stands alone.
+    int Catena(FiltroTabella::Nodo::Tipo tipo, std::string_view parola, int (AnalizzatoreFiltro::*operando)()) {
+        const int primo = (this->*operando)();
+        if (!ParolaSegue(parola)) return primo;
+        FiltroTabella::Nodo n;
+        n.tipo = tipo;
+        n.operandi.push_back(primo);
+        while (Parola(parola)) n.operandi.push_back((this->*operando)());
+        return Aggiungi(std::move(n));
     }
 
     int Fattore() {
         Spazi();
         if (p_ < t_.size() && t_[p_] == '(') {
+            if (++profondita_ > MaxAnnidamentoFiltro)
+                Errore("parentheses nested deeper than " + std::to_string(MaxAnnidamentoFiltro));
             ++p_;
             int n = Espressione();
             Spazi();
             if (p_ >= t_.size() || t_[p_] != ')') Errore("missing ')'");
             ++p_;
+            --profondita_;
             return n;
         }
         return Confronto();
@@ -86,12 +94,13 @@ private:
         n.testo = Valore();
         n.numerico = campi_[static_cast<std::size_t>(campo)].tipo == TipoCampo::Numero;
         if (n.numerico) {
+            // 'nan' and 'inf' would compare against nothing the table holds.
             auto x = ConvertiReale(n.testo);
-            if (!x) throw ErroreFiltro("'" + n.testo + "' is not a number for field " + std::string(nome));
+            if (!x || !std::isfinite(*x))
+                throw ErroreFiltro("'" + n.testo + "' is not a number for field " + std::string(nome));
             n.numero = *x;
         }
-        f_.nodi_.push_back(std::move(n));
-        return static_cast<int>(f_.nodi_.size()) - 1;
+        return Aggiungi(std::move(n));
     }
 
     FiltroTabella::Op Operatore() {
@@ -130,21 +139,22 @@ private:
         }
     }
 
-    // Consumes a keyword standing as a whole word.
-    bool Parola(std::string_view parola) {
+    // Whether a keyword standing as a whole word comes next.
+    bool ParolaSegue(std::string_view parola) {
         Spazi();
         if (t_.size() - p_ < parola.size() || !UgualiSenzaMaiuscole(t_.substr(p_, parola.size()), parola)) return false;
         const std::size_t dopo = p_ + parola.size();
-        if (dopo < t_.size() && Identificatore(t_[dopo])) return false;
-        p_ = dopo;
+        return dopo >= t_.size() || !Identificatore(t_[dopo]);
+    }
+
+    // Consumes a keyword standing as a whole word.
+    bool Parola(std::string_view parola) {
+        if (!ParolaSegue(parola)) return false;
+        p_ += parola.size();
         return true;
     }
 
-    int Unisci(FiltroTabella::Nodo::Tipo tipo, int sx, int dx) {
-        FiltroTabella::Nodo n;
-        n.tipo = tipo;
-        n.sinistro = sx;
-        n.destro = dx;
+    int Aggiungi(FiltroTabella::Nodo n) {
         f_.nodi_.push_back(std::move(n));
         return static_cast<int>(f_.nodi_.size()) - 1;
     }
@@ -159,6 +169,7 @@ private:
 
     std::string_view t_;
     std::size_t p_ = 0;
+    int profondita_ = 0;  // parentheses open at p_
     const Layout& campi_;
     FiltroTabella& f_;
 };
@@ -171,7 +182,11 @@ std::optional<FiltroTabella> FiltroTabella::Analizza(std::string_view testo, con
         f.radice_ = a.Espressione();
         a.Fine();
     } catch (const ErroreFiltro& e) {
-        errore = "Invalid filter \"" + std::string(testo) + "\": " + e.what();
+        // A hostile text can be megabytes long: the message quotes its start.
+        constexpr std::size_t Citazione = 120;
+        const std::string citato =
+            testo.size() <= Citazione ? std::string(testo) : std::string(testo.substr(0, Citazione)) + "...";
+        errore = "Invalid filter \"" + citato + "\": " + e.what();
         return std::nullopt;
     }
     return f;
@@ -184,8 +199,14 @@ bool FiltroTabella::Accetta(const std::function<std::string(int)>& valore) const
 bool FiltroTabella::Valuta(int indice, const std::function<std::string(int)>& valore) const {
     const Nodo& n = nodi_[static_cast<std::size_t>(indice)];
     switch (n.tipo) {
-        case Nodo::Tipo::E: return Valuta(n.sinistro, valore) && Valuta(n.destro, valore);
-        case Nodo::Tipo::O: return Valuta(n.sinistro, valore) || Valuta(n.destro, valore);
+        case Nodo::Tipo::E:
+            for (int o : n.operandi)
+                if (!Valuta(o, valore)) return false;
+            return true;
+        case Nodo::Tipo::O:
+            for (int o : n.operandi)
+                if (Valuta(o, valore)) return true;
+            return false;
         case Nodo::Tipo::Confronto: break;
     }
     const std::string v = valore(n.campo);

@@ -6,6 +6,8 @@
 // Grammar: comparisons FIELD op 'value' with op one of = <> >= <= > <, joined
 // by and / or (any letter case; and binds tighter), grouped by parentheses.
 // A quote inside a value is written twice ('L''Aquila'). Nothing more.
+// Parentheses nest at most MaxAnnidamentoFiltro deep; a value for a numeric
+// field is a finite number ('nan' and 'inf' are refused).
 //
 // Numeric fields compare as numbers: the value text is read with "." as the
 // decimal separator whatever the locale, and two numbers within a relative
@@ -23,6 +25,11 @@
 #include "store/LayoutTabelle.h"
 
 namespace nottaro {
+
+// Deepest nesting of parentheses a filter may use: far beyond any filter the
+// browser, the reports or the catalogue build, and shallow enough that
+// neither reading nor applying a filter can exhaust the stack.
+inline constexpr int MaxAnnidamentoFiltro = 200;
 
 class FiltroTabella {
 public:
@@ -46,7 +53,7 @@ private:
     enum class Op { Uguale, Diverso, MaggioreUguale, MinoreUguale, Maggiore, Minore };
     struct Nodo {
         enum class Tipo { Confronto, E, O } tipo = Tipo::Confronto;
-        int sinistro = -1, destro = -1;  // E / O
+        std::vector<int> operandi;       // E / O: every operand of a chain, in order
         int campo = -1;                  // Confronto
         bool numerico = false;
         Op op = Op::Uguale;

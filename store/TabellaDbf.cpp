@@ -10,15 +10,12 @@
 #include <system_error>
 
 #include "core/text/Testo.h"
+#include "store/FileControllato.h"
 
 namespace nottaro {
 namespace fs = std::filesystem;
 
 namespace {
-
-// Language-driver byte of Windows-1252 in the dBase header.
-constexpr unsigned char CodicePaginaWindows1252 = 0x57;
-constexpr long PosizioneCodicePagina = 29;
 
 DBFHandle H(void* p) { return static_cast<DBFHandle>(p); }
 
@@ -51,24 +48,63 @@ std::optional<std::string> FormattaNumero(double x, int larghezza, int decimali)
 
 std::string DescriviNumero(double x) { return std::isfinite(x) ? FormatoGenerale(x) : std::string("a non-finite number"); }
 
-// Writes the Windows-1252 language-driver byte into a closed table file.
-bool MarcaWindows1252(const std::string& percorso) {
-    std::fstream f(percorso, std::ios::in | std::ios::out | std::ios::binary);
-    if (!f) return false;
-    f.seekg(PosizioneCodicePagina);
-    char b = 0;
-    if (!f.get(b)) return false;
-    if (static_cast<unsigned char>(b) == CodicePaginaWindows1252) return true;
-    f.seekp(PosizioneCodicePagina);
-    f.put(static_cast<char>(CodicePaginaWindows1252));
-    return static_cast<bool>(f.flush());
-}
-
 // shapelib derives the file name from the given one by replacing its
 // extension with ".dbf"; a temporary sibling keeps the table's own name free.
 std::string Temporaneo(const std::string& percorso) {
     fs::path p(percorso);
     return (p.parent_path() / (p.stem().string() + ".nuova.dbf")).string();
+}
+
+// A field as the file declares it: native type letter, width, decimals.
+struct CampoNativo {
+    std::string nome;
+    char tipo;
+    int larghezza, decimali;
+};
+
+// Writes an empty table with `campi` to `percorso` (Windows-1252 code-page
+// byte set). The header is forced to disk before the file is closed, so a
+// full disk is found here and not by the next reader; a failed file is
+// removed. Empty on success, else the reason.
+std::string ScriviTabellaVuota(const std::string& percorso, const std::vector<CampoNativo>& campi) {
+    SAHooks hook = dbf::HookControllati();
+    DBFHandle h = DBFCreateLL(percorso.c_str(), "LDID/87", &hook);
+    if (!h) return "cannot be created";
+    std::string errore;
+    for (const auto& c : campi) {
+        if (DBFAddNativeFieldType(h, c.nome.c_str(), c.tipo, c.larghezza, c.decimali) < 0) {
+            errore = "cannot take field " + c.nome;
+            break;
+        }
+    }
+    if (errore.empty()) {
+        DBFUpdateHeader(h);
+        errore = dbf::ErroreFile(h->fp);
+    }
+    DBFClose(h);
+    if (!errore.empty()) {
+        std::error_code ec;
+        fs::remove(percorso, ec);
+    }
+    return errore;
+}
+
+// Replaces the table at `percorso` with an empty one with `campi`, written
+// beside it first. Empty on success, else the reason.
+std::string RiscriviVuota(const std::string& percorso, const std::vector<CampoNativo>& campi) {
+    const std::string tmp = Temporaneo(percorso);
+    if (std::string e = ScriviTabellaVuota(tmp, campi); !e.empty()) return e;
+    std::error_code ec;
+    fs::rename(tmp, percorso, ec);
+    if (!ec) return {};
+    fs::remove(tmp, ec);
+    return "cannot replace it";
+}
+
+EsitoTabella RigaRifiutata(const std::string& motivo) {
+    EsitoTabella e(motivo);
+    e.scritturaFallita = true;
+    return e;
 }
 
 }  // namespace
@@ -97,26 +133,12 @@ EsitoTabella TabellaDbf::Crea() {
     if (percorso_.empty()) return {"No table is bound"};
     if (!layout_) return {"No field layout known for " + percorso_};
     if (Aperta() && solaLettura_) return {"Table opened read-only: " + percorso_};
+    std::vector<CampoNativo> campi;
+    for (const auto& c : *layout_)
+        campi.push_back({c.nome, c.tipo == TipoCampo::Testo ? 'C' : 'N', c.larghezza, c.decimali});
     const bool eraAperta = Aperta();
     Chiudi();
-    const std::string tmp = Temporaneo(percorso_);
-    DBFHandle h = DBFCreateEx(tmp.c_str(), "LDID/87");
-    if (!h) return {"Cannot create table " + percorso_};
-    for (const auto& c : *layout_) {
-        const DBFFieldType t = c.tipo == TipoCampo::Testo ? FTString : FTDouble;
-        if (DBFAddField(h, c.nome.c_str(), t, c.larghezza, c.decimali) < 0) {
-            DBFClose(h);
-            fs::remove(tmp);
-            return {"Cannot add field " + c.nome + " to " + percorso_};
-        }
-    }
-    DBFClose(h);
-    std::error_code ec;
-    fs::rename(tmp, percorso_, ec);
-    if (ec) {
-        fs::remove(tmp, ec);
-        return {"Cannot write table " + percorso_};
-    }
+    if (std::string e = RiscriviVuota(percorso_, campi); !e.empty()) return {"Cannot write table " + percorso_ + ": " + e};
     if (eraAperta) return Apri(false);
     return {};
 }
@@ -125,25 +147,21 @@ EsitoTabella TabellaDbf::Svuota() {
     if (percorso_.empty()) return {"No table is bound"};
     if (Aperta() && solaLettura_) return {"Table opened read-only: " + percorso_};
     if (!fs::exists(percorso_)) return Crea();
+    // The file's own fields, as it declares them.
+    SAHooks hook = dbf::HookControllati();
+    DBFHandle h = DBFOpenLL(percorso_.c_str(), "rb", &hook);
+    if (!h) return {"Cannot open table " + percorso_};
+    std::vector<CampoNativo> campi;
+    for (int i = 0; i < DBFGetFieldCount(h); ++i) {
+        char nome[XBASE_FLDNAME_LEN_READ + 1] = {};
+        int larghezza = 0, decimali = 0;
+        DBFGetFieldInfo(h, i, nome, &larghezza, &decimali);
+        campi.push_back({nome, DBFGetNativeFieldType(h, i), larghezza, decimali});
+    }
+    DBFClose(h);
     const bool eraAperta = Aperta();
     Chiudi();
-    DBFHandle h = DBFOpen(percorso_.c_str(), "rb");
-    if (!h) return {"Cannot open table " + percorso_};
-    const std::string tmp = Temporaneo(percorso_);
-    DBFHandle vuota = DBFCloneEmpty(h, tmp.c_str());
-    DBFClose(h);
-    if (!vuota) return {"Cannot empty table " + percorso_};
-    DBFClose(vuota);
-    std::error_code ec;
-    if (!MarcaWindows1252(tmp)) {
-        fs::remove(tmp, ec);
-        return {"Cannot empty table " + percorso_};
-    }
-    fs::rename(tmp, percorso_, ec);
-    if (ec) {
-        fs::remove(tmp, ec);
-        return {"Cannot replace table " + percorso_};
-    }
+    if (std::string e = RiscriviVuota(percorso_, campi); !e.empty()) return {"Cannot empty table " + percorso_ + ": " + e};
     if (eraAperta) return Apri(false);
     return {};
 }
@@ -151,12 +169,35 @@ EsitoTabella TabellaDbf::Svuota() {
 EsitoTabella TabellaDbf::Apri(bool solaLettura) {
     Chiudi();
     if (percorso_.empty()) return {"No table is bound"};
-    if (!fs::exists(percorso_)) {
+    std::error_code ec;
+    if (!fs::exists(percorso_, ec)) {
         if (solaLettura || !layout_) return {"Table not found: " + percorso_};
         if (auto e = Crea(); !e) return e;
     }
-    DBFHandle h = DBFOpen(percorso_.c_str(), solaLettura ? "rb" : "rb+");
+    if (!fs::is_regular_file(percorso_, ec)) return {"Not a table file: " + percorso_};
+    SAHooks hook = dbf::HookControllati();
+    DBFHandle h = DBFOpenLL(percorso_.c_str(), solaLettura ? "rb" : "rb+", &hook);
     if (!h) return {"Cannot open table " + percorso_ + " (not a dBase table or not accessible)"};
+    if (h->nRecordLength <= 0 || h->nHeaderLength <= 0) {
+        DBFClose(h);
+        return {"Cannot open table " + percorso_ + " (not a dBase table)"};
+    }
+    // The header's row count against the file's size: only whole rows are
+    // read, so a truncated file or a header that lies shows no phantom rows
+    // (and appends go right after the last whole row).
+    const auto dimensione = fs::file_size(percorso_, ec);
+    const long long intere =
+        ec || dimensione < static_cast<std::uintmax_t>(h->nHeaderLength)
+            ? 0
+            : static_cast<long long>((dimensione - static_cast<std::uintmax_t>(h->nHeaderLength)) /
+                                     static_cast<std::uintmax_t>(h->nRecordLength));
+    if (h->nRecords < 0 || h->nRecords > intere) {
+        avviso_ = percorso_ + ": the header counts " + std::to_string(h->nRecords) + " rows but the file holds " +
+                  std::to_string(intere) + " whole rows; " +
+                  (h->nRecords < 0 ? std::string("the count is not valid")
+                                   : std::to_string(h->nRecords - intere) + " rows are missing");
+        h->nRecords = static_cast<int>(intere);
+    }
     dbf_ = h;
     solaLettura_ = solaLettura;
     const int n = DBFGetFieldCount(h);
@@ -172,7 +213,9 @@ EsitoTabella TabellaDbf::Apri(bool solaLettura) {
     testoFiltro_.clear();
     filtroAttivo_ = false;
     AggiornaRighe();
-    return {};
+    EsitoTabella esito;
+    esito.avviso = avviso_;
+    return esito;
 }
 
 void TabellaDbf::Chiudi() {
@@ -185,6 +228,8 @@ void TabellaDbf::Chiudi() {
     filtro_.reset();
     testoFiltro_.clear();
     filtroAttivo_ = false;
+    avviso_.clear();
+    erroreScrittura_.clear();
 }
 
 int TabellaDbf::IndiceCampo(std::string_view nome) const {
@@ -228,23 +273,34 @@ EsitoTabella TabellaDbf::Aggiungi(const std::vector<ValoreCampo>& valori) {
             testi.push_back(std::move(s));
         }
     }
+    if (!erroreScrittura_.empty()) return RigaRifiutata(erroreScrittura_);
     DBFHandle h = H(dbf_);
     const int record = DBFGetRecordCount(h);
-    for (std::size_t i = 0; i < testi.size(); ++i)
-        if (!DBFWriteAttributeDirectly(h, record, static_cast<int>(i), testi[i].data()))
-            return {"Cannot write row " + std::to_string(record + 1) + " of " + percorso_};
-    if (DBFGetRecordCount(h) != record + 1) return {"Cannot write row " + std::to_string(record + 1) + " of " + percorso_};
+    bool scritta = true;
+    for (std::size_t i = 0; scritta && i < testi.size(); ++i)
+        scritta = DBFWriteAttributeDirectly(h, record, static_cast<int>(i), testi[i].data()) != 0;
+    // Flushes the row and writes the new record count to disk; every byte of
+    // both is checked.
+    if (scritta) DBFUpdateHeader(h);
+    const std::string motivo = dbf::ErroreFile(h->fp);
+    if (!scritta || !motivo.empty() || DBFGetRecordCount(h) != record + 1) {
+        // The file keeps the header of the last row that reached it; the
+        // table takes no further row, so nothing is written after a gap.
+        h->nRecords = record;
+        erroreScrittura_ = "Cannot write row " + std::to_string(record + 1) + " of " + percorso_ + ": " +
+                           (motivo.empty() ? std::string("write refused") : motivo) + "; the table keeps the " +
+                           std::to_string(record) + " rows written before it";
+        return RigaRifiutata(erroreScrittura_);
+    }
     const bool visibile = !filtroAttivo_ || !filtro_ || filtro_->Accetta([&](int c) { return Grezzo(record, c); });
     if (visibile) righe_.push_back(record);
-    daConsolidare_ = true;
     return {};
 }
 
 void TabellaDbf::Consolida() {
-    if (!Aperta() || solaLettura_ || !daConsolidare_) return;
-    // Flushes the last row and writes the record count into the header.
+    // After a refused row the header on disk is already the valid one.
+    if (!Aperta() || solaLettura_ || ScritturaFallita()) return;
     DBFUpdateHeader(H(dbf_));
-    daConsolidare_ = false;
 }
 
 EsitoTabella TabellaDbf::ImpostaFiltro(std::string_view testo) {
@@ -329,7 +385,12 @@ std::optional<std::string> TabellaDbf::Testo(std::string_view campo) const { ret
 
 EsitoTabella TabellaDbf::CopiaFile(const std::string& destinazione) {
     if (percorso_.empty()) return {"No table is bound"};
-    Consolida();
+    // After a refused row the header on disk is already the valid one.
+    if (Aperta() && !solaLettura_ && !ScritturaFallita()) {
+        DBFUpdateHeader(H(dbf_));
+        if (std::string motivo = dbf::ErroreFile(H(dbf_)->fp); !motivo.empty())
+            return {"Cannot bring the header of " + percorso_ + " up to date: " + motivo};
+    }
     std::error_code ec;
     fs::copy_file(percorso_, destinazione, fs::copy_options::overwrite_existing, ec);
     if (ec) return {"Cannot copy " + percorso_ + " to " + destinazione + ": " + ec.message()};

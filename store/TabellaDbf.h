@@ -9,10 +9,11 @@
 // written and read by this class itself with "." as the decimal separator, so
 // nothing here depends on the C library's locale.
 //
-// Appends write the row at once; the record count in the file header is
-// written by Consolida() (and by Chiudi, CopiaFile and ImpostaFiltro), so a
-// table whose writer dies still opens with every row appended before its
-// last Consolida(). A writer commits after each batch of rows it reports.
+// Every append brings the file header up to date, so a table whose writer
+// dies still opens with every row appended before. Every byte written is
+// checked: when the disk refuses one (full, quota, I/O error) the append
+// fails, the file keeps a valid header counting the rows written before, and
+// the table takes no further row.
 //
 // Failures are returned as Esito (empty message = success); nothing throws.
 #include <cstddef>
@@ -27,7 +28,13 @@
 namespace nottaro {
 
 struct EsitoTabella {
+    EsitoTabella() = default;
+    EsitoTabella(std::string e) : errore(std::move(e)) {}  // NOLINT: a message converts to a failure
     std::string errore;  // empty on success
+    std::string avviso;  // a success with a warning (a table read only in part)
+    // The file refused the bytes of a row (full disk, I/O error): the table
+    // takes no further row and the run that writes it must stop.
+    bool scritturaFallita = false;
     bool ok() const { return errore.empty(); }
     explicit operator bool() const { return ok(); }
 };
@@ -61,7 +68,11 @@ public:
     // is reopened empty with the filter off; one opened read-only is refused.
     EsitoTabella Svuota();
     // Opens the bound file, filter off, cursor on the first row. A missing
-    // file with a known layout is created first (not when read-only).
+    // file with a known layout is created first (not when read-only). Only
+    // regular files open. When the header counts more rows than the file
+    // holds (a truncated file, a header that lies), only the whole rows are
+    // shown and the result carries one warning saying how many are missing
+    // (also kept in Avviso()); an append then follows the last whole row.
     EsitoTabella Apri(bool solaLettura = false);
     void Chiudi();
 
@@ -74,11 +85,18 @@ public:
     // numeric field (or "" for no value), UTF-8 text for every text field. Nothing is written when
     // the count or a kind is wrong, a number is not finite or needs more
     // characters than its field, or a text is longer than its field in
-    // Windows-1252; the message names the field. On success the row is
-    // readable through this object; it survives the writer once committed.
+    // Windows-1252; the message names the field. On success the row is on
+    // disk and counted in the header. When the file refuses the bytes the
+    // result has scritturaFallita set, its message names the row, the reason
+    // and the rows the table keeps, and every later append is refused alike.
     EsitoTabella Aggiungi(const std::vector<ValoreCampo>& valori);
-    // Commits the rows appended so far: flushes them and writes the record
-    // count into the file header. Nothing to do when none was appended since.
+    // Whether an append found the file refusing its bytes since Apri.
+    bool ScritturaFallita() const { return !erroreScrittura_.empty(); }
+    // The warning of the last Apri (empty when the table was read whole).
+    const std::string& Avviso() const { return avviso_; }
+    // Writes the record count into the file header once more (the appends
+    // already keep it up to date); a writer calls it after each batch of rows
+    // it reports, before closing or copying.
     void Consolida();
 
     // Filter text (see FiltroTabella.h). A text that does not parse or names a
@@ -125,13 +143,14 @@ private:
     const Layout* layout_ = nullptr;
     void* dbf_ = nullptr;  // shapelib's DBFHandle, kept out of this header
     bool solaLettura_ = false;
-    bool daConsolidare_ = false;  // rows appended since the header was last written
     Layout campi_;
     std::optional<FiltroTabella> filtro_;
     std::string testoFiltro_;
     bool filtroAttivo_ = false;
     std::vector<int> righe_;  // record numbers of the visible rows
     std::size_t corrente_ = 0;
+    std::string avviso_;           // warning of the last Apri
+    std::string erroreScrittura_;  // set when the file refused a row
 };
 
 }  // namespace nottaro

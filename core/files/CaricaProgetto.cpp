@@ -8,6 +8,7 @@
 #include "core/files/FileProgetto.h"
 #include "core/i18n/Messaggi.h"
 #include "core/photometry/LettoriFotometria.h"
+#include "core/state/LimitiValori.h"
 #include "core/text/Testo.h"
 
 namespace nottaro {
@@ -79,6 +80,12 @@ EsitoCaricaProgetto CaricaProgetto(const std::string& percorso, StatoProgetto& s
     }
     in.close();
 
+    // A value outside its range would reach the engines (a 1 mm spacing lays
+    // out a hundred thousand poles): the file is refused as a whole.
+    if (const MessaggioCatalogo fuori = VerificaLimiti(copia); !fuori.Vuoto()) {
+        ui.Avviso(NomeFile(percorso) + ", " + fuori.Testo() + ". The project was not loaded; the current design is unchanged.");
+        return esito;
+    }
     if (copia.Interdist != 0) {
         copia.ValLimite = copia.Interdist;
         copia.TipoLimite = 1;  // fixed spacing

@@ -86,7 +86,7 @@ bool LeggiFileProgetto(std::istream& in, StatoProgetto& s, VersioneProgetto& ver
     if (versione.testo != "0") {
         if (!lettore.Leggi(RigaOssUNI())) return false;
     } else {
-        s.OssUNI = 1;  // the old program placed the observers as UNI 10439
+        s.OssUNI = 1;  // the 2.x program of version-0 files placed the observers as UNI 10439
     }
     for (const auto& r : RigheTesti())
         if (!lettore.Leggi(r)) return false;

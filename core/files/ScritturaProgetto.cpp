@@ -48,7 +48,8 @@ void Scrivi(std::ostream& out, const RigaProgetto& riga, const StatoProgetto& s)
 }  // namespace
 
 VersioneProgetto VersioneDaRiga(const std::string& riga1) {
-    // Files of the old program open with its banner instead of a version.
+    // Version-0 files (written by a 2.x program: no observer line, no path
+    // lines) open with a banner holding "Nottaro " instead of a version.
     if (riga1.find("Nottaro ") != std::string::npos) return VersioneProgetto{std::string(1, '0'), 0.0};
     VersioneProgetto v;
     v.testo = riga1;

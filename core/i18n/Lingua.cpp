@@ -37,18 +37,17 @@ const std::string& SceltaDopoCambioLingua(const std::string& testoAttuale, int n
 }
 
 const TestiLampProg& TestiPromptLampada(int lingua) {
-    // The texts are the prompt's own, as it has always shown them, including
-    // the German column's borrowed labels.
+    // The prompt's own texts, one set per language; not catalogue entries.
     static const std::array<TestiLampProg, 5> testi = {{
         {"Caratteristiche Sorgente", "Lampada", "Potenza", "Flusso Luminoso", "Sorgenti disponibili",
          {"Sodio Alta Pressione", "Sodio Bassa Pressione", "Alogenuri Metallici", "Vapori di Mercurio", "LED"}},
-        {"Caratteristiche Sorgente", "Lamp", "Power", "Flux", "Available Source",
-         {"Sodium Hight Pressure", "Sodium Low Pressure", "Metal Halide", "Mercury HP", "LED"}},
-        {"Caracteristiques de la Source", "Lampe", "Puissance", "Flux lumineux", "Sources Disponibles",
+        {"Lamp Data", "Lamp", "Power", "Flux", "Available Source",
+         {"Sodium High Pressure", "Sodium Low Pressure", "Metal Halide", "Mercury HP", "LED"}},
+        {"Caract\xC3\xA9ristiques de la source", "Lampe", "Puissance", "Flux lumineux", "Sources Disponibles",
          {"Sodium Haute Pression", "Sodium Bas Pression", "Iodures M\xC3\xA9talliques", "Vapeur de Mercure", "LED"}},
-        {"Caratteristiche Sorgente", "Ljusk\xC3\xA4llor", "Effekt", "Ljusfl\xC3\xB6" "de", "Vorr\xC3\xA4tig Quelle",
+        {"Lampendaten", "Lampe", "Leistung", "Lichtstrom", "Verf\xC3\xBCgbare Lampen",
          {"Natrium-Hochdruck", "Natrium-Niederdruck", "Halogen-Metalldampf", "Quecksilber-Hochdruck", "LED"}},
-        {"Caracter\xC3\xADsticas de las fuente", "L\xC3\xA1mpara", "Potencia", "Flujo Luminoso", "Fuente Disponible",
+        {"Caracter\xC3\xADsticas de la fuente", "L\xC3\xA1mpara", "Potencia", "Flujo Luminoso", "Fuente Disponible",
          {"Sodio de alta Presi\xC3\xB3n", "Sodio de baja Presi\xC3\xB3n", "Halogenuros Met\xC3\xA1licos",
           "Mercurio de alta Presi\xC3\xB3n", "LED"}},
     }};

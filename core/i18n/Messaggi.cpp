@@ -2,9 +2,10 @@
 // from messages.tsv.
 #include "core/i18n/Messaggi.h"
 
+#include <algorithm>
 #include <array>
 #include <atomic>
-#include <map>
+#include <vector>
 
 #include "core/i18n/CatalogoGenerato.h"
 
@@ -18,24 +19,30 @@ std::atomic<int> linguaCorrente{1};
 bool LinguaValida(int lingua) { return lingua >= 0 && lingua < NumLingue; }
 
 // Callers keep references to the texts, so they are built once and never move.
-const std::array<std::string, NumLingue * NumMessaggi>& Testi() {
-    static const auto testi = [] {
-        std::array<std::string, NumLingue * NumMessaggi> t;
-        for (int l = 0; l < NumLingue; ++l)
-            for (int n = 0; n < NumMessaggi; ++n) t[l * NumMessaggi + n] = std::string(catalogo::kTesti[l][n]);
-        return t;
-    }();
-    return testi;
-}
+// Row i holds the message NumeriMessaggi()[i] in the five languages.
+struct Catalogo {
+    std::vector<int> numeri;
+    std::vector<std::array<std::string, NumLingue>> testi;
+};
 
-const std::map<int, std::array<std::string, NumLingue>>& Aggiunti() {
-    static const auto aggiunti = [] {
-        std::map<int, std::array<std::string, NumLingue>> m;
-        for (const catalogo::Aggiunto* a = catalogo::kAggiunti; a->n >= 0; ++a)
-            for (int l = 0; l < NumLingue; ++l) m[a->n][l] = std::string(a->testi[l]);
-        return m;
+const Catalogo& Testi() {
+    static const Catalogo tabella = [] {
+        Catalogo c;
+        c.numeri.reserve(NumMessaggi + catalogo::kAggiunti.size());
+        c.testi.reserve(c.numeri.capacity());
+        for (int n = 0; n < NumMessaggi; ++n) {
+            c.numeri.push_back(n);
+            auto& r = c.testi.emplace_back();
+            for (int l = 0; l < NumLingue; ++l) r[l] = std::string(catalogo::kTesti[l][n]);
+        }
+        for (const auto& v : catalogo::kAggiunti) {
+            c.numeri.push_back(v.n);
+            auto& r = c.testi.emplace_back();
+            for (int l = 0; l < NumLingue; ++l) r[l] = std::string(v.testi[l]);
+        }
+        return c;
     }();
-    return aggiunti;
+    return tabella;
 }
 
 }  // namespace
@@ -43,13 +50,18 @@ const std::map<int, std::array<std::string, NumLingue>>& Aggiunti() {
 const std::string& Msg(int n, int lingua) {
     static const std::string vuoto;
     if (n < 0 || !LinguaValida(lingua)) return vuoto;
-    if (n < NumMessaggi) return Testi()[lingua * NumMessaggi + n];
-    const auto& aggiunti = Aggiunti();
-    const auto it = aggiunti.find(n);
-    return it == aggiunti.end() ? vuoto : it->second[lingua];
+    const Catalogo& c = Testi();
+    if (n < NumMessaggi) return c.testi[static_cast<std::size_t>(n)][lingua];
+    // The added numbers are few and sorted.
+    auto it = std::lower_bound(c.numeri.begin() + NumMessaggi, c.numeri.end(), n);
+    if (it == c.numeri.end() || *it != n) return vuoto;
+    return c.testi[static_cast<std::size_t>(it - c.numeri.begin())][lingua];
 }
 
 const std::string& Msg(int n) { return Msg(n, linguaCorrente.load()); }
+
+std::span<const int> NumeriMessaggi() { return Testi().numeri; }
+
 int LinguaCatalogo() { return linguaCorrente.load(); }
 
 void ImpostaLinguaCatalogo(int lingua) {

@@ -8,9 +8,11 @@ namespace nottaro {
 void AsseAngoli::Imposta(std::vector<double> angoli, int n) {
     ang_ = std::move(angoli);
     n_ = n;
+    // An axis with an angle that is not finite (an edited table) is only
+    // ever scanned: no index is formed from it.
     crescente_ = true;
-    for (int k = 2; k <= n; ++k)
-        if (!(ang_[k] > ang_[k - 1])) crescente_ = false;
+    for (int k = 1; k <= n; ++k)
+        if (!std::isfinite(ang_[k]) || (k > 1 && !(ang_[k] > ang_[k - 1]))) crescente_ = false;
     uniforme_ = false;
     if (crescente_ && n >= 2) {
         primo_ = ang_[1];

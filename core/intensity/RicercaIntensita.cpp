@@ -9,15 +9,15 @@ namespace nottaro {
 
 void RicercaIntensita::Imposta(const Fotometria& foto, int lampCalc) {
     tieni_ = foto.Intens.Indice();
-    ind_ = tieni_.get();
+    const IndiceIntensita& t = *tieni_;
+    asseC_ = t.AsseC();
+    asseG_ = t.AsseG();
+    val_ = t.Valori();
+    invC_ = t.InversiC();
+    invG_ = t.InversiG();
+    passo_ = t.Passo();
     // A lamp set outside the record makes every lookup fail (ErrCalcolo).
     scala_ = lampCalc >= 0 && lampCalc < MaxLampade ? foto.FlussoLamp[lampCalc] / 1000.0 : std::nan("");
-}
-
-// The lookup of an empty table, before Imposta: every intensity 0.
-const IndiceIntensita& RicercaIntensita::Vuoto() {
-    static const IndiceIntensita vuoto{TabellaIntensita{}};
-    return vuoto;
 }
 
 NOTTARO_PER_OGNI_VETTORE

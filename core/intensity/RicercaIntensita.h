@@ -25,19 +25,16 @@ public:
     // Intensity in cd toward (gamma, c), as IntensitaLum; a non-finite
     // result raises ErrCalcolo and gives -1.
     double operator()(ContestoCalcolo& ctx, double gamma, double c) const {
-        const IndiceIntensita& t = *ind_;
-        const AsseAngoli& asseC = t.AsseC();
-        const AsseAngoli& asseG = t.AsseG();
-        const int j = asseG.PrimoNonMinore(gamma);
-        const int i = asseC.PrimoNonMinore(c);
-        const double* v = t.Valori();
-        const int passo = t.Passo();
+        const int j = asseG_.PrimoNonMinore(gamma);
+        const int i = asseC_.PrimoNonMinore(c);
+        const double* v = val_;
+        const int passo = passo_;
         auto val = [v, passo](int pi, int gj) { return v[static_cast<std::size_t>(pi) * passo + gj]; };
-        const dettaglio::InversiLagrange* ic = t.InversiC();
-        const dettaglio::InversiLagrange* ig = t.InversiG();
+        const dettaglio::InversiLagrange* ic = invC_;
+        const dettaglio::InversiLagrange* ig = invG_;
         auto invC = [ic](int k) { return ic[k]; };
         auto invG = [ig](int k) { return ig[k]; };
-        const double rel = dettaglio::InterpolaIntensita(asseC, asseC.Numero(), asseG, asseG.Numero(), val, invC,
+        const double rel = dettaglio::InterpolaIntensita(asseC_, asseC_.Numero(), asseG_, asseG_.Numero(), val, invC,
                                                          invG, gamma, c, i, j);
         const double cd = rel * scala_;
         if (!std::isfinite(cd)) {
@@ -47,15 +44,19 @@ public:
         return cd;
     }
 
-    const AsseAngoli& AsseC() const { return ind_->AsseC(); }
-    const AsseAngoli& AsseG() const { return ind_->AsseG(); }
+    const AsseAngoli& AsseC() const { return asseC_; }
+    const AsseAngoli& AsseG() const { return asseG_; }
 
 private:
-    std::shared_ptr<const IndiceIntensita> tieni_;  // keeps the indexed form alive
-    const IndiceIntensita* ind_ = &Vuoto();
+    std::shared_ptr<const IndiceIntensita> tieni_;  // keeps the shared arrays alive
+    // The axes are copied (a few hundred angles) so that a lookup reads them
+    // straight from here; the intensities and weights stay shared.
+    AsseAngoli asseC_, asseG_;
+    const double* val_ = nullptr;
+    const dettaglio::InversiLagrange* invC_ = nullptr;
+    const dettaglio::InversiLagrange* invG_ = nullptr;
+    int passo_ = 0;
     double scala_ = 0;  // lamp flux / 1000
-
-    static const IndiceIntensita& Vuoto();
 };
 
 // I[k] = ricerca(ctx, gamma[k], c[k]) for k in [0, n): the loop every

@@ -1,9 +1,9 @@
 #pragma once
-// The one feedback path from compute code to the person at the screen:
-// messages, confirmations, the lamp data prompt, progress and the chance to
-// let pending input (an "Interrompi" click) through. The desktop program
+// What the person at the screen is told and asked: messages, confirmations,
+// the lamp data prompt and the progress of a long job. The desktop program
 // answers with dialogs, the command line with stderr and defaults, tests with
-// a scripted double.
+// a scripted double. Long jobs never call it from their workers: they report
+// to a Riscontro, which hands everything over on the caller's thread.
 #include <string>
 
 namespace nottaro {
@@ -24,6 +24,11 @@ struct Avanzamento {
     double secondi = 0;         // elapsed
     double secondiRimasti = -1; // estimate, negative when unknown
     std::string testo;          // what is being done
+    // Share done, 0..1; 0 while the total is unknown.
+    double Frazione() const {
+        if (totale <= 0) return 0;
+        return fatti >= totale ? 1.0 : static_cast<double>(fatti) / static_cast<double>(totale);
+    }
 };
 
 class Interazione {
@@ -40,8 +45,6 @@ public:
     virtual bool ChiediDatiLampada(DatiLampada& dati) = 0;
     // Progress of a long job; called a few times a second at most.
     virtual void Progresso(const Avanzamento& stato) = 0;
-    // Let pending user input be processed (a stop request, a repaint).
-    virtual void ElaboraInput() = 0;
 };
 
 }  // namespace nottaro

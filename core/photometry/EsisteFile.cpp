@@ -9,9 +9,10 @@ namespace nottaro {
 
 bool EsisteFile(const std::string& path) {
     if (path.empty()) return false;
-    // A folder opens as a stream on some systems but yields nothing.
+    // A folder opens as a stream on some systems but yields nothing, and
+    // opening a pipe waits for a writer: only regular files count.
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return false;
+    if (!std::filesystem::is_regular_file(path, ec)) return false;
     std::ifstream f(path, std::ios::binary);
     return f.is_open();
 }

@@ -9,6 +9,7 @@
 
 #include "core/i18n/Messaggi.h"
 #include "core/photometry/LettoriFotometria.h"
+#include "core/photometry/PianoCompleto.h"
 #include "core/photometry/ProntoLampada.h"
 #include "core/photometry/RigheFile.h"
 #include "core/text/Testo.h"
@@ -18,7 +19,7 @@ namespace {
 
 struct ErroreRiga {};  // a line failed to convert: the rest of the step is dropped
 struct FineFile {};    // the file ended inside a step
-struct Rifiuto {};     // the file declares more than the record can hold
+struct Rifiuto {};     // the file cannot be read into the record: it is refused
 
 class Lettore {
 public:
@@ -38,10 +39,12 @@ private:
         if (!v) throw ErroreRiga{};
         return *v;
     }
-    // Real as the file writes it; a decimal comma is an error here.
+    // Real as the file writes it; a decimal comma is an error here. A
+    // number that is not finite ("nan", "inf") refuses the whole file.
     static double Reale(const std::string& r) {
         auto v = ConvertiReale(r);
         if (!v) throw ErroreRiga{};
+        if (!std::isfinite(*v)) throw Rifiuto{};
         return *v;
     }
     // Real that may be written with a decimal comma.
@@ -57,6 +60,7 @@ private:
         std::string t = Trim(r);
         std::replace(t.begin(), t.end(), ',', '.');
         const auto v = ConvertiReale(t);
+        if (v && !std::isfinite(*v)) throw Rifiuto{};
         return v ? *v : 0.0;
     }
     static int InteroLibero(const std::string& r) {
@@ -69,16 +73,20 @@ private:
         return v;
     }
     // Names the file and the line, then message 24.
-    void Avvisa() {
+    void Avvisa() { Avvisa(cur_.Numero()); }
+    void Avvisa(int riga) {
         std::string t = NomeFile(path_);
         t += ':';
-        t += std::to_string(cur_.Numero());
+        t += std::to_string(riga);
         t += " - ";
         t += Msg(24);
         ui_.Avviso(t);
     }
 
     void Passo(int k, const std::string& riga);
+    void Rifiuta(int riga);
+    // Angles of one axis: strictly ascending, or the file is refused.
+    double AngoloDopo(double precedente, bool primo);
     void BloccoLampade(const std::string& riga0);
     void BloccoIntensita();
     void Copia(int da, int a);
@@ -92,7 +100,7 @@ private:
 
 void Lettore::Leggi() {
     int k = 0;
-    while (!fermo_ && k < 31 && !cur_.Finite()) {
+    while (!fermo_ && k < 30) {
         ++k;
         try {
             std::string riga;
@@ -101,12 +109,27 @@ void Lettore::Leggi() {
         } catch (const ErroreRiga&) {
             Avvisa();
         } catch (const Rifiuto&) {
-            Avvisa();
+            Rifiuta(cur_.Numero());
             return;
         } catch (const FineFile&) {
+            // The file ends before its intensity table is complete.
+            Rifiuta(cur_.Numero() + 1);
             return;
         }
     }
+    TogliPiano360(foto_, path_, ui_);
+}
+
+// A refused file leaves no intensity table, so no calculation runs on it.
+void Lettore::Rifiuta(int riga) {
+    Avvisa(riga);
+    foto_.Intens.Dimensiona(0, 0);
+}
+
+double Lettore::AngoloDopo(double precedente, bool primo) {
+    const double a = RealeVirgola(Riga());
+    if (!primo && !(a > precedente)) throw Rifiuto{};
+    return a;
 }
 
 void Lettore::Passo(int k, const std::string& riga) {
@@ -141,11 +164,13 @@ void Lettore::Passo(int k, const std::string& riga) {
         case 27: BloccoLampade(riga); break;
         case 28:
             Entro(f.NumC(), 1, MaxPianiC);
-            for (int i = 1; i <= f.NumC(); ++i) f.Intens.ImpostaAngoloC(i, RealeVirgola(Riga()));
+            for (int i = 1; i <= f.NumC(); ++i)
+                f.Intens.ImpostaAngoloC(i, AngoloDopo(i > 1 ? f.Intens.AngoloC(i - 1) : 0, i == 1));
             break;
         case 29:
             Entro(f.NumG(), 1, MaxAngoliG);
-            for (int j = 1; j <= f.NumG(); ++j) f.Intens.ImpostaAngoloG(j, RealeVirgola(Riga()));
+            for (int j = 1; j <= f.NumG(); ++j)
+                f.Intens.ImpostaAngoloG(j, AngoloDopo(j > 1 ? f.Intens.AngoloG(j - 1) : 0, j == 1));
             break;
         case 30: BloccoIntensita(); break;
         default: break;
@@ -227,9 +252,15 @@ int LeggiEulumdat(const std::string& path, Fotometria& foto, Interazione& ui) {
     foto.Intens.Azzera();
     foto.Modificata = false;
     std::vector<std::string> righe;
-    if (!EsisteFile(path) || !LeggiRigheFile(path, righe)) {
+    const EsitoRighe esito = LeggiRigheFile(path, righe);
+    if (esito == EsitoRighe::Mancante) {
         ui.Avviso(NomeFile(path) + " - " + Msg(25));
         return -1;
+    }
+    if (esito != EsitoRighe::Lette) {
+        ui.Avviso(NomeFile(path) + " - " + Msg(MessaggioRifiuto(esito)));
+        foto.Intens.Dimensiona(0, 0);
+        return 0;
     }
     Lettore(path, righe, foto, ui).Leggi();
     return 0;

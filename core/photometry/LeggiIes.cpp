@@ -9,6 +9,7 @@
 
 #include "core/i18n/Messaggi.h"
 #include "core/photometry/LettoriFotometria.h"
+#include "core/photometry/PianoCompleto.h"
 #include "core/photometry/ProntoLampada.h"
 #include "core/photometry/RigheFile.h"
 #include "core/text/Testo.h"
@@ -18,7 +19,9 @@ namespace {
 
 struct ErroreRiga {};  // a number failed to convert
 struct FineFile {};    // the file ended before the table did
-struct Rifiuto {};     // the file cannot be read into the record
+struct Rifiuto {        // the file cannot be read into the record: it is refused
+    int riga;            // the line that refuses it (0: the file as a whole)
+};
 
 bool IniziaCon(const std::string& s, const char* prefisso) { return s.rfind(prefisso, 0) == 0; }
 
@@ -39,7 +42,15 @@ public:
         const std::string& t = token_[pos_++];
         auto v = ConvertiReale(t);
         if (!v) throw ErroreRiga{};
+        if (!std::isfinite(*v)) throw Rifiuto{Riga()};  // "nan", "inf" anywhere refuse the file
         return *v;
+    }
+    // The next number, which must be above `precedente` unless it is the
+    // first of its list: an angle list out of order refuses the file.
+    double ProssimoDopo(double precedente, bool primo) {
+        const double v = Prossimo();
+        if (!primo && !(v > precedente)) throw Rifiuto{Riga()};
+        return v;
     }
     int ProssimoIntero() {
         double v = Prossimo();
@@ -86,22 +97,40 @@ public:
         try {
             Intestazione();
             Dati();
+            TogliPiano360(foto_, path_, ui_);
         } catch (const ErroreRiga&) {
-            Avvisa(num_.Riga());
-        } catch (const Rifiuto&) {
+            Rifiuta(num_.Riga());
+        } catch (const Rifiuto& r) {
+            Rifiuta(r.riga);
         } catch (const FineFile&) {
+            // The file ends before its candela table is complete.
+            Rifiuta(cur_.Numero() + 1);
         }
     }
 
 private:
+    // The file and the line, then the refusal naming the edition the file
+    // declares (message 394 speaks of the 1995 one).
     void Avvisa(int riga) {
         std::string dove = NomeFile(path_);
         if (riga > 0) {
             dove += ':';
             dove += std::to_string(riga);
         }
-        ui_.Avviso(dove + " - " + Msg(394));
+        std::string testo = Msg(394);
+        if (!versione_.empty() && versione_ != "IESNA:LM-63-1995") {
+            testo = Msg(1053);
+            const auto p = testo.find("%1");
+            if (p != std::string::npos) testo.replace(p, 2, versione_);
+        }
+        ui_.Avviso(dove + " - " + testo);
     }
+    // A refused file leaves no intensity table, so no calculation runs on it.
+    void Rifiuta(int riga) {
+        Avvisa(riga);
+        foto_.Intens.Dimensiona(0, 0);
+    }
+    void SaltaInclinazione();
 
     void Intestazione();
     void Dati();
@@ -115,6 +144,7 @@ private:
     Numeri num_;
     Fotometria& foto_;
     Interazione& ui_;
+    std::string versione_;  // the edition the first line declares, empty for 1986
 };
 
 // Keyword lines up to the TILT line, and the tilt data when the file
@@ -123,12 +153,12 @@ void LettoreIes::Intestazione() {
     std::string riga;
     const bool haTilt = std::any_of(righe_.begin(), righe_.end(),
                                     [](const std::string& r) { return IniziaCon(Trim(r), "TILT"); });
-    if (righe_.empty() || (!VersioneNota(righe_[0]) && !haTilt)) {
-        Avvisa(1);
-        throw Rifiuto{};
-    }
+    if (righe_.empty() || (!VersioneNota(righe_[0]) && !haTilt)) throw Rifiuto{1};
     // The 1986 edition has no version line: its first line is already text.
-    if (VersioneNota(righe_[0])) cur_.Prossima(riga);
+    if (VersioneNota(righe_[0])) {
+        versione_ = Trim(righe_[0]);
+        cur_.Prossima(riga);
+    }
 
     std::string lumcat, luminaire, lampcat, lamp;
     bool haLumcat = false, haLuminaire = false, haLampcat = false, haLamp = false;
@@ -137,9 +167,7 @@ void LettoreIes::Intestazione() {
         if (!cur_.Prossima(riga)) throw FineFile{};
         const std::string t = Trim(riga);
         if (IniziaCon(t, "TILT")) {
-            if (IniziaCon(t, "TILT=INCLUDE"))
-                for (int i = 0; i < 4; ++i)
-                    if (!cur_.Prossima(riga)) throw FineFile{};
+            if (IniziaCon(t, "TILT=INCLUDE")) SaltaInclinazione();
             break;
         }
         if (IniziaCon(t, "[LUMCAT]")) { lumcat = testo(t, 8); haLumcat = true; }
@@ -152,6 +180,18 @@ void LettoreIes::Intestazione() {
     // An IES file describes exactly one lamp set.
     foto_.NumLampade = 1;
     foto_.TipoLamp[0] = haLampcat ? lampcat : haLamp ? lamp : std::string();
+}
+
+// The tilt data carried in the file: the lamp-to-luminaire geometry, the
+// number n of tilt angles, then n angles and n multipliers, wrapped over as
+// many lines as the file likes; counted by numbers, not by lines.
+void LettoreIes::SaltaInclinazione() {
+    num_.Prossimo();
+    const int n = num_.ProssimoIntero();
+    if (n < 0) throw ErroreRiga{};
+    for (long k = 0; k < 2L * n; ++k) num_.Prossimo();
+    // Data line A starts on a line of its own.
+    num_.SaltaRiga();
 }
 
 void LettoreIes::Dati() {
@@ -169,10 +209,7 @@ void LettoreIes::Dati() {
     num_.Prossimo();
     const double watt = num_.Prossimo();
 
-    if (numG < 1 || numG > MaxAngoliG || numC < 1 || numC > MaxPianiC) {
-        Avvisa(num_.Riga());
-        throw Rifiuto{};
-    }
+    if (numG < 1 || numG > MaxAngoliG || numC < 1 || numC > MaxPianiC) throw Rifiuto{num_.Riga()};
     // Lumens per lamp of 1 or more are a flux; -1 marks absolute photometry.
     const double flussoFile = (lumen >= 1 && numLampade >= 1) ? numLampade * lumen : 0;
     f.FlussoLamp[0] = flussoFile;
@@ -190,9 +227,9 @@ void LettoreIes::Dati() {
 
     f.Simmetria = tipo;
     std::vector<double> g(static_cast<std::size_t>(numG));
-    for (auto& x : g) x = num_.Prossimo();
+    for (std::size_t k = 0; k < g.size(); ++k) g[k] = num_.ProssimoDopo(k > 0 ? g[k - 1] : 0, k == 0);
     std::vector<double> c(static_cast<std::size_t>(numC));
-    for (auto& x : c) x = num_.Prossimo();
+    for (std::size_t k = 0; k < c.size(); ++k) c[k] = num_.ProssimoDopo(k > 0 ? c[k - 1] : 0, k == 0);
 
     Copertura cop = Copertura::Completa;
     int numTot = numC, offset = 0;
@@ -204,27 +241,14 @@ void LettoreIes::Dati() {
         numTot = 2 * (numC - 1);
         offset = (numC - 1) / 2;
     }
-    if (numTot > MaxPianiC || offset + numC > MaxPianiC) {
-        Avvisa(num_.Riga());
-        throw Rifiuto{};
-    }
-    if (tipo != 1) {  // only type C photometry is read: the angles, no intensities
-        f.Intens.Dimensiona(numC, numG);
-        for (int i = 1; i <= numC; ++i) f.Intens.ImpostaAngoloC(i, c[static_cast<std::size_t>(i - 1)]);
-        for (int j = 1; j <= numG; ++j) f.Intens.ImpostaAngoloG(j, g[static_cast<std::size_t>(j - 1)]);
-        Avvisa(num_.Riga());
-        throw Rifiuto{};
-    }
+    if (numTot > MaxPianiC || offset + numC > MaxPianiC) throw Rifiuto{num_.Riga()};
+    if (tipo != 1) throw Rifiuto{num_.Riga()};  // only type C photometry is read
     // Sized for the full circle at once; the expansion fills the planes
     // the file does not list.
     f.Intens.Dimensiona(numTot, numG);
     for (int i = 1; i <= numC; ++i) f.Intens.ImpostaAngoloC(offset + i, c[static_cast<std::size_t>(i - 1)]);
     for (int j = 1; j <= numG; ++j) f.Intens.ImpostaAngoloG(j, g[static_cast<std::size_t>(j - 1)]);
-    try {
-        Candele(numC, offset, scala);
-    } catch (const FineFile&) {
-        // A short file keeps what it gave, expanded like a complete one.
-    }
+    Candele(numC, offset, scala);
     Completa(cop, numC, offset, c);
 }
 
@@ -287,9 +311,15 @@ int LeggiIes(const std::string& path, Fotometria& foto, Interazione& ui) {
     foto.Intens.Azzera();
     foto.Modificata = false;
     std::vector<std::string> righe;
-    if (!EsisteFile(path) || !LeggiRigheFile(path, righe)) {
+    const EsitoRighe esito = LeggiRigheFile(path, righe);
+    if (esito == EsitoRighe::Mancante) {
         ui.Avviso(NomeFile(path) + " - " + Msg(25));
         return -1;
+    }
+    if (esito != EsitoRighe::Lette) {
+        ui.Avviso(NomeFile(path) + " - " + Msg(MessaggioRifiuto(esito)));
+        foto.Intens.Dimensiona(0, 0);
+        return 0;
     }
     LettoreIes(path, righe, foto, ui).Leggi();
     foto.FileLdt = NomeFile(path);

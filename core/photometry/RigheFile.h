@@ -1,13 +1,31 @@
 #pragma once
 // Lines of a photometric file, for the readers only.
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace nottaro {
 
-// All lines of the file (LF or CR LF ends), a leading UTF-8 byte-order mark
-// dropped. False when the file cannot be opened.
-bool LeggiRigheFile(const std::string& path, std::vector<std::string>& righe);
+// No photometric file comes near this size; anything larger is refused
+// before it is read.
+inline constexpr std::uintmax_t MaxByteFotometria = std::uintmax_t{64} << 20;
+
+enum class EsitoRighe {
+    Lette,         // the file's lines are in `righe`
+    Mancante,      // no such file, or it cannot be opened
+    NonRegolare,   // a folder, a device, a pipe: never read
+    TroppoGrande,  // a regular file above MaxByteFotometria
+};
+
+// All lines of a regular file of at most MaxByteFotometria bytes; a line
+// ends at LF, CR LF or a lone CR; a leading UTF-8 byte-order mark is dropped.
+// The type and the size are checked before the file is opened, so a pipe
+// or a device never blocks or floods the reader.
+EsitoRighe LeggiRigheFile(const std::string& path, std::vector<std::string>& righe);
+
+// Catalogue message that refuses a file LeggiRigheFile did not read because
+// of its type or size (NonRegolare, TroppoGrande).
+inline int MessaggioRifiuto(EsitoRighe e) { return e == EsitoRighe::TroppoGrande ? 1052 : 1051; }
 
 // Walks the lines in order; `Prossima` is false at the end of the file.
 class CursoreRighe {

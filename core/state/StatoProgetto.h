@@ -2,7 +2,8 @@
 // The design state: every value the designer sets, the photometric record of
 // the current luminaire and the few values that travel with a project file.
 // One instance per program, owned by the desktop program (or the CLI) and
-// passed by reference; a sweep takes a const snapshot of it.
+// passed by reference; a run works on a copy of its values
+// (RichiestaCalcolo), so the state may change while it runs.
 //
 // Member initialisers are the values at process start (zero, empty, false);
 // Inizializza() puts the design defaults in. Lengths in m, angles in degrees,
@@ -77,7 +78,8 @@ struct StatoProgetto {
     int GrigliaEN = 0;         // road grid: 0 UNI 10439, 1 EN 13201
     int NPtiCorsia = 0;        // calculation points across each lane
     int InterMaxGriglia = 0;   // m, largest spacing with 10 rows per spacing
-    int NPtiCorsia2 = 0;       // m, largest row distance beyond InterMaxGriglia; glare observer step
+    int NPtiCorsia2 = 0;       // m (not points, despite the name the project file gives it): largest
+                               // row distance beyond InterMaxGriglia; glare observer step
     int OssUNI = 0;            // observers: 0 as EN 13201, 1 as UNI 10439
     double EmMin = 0;          // lx, required maintained average illuminance
     double EminMin = 0;        // lx, required minimum illuminance (S classes)

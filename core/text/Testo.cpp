@@ -123,6 +123,53 @@ std::string Utf8InCp1252(std::string_view s) {
     return out;
 }
 
+namespace {
+
+// Code point at s[i] (advancing i); an invalid byte is taken as itself.
+char32_t PuntoCodice(std::string_view s, std::size_t& i) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    const int n = b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : (b >> 3) == 0x1E ? 4 : 0;
+    if (n <= 1 || i + n > s.size()) return ++i, b;
+    char32_t c = b & (0x7F >> n);
+    for (int k = 1; k < n; ++k) c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+    i += n;
+    return c;
+}
+
+char32_t Minuscola(char32_t c) {
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 0x20;
+    if (c == 0x160 || c == 0x152 || c == 0x17D) return c + 1;  // Š Œ Ž
+    if (c == 0x178) return 0xFF;                                // Ÿ
+    return c;
+}
+
+char32_t Maiuscola(char32_t c) {
+    if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)) return c - 0x20;
+    if (c == 0x161 || c == 0x153 || c == 0x17E) return c - 1;  // š œ ž
+    if (c == 0xFF) return 0x178;                                // ÿ
+    return c;
+}
+
+template <class Mappa>
+std::string Converti(std::string_view s, Mappa m) {
+    std::string out;
+    out.reserve(s.size());
+    for (std::size_t i = 0; i < s.size();) {
+        const std::size_t inizio = i;
+        const char32_t c = PuntoCodice(s, i);
+        const char32_t d = m(c);
+        if (d == c) out.append(s.substr(inizio, i - inizio));  // untouched bytes, invalid ones included
+        else AggiungiUtf8(out, d);  // the case pairs all lie below U+0180
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string Minuscole(std::string_view utf8) { return Converti(utf8, Minuscola); }
+std::string Maiuscole(std::string_view utf8) { return Converti(utf8, Maiuscola); }
+bool UgualiSenzaDistinguereMaiuscole(std::string_view a, std::string_view b) { return Minuscole(a) == Minuscole(b); }
+
 std::string NomeFile(std::string_view percorso) {
     auto p = percorso.find_last_of("/\\");
     return std::string(p == std::string_view::npos ? percorso : percorso.substr(p + 1));
@@ -132,9 +179,7 @@ std::string EstensioneMinuscola(std::string_view percorso) {
     std::string nome = NomeFile(percorso);
     auto p = nome.find_last_of('.');
     if (p == std::string::npos) return {};
-    std::string e = nome.substr(p);
-    for (auto& ch : e) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-    return e;
+    return Minuscole(nome.substr(p));
 }
 
 }  // namespace nottaro

@@ -37,6 +37,13 @@ std::string DecodificaLegacy(std::string_view s);
 // lacks become '?'.
 std::string Utf8InCp1252(std::string_view s);
 
+// Letter case of UTF-8 text over the letters Windows-1252 holds: ASCII, the
+// accented Latin-1 letters (à/À … þ/Þ, ÿ/Ÿ) and š/Š, œ/Œ, ž/Ž; anything else
+// is left as it is (ß has no single capital and stays).
+std::string Minuscole(std::string_view utf8);
+std::string Maiuscole(std::string_view utf8);
+bool UgualiSenzaDistinguereMaiuscole(std::string_view a, std::string_view b);
+
 // File name without its folder (either separator).
 std::string NomeFile(std::string_view percorso);
 // Extension in lower case with its dot (".ldt"), empty when none.

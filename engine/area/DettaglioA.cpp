@@ -1,7 +1,7 @@
 #include "engine/area/DettaglioA.h"
 
 #include "engine/area/OttimizzaArea.h"
-#include "engine/road/RicalcolaSoluzione.h"
+#include "engine/sweep/RigaScelta.h"
 
 namespace nottaro {
 

@@ -2,13 +2,15 @@
 // Maintained horizontal illuminance of a path for one geometry: every
 // luminaire of the layout at every grid point, E += I cos^3(gamma) / H^2 x DeprezzA.
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "core/intensity/DirezioneLuce.h"
 #include "core/intensity/DirezioniInclinabili.h"
 #include "core/intensity/Intensita.h"
 #include "core/intensity/RicercaIntensita.h"
-#include "engine/area/CampoIllum.h"
+#include "engine/comune/CampoIllum.h"
+#include "engine/comune/FattUtil.h"
 #include "engine/area/DisposizioneArea.h"
 #include "engine/area/GrigliaArea.h"
 #include "engine/area/ParametriArea.h"
@@ -121,5 +123,10 @@ private:
     std::vector<double> xs_, ys_;
     FormaDirezioni forma_;
 };
+
+// Utilisation factor of a path solution from its illuminance field.
+inline std::optional<double> FattUtilArea(const CampoIllum& campo, const ParametriArea& p, double flusso) {
+    return FattUtil(campo, p.Interdist, p.LargStradaA, ApparecchiPerInterdistArea(p.DispPaliA), flusso);
+}
 
 }  // namespace nottaro

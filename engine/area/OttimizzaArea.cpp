@@ -1,7 +1,6 @@
 #include "engine/area/OttimizzaArea.h"
 
 #include "core/intensity/RicercaIntensita.h"
-#include "core/text/Testo.h"
 #include "engine/area/IlluminamentoArea.h"
 
 namespace nottaro {
@@ -23,7 +22,7 @@ public:
         return lavoro_.Prepara(p_) == EsitoA::Ok;
     }
 
-    bool Valuta(const Candidato& c, RigaSoluzione& riga) override {
+    bool Valuta(const Candidato& c, RigaTrovata& riga) override {
         p_.SbraccioA = c.Sbraccio;
         p_.InclinaA = c.Inclina;
         ContestoCalcolo ctx;
@@ -39,7 +38,7 @@ public:
     }
 
 private:
-    void Riga(const Candidato& c, const StatisticheIllum& st, RigaSoluzione& riga) const {
+    void Riga(const Candidato& c, const StatisticheIllum& st, RigaTrovata& riga) const {
         const Fotometria& f = *cf_.foto;
         const auto l = static_cast<std::size_t>(c.lampada);
         const LampadaSweep& ls = cf_.lampade[l];
@@ -52,10 +51,14 @@ private:
         ce.L = st.EmCalc;
         ce.flusso = f.FlussoLamp[l];
         const FigureRiga fr = CalcolaFigure(ce, ls.lampada, ls.costi, stato_);
-        const double luce[4] = {st.EmCalc, st.Uo(), st.EminCalc, st.EmaxCalc};
-        riga.valori = ValoriRiga(cf_, c, luce, f.NomeApp, fr);
-        riga.descrizione = " E=" + FormatoGenerale(st.EmCalc) + " Emin=" + FormatoGenerale(st.EminCalc) +
-                           " Uo=" + FormatoGenerale(st.Uo());
+        RigaPercorso rp;
+        static_cast<DatiRiga&>(rp) = DatiComuni(cf_, c, fr);
+        rp.CORPO = f.NomeApp;
+        rp.EM = st.EmCalc;
+        rp.UO = st.Uo();
+        rp.EMIN = st.EminCalc;
+        rp.EMAX = st.EmaxCalc;
+        riga.dati = std::move(rp);
     }
 
     const ContestoFile& cf_;
@@ -72,7 +75,9 @@ private:
 
 }  // namespace
 
-ParametriArea ParametriAreaDaStato(const StatoProgetto& s) {
+ParametriArea ParametriAreaDaStato(const StatoProgetto& s) { return ParametriAreaDaStato(s, s.Foto.LampSel); }
+
+ParametriArea ParametriAreaDaStato(const StatoProgetto& s, int lampCalc) {
     ParametriArea p;
     p.DispPaliA = s.DispPaliA;
     p.LargStradaA = s.LargStradaA;
@@ -84,7 +89,7 @@ ParametriArea ParametriAreaDaStato(const StatoProgetto& s) {
     p.GrigliaPers = s.GrigliaPers;
     p.NPtiX = s.NPtiX;
     p.NPtiY = s.NPtiY;
-    p.LampCalc = s.Foto.LampSel;
+    p.LampCalc = lampCalc;
     return p;
 }
 
@@ -97,10 +102,11 @@ RequisitiArea RequisitiAreaDaStato(const StatoProgetto& s) {
     return r;
 }
 
-RisultatoSweep OttimizzaArea(const StatoProgetto& stato, TabellaDbf& tabella, Interazione& ui,
-                             const OpzioniOttimizza& opz) {
-    return EseguiSweep(stato, TipoImpianto::Percorso, tabella, ui, opz, [&stato, &opz](const ContestoFile& cf) {
-        return std::make_unique<LavoroPercorso>(cf, stato, opz.valutazionePiana);
+RisultatoSweep OttimizzaArea(const RichiestaCalcolo& richiesta, DestinazioneRighe& righe, Riscontro& riscontro) {
+    RichiestaCalcolo r = richiesta;
+    r.tipo = TipoImpianto::Percorso;
+    return EseguiSweep(r, righe, riscontro, [&r](const ContestoFile& cf) {
+        return std::make_unique<LavoroPercorso>(cf, r.Valori(), r.opzioni.valutazionePiana);
     });
 }
 

@@ -6,16 +6,17 @@
 // table with their energy and cost figures. A geometry whose evaluation
 // raises a calculation error is dropped.
 #include "engine/area/ParametriArea.h"
-#include "engine/road/EsecuzioneSweep.h"
+#include "engine/sweep/EsecuzioneSweep.h"
 
 namespace nottaro {
 
-// The path values of the design state a candidate needs; the geometry is the caller's.
+// The path values of the design state a candidate needs, geometry included,
+// and the lamp set (the state's own photometry's LampSel unless given).
 ParametriArea ParametriAreaDaStato(const StatoProgetto& s);
+ParametriArea ParametriAreaDaStato(const StatoProgetto& s, int lampCalc);
 RequisitiArea RequisitiAreaDaStato(const StatoProgetto& s);
 
-// Runs the path sweep on `tabella` (open NTRLUXA, emptied by the caller).
-RisultatoSweep OttimizzaArea(const StatoProgetto& stato, TabellaDbf& tabella, Interazione& ui,
-                             const OpzioniOttimizza& opz);
+// Runs the path sweep of the request into `righe`.
+RisultatoSweep OttimizzaArea(const RichiestaCalcolo& richiesta, DestinazioneRighe& righe, Riscontro& riscontro);
 
 }  // namespace nottaro

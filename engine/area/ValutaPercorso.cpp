@@ -1,7 +1,10 @@
 #include "engine/area/ValutaPercorso.h"
 
+#include <cmath>
+#include <utility>
+
 #include "engine/area/IlluminamentoArea.h"
-#include "engine/road/FattUtil.h"
+#include "engine/comune/FattUtil.h"
 
 namespace nottaro {
 
@@ -22,6 +25,15 @@ RisultatoPercorso ValutaPercorso(const Fotometria& foto, const ParametriArea& p,
         r.ErrCalcolo = true;
         r.Routine = "CalcolaIllum";
         return r;
+    }
+    // A figure that is not a number is a calculation error, never a result.
+    for (const auto& [nome, x] : {std::pair<const char*, double>{"EmCalc", r.Stat.EmCalc},
+                                  {"EminCalc", r.Stat.EminCalc}, {"EmaxCalc", r.Stat.EmaxCalc}}) {
+        if (!std::isfinite(x)) {
+            r.ErrCalcolo = true;
+            r.FiguraNonFinita = nome;
+            return r;
+        }
     }
     r.Uo = r.Stat.Uo();
     r.Conforme = VerificaClasseA(r.Stat, req);

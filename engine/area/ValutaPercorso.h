@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/photometry/Fotometria.h"
-#include "engine/area/CampoIllum.h"
+#include "engine/comune/CampoIllum.h"
 #include "engine/area/DisposizioneArea.h"
 #include "engine/area/GrigliaArea.h"
 #include "engine/area/ParametriArea.h"
@@ -17,8 +17,9 @@ namespace nottaro {
 struct RisultatoPercorso {
     EsitoA Esito = EsitoA::Ok;    // grid, layout or lamp set refused: nothing below is set
     std::string Messaggio;        // the refusal in one line (empty when Ok)
-    bool ErrCalcolo = false;      // a direction or intensity could not be formed
+    bool ErrCalcolo = false;      // a direction or intensity could not be formed, or a figure is not finite
     const char* Routine = "";     // the routine that raised it ("CalcolaIllum")
+    const char* FiguraNonFinita = "";  // or the figure that is not a finite number ("EmCalc")
     StatisticheIllum Stat;        // EmCalc, EminCalc, EmaxCalc (lx)
     double Uo = 0;                // EminCalc / EmCalc
     bool Conforme = false;        // VerificaClasseA against the requirements

@@ -31,45 +31,81 @@ inline double LuminanzaVelo(double E, double theta, double f1, double f2) {
 inline double PrimaPosizioneOcchio(double H) { return -2.75 * std::abs(H - 1.5); }
 
 // TI in percent for a driver on the lane line yo and maintained average
-// luminance Lm: the largest over the eye positions x0 + NPtiCorsia2 * m,
+// luminance Lm: the largest over the eye positions x0 + PassoRigheMax * m,
 // m = 0..nPtiLong. Luminaires at or behind the eye are skipped. Failures
 // (no finite value, Lm = 0) raise ErrCalcolo and give 0. fila is the work
 // array of the row (reused, grown as needed).
+// What the fast and the plain threshold increment share, written once.
+// Age factors of a 23-year-old observer and the line of sight 1 degree below
+// the horizontal.
+struct CostantiVelo {
+    double f1, f2;
+    double cos1, sin1;
+    static const CostantiVelo& Valori() {
+        static const CostantiVelo c = [] {
+            constexpr double eta = 23;
+            return CostantiVelo{1 + eta * eta * eta * eta / 15258789.0625, 1 + eta * eta * eta * eta / 19438928.2816,
+                                std::cos(1 * RadPerGrado), std::sin(1 * RadPerGrado)};
+        }();
+        return c;
+    }
+};
+
+// A luminaire dx ahead of the eye and dz above it glares a driver looking
+// ahead: not at or behind the eye, and below the 20 degree screen.
+inline bool Abbaglia(double dx, double dz) { return dx > 0 && !(Gradi(std::atan(dz / dx)) > 20); }
+
+// Geometry of one veil: squared distance (m2), angle off the line of sight
+// (degrees) and its cosine.
+struct GeometriaVelo {
+    double d2 = 0, theta = 0, cosT = 0;
+};
+inline GeometriaVelo GeometriaDelVelo(double dx, double dy, double dz, const CostantiVelo& c) {
+    GeometriaVelo g;
+    g.d2 = dx * dx + dy * dy + dz * dz;
+    const double d = std::sqrt(g.d2);
+    const double thetaRad = std::acos((dx * c.cos1 - dz * c.sin1) / d);
+    g.theta = Gradi(thetaRad);
+    g.cosT = std::cos(thetaRad);
+    return g;
+}
+
+// Veiling luminance of intensity I (cd) of one veil at the eye.
+inline double VeloDi(double I, const GeometriaVelo& g, const CostantiVelo& c) {
+    const double E = I * g.cosT / g.d2 * c.cos1;
+    return LuminanzaVelo(E, g.theta, c.f1, c.f2);
+}
+
+// Threshold increment (%) of the veils' sum over the initial luminance
+// (Lm before maintenance, to the power 0.8).
+inline double LuminanzaIniziale(double Lm, double deprezz) { return std::pow(Lm / deprezz, 0.8); }
+inline double IncrementoSoglia(double lvSomma, double luminanzaIniziale) { return 65 * lvSomma / luminanzaIniziale; }
+
 template <class Lookup>
 double CalcTI(ContestoCalcolo& ctx, const Lookup& lookup, const ParametriStrada& p, int nPtiLong, double yo,
               double Lm, std::vector<CentroLuce>& fila) {
-    constexpr double eta = 23;
-    const double f1 = 1 + eta * eta * eta * eta / 15258789.0625;
-    const double f2 = 1 + eta * eta * eta * eta / 19438928.2816;
-    const double cos1 = std::cos(1 * RadPerGrado), sin1 = std::sin(1 * RadPerGrado);
+    const CostantiVelo& c = CostantiVelo::Valori();
     const double H = p.HPalo, s = p.Sbraccio, dz = H - 1.5;
     const double x0 = PrimaPosizioneOcchio(H);
     FilaAbbagliamento(p, x0, fila);
-    const double Liniziale = std::pow(Lm / p.Deprezz, 0.8);
+    const double Liniziale = LuminanzaIniziale(Lm, p.Deprezz);
     double tiCalc = 0;
     for (int m = 0; m <= nPtiLong; ++m) {
-        const double xo = x0 + p.NPtiCorsia2 * m;
+        const double xo = x0 + p.PassoRigheMax * m;
         double lvSomma = 0;
         for (std::size_t n = 0; n < fila.size(); ++n) {
             const CentroLuce& l = fila[n];
             if (n > 0 && std::abs(l.x - xo) > 500) break;
             const double dx = l.x - xo, dy = l.y - yo;
-            // At or behind the eye a luminaire cannot glare a driver looking ahead.
-            if (!(dx > 0)) continue;
-            if (Gradi(std::atan(dz / dx)) > 20) continue;
-            const double d2 = dx * dx + dy * dy + dz * dz;
-            const double d = std::sqrt(d2);
-            const double thetaRad = std::acos((dx * cos1 - dz * sin1) / d);
-            const double theta = Gradi(thetaRad);
+            if (!Abbaglia(dx, dz)) continue;
+            const GeometriaVelo g = GeometriaDelVelo(dx, dy, dz, c);
             // Toward the eye: gamma over the height difference H - 1.5, zero
             // reach; a light centre left of y = s faces the -y side.
             DirezioneLuce dir;
             if (!CalcolaDirezione(ctx, lookup, xo, yo, l.x, l.y, 0, dz, p.Inclina, l.y > s, dir)) return 0;
-            const double cosT = std::cos(thetaRad);
-            const double E = dir.I * cosT / d2 * cos1;
-            lvSomma += LuminanzaVelo(E, theta, f1, f2);
+            lvSomma += VeloDi(dir.I, g, c);
         }
-        const double ti = 65 * lvSomma / Liniziale;
+        const double ti = IncrementoSoglia(lvSomma, Liniziale);
         if (!std::isfinite(ti)) {
             ctx.ErrCalcolo = true;
             return 0;

@@ -61,6 +61,14 @@ struct SoglieStrada {
     bool ScartaSottoStima = false;
 };
 
+// The class's acceptance, written once for the fast and the plain path
+// (never with TuttiRisultati or without requirements): Ul below UlMin;
+// Lm outside LmMin .. LmMin (1 + ErrLm/100) or Uo below UoMin.
+inline bool SottoUlMin(const SoglieStrada* s, double Ul) { return s && !s->TuttiRisultati && Ul < s->UlMin / 100; }
+inline bool FuoriClasseLmUo(const SoglieStrada* s, double Lm, double Uo) {
+    return s && !s->TuttiRisultati && !(s->LmMin <= Lm && Lm <= s->LmMin * (1 + s->ErrLm / 100) && Uo >= s->UoMin / 100);
+}
+
 struct RisultatoStrada {
     EsitoStrada Esito = EsitoStrada::NonValido;
     const char* Routine = "";  // the routine that raised ErrCalcolo

@@ -12,8 +12,8 @@ bool CreaGriglia(const ParametriStrada& p, GrigliaStrada& g) {
     if (!(S > 0) || !(W > 0) || p.NCorsie < 1 || p.NPtiCorsia < 1) return false;
     int nLong = 10;
     if (S > p.InterMaxGriglia) {
-        if (!(p.NPtiCorsia2 > 0)) return false;
-        nLong = static_cast<int>(std::ceil(S / p.NPtiCorsia2));
+        if (!(p.PassoRigheMax > 0)) return false;
+        nLong = static_cast<int>(std::ceil(S / p.PassoRigheMax));
     }
     const int nTrasv = p.NCorsie * p.NPtiCorsia;
     g.NPtiLong = nLong;

@@ -17,7 +17,7 @@ struct GrigliaStrada {
     const PuntoGriglia& operator()(int i, int j) const { return Punti[static_cast<std::size_t>(i) * NPtiTrasv + j]; }
 };
 
-// Rows: 10 up to InterMaxGriglia, else ceil(S / NPtiCorsia2); across, the
+// Rows: 10 up to InterMaxGriglia, else ceil(S / PassoRigheMax); across, the
 // centres of NCorsie x NPtiCorsia equal strips. The EN grid puts the first row
 // half a row step after the pole at x = 0, the UNI grid on it. Returns false
 // (grid emptied) when a count or the spacing is not positive.

@@ -4,7 +4,8 @@
 #include <vector>
 
 #include "core/intensity/RicercaIntensita.h"
-#include "engine/area/CampoIllum.h"
+#include "engine/comune/CampoIllum.h"
+#include "engine/comune/FattUtil.h"
 #include "engine/road/Disposizione.h"
 #include "engine/road/Griglia.h"
 #include "engine/road/ParametriStrada.h"
@@ -25,5 +26,10 @@ bool IllumSoluzione(ContestoCalcolo& ctx, const Fotometria& foto, const Parametr
 bool IllumSoluzione(ContestoCalcolo& ctx, const RicercaIntensita& ricerca, const ParametriStrada& p,
                     const std::vector<Apparecchio>& app, const GrigliaStrada& g, CampoIllum& campo,
                     StatisticheIllum& stat);
+
+// Utilisation factor of a road solution from its illuminance field.
+inline std::optional<double> FattUtilStrada(const CampoIllum& campo, const ParametriStrada& p, double flusso) {
+    return FattUtil(campo, p.Interdist, p.LargStrada, ApparecchiPerInterdistStrada(p.DispPali), flusso);
+}
 
 }  // namespace nottaro

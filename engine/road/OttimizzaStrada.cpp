@@ -1,6 +1,5 @@
 #include "engine/road/OttimizzaStrada.h"
 
-#include "core/text/Testo.h"
 #include "engine/road/ValutazioneStrada.h"
 #include "engine/road/reference/LuminanzaRiferimento.h"
 
@@ -31,7 +30,7 @@ public:
         return true;
     }
 
-    bool Valuta(const Candidato& c, RigaSoluzione& riga) override {
+    bool Valuta(const Candidato& c, RigaTrovata& riga) override {
         p_.Sbraccio = c.Sbraccio;
         p_.Inclina = c.Inclina;
         const RisultatoStrada r =
@@ -42,7 +41,7 @@ public:
     }
 
 private:
-    void Riga(const Candidato& c, const RisultatoStrada& r, RigaSoluzione& riga) const {
+    void Riga(const Candidato& c, const RisultatoStrada& r, RigaTrovata& riga) const {
         const Fotometria& f = *cf_.foto;
         const auto l = static_cast<std::size_t>(c.lampada);
         const LampadaSweep& ls = cf_.lampade[l];
@@ -57,10 +56,14 @@ private:
         const FigureRiga fr = CalcolaFigure(ce, ls.lampada, ls.costi, stato_);
         const std::string classe =
             ClasseEnergetica(ls.lampada.PotApp, r.Lm, stato_.LmMin, c.S, p_.LargStrada, p_.DispPali, stato_.CodClasse);
-        const double luce[4] = {r.Lm, r.Uo, r.Ul, r.TI};
-        riga.valori = ValoriRiga(cf_, c, luce, classe, fr);
-        riga.descrizione = " Lum=" + FormatoGenerale(r.Lm) + " UG=" + FormatoGenerale(r.Uo) +
-                           " UL=" + FormatoGenerale(r.Ul);
+        RigaStrada rs;
+        static_cast<DatiRiga&>(rs) = DatiComuni(cf_, c, fr);
+        rs.CORPO = classe;
+        rs.LUMINA = r.Lm;
+        rs.UNIFG = r.Uo;
+        rs.UNIFL = r.Ul;
+        rs.TI = r.TI;
+        riga.dati = std::move(rs);
     }
 
     const ContestoFile& cf_;
@@ -75,7 +78,9 @@ private:
 
 }  // namespace
 
-ParametriStrada ParametriStradaDaStato(const StatoProgetto& s) {
+ParametriStrada ParametriStradaDaStato(const StatoProgetto& s) { return ParametriStradaDaStato(s, s.Foto.LampSel); }
+
+ParametriStrada ParametriStradaDaStato(const StatoProgetto& s, int lampCalc) {
     ParametriStrada p;
     p.DispPali = s.DispPali;
     p.LargStrada = s.LargStrada;
@@ -85,20 +90,21 @@ ParametriStrada ParametriStradaDaStato(const StatoProgetto& s) {
     p.GrigliaEN = s.GrigliaEN;
     p.NPtiCorsia = s.NPtiCorsia;
     p.InterMaxGriglia = s.InterMaxGriglia;
-    p.NPtiCorsia2 = s.NPtiCorsia2;
+    p.PassoRigheMax = s.NPtiCorsia2;
     p.OssUNI = s.OssUNI;
     p.HPalo = s.HPalo;
     p.Sbraccio = s.Sbraccio;
     p.Inclina = s.Inclina;
     p.Interdist = s.Interdist;
-    p.LampCalc = s.Foto.LampSel;
+    p.LampCalc = lampCalc;
     return p;
 }
 
-RisultatoSweep OttimizzaStrada(const StatoProgetto& stato, TabellaDbf& tabella, Interazione& ui,
-                               const OpzioniOttimizza& opz) {
-    return EseguiSweep(stato, TipoImpianto::Strada, tabella, ui, opz, [&stato, &opz](const ContestoFile& cf) {
-        return std::make_unique<LavoroStrada>(cf, stato, opz.valutazionePiana);
+RisultatoSweep OttimizzaStrada(const RichiestaCalcolo& richiesta, DestinazioneRighe& righe, Riscontro& riscontro) {
+    RichiestaCalcolo r = richiesta;
+    r.tipo = TipoImpianto::Strada;
+    return EseguiSweep(r, righe, riscontro, [&r](const ContestoFile& cf) {
+        return std::make_unique<LavoroStrada>(cf, r.Valori(), r.opzioni.valutazionePiana);
     });
 }
 

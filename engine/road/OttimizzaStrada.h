@@ -12,17 +12,18 @@
 // TuttiRisultati); TI over the lanes. A calculation error at any step drops
 // the candidate, also in the glare step: a solution of unknown glare is not
 // offered.
-#include "engine/road/EsecuzioneSweep.h"
 #include "engine/road/ParametriStrada.h"
+#include "engine/sweep/EsecuzioneSweep.h"
 
 namespace nottaro {
 
 // The road values of the design state a candidate needs (arrangement, road,
-// surface, grid, observers, maintenance factor); the geometry is the caller's.
+// surface, grid, observers, maintenance factor, geometry) and the lamp set
+// (the state's own photometry's LampSel unless given).
 ParametriStrada ParametriStradaDaStato(const StatoProgetto& s);
+ParametriStrada ParametriStradaDaStato(const StatoProgetto& s, int lampCalc);
 
-// Runs the road sweep on `tabella` (open NTRLUX, emptied by the caller).
-RisultatoSweep OttimizzaStrada(const StatoProgetto& stato, TabellaDbf& tabella, Interazione& ui,
-                               const OpzioniOttimizza& opz);
+// Runs the road sweep of the request into `righe`.
+RisultatoSweep OttimizzaStrada(const RichiestaCalcolo& richiesta, DestinazioneRighe& righe, Riscontro& riscontro);
 
 }  // namespace nottaro

@@ -1,6 +1,6 @@
 #pragma once
-// Everything one road candidate depends on, taken from the design state by the
-// caller (a snapshot: the engine never reads the state itself).
+// Everything one road candidate depends on, copied from the design state by
+// the caller: the engine never reads the state itself.
 namespace nottaro {
 
 struct ParametriStrada {
@@ -12,7 +12,10 @@ struct ParametriStrada {
     int GrigliaEN = 1;           // 1: first field row half a step after the pole; 0: on it
     int NPtiCorsia = 3;          // points across each lane
     double InterMaxGriglia = 30; // largest spacing with 10 field rows, m
-    double NPtiCorsia2 = 3;      // longest row step beyond it, and glare observer step, m
+    // Longest distance between field rows beyond InterMaxGriglia, and the step
+    // of the glare observer, m (the design state's NPtiCorsia2, which despite
+    // its name holds metres, not points).
+    double PassoRigheMax = 3;
     int OssUNI = 0;              // 1: one observer at (-60, W/4) for Lm and Uo
     double HPalo = 8;            // mounting height H, m
     double Sbraccio = 0;         // arm overhang, m (positive: over the carriageway)

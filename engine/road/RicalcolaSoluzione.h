@@ -9,43 +9,16 @@
 
 #include "core/interaction/Interazione.h"
 #include "core/state/StatoProgetto.h"
-#include "engine/area/CampoIllum.h"
+#include "engine/comune/CampoIllum.h"
 #include "engine/road/CampoStrada.h"
+#include "engine/sweep/RigaScelta.h"
 #include "store/TabellaDbf.h"
 
 namespace nottaro {
 
-// What every detail (road or path) takes from the current row.
-struct RigaScelta {
-    std::string SolLumen, SolPotenza, SolLampada, CatNomeFile;  // LUMEN, POTENZA, LAMPADA, FILELDT as texts
-    double lumen = 0;
-    double HPalo = 0, Sbraccio = 0, Interdist = 0, Inclina = 0;
-};
-
-// Reads the current row; false when there is none or a field is missing.
-bool LeggiRigaScelta(const TabellaDbf& t, RigaScelta& r);
-
-// Makes the row's photometry current: with a luminaire list (FileLista) the
-// first list entry whose file name equals FILELDT (case ignored) becomes
-// FileFoto and is read with the reader its name calls for. False when no
-// entry matches or the file cannot be read; message 140 is then shown as
-// information. Without a list the loaded photometry stays.
-bool CaricaFotometriaRiga(StatoProgetto& s, const RigaScelta& r, Interazione& ui);
-
-// The first lamp set (0 .. NumLampade - 1) whose flux equals the row's LUMEN
-// (as stored, to 1e-6 relative), else LampSel.
-int LampadaPerFlusso(const Fotometria& f, double lumen);
-
-// The start every detail (road or path) shares: reads the current row, hands
-// its lamp and file texts to the report values (SolLumen, SolPotenza,
-// SolLampada, CatNomeFile), makes its photometry current and picks its lamp
-// set. False when the row cannot be read or its photometry is missing
-// (message 140 shown).
-bool ApriRigaScelta(const TabellaDbf& t, StatoProgetto& s, Interazione& ui, RigaScelta& r, int& lampCalc);
-
 struct SoluzioneStrada {
     bool ok = false;            // false: message 140 shown, or the row could not be read
-    std::string errore;         // a calculation error: the routine that raised it
+    std::string errore;         // why the figures could not be formed (the layout, a calculation error)
     int LampCalc = 0;
     double SolLm = 0, SolUo = 0, SolUl = 0, TICalc = 0;
     CampoStrada campo;          // layout, grid and luminance fields

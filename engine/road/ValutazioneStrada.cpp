@@ -182,7 +182,7 @@ RisultatoStrada ValutazioneStrada::Valuta(const ParametriStrada& p, const Soglie
         campo_.UlOss[k] = minimo / massimo;
         r.Ul = k == 0 ? campo_.UlOss[0] : std::min(r.Ul, campo_.UlOss[k]);
     }
-    if (soglie && !soglie->TuttiRisultati && r.Ul < soglie->UlMin / 100) {
+    if (SottoUlMin(soglie, r.Ul)) {
         r.Esito = EsitoStrada::SottoUl;
         return r;
     }
@@ -212,8 +212,7 @@ RisultatoStrada ValutazioneStrada::Valuta(const ParametriStrada& p, const Soglie
         r.Lm = o == 0 ? lm : std::min(r.Lm, lm);
         r.Uo = o == 0 ? uo : std::min(r.Uo, uo);
     }
-    if (soglie && !soglie->TuttiRisultati &&
-        !(soglie->LmMin <= r.Lm && r.Lm <= soglie->LmMin * (1 + soglie->ErrLm / 100) && r.Uo >= soglie->UoMin / 100)) {
+    if (FuoriClasseLmUo(soglie, r.Lm, r.Uo)) {
         r.Esito = EsitoStrada::FuoriClasse;
         return r;
     }
@@ -233,7 +232,7 @@ void ValutazioneStrada::preparaAbbagliamento(const ParametriStrada& p) {
     veli_.clear();
     geoVeli_.Ridimensiona(0);
     inizioVeli_.clear();
-    const double cos1 = std::cos(1 * RadPerGrado), sin1 = std::sin(1 * RadPerGrado);
+    const CostantiVelo& c = CostantiVelo::Valori();
     const double H = p.HPalo, s = p.Sbraccio, dz = H - 1.5;
     const double x0 = PrimaPosizioneOcchio(H);
     FilaAbbagliamento(p, x0, fila_);
@@ -242,19 +241,13 @@ void ValutazioneStrada::preparaAbbagliamento(const ParametriStrada& p) {
         const double yo = p.LargStrada * (2 * k - 1) / (2 * p.NCorsie);
         for (int m = 0; m <= nLong; ++m) {
             inizioVeli_.push_back(static_cast<int>(veli_.size()));
-            const double xo = x0 + p.NPtiCorsia2 * m;
+            const double xo = x0 + p.PassoRigheMax * m;
             for (std::size_t n = 0; n < fila_.size(); ++n) {
                 const CentroLuce& l = fila_[n];
                 if (n > 0 && std::abs(l.x - xo) > 500) break;
                 const double dx = l.x - xo, dy = l.y - yo;
-                if (!(dx > 0)) continue;
-                if (Gradi(std::atan(dz / dx)) > 20) continue;
-                Velo v;
-                v.d2 = dx * dx + dy * dy + dz * dz;
-                const double d = std::sqrt(v.d2);
-                const double thetaRad = std::acos((dx * cos1 - dz * sin1) / d);
-                v.theta = Gradi(thetaRad);
-                v.cosT = std::cos(thetaRad);
+                if (!Abbaglia(dx, dz)) continue;
+                const GeometriaVelo v = GeometriaDelVelo(dx, dy, dz, c);
                 // As CalcolaDirezione toward the eye: gamma over H - 1.5, zero reach.
                 ContestoCalcolo ctx;
                 const double gamma = CalcGamma(ctx, xo, yo, l.x, l.y, 0, dz);
@@ -277,22 +270,15 @@ double ValutazioneStrada::abbagliamento(ContestoCalcolo& ctx, const ParametriStr
         ctx.ErrCalcolo = true;
         return 0;
     }
-    constexpr double eta = 23;
-    const double f1 = 1 + eta * eta * eta * eta / 15258789.0625;
-    const double f2 = 1 + eta * eta * eta * eta / 19438928.2816;
-    const double cos1 = std::cos(1 * RadPerGrado);
-    const double Liniziale = std::pow(Lm / p.Deprezz, 0.8);
+    const CostantiVelo& c = CostantiVelo::Valori();
+    const double Liniziale = LuminanzaIniziale(Lm, p.Deprezz);
     iVeli_.resize(geoVeli_.size());
     if (!inclinate_.Calcola(ctx, ricerca_, geoVeli_, p.Inclina, iVeli_.data())) return 0;
     double tiMax = 0;
     for (std::size_t pos = 0; pos + 1 < inizioVeli_.size(); ++pos) {
         double lvSomma = 0;
-        for (int n = inizioVeli_[pos]; n < inizioVeli_[pos + 1]; ++n) {
-            const Velo& v = veli_[n];
-            const double E = iVeli_[n] * v.cosT / v.d2 * cos1;
-            lvSomma += LuminanzaVelo(E, v.theta, f1, f2);
-        }
-        const double ti = 65 * lvSomma / Liniziale;
+        for (int n = inizioVeli_[pos]; n < inizioVeli_[pos + 1]; ++n) lvSomma += VeloDi(iVeli_[n], veli_[n], c);
+        const double ti = IncrementoSoglia(lvSomma, Liniziale);
         if (!std::isfinite(ti)) {
             ctx.ErrCalcolo = true;
             return 0;

@@ -86,14 +86,9 @@ private:
 
     // Glare: for every lane and eye position the luminaires that glare it
     // (ahead of the eye, below the screen), with what does not depend on the tilt.
-    struct Velo {
-        double cosT = 0;    // cosine of the angle off the line of sight
-        double d2 = 0;      // squared distance, m2
-        double theta = 0;   // angle off the line of sight, degrees
-    };
     bool veloValido_ = false;
     Errori errVelo_;
-    std::vector<Velo> veli_;
+    std::vector<GeometriaVelo> veli_;
     DirezioniInclinabili geoVeli_;  // [veil], toward the eye (gamma over H - 1.5)
     std::vector<int> inizioVeli_;  // [lane * (NPtiLong + 1) + m], one past the end last
 };

@@ -47,3 +47,33 @@ TEST(Testo, FileNameAndExtension) {
     EXPECT_EQ(EstensioneMinuscola("/a/b.c/Lamp.IES"), ".ies");
     EXPECT_EQ(EstensioneMinuscola("/a/b.c/noext"), "");
 }
+
+namespace nottaro {
+namespace {
+
+// Letter case over the letters a Windows-1252 text can hold, in UTF-8.
+TEST(LetteraMaiuscolaMinuscola, LettersOfTheCodePageChangeCaseTheRestStays) {
+    const struct {
+        const char* minuscole;
+        const char* maiuscole;
+    } casi[] = {
+        {"me3b", "ME3B"},
+        {"città più bella", "CITTÀ PIÙ BELLA"},
+        {"øæçñ éèêë", "ØÆÇÑ ÉÈÊË"},
+        {"šœžÿ", "ŠŒŽŸ"},
+        {"x×÷y", "X×÷Y"},   // the multiplication and division signs have no case
+        {"straße", "STRAßE"},  // ß has no single capital
+        {"lm 1000 €", "LM 1000 €"},
+    };
+    for (const auto& k : casi) {
+        EXPECT_EQ(Maiuscole(k.minuscole), k.maiuscole);
+        EXPECT_EQ(Minuscole(k.maiuscole), k.minuscole == std::string("straße") ? "straße" : k.minuscole);
+        EXPECT_TRUE(UgualiSenzaDistinguereMaiuscole(k.minuscole, k.maiuscole)) << k.minuscole;
+    }
+    EXPECT_FALSE(UgualiSenzaDistinguereMaiuscole("citta", "CITTÀ"));
+    EXPECT_EQ(Minuscole("A\xff" "B"), "a\xff" "b");  // a byte that is not UTF-8 is kept as it is
+    EXPECT_EQ(EstensioneMinuscola("C:\\DATI\\LAMPADA.LDT"), ".ldt");
+}
+
+}  // namespace
+}  // namespace nottaro

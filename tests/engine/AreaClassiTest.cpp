@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "engine/area/ClassiArea.h"
+#include "engine/comune/ClassiArea.h"
 #include "engine/area/IlluminamentoArea.h"
 
 namespace nottaro {

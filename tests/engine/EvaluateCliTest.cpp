@@ -17,7 +17,7 @@
 #include "core/photometry/LettoriFotometria.h"
 #include "engine/area/OttimizzaArea.h"
 #include "engine/area/ValutaPercorso.h"
-#include "engine/road/FattUtil.h"
+#include "engine/comune/FattUtil.h"
 #include "engine/road/IllumSoluzione.h"
 #include "engine/road/OttimizzaStrada.h"
 #include "engine/road/reference/LuminanzaRiferimento.h"
@@ -211,7 +211,7 @@ TEST(EvaluateCli, BadInputIsOneLineAndAFailureStatus) {
         {"--project " + Tra(variabile) + " --photometry " + Tra(foto), "HPalo"},
         {"--project " + Tra(senzaPasso) + " --photometry " + Tra(foto), "Interdist"},
         {"--project " + Tra(percorsoVariabile) + " --photometry " + Tra(fotoPercorso), "SbraccioA"},
-        {"--project " + Tra(strada) + " --lamp-set 2", "lamp set 2"},
+        {"--project " + Tra(strada) + " --lamp-set 2", "set 2"},
         {"--project " + Tra(strada) + " --photometry " + Tra(dir.File("manca.ldt")), "manca.ldt"},
     };
     for (const auto& k : casi) {

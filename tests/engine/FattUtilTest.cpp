@@ -1,7 +1,9 @@
 // Utilisation factor from the illuminance field.
 #include <gtest/gtest.h>
 
-#include "engine/road/FattUtil.h"
+#include "engine/area/IlluminamentoArea.h"
+#include "engine/comune/FattUtil.h"
+#include "engine/road/IllumSoluzione.h"
 
 namespace nottaro {
 namespace {

@@ -31,7 +31,7 @@ ParametriStrada Strada() {
     ParametriStrada p;  // right edge, 7 m, two lanes, R3, EN grid
     p.DispPali = 2; p.LargStrada = 7; p.NCorsie = 2; p.ClassePav = 4; p.Deprezz = 0.8;
     p.HPalo = 10; p.Sbraccio = 0.5; p.Interdist = 25;
-    p.GrigliaEN = 1; p.NPtiCorsia = 3; p.InterMaxGriglia = 30; p.NPtiCorsia2 = 3; p.OssUNI = 0;
+    p.GrigliaEN = 1; p.NPtiCorsia = 3; p.InterMaxGriglia = 30; p.PassoRigheMax = 3; p.OssUNI = 0;
     return p;
 }
 

@@ -37,7 +37,7 @@ ParametriStrada Caso1() {
     ParametriStrada p;  // one side left, EN grid, R3
     p.DispPali = 1; p.LargStrada = 7; p.NCorsie = 2; p.ClassePav = 4; p.Deprezz = 0.8;
     p.HPalo = 8; p.Sbraccio = 1; p.Interdist = 24;
-    p.GrigliaEN = 1; p.NPtiCorsia = 3; p.InterMaxGriglia = 30; p.NPtiCorsia2 = 3; p.OssUNI = 0;
+    p.GrigliaEN = 1; p.NPtiCorsia = 3; p.InterMaxGriglia = 30; p.PassoRigheMax = 3; p.OssUNI = 0;
     return p;
 }
 
@@ -45,7 +45,7 @@ ParametriStrada Caso2() {
     ParametriStrada p;  // opposite, UNI grid and observer, C2, tilted
     p.DispPali = 6; p.LargStrada = 10; p.NCorsie = 3; p.ClassePav = 1; p.Deprezz = 0.7;
     p.HPalo = 10; p.Sbraccio = -0.5; p.Interdist = 62; p.Inclina = 10;
-    p.GrigliaEN = 0; p.NPtiCorsia = 5; p.InterMaxGriglia = 50; p.NPtiCorsia2 = 5; p.OssUNI = 1;
+    p.GrigliaEN = 0; p.NPtiCorsia = 5; p.InterMaxGriglia = 50; p.PassoRigheMax = 5; p.OssUNI = 1;
     return p;
 }
 
@@ -129,7 +129,7 @@ TEST_P(FastEqualsPlain, OverHeightsOverhangsTiltsSpacingsArrangementsAndGrids) {
             p.GrigliaEN = griglia == 0 ? 1 : 0;
             p.NPtiCorsia = griglia == 0 ? 3 : 5;
             p.InterMaxGriglia = griglia == 0 ? 30 : 50;
-            p.NPtiCorsia2 = griglia == 0 ? 3 : 5;
+            p.PassoRigheMax = griglia == 0 ? 3 : 5;
             p.OssUNI = griglia == 1 ? 1 : 0;
             // Candidates in sweep order (tilt innermost), a different slice
             // of the geometry lists for each arrangement and grid.

@@ -66,7 +66,7 @@ TEST(CalcTI, LuminairesAtOrBehindTheEyeAreSkippedWithoutError) {
                                    [](double, double) { return 100; }, 10000);
     RicercaIntensita ricerca(foto, 0);
     ParametriStrada p = Strada(1, 1.5 + 12 / 2.75, 24, 0);
-    p.NPtiCorsia2 = 3;
+    p.PassoRigheMax = 3;
     ASSERT_NEAR(PrimaPosizioneOcchio(p.HPalo), -12, 1e-12);
     std::vector<CentroLuce> fila;
     ContestoCalcolo ctx;

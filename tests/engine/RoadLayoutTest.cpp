@@ -89,7 +89,7 @@ TEST(CreaGriglia, RowsAndPointsOfBothGrids) {
         p.GrigliaEN = k.en ? 1 : 0;
         p.NPtiCorsia = k.en ? 3 : 5;
         p.InterMaxGriglia = k.en ? 30 : 50;
-        p.NPtiCorsia2 = k.en ? 3 : 5;
+        p.PassoRigheMax = k.en ? 3 : 5;
         GrigliaStrada g;
         ASSERT_TRUE(CreaGriglia(p, g));
         EXPECT_EQ(g.NPtiLong, k.righe) << k.S;

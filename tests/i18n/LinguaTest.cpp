@@ -109,7 +109,7 @@ TEST(SceltaDueStati, ADefinedChoiceStaysDefinedAcrossSwitchesAndAVariableOneStay
     EXPECT_EQ(SceltaDopoCambioLingua(Msg(45, LinguaFrancese), LinguaSpagnolo), Msg(45, LinguaSpagnolo));
     // Italian to English and back.
     const std::string& inglese = SceltaDopoCambioLingua("Definita", LinguaInglese);
-    EXPECT_EQ(inglese, "Define");
+    EXPECT_EQ(inglese, "Fixed");
     EXPECT_EQ(SceltaDopoCambioLingua(inglese, LinguaItaliano), "Definita");
     // Every pair of languages, and anything else falls back to "variable".
     for (int da = 0; da < NumLingue; ++da)
@@ -129,15 +129,35 @@ TEST(FileHelp, EveryLanguageHasItsOwnHelpBook) {
 }
 
 TEST(PromptLampada, CaptionsFollowTheLanguageAndFallBackToItalian) {
-    EXPECT_EQ(TestiPromptLampada(LinguaInglese).famiglie[0], "Sodium Hight Pressure");
-    EXPECT_EQ(TestiPromptLampada(LinguaFrancese).titolo, "Caracteristiques de la Source");
-    EXPECT_EQ(TestiPromptLampada(LinguaTedesco).flusso, "Ljusflöde");
-    EXPECT_EQ(TestiPromptLampada(LinguaSpagnolo).famiglie[3], "Mercurio de alta Presión");
-    for (int l : {LinguaItaliano, -1, 7}) {
-        EXPECT_EQ(TestiPromptLampada(l).gruppo, "Sorgenti disponibili") << l;
-        EXPECT_EQ(TestiPromptLampada(l).titolo, "Caratteristiche Sorgente") << l;
+    struct Caso {
+        int lingua;
+        const char *titolo, *lampada, *potenza, *flusso, *gruppo, *famiglia0;
+    };
+    const Caso casi[] = {
+        {LinguaItaliano, "Caratteristiche Sorgente", "Lampada", "Potenza", "Flusso Luminoso", "Sorgenti disponibili",
+         "Sodio Alta Pressione"},
+        {LinguaInglese, "Lamp Data", "Lamp", "Power", "Flux", "Available Source", "Sodium High Pressure"},
+        {LinguaFrancese, "Caractéristiques de la source", "Lampe", "Puissance", "Flux lumineux", "Sources Disponibles",
+         "Sodium Haute Pression"},
+        {LinguaTedesco, "Lampendaten", "Lampe", "Leistung", "Lichtstrom", "Verfügbare Lampen", "Natrium-Hochdruck"},
+        {LinguaSpagnolo, "Características de la fuente", "Lámpara", "Potencia", "Flujo Luminoso", "Fuente Disponible",
+         "Sodio de alta Presión"},
+        {-1, "Caratteristiche Sorgente", "Lampada", "Potenza", "Flusso Luminoso", "Sorgenti disponibili",
+         "Sodio Alta Pressione"},
+        {7, "Caratteristiche Sorgente", "Lampada", "Potenza", "Flusso Luminoso", "Sorgenti disponibili",
+         "Sodio Alta Pressione"},
+    };
+    for (const auto& c : casi) {
+        const auto& t = TestiPromptLampada(c.lingua);
+        EXPECT_EQ(t.titolo, c.titolo) << c.lingua;
+        EXPECT_EQ(t.lampada, c.lampada) << c.lingua;
+        EXPECT_EQ(t.potenza, c.potenza) << c.lingua;
+        EXPECT_EQ(t.flusso, c.flusso) << c.lingua;
+        EXPECT_EQ(t.gruppo, c.gruppo) << c.lingua;
+        EXPECT_EQ(t.famiglie[0], c.famiglia0) << c.lingua;
+        EXPECT_EQ(t.famiglie[4], "LED") << c.lingua;
     }
-    for (int l = 0; l < NumLingue; ++l) EXPECT_EQ(TestiPromptLampada(l).famiglie[4], "LED");
+    EXPECT_EQ(TestiPromptLampada(LinguaSpagnolo).famiglie[3], "Mercurio de alta Presión");
 }
 
 TEST(DialogoLingua, ButtonsSetTheirLanguagesAndGermanCannotBeChosen) {
@@ -163,12 +183,12 @@ TEST(ComandoMessages, PrintsOneLanguageOrAllFiveOneMessagePerLine) {
         }
         ++conta;
     }
-    EXPECT_EQ(conta, NumMessaggi + 1);
+    EXPECT_EQ(conta, static_cast<int>(NumeriMessaggi().size()) + 1);
 
     auto es = test::EseguiCli("messages --lang es --json", true);
     ASSERT_EQ(es.esito, 0) << es.out;
     auto j = nlohmann::json::parse(es.out);
-    ASSERT_EQ(j.size(), static_cast<std::size_t>(NumMessaggi));
+    ASSERT_EQ(j.size(), NumeriMessaggi().size());
     EXPECT_EQ(j[441]["es"], Msg(441, LinguaSpagnolo));
     EXPECT_FALSE(j[441].contains("it"));
 

@@ -48,35 +48,40 @@ std::string Decodifica(const std::string& s) {
     return out;
 }
 
-// Messages whose English is the system's own wording, kept as it is (typos
-// and all), so it need not carry the Italian's numbers.
-const std::set<int> kIngleseOriginale = {24,  25,  37,  46,  49,  52,  95,  106, 107, 119, 134, 135, 136,
-                                         137, 138, 139, 140, 242, 243, 244, 245, 247, 248, 367, 378, 379,
-                                         391, 394, 429, 440, 441, 442, 443, 444, 445, 446, 480};
+// Messages whose English is the system's own wording, kept as it is, so it
+// need not carry the Italian's numbers; 378 says "zero emission at and above
+// the horizon" where the Italian gives the figures.
+const std::set<int> kIngleseOriginale = {24,  25,  37,  52,  95,  106, 107, 119, 138, 243, 244, 245, 247,
+                                         248, 367, 378, 379, 394, 440, 441, 442, 443, 444, 445, 446};
 const std::set<int> kSenzaTesto = {83, 98};
 
-TEST(TabellaMessaggi, SourceTableHasOneRowPerMessageAndFiveLanguagesMatchingTheProgram) {
+TEST(TabellaMessaggi, SourceTableHoldsTheOriginalMessagesInOrderThenTheAddedOnesAndMatchesTheProgram) {
     std::ifstream in(test::Sorgente("core/i18n/messages.tsv"), std::ios::binary);
     ASSERT_TRUE(in) << "core/i18n/messages.tsv missing";
     std::string riga;
     ASSERT_TRUE(std::getline(in, riga));
     EXPECT_EQ(riga, "n\tit\ten\tfr\tde\tes");
-    int n = 0;
-    int ultimoAggiunto = PrimoMessaggioAggiunto - 1;
+    std::vector<int> numeri;
     while (std::getline(in, riga)) {
         auto col = Dividi(riga);
-        ASSERT_EQ(col.size(), 6u) << "row " << n;
-        // The original numbers run without gaps; added texts follow from
-        // PrimoMessaggioAggiunto up, in rising order.
-        const int numero = n < NumMessaggi ? n : std::stoi(col[0]);
-        if (n < NumMessaggi) ASSERT_EQ(col[0], std::to_string(n));
-        else ASSERT_GT(numero, ultimoAggiunto) << col[0];
-        if (n >= NumMessaggi) ultimoAggiunto = numero;
+        ASSERT_EQ(col.size(), 6u) << "after message " << (numeri.empty() ? -1 : numeri.back());
+        const int n = std::stoi(col[0]);
+        ASSERT_EQ(col[0], std::to_string(n));
+        // 0 … 484 without a gap, then numbers from 1000 up, ascending.
+        const int atteso = static_cast<int>(numeri.size());
+        if (atteso < NumMessaggi) {
+            ASSERT_EQ(n, atteso);
+        } else {
+            ASSERT_GE(n, PrimoMessaggioAggiunto);
+            ASSERT_GT(n, numeri.back());
+        }
+        numeri.push_back(n);
         // What the program shows is exactly what the translators wrote.
-        for (int l = 0; l < NumLingue; ++l) EXPECT_EQ(Msg(numero, l), Decodifica(col[l + 1])) << numero << "/" << l;
-        ++n;
+        for (int l = 0; l < NumLingue; ++l) EXPECT_EQ(Msg(n, l), Decodifica(col[l + 1])) << n << "/" << l;
     }
-    EXPECT_GE(n, NumMessaggi);
+    ASSERT_GE(numeri.size(), static_cast<std::size_t>(NumMessaggi));
+    const auto programma = NumeriMessaggi();
+    EXPECT_EQ(numeri, std::vector<int>(programma.begin(), programma.end()));
 }
 
 TEST(TabellaMessaggi, SystemTextsAreKeptToTheCharacter) {
@@ -86,36 +91,53 @@ TEST(TabellaMessaggi, SystemTextsAreKeptToTheCharacter) {
     };
     const Caso casi[] = {
         {46, It, "Uscendo si perderanno tutti i dati di progetto impostati.  Esco ora?"},
-        {46, En, "If you exit you lose all the data. My I do it?"},
         {94, It, "(eventuale n° civico, palo da ... a  ...)"},
         {141, It, "Sostegno  Sostegno  apparecchio  media mant. generale longitud."},
         {178, It, "Perdire di Potenza (Apparecchio - Lampada)"},
         {243, En, "Tot. Lane n°"},
         {379, En, "       Arm"},
         {394, En, "The selected Luminaire file is not a IESNA LM-63-1995 file!"},
-        {400, It, "Colore [°K]"},
         {440, It, "Lucerno - Nottaro ha rilevato la presenza di dati fotometici da installare:"},
         {441, It, "Per estrarre tali dati nella cartella standard del programma premere il tasto \"Unzip\""},
         {441, En, "To extract the photometrical data in the same program folder press only <Unzip> in the"},
         {470, It, "Griglia personalizzata                        X"},
-        {480, En, "Over 65.000 solution. Lucerno will stop the calculation."},
-        {48, En, "Define"},
         {56, It, "C&arica Elenco LDT"},
         {262, It, "MIN Costo dell'Impianto al km [€/km]"},
+        // The English of the message boxes and of the two-state choice.
+        {46, En, "If you exit, all the design data will be lost. Exit now?"},
+        {47, En, "To be defined"},
+        {48, En, "Fixed"},
+        {49, En, "The current settings will be cleared. Continue?"},
+        {134, En, "Process stopped, or no result meets the design requirements, because:"},
+        {135, En, "1- The error range on Lm is too small. Widen it in the calculation parameters"},
+        {136, En, "2- Light source too powerful or not powerful enough to meet the design requirements"},
+        {137, En, "3- Luminaire whose photometry is not compatible with the design requirements"},
+        {139, En, "Before exiting, do you want to save the calculated design data?"},
+        {140, En, "Available only when a single photometric file is loaded"},
+        {242, En, "The value of height, overhang or tilt is not correct."},
+        {378, En, "With a tilt other than 0°, zero emission at and above the horizon is not assured!"},
+        {391, En, "To leave the economic section, the new-installation data must be either all zero or all non-zero."},
+        {429, En, "Catalogue not found. See the help to install it."},
+        {480, En, "Limit of 65,000 solutions reached. The program will stop the calculation."},
+        // A colour temperature is in kelvin, not degrees, in every language.
+        {400, It, "Colore [K]"},
+        {400, 4, "Color [K]"},
     };
     for (const auto& c : casi) EXPECT_EQ(Msg(c.n, c.lingua), c.testo) << "message " << c.n << " language " << c.lingua;
 }
 
 TEST(TabellaMessaggi, EveryTextExistsInAllLanguagesExceptTheDeliberateBlanks) {
-    for (int n = 0; n < NumMessaggi; ++n) {
+    for (int n : NumeriMessaggi()) {
         if (kSenzaTesto.count(n)) {
             for (int l = 0; l < NumLingue; ++l) EXPECT_EQ(Msg(n, l), "") << n;
             continue;
         }
         // Entries without an Italian text are English-only captions; they
-        // are still translated for the other languages.
+        // are still translated for the other languages. Added messages have
+        // all five.
         for (int l = 0; l < NumLingue; ++l) {
-            const bool vuotoVoluto = (n == 94 && l == En) || (l == It && Msg(n, It).empty());
+            const bool vuotoVoluto =
+                n < NumMessaggi && ((n == 94 && l == En) || (l == It && Msg(n, It).empty()));
             if (vuotoVoluto) {
                 EXPECT_EQ(Msg(n, l), "") << n << "/" << l;
             } else {
@@ -152,7 +174,7 @@ std::vector<std::string> Acceleratori(const std::string& s) {
 const std::string& Riferimento(int n) { return Msg(n, It).empty() ? Msg(n, En) : Msg(n, It); }
 
 TEST(TabellaMessaggi, EveryTranslationHasAsManyAcceleratorsAsTheItalian) {
-    for (int n = 0; n < NumMessaggi; ++n)
+    for (int n : NumeriMessaggi())
         for (int l = 1; l < NumLingue; ++l) {
             if (Msg(n, l).empty()) continue;
             EXPECT_EQ(Acceleratori(Msg(n, l)).size(), Acceleratori(Riferimento(n)).size())
@@ -165,6 +187,8 @@ TEST(TabellaMessaggi, AcceleratorsAreUniqueWithinEachMenuAndDialogOfTheTranslati
     // button that shares the dialog.
     const std::map<std::string, std::vector<int>> gruppi = {
         {"menu bar", {53, 60, 78, 65, 70}},
+        // The menu bar and the buttons of the road tab and below the tabs.
+        {"main window", {53, 60, 78, 65, 70, 62, 63, 64, 61, 75}},
         {"File menu", {54, 55, 389, 56, 57, 58, 59}},
         {"Dati menu", {61, 62, 63, 64}},
         {"Lingua menu", {66, 67, 68, 69, 249}},
@@ -200,7 +224,7 @@ std::multiset<std::string> Segni(const std::string& s) {
         numero.clear();
         if (c == '%' || c == '[' || c == ']' || c == '=' || c == '<' || c == '>' || c == '+') out.insert(std::string(1, c));
     }
-    // "°" after "[" or a zero is a degree sign (90°, [°K]); after "1" or "N"
+    // "°" after "[" or a zero is a degree sign (90°, [°]); after "1" or "N"
     // it is the ordinal, which each language writes its own way.
     for (const char* simbolo : {"[°", "0°", "€", "cd/klm", "cd/m", "kWh", "W/m", "lm/km"}) {
         for (auto p = s.find(simbolo); p != std::string::npos; p = s.find(simbolo, p + 1)) out.insert(simbolo);
@@ -209,7 +233,7 @@ std::multiset<std::string> Segni(const std::string& s) {
 }
 
 TEST(TabellaMessaggi, NumbersUnitsAndSymbolsAgreeAcrossLanguages) {
-    for (int n = 0; n < NumMessaggi; ++n) {
+    for (int n : NumeriMessaggi()) {
         const auto attesi = Segni(Riferimento(n));
         for (int l = 1; l < NumLingue; ++l) {
             if (Msg(n, l).empty() || (l == En && kIngleseOriginale.count(n))) continue;
@@ -225,7 +249,10 @@ TEST(TabellaMessaggi, VariableAndDefinedCannotBeMistakenForEachOtherInAnyLanguag
 }
 
 TEST(TabellaMessaggi, UnknownNumbersAndLanguagesGiveEmptyText) {
-    for (auto [n, l] : {std::pair{-1, 0}, {NumMessaggi, 0}, {0, -1}, {0, NumLingue}}) EXPECT_EQ(Msg(n, l), "");
+    // Between the original and the added messages no number is used.
+    for (auto [n, l] : {std::pair{-1, 0}, {NumMessaggi, 0}, {PrimoMessaggioAggiunto - 1, 1}, {0, -1}, {0, NumLingue},
+                        {NumMessaggi - 1, NumLingue}})
+        EXPECT_EQ(Msg(n, l), "") << n << "/" << l;
 }
 
 }  // namespace

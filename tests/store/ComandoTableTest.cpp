@@ -57,9 +57,10 @@ TEST_F(ComandoTable, CsvQuotesTextsAndJsonKeepsNumbers) {
 TEST_F(ComandoTable, BadInputGivesOneLineAndFailure) {
     for (const std::string& argomenti :
          {"table " + file + " --filter \"HPALO = 8\"", "table " + file + " --filter \"ALTEZZA = '8'\"",
-          "table '" + dir.File("missing.dbf") + "'"}) {
+          "table " + file + " --filter \"HPALO = 'nan'\"", "table '" + dir.File("missing.dbf") + "'",
+          "table '" + dir.Str() + "'", std::string("table /dev/zero")}) {
         const auto u = test::EseguiCli(argomenti, true);
-        EXPECT_NE(u.esito, 0) << argomenti;
+        EXPECT_EQ(u.esito, 1) << argomenti;
         EXPECT_EQ(std::count(u.out.begin(), u.out.end(), '\n'), 1) << u.out;
     }
 }

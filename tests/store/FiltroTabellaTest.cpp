@@ -92,6 +92,12 @@ TEST_F(FiltroSoluzioni, BadFiltersAreRefusedAndFilterNothing) {
         "ALTEZZA = '8'",                    // no such field
         "HPALO = 'otto'",                   // not a number for a numeric field
         "HPALO = ''",
+        "HPALO = 'nan'",                    // compares with nothing the table holds
+        "HPALO <> 'NaN'",
+        "INTER < 'inf'",
+        "INTER > '-inf'",
+        "INTER >= 'infinity'",
+        "INTER >= '1e999'",
         "= '8'",
     };
     for (const char* filtro : casi) {
@@ -104,6 +110,44 @@ TEST_F(FiltroSoluzioni, BadFiltersAreRefusedAndFilterNothing) {
         EXPECT_EQ(t.TestoFiltro(), "") << filtro;
     }
     EXPECT_NE(t.ImpostaFiltro("ALTEZZA = '8'").errore.find("ALTEZZA"), std::string::npos);
+}
+
+// Hostile filter texts: deep nesting is refused before it can exhaust the
+// stack, and long chains of joins are read and applied without depth.
+TEST_F(FiltroSoluzioni, NestingIsCappedAndLongChainsStayFlat) {
+    auto annidato = [](int livelli, const std::string& dentro) {
+        return std::string(static_cast<std::size_t>(livelli), '(') + dentro + std::string(static_cast<std::size_t>(livelli), ')');
+    };
+    auto catena = [](int termini, const char* unione, const std::string& termine, const std::string& ultimo) {
+        std::string f;
+        for (int i = 0; i < termini - 1; ++i) f += termine + unione;
+        return f + ultimo;
+    };
+    const struct {
+        const char* nome;
+        std::string filtro;
+        bool accettato;
+        std::set<int> righe;
+    } casi[] = {
+        {"200 levels", annidato(MaxAnnidamentoFiltro, "HPALO = '10'"), true, {4}},
+        {"201 levels", annidato(MaxAnnidamentoFiltro + 1, "HPALO = '10'"), false, {}},
+        {"30,000 levels", annidato(30000, "HPALO = '10'"), false, {}},
+        {"30,000 open, never closed", std::string(30000, '('), false, {}},
+        {"levels side by side", annidato(150, "HPALO = '6'") + " or " + annidato(150, "HPALO = '10'"), true, {3, 4}},
+        {"50,000 ors", catena(50000, " or ", "HPALO = '7'", "HPALO = '6'"), true, {3}},
+        {"50,000 ands", catena(50000, " and ", "HPALO = '8'", "SBRACCIO = '-0.5'"), true, {2}},
+    };
+    for (const auto& c : casi) {
+        const auto e = t.ImpostaFiltro(c.filtro);
+        EXPECT_EQ(e.ok(), c.accettato) << c.nome << ": " << e.errore;
+        if (c.accettato) {
+            EXPECT_EQ(Visibili(t), c.righe) << c.nome;
+        } else {
+            EXPECT_NE(e.errore.find("nested deeper than 200"), std::string::npos) << c.nome << ": " << e.errore;
+            EXPECT_LT(e.errore.size(), 250u) << c.nome << ": one readable line";
+            EXPECT_EQ(t.NumeroRighe(), 6u) << c.nome;
+        }
+    }
 }
 
 // Catalogue filters: texts compare as texts, the whole-number power as a

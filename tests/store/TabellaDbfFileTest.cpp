@@ -1,19 +1,30 @@
 // The table files as other programs see them: a writer killed in the middle
-// of a run, and the tables read back by shapelib's own dbfdump.
+// of a run, a disk that fills up, headers that do not match the file, and
+// the tables read back by shapelib's own dbfdump.
 #include <gtest/gtest.h>
 
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
 #include <map>
 #include <sstream>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "support/CartellaTemporanea.h"
 #include "RigheProva.h"
 #include "core/text/Testo.h"
 #include "store/TabellaDbf.h"
+#include "support/EseguiCli.h"
+#include "support/LeggiFile.h"
+#include "support/Percorsi.h"
 
 namespace nottaro {
 namespace {
@@ -158,6 +169,195 @@ TEST(TabellaDbfFile, DbfdumpReadsWhatWasWritten) {
             }
         }
     }
+}
+
+// Writes the header's record count (bytes 4-7, little-endian) of a closed table.
+void ScriviConteggio(const std::string& file, std::uint32_t n) {
+    std::fstream f(file, std::ios::in | std::ios::out | std::ios::binary);
+    f.seekp(4);
+    for (int i = 0; i < 4; ++i) f.put(static_cast<char>((n >> (8 * i)) & 0xFF));
+}
+
+// Header length and record length of a closed table.
+std::pair<std::uintmax_t, std::uintmax_t> Misure(const std::string& file) {
+    std::ifstream f(file, std::ios::binary);
+    unsigned char b[12] = {};
+    f.read(reinterpret_cast<char*>(b), sizeof b);
+    return {b[8] + 256u * b[9], b[10] + 256u * b[11]};
+}
+
+TEST(TabellaDbfFile, AHeaderThatCountsMoreRowsThanTheFileHoldsShowsTheWholeRowsWithOneWarning) {
+    struct Caso {
+        const char* nome;
+        std::uint32_t conteggio;  // written into the header
+        double recordNelFile;     // the file cut after this many records (-1: left whole)
+        std::size_t righe;        // rows shown
+        const char* avviso;       // part of the warning ("" for none)
+    };
+    const Caso casi[] = {
+        {"whole", 5, -1, 5, ""},
+        {"a header that lies", 0x7FFFFFFF, -1, 5, "2147483642 rows are missing"},
+        {"cut inside the fourth row", 5, 3.5, 3, "the file holds 3 whole rows; 2 rows are missing"},
+        {"cut after the header", 5, 0, 0, "5 rows are missing"},
+        {"a count not yet brought up to date", 3, -1, 3, ""},
+    };
+    CartellaTemporanea dir;
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        const std::string file = dir.File("ntrlux.dbf");
+        {
+            TabellaDbf t;
+            t.Collega(dir.Str(), "NTRLUX");
+            ASSERT_TRUE(t.Crea());
+            ASSERT_TRUE(t.Apri());
+            for (int n = 1; n <= 5; ++n) ASSERT_TRUE(t.Aggiungi(RigaN(n)));
+        }
+        ScriviConteggio(file, c.conteggio);
+        if (c.recordNelFile >= 0) {
+            const auto [intestazione, record] = Misure(file);
+            std::filesystem::resize_file(
+                file, intestazione + static_cast<std::uintmax_t>(c.recordNelFile * static_cast<double>(record)));
+        }
+        TabellaDbf t;
+        t.Collega(dir.Str(), "NTRLUX");
+        const auto e = t.Apri(true);
+        ASSERT_TRUE(e) << e.errore;
+        EXPECT_EQ(t.NumeroRighe(), c.righe);
+        EXPECT_EQ(t.NumeroRecord(), c.righe);
+        if (*c.avviso) {
+            EXPECT_NE(e.avviso.find(c.avviso), std::string::npos) << e.avviso;
+            EXPECT_NE(e.avviso.find("ntrlux.dbf"), std::string::npos) << e.avviso;
+        } else {
+            EXPECT_EQ(e.avviso, "");
+        }
+        for (std::size_t i = 0; i < t.NumeroRighe(); ++i) EXPECT_EQ(t.NumeroRiga(i, "NUM"), static_cast<double>(i + 1));
+
+        // Written again, the table goes on right after its last whole row
+        // and its header is true once more.
+        t.Chiudi();
+        ASSERT_TRUE(t.Apri());
+        ASSERT_TRUE(t.Aggiungi(RigaN(99)));
+        t.Chiudi();
+        const auto riaperta = t.Apri(true);
+        EXPECT_EQ(riaperta.avviso, "");
+        ASSERT_EQ(t.NumeroRighe(), c.righe + 1);
+        EXPECT_EQ(t.NumeroRiga(c.righe, "NUM"), 99.0);
+        EXPECT_EQ(Dbfdump(file).size(), c.righe + 1);
+    }
+}
+
+TEST(TabellaDbfFile, TheTableCommandPrintsTheWholeRowsOfALyingTableAfterOneWarning) {
+    CartellaTemporanea dir;
+    {
+        TabellaDbf t;
+        t.Collega(dir.Str(), "NTRLUX");
+        ASSERT_TRUE(t.Crea());
+        ASSERT_TRUE(t.Apri());
+        for (int n = 1; n <= 3; ++n) ASSERT_TRUE(t.Aggiungi(RigaN(n)));
+    }
+    ScriviConteggio(dir.File("ntrlux.dbf"), 0x7FFFFFFF);
+    const auto u = test::EseguiCli("table --count " + test::Tra(dir.File("ntrlux.dbf")));
+    EXPECT_EQ(u.esito, 2);
+    EXPECT_EQ(u.out, "3\n");
+    EXPECT_EQ(std::count(u.err.begin(), u.err.end(), '\n'), 1) << u.err;
+    EXPECT_NE(u.err.find("2147483644 rows are missing"), std::string::npos) << u.err;
+}
+
+// A run of `comando` inside a fresh mount namespace with a 64 KB file system
+// mounted at `cartella`; exit status 77 when this machine cannot mount one
+// (no root, no namespaces), so the caller can skip.
+int ConDiscoPiccolo(const std::string& cartella, const std::function<int()>& comando) {
+    const pid_t figlio = ::fork();
+    if (figlio < 0) return -1;
+    if (figlio == 0) {
+        if (::unshare(CLONE_NEWNS) != 0) ::_exit(77);
+        if (::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) ::_exit(77);
+        if (::mount("nottaro-piccolo", cartella.c_str(), "tmpfs", 0, "size=64k") != 0) ::_exit(77);
+        ::_exit(comando());
+    }
+    int stato = 0;
+    ::waitpid(figlio, &stato, 0);
+    return WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
+}
+
+TEST(TabellaDbfFile, AFullDiskStopsTheAppendsAndLeavesAValidTableOfTheRowsWritten) {
+    CartellaTemporanea dir;
+    const std::string piccolo = dir.File("piccolo");
+    std::filesystem::create_directory(piccolo);
+    // The writer runs inside the small file system and leaves what the test
+    // checks outside it: its report and a copy of the table.
+    const int esito = ConDiscoPiccolo(piccolo, [&] {
+        TabellaDbf t;
+        t.Collega(piccolo, "NTRLUX");
+        if (!t.Svuota() || !t.Apri()) return 1;
+        std::ofstream rapporto(dir.File("rapporto.txt"));
+        for (int n = 1; n <= 1000; ++n) {
+            const auto e = t.Aggiungi(RigaN(n));
+            if (e) continue;
+            const auto ancora = t.Aggiungi(RigaN(n + 1));
+            rapporto << n - 1 << "\n" << e.scritturaFallita << ancora.scritturaFallita << t.ScritturaFallita() << "\n"
+                     << e.errore << "\n";
+            break;
+        }
+        // Saving the results copies what the disk holds.
+        return t.CopiaFile(dir.File("copia.dbf")) ? 0 : 2;
+    });
+    if (esito == 77) GTEST_SKIP() << "no small file system can be mounted here (needs root and mount namespaces)";
+    ASSERT_EQ(esito, 0);
+
+    std::istringstream rapporto(test::LeggiFile(dir.File("rapporto.txt")));
+    int scritte = -1;
+    std::string segni, errore;
+    rapporto >> scritte >> segni;
+    rapporto.ignore();
+    std::getline(rapporto, errore);
+    ASSERT_GT(scritte, 0) << "the disk did not fill up";
+    EXPECT_EQ(segni, "111") << "the failed append, the next one and the table all report the refused bytes";
+    EXPECT_NE(errore.find("Cannot write row " + std::to_string(scritte + 1)), std::string::npos) << errore;
+    EXPECT_NE(errore.find("No space left on device"), std::string::npos) << errore;
+    EXPECT_NE(errore.find("keeps the " + std::to_string(scritte) + " rows"), std::string::npos) << errore;
+
+    // The header counts exactly the rows that reached the file, and the
+    // file holds them all.
+    TabellaDbf t;
+    t.CollegaFile(dir.File("copia.dbf"));
+    const auto e = t.Apri(true);
+    ASSERT_TRUE(e) << e.errore;
+    EXPECT_EQ(e.avviso, "");
+    ASSERT_EQ(t.NumeroRighe(), static_cast<std::size_t>(scritte));
+    for (int n = 1; n <= scritte; ++n) EXPECT_EQ(t.NumeroRiga(static_cast<std::size_t>(n - 1), "NUM"), n);
+    EXPECT_EQ(Dbfdump(dir.File("copia.dbf")).size(), static_cast<std::size_t>(scritte));
+}
+
+TEST(TabellaDbfFile, ASweepOnAFullDiskEndsWithAMessageAFailureAndAValidTable) {
+    CartellaTemporanea dir;
+    const std::string piccolo = dir.File("piccolo");
+    std::filesystem::create_directory(piccolo);
+    const int esito = ConDiscoPiccolo(piccolo, [&] {
+        const std::string comando = test::ProgrammaCli() + " optimise --project " +
+                                    test::Tra(test::Fixture("projects/strada.nt0")) + " --all-results --out " +
+                                    test::Tra(piccolo) + " >/dev/null 2>" + test::Tra(dir.File("err.txt"));
+        const int s = std::system(comando.c_str());
+        std::ofstream(dir.File("esito.txt")) << (WIFEXITED(s) ? WEXITSTATUS(s) : -1);
+        std::error_code ec;
+        std::filesystem::copy_file(piccolo + "/ntrlux.dbf", dir.File("copia.dbf"), ec);
+        return ec ? 2 : 0;
+    });
+    if (esito == 77) GTEST_SKIP() << "no small file system can be mounted here (needs root and mount namespaces)";
+    ASSERT_EQ(esito, 0);
+    EXPECT_EQ(test::LeggiFile(dir.File("esito.txt")), "1");
+    const std::string err = test::LeggiFile(dir.File("err.txt"));
+    EXPECT_NE(err.find("No space left on device"), std::string::npos) << err;
+    EXPECT_NE(err.find("rows written before it"), std::string::npos) << err;
+
+    TabellaDbf t;
+    t.CollegaFile(dir.File("copia.dbf"));
+    const auto e = t.Apri(true);
+    ASSERT_TRUE(e) << e.errore;
+    EXPECT_EQ(e.avviso, "");
+    EXPECT_GT(t.NumeroRighe(), 0u);
+    EXPECT_NE(err.find("keeps the " + std::to_string(t.NumeroRighe()) + " rows"), std::string::npos) << err;
+    for (std::size_t i = 0; i < t.NumeroRighe(); ++i) EXPECT_EQ(t.NumeroRiga(i, "NUM"), static_cast<double>(i + 1));
 }
 
 }  // namespace

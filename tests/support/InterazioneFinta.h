@@ -23,14 +23,12 @@ public:
 
     std::vector<Voce> mostrati;
     std::vector<Avanzamento> progressi;
-    int inputElaborati = 0;
 
     void Avviso(const std::string& testo) override { mostrati.push_back({"avviso", testo}); }
     bool Conferma(const std::string& testo) override;
     void Informazione(const std::string& testo) override { mostrati.push_back({"informazione", testo}); }
     bool ChiediDatiLampada(DatiLampada& dati) override;
     void Progresso(const Avanzamento& stato) override { progressi.push_back(stato); }
-    void ElaboraInput() override { ++inputElaborati; }
 
     int Conta(const std::string& tipo) const;
     int ContaTesto(const std::string& testo) const;

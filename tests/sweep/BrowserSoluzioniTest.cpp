@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/road/BrowserSoluzioni.h"
+#include "engine/sweep/BrowserSoluzioni.h"
 #include "store/TabellaDbf.h"
 #include "support/CartellaTemporanea.h"
 

@@ -12,6 +12,7 @@
 #include "engine/area/DettaglioA.h"
 #include "engine/area/OttimizzaArea.h"
 #include "engine/road/OttimizzaStrada.h"
+#include "engine/sweep/RigaDbf.h"
 #include "engine/road/RicalcolaSoluzione.h"
 #include "support/InterazioneFinta.h"
 #include "support/Percorsi.h"
@@ -53,8 +54,14 @@ void Esegui(StatoProgetto& s, TabellaDbf& t, const std::string& dir, const char*
     OpzioniOttimizza o;
     o.thread = thread;
     o.valutazionePiana = piana;
-    const RisultatoSweep r = std::string(nome) == "NTRLUX" ? OttimizzaStrada(s, t, ui, o) : OttimizzaArea(s, t, ui, o);
-    ASSERT_TRUE(r.errore.empty()) << r.errore;
+    const bool strada = std::string(nome) == "NTRLUX";
+    const TipoImpianto tipo = strada ? TipoImpianto::Strada : TipoImpianto::Percorso;
+    RigheInTabella righe(t, tipo);
+    Riscontro riscontro(&ui);
+    const RichiestaCalcolo richiesta = RichiestaDaStato(s, tipo, o);
+    const RisultatoSweep r =
+        strada ? OttimizzaStrada(richiesta, righe, riscontro) : OttimizzaArea(richiesta, righe, riscontro);
+    ASSERT_TRUE(r.errore.Vuoto()) << r.errore.Testo();
     ASSERT_GT(r.NRisultati, 3);
 }
 

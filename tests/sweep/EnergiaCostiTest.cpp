@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "core/state/Inizializza.h"
-#include "engine/road/EnergiaCosti.h"
+#include "engine/sweep/EnergiaCosti.h"
 
 namespace nottaro {
 namespace {

@@ -2,7 +2,11 @@
 // acceptance rules, what the run leaves in the design state, luminaire lists.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cmath>
 #include <fstream>
+#include <memory>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -10,6 +14,8 @@
 #include "core/state/Inizializza.h"
 #include "engine/road/OttimizzaStrada.h"
 #include "engine/road/ValutazioneStrada.h"
+#include "engine/progetto/ValutaProgetto.h"
+#include "engine/sweep/RigaDbf.h"
 #include "store/TabellaDbf.h"
 #include "support/InterazioneFinta.h"
 #include "support/Percorsi.h"
@@ -72,7 +78,9 @@ Corsa Esegui(const StatoProgetto& s, int thread, const std::string& dir, test::I
     o.thread = thread;
     o.valutazionePiana = piana;
     Corsa c;
-    c.r = OttimizzaStrada(s, t, ui, o);
+    RigheInTabella righe(t, TipoImpianto::Strada);
+    Riscontro riscontro(&ui);
+    c.r = OttimizzaStrada(RichiestaDaStato(s, TipoImpianto::Strada, o), righe, riscontro);
     c.righe = Leggi(t);
     return c;
 }
@@ -83,7 +91,7 @@ TEST(OttimizzaStrada, TabellaIndipendenteDalNumeroDiThread) {
     test::CartellaTemporanea dir;
     test::InterazioneFinta ui;
     const Corsa uno = Esegui(s, 1, dir.Str(), ui);
-    ASSERT_TRUE(uno.r.errore.empty()) << uno.r.errore;
+    ASSERT_TRUE(uno.r.errore.Vuoto()) << uno.r.errore.Testo();
     EXPECT_EQ(uno.r.totale, 49 * 9);  // spacings 8 .. 56 m, tilts -20 .. 20
     EXPECT_EQ(uno.r.candidati, uno.r.totale);
     ASSERT_GT(uno.righe.size(), 300u);
@@ -179,10 +187,10 @@ TEST(OttimizzaStrada, ListaConFileIlleggibiliLiSaltaInSilenzio) {
         lista << dir.File("manca.ldt") << "\r\n" << dir.File("rotto.ldt") << "\r\n\r\n" << test::Fixture(FileStrada) << "\r\n";
     }
     s.FileLista = dir.File("lista.ntr");
-    s.Foto = Fotometria{};  // a list needs no loaded photometry
+    s.Foto = *std::make_unique<Fotometria>();  // a list needs no loaded photometry
     test::InterazioneFinta ui;
     const Corsa c = Esegui(s, 2, dir.Str(), ui);
-    EXPECT_TRUE(c.r.errore.empty()) << c.r.errore;
+    EXPECT_TRUE(c.r.errore.Vuoto()) << c.r.errore.Testo();
     EXPECT_EQ(c.r.fileScartati.size(), 2u);
     EXPECT_TRUE(ui.mostrati.empty());
     ASSERT_EQ(c.righe.size(), 49u);
@@ -193,25 +201,25 @@ TEST(OttimizzaStrada, InterruzioneLasciaUnaTabellaValida) {
     StatoProgetto s = StatoStrada();
     s.TuttiRisultati = true;
     test::CartellaTemporanea dir;
-    std::atomic<bool> ferma{false};
     // Asks to stop from the first progress report on.
     struct Ferma : test::InterazioneFinta {
-        std::atomic<bool>* f = nullptr;
+        Riscontro* r = nullptr;
         void Progresso(const Avanzamento& a) override {
             InterazioneFinta::Progresso(a);
-            if (a.fatti > 0) f->store(true);
+            if (a.fatti > 0) r->Annulla();
         }
     } ui;
-    ui.f = &ferma;
     TabellaDbf t;
     t.Collega(dir.Str(), "NTRLUX");
     ASSERT_TRUE(t.Svuota());
     ASSERT_TRUE(t.Apri());
     OpzioniOttimizza o;
     o.thread = 2;
-    o.interrompi = &ferma;
     o.intervalloProgresso = 0;
-    const RisultatoSweep r = OttimizzaStrada(s, t, ui, o);
+    RigheInTabella righe(t, TipoImpianto::Strada);
+    Riscontro riscontro(&ui);
+    ui.r = &riscontro;
+    const RisultatoSweep r = OttimizzaStrada(RichiestaDaStato(s, TipoImpianto::Strada, o), righe, riscontro);
     EXPECT_TRUE(r.interrotto);
     EXPECT_LT(r.candidati, r.totale);
     t.Chiudi();
@@ -219,6 +227,82 @@ TEST(OttimizzaStrada, InterruzioneLasciaUnaTabellaValida) {
     EXPECT_EQ(static_cast<long long>(t.NumeroRighe()), r.NRisultati);
     long long n = 0;
     for (bool ok = t.Primo(); ok; ok = t.Prossimo()) EXPECT_EQ(*t.Numero("NUM"), ++n);
+}
+
+// A window runs the sweep on a worker thread and goes on editing the design:
+// the run reads only its request. Cancelled from this thread while the state
+// changes, it holds exactly the first rows of an undisturbed run.
+TEST(OttimizzaStrada, AnnullataDaAltroThreadUsaLaSuaCopiaDelProgetto) {
+    auto s = std::make_unique<StatoProgetto>(StatoStrada());
+    s->TuttiRisultati = true;
+    s->HPalo = HPaloVariabile;  // a long run: every height from 2 m
+    OpzioniOttimizza o;
+    o.thread = 2;
+    o.intervalloProgresso = 0;
+    const RichiestaCalcolo richiesta = RichiestaDaStato(*s, TipoImpianto::Strada, o);
+    RigheInMemoria righe;
+    Riscontro riscontro;  // nobody to tell: this thread only watches
+    RisultatoSweep r;
+    std::thread lavoro([&] { r = OttimizzaStrada(richiesta, righe, riscontro); });
+    while (riscontro.UltimoProgresso().trovati < 50) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    s->LargStrada = 30;
+    s->NCorsie = 6;
+    s->Foto.FlussoLamp[0] *= 10;
+    s->Foto.Intens.Dimensiona(0, 0);
+    riscontro.Annulla();
+    lavoro.join();
+    ASSERT_TRUE(r.interrotto);
+    ASSERT_LT(r.candidati, r.totale);
+    ASSERT_GE(righe.strada.size(), 50u);
+
+    // The same request stopped at the same row by the row limit.
+    RichiestaCalcolo fino = RichiestaDaStato(StatoStrada(), TipoImpianto::Strada, o);
+    auto valori = std::make_shared<StatoProgetto>(fino.Valori());
+    valori->TuttiRisultati = true;
+    valori->HPalo = HPaloVariabile;
+    fino.valori = valori;
+    fino.opzioni.limiteRighe = static_cast<long long>(righe.strada.size());
+    RigheInMemoria attese;
+    Riscontro muto;
+    OttimizzaStrada(fino, attese, muto);
+    ASSERT_EQ(attese.strada.size(), righe.strada.size());
+    for (std::size_t i = 0; i < righe.strada.size(); ++i) {
+        EXPECT_EQ(ValoriDbf(righe.strada[i]), ValoriDbf(attese.strada[i])) << "row " << i + 1;
+        EXPECT_EQ(righe.strada[i].LUMINA, attese.strada[i].LUMINA) << "row " << i + 1;
+    }
+}
+
+// The rows a sweep hands to memory are the rows the dBase table keeps, field
+// for field (numbers to the table's eight decimals), read back as typed rows.
+TEST(OttimizzaStrada, RigheInMemoriaUgualiAllaTabella) {
+    StatoProgetto s = StatoStrada();
+    s.TuttiRisultati = true;
+    const RichiestaCalcolo richiesta = RichiestaDaStato(s, TipoImpianto::Strada);
+    test::CartellaTemporanea dir;
+    TabellaDbf t;
+    t.Collega(dir.Str(), "NTRLUX");
+    ASSERT_TRUE(t.Svuota());
+    ASSERT_TRUE(t.Apri());
+    RigheInTabella tabella(t, TipoImpianto::Strada);
+    ASSERT_TRUE(tabella.CampiGiusti());
+    RigheInMemoria memoria;
+    Riscontro riscontro;
+    OttimizzaStrada(richiesta, tabella, riscontro);
+    OttimizzaStrada(richiesta, memoria, riscontro);
+    const std::vector<RigaStrada> lette = LeggiRigheStrada(t);
+    ASSERT_EQ(lette.size(), memoria.strada.size());
+    ASSERT_GT(lette.size(), 300u);
+    for (std::size_t i = 0; i < lette.size(); ++i) {
+        const auto a = ValoriDbf(memoria.strada[i]), b = ValoriDbf(lette[i]);
+        ASSERT_EQ(a.size(), b.size());
+        for (std::size_t k = 0; k < a.size(); ++k) {
+            if (const double* x = std::get_if<double>(&a[k]))
+                EXPECT_NEAR(*x, std::get<double>(b[k]), 0.5e-8 + 1e-15 * std::fabs(*x))
+                    << "row " << i + 1 << ", field " << LayoutNTRLUX()[k].nome;
+            else
+                EXPECT_EQ(a[k], b[k]) << "row " << i + 1 << ", field " << LayoutNTRLUX()[k].nome;
+        }
+    }
 }
 
 }  // namespace
@@ -234,12 +318,44 @@ TEST(OttimizzaStrada, TabellaDiAltroTracciatoRifiutata) {
     t.Collega(dir.Str(), "NTRLUXA");  // the path layout
     ASSERT_TRUE(t.Svuota());
     ASSERT_TRUE(t.Apri());
-    test::InterazioneFinta ui;
-    const RisultatoSweep r = OttimizzaStrada(s, t, ui, OpzioniOttimizza{});
-    EXPECT_FALSE(r.errore.empty());
-    EXPECT_EQ(r.NRisultati, 0);
-    EXPECT_EQ(t.NumeroRecord(), 0u);
-    EXPECT_EQ(ui.Conta("avviso"), 0);
+    EXPECT_FALSE(RigheInTabella(t, TipoImpianto::Strada).CampiGiusti());
+    EXPECT_TRUE(RigheInTabella(t, TipoImpianto::Percorso).CampiGiusti());
+}
+
+}  // namespace
+}  // namespace nottaro
+
+namespace nottaro {
+namespace {
+
+// A window or a batch may hand the engines any value: out of range, the run
+// and the evaluation refuse it by name, with no row and no figure.
+TEST(OttimizzaStrada, RichiestaFuoriLimitiRifiutataDalMotore) {
+    const struct {
+        void (*modifica)(StatoProgetto&);
+        const char* nome;
+    } casi[] = {
+        {[](StatoProgetto& s) { s.StepInt = 1e-9; }, "StepInt"},
+        {[](StatoProgetto& s) { s.Deprezz = -0.5; }, "Deprezz"},
+        {[](StatoProgetto& s) { s.NCorsie = 1000; }, "NCorsie"},
+        {[](StatoProgetto& s) { s.HPalo = 1e6; }, "HPalo"},
+    };
+    for (const auto& k : casi) {
+        SCOPED_TRACE(k.nome);
+        auto s = std::make_unique<StatoProgetto>(StatoStrada());
+        k.modifica(*s);
+        const RichiestaCalcolo r = RichiestaDaStato(*s, TipoImpianto::Strada);
+        RigheInMemoria righe;
+        Riscontro riscontro;
+        const RisultatoSweep sweep = OttimizzaStrada(r, righe, riscontro);
+        EXPECT_EQ(sweep.errore.numero, 1110);
+        EXPECT_NE(sweep.errore.Testo().find(k.nome), std::string::npos) << sweep.errore.Testo();
+        EXPECT_EQ(sweep.candidati, 0);
+        EXPECT_TRUE(righe.strada.empty());
+        const ValutazioneProgetto v = ValutaProgetto(r);
+        EXPECT_EQ(v.errore.numero, 1110);
+        EXPECT_FALSE(v.strada.has_value());
+    }
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/state/Inizializza.h"
-#include "engine/road/ScegliClasse.h"
+#include "engine/sweep/ScegliClasse.h"
 
 namespace nottaro {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "engine/road/SequenzeSweep.h"
+#include "engine/sweep/SequenzeSweep.h"
 
 namespace nottaro {
 namespace {

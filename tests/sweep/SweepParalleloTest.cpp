@@ -1,5 +1,6 @@
 // The multi-threaded candidate loop: rows in single-thread order for any
-// thread count, the row limit, interruption, failed appends and failures.
+// thread count, the row limit, a stop request through the feedback object,
+// refused rows and failures.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -8,8 +9,8 @@
 #include <vector>
 
 #include "core/i18n/Messaggi.h"
-#include "engine/road/SweepParallelo.h"
-#include "store/LayoutTabelle.h"
+#include "core/interaction/Riscontro.h"
+#include "engine/sweep/SweepParallelo.h"
 #include "support/InterazioneFinta.h"
 
 namespace nottaro {
@@ -19,8 +20,27 @@ using test::InterazioneFinta;
 
 struct Scritta {
     long long num;
-    std::vector<double> valori;
+    std::vector<double> valori;  // H, overhang, S, tilt, lamp set, the worker's figure
     bool operator==(const Scritta&) const = default;
+};
+
+// Keeps what the loop stores; refuses the row of the chosen call.
+class RigheScritte : public DestinazioneRighe {
+public:
+    std::string Aggiungi(const RigaStrada& r) override {
+        if (++chiamate == rifiuta) {
+            guasta = fermaDopoRifiuto;
+            return "disk full";
+        }
+        righe.push_back({r.NUM, {r.HPALO, r.SBRACCIO, r.INTER, r.INCLINA, r.LUMEN, r.LUMINA}});
+        return {};
+    }
+    std::string Aggiungi(const RigaPercorso&) override { return "a road row was expected"; }
+    bool Guasta() const override { return guasta; }
+    std::vector<Scritta> righe;
+    int chiamate = 0, rifiuta = -1;
+    bool fermaDopoRifiuto = false;  // the refusal is a disk that takes nothing more
+    bool guasta = false;
 };
 
 // Accepts about a third of the candidates by a rule of their values, does a
@@ -30,7 +50,7 @@ class LavoroFinto : public LavoroSweep {
 public:
     struct Condiviso {
         bool tutti = false;
-        std::atomic<bool>* ferma = nullptr;
+        Riscontro* ferma = nullptr;
         Candidato fermaSu{-1, 0, 0, 0, 0};
         bool lanciaSu = false;
         std::atomic<long long> valutati{0};
@@ -38,20 +58,26 @@ public:
     explicit LavoroFinto(Condiviso& c) : c_(c) {}
 
     bool PreparaGruppo(const GruppoCandidati& g) override { return g.S != 9; }  // spacing 9 cannot be laid out
-    bool Valuta(const Candidato& c, RigaSoluzione& riga) override {
+    bool Valuta(const Candidato& c, RigaTrovata& riga) override {
         c_.valutati.fetch_add(1);
         const bool bersaglio = c.lampada == c_.fermaSu.lampada && c.H == c_.fermaSu.H && c.S == c_.fermaSu.S &&
                                c.Sbraccio == c_.fermaSu.Sbraccio && c.Inclina == c_.fermaSu.Inclina;
         if (bersaglio && c_.lanciaSu) throw std::runtime_error("work failure");
-        if (bersaglio && c_.ferma) c_.ferma->store(true);
+        if (bersaglio && c_.ferma) c_.ferma->Annulla();
         double x = 0;
         // Uneven work, so groups finish out of order on several threads.
         const int passi = 200 + 800 * (static_cast<int>(c.S) % 4);
         for (int i = 1; i < passi; ++i) x += std::sin(c.H * i + c.S) / i;
         const long long chiave = std::llround(c.H * 10 + c.S * 7 + c.Sbraccio * 3 + c.Inclina);
         if (!c_.tutti && chiave % 3 != 0) return false;
-        riga.valori = {c.H, c.Sbraccio, c.S, c.Inclina, static_cast<double>(c.lampada), x};
-        riga.descrizione = " key=" + std::to_string(chiave);
+        RigaStrada r;
+        r.HPALO = c.H;
+        r.SBRACCIO = c.Sbraccio;
+        r.INTER = c.S;
+        r.INCLINA = c.Inclina;
+        r.LUMEN = c.lampada;
+        r.LUMINA = x;
+        riga.dati = r;
         return true;
     }
 
@@ -81,23 +107,22 @@ struct Esito {
     Candidato ultimo;
 };
 
+// With fermaAlBersaglio the worker that meets cond.fermaSu asks the run to stop.
 Esito Esegui(const Piano& piano, int thread, LavoroFinto::Condiviso& cond, InterazioneFinta& ui,
-             long long limite = 65000, const std::atomic<bool>* interrompi = nullptr) {
+             long long limite = 65000, bool fermaAlBersaglio = false) {
     Esito e;
     OpzioniSweep o;
     o.thread = thread;
     o.limiteRighe = limite;
-    o.interrompi = interrompi;
-    o.prefissoErrore = "File: prova.ldt";
-    auto scrivi = [&e](long long num, const RigaSoluzione& r) {
-        Scritta s{num, {}};
-        for (const auto& v : r.valori) s.valori.push_back(std::get<double>(v));
-        e.righe.push_back(s);
-        return std::string();
-    };
-    MotoreSweep m(o, ui, scrivi, LayoutNTRLUX(), 0);
+    o.fileCorrente = "prova.ldt";
+    RigheScritte righe;
+    Riscontro riscontro(&ui);
+    if (fermaAlBersaglio) cond.ferma = &riscontro;
+    MotoreSweep m(o, riscontro, righe, 0);
     m.Esegui(piano.gruppi, piano.sbracci, piano.inclinazioni,
              [&cond] { return std::make_unique<LavoroFinto>(cond); });
+    m.ProgressoFinale();
+    e.righe = righe.righe;
     e.valutati = m.CandidatiValutati();
     e.interrotto = m.Interrotto();
     e.limite = m.LimiteRaggiunto();
@@ -169,12 +194,10 @@ TEST(SweepParallelo, InterruzioneLasciaLeRigheDiUnPrefissoDelCiclo) {
     const Candidato bersaglio{g.lampada, g.H, g.S, 1, 5};
     for (int n : {1, 2, 8}) {
         SCOPED_TRACE(n);
-        std::atomic<bool> ferma{false};
         LavoroFinto::Condiviso c;
-        c.ferma = &ferma;
         c.fermaSu = bersaglio;
         InterazioneFinta ui;
-        const Esito e = Esegui(piano, n, c, ui, 65000, &ferma);
+        const Esito e = Esegui(piano, n, c, ui, 65000, true);
         EXPECT_TRUE(e.interrotto);
         ASSERT_LT(e.righe.size(), tutto.righe.size());
         for (std::size_t i = 0; i < e.righe.size(); ++i) ASSERT_EQ(e.righe[i], tutto.righe[i]) << i;
@@ -203,21 +226,41 @@ TEST(SweepParallelo, AppendFallitoAvvisaENonConsumaIlNumero) {
     InterazioneFinta ui;
     OpzioniSweep o;
     o.thread = 2;
-    o.prefissoErrore = "File: prova.ldt";
-    std::vector<long long> numeri;
-    int chiamate = 0;
-    auto scrivi = [&](long long num, const RigaSoluzione&) {
-        if (++chiamate == 3) return std::string("disk full");
-        numeri.push_back(num);
-        return std::string();
-    };
-    MotoreSweep m(o, ui, scrivi, LayoutNTRLUX(), 0);
+    o.fileCorrente = "prova.ldt";
+    RigheScritte righe;
+    righe.rifiuta = 3;
+    Riscontro riscontro(&ui);
+    MotoreSweep m(o, riscontro, righe, 0);
     m.Esegui(piano.gruppi, piano.sbracci, piano.inclinazioni, [&c] { return std::make_unique<LavoroFinto>(c); });
+    m.ProgressoFinale();
     ASSERT_EQ(ui.Conta("avviso"), 1);
-    EXPECT_EQ(ui.mostrati[0].testo.rfind("File: prova.ldt ERROR: N. 3 key=", 0), 0u) << ui.mostrati[0].testo;
-    ASSERT_GT(numeri.size(), 3u);
-    for (std::size_t i = 0; i < numeri.size(); ++i) EXPECT_EQ(numeri[i], static_cast<long long>(i + 1));
-    EXPECT_EQ(m.Righe(), static_cast<long long>(numeri.size()));
+    EXPECT_EQ(ui.mostrati[0].testo, MessaggioCatalogo({1100, {"prova.ldt", "3", "disk full"}}).Testo());
+    ASSERT_GT(righe.righe.size(), 3u);
+    for (std::size_t i = 0; i < righe.righe.size(); ++i) EXPECT_EQ(righe.righe[i].num, static_cast<long long>(i + 1));
+    EXPECT_EQ(m.Righe(), static_cast<long long>(righe.righe.size()));
+}
+
+TEST(SweepParallelo, AppendSuUnaTabellaCheNonScrivePiuFermaIlCicloConIlSuoErrore) {
+    const Piano piano = PianoPiccolo();
+    LavoroFinto::Condiviso c;
+    InterazioneFinta ui;
+    OpzioniSweep o;
+    o.thread = 2;
+    RigheScritte righe;
+    righe.rifiuta = 3;
+    righe.fermaDopoRifiuto = true;
+    Riscontro riscontro(&ui);
+    MotoreSweep m(o, riscontro, righe, 0);
+    EXPECT_FALSE(
+        m.Esegui(piano.gruppi, piano.sbracci, piano.inclinazioni, [&c] { return std::make_unique<LavoroFinto>(c); }));
+    EXPECT_EQ(m.Errore(), "disk full");
+    EXPECT_EQ(righe.chiamate, 3) << "no row is offered after the table stopped writing";
+    ASSERT_EQ(righe.righe.size(), 2u);
+    EXPECT_EQ(righe.righe[0].num, 1);
+    EXPECT_EQ(righe.righe[1].num, 2);
+    EXPECT_EQ(m.Righe(), 2);
+    m.ProgressoFinale();
+    EXPECT_EQ(ui.Conta("avviso"), 0);
 }
 
 TEST(SweepParallelo, GuastoDelLavoroFermaIlCiclo) {
@@ -239,15 +282,16 @@ TEST(SweepParallelo, ProgressoRiportaCandidatiERighe) {
     InterazioneFinta ui;
     OpzioniSweep o;
     o.thread = 2;
-    long long righe = 0;
-    MotoreSweep m(o, ui, [&](long long, const RigaSoluzione&) { ++righe; return std::string(); }, LayoutNTRLUX(),
-                  static_cast<long long>(piano.gruppi.size() * 20));
+    RigheScritte righe;
+    Riscontro riscontro(&ui);
+    MotoreSweep m(o, riscontro, righe, static_cast<long long>(piano.gruppi.size() * 20));
     m.Esegui(piano.gruppi, piano.sbracci, piano.inclinazioni, [&c] { return std::make_unique<LavoroFinto>(c); });
     m.ProgressoFinale();
     ASSERT_FALSE(ui.progressi.empty());
     const Avanzamento& a = ui.progressi.back();
     EXPECT_EQ(a.fatti, a.totale);
-    EXPECT_EQ(a.trovati, righe);
+    EXPECT_EQ(a.Frazione(), 1.0);
+    EXPECT_EQ(a.trovati, static_cast<long long>(righe.righe.size()));
     EXPECT_EQ(a.secondiRimasti, 0);
     for (std::size_t i = 1; i < ui.progressi.size(); ++i) EXPECT_LE(ui.progressi[i - 1].fatti, ui.progressi[i].fatti);
 }

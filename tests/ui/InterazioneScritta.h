@@ -47,7 +47,6 @@ public:
         progressi.push_back(a);
         threadProgressi.push_back(QThread::currentThread());
     }
-    void ElaboraInput() override {}
 
     int Conta(const std::string& tipo) const {
         int n = 0;

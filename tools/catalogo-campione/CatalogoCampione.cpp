@@ -56,7 +56,6 @@ public:
         return false;
     }
     void Progresso(const Avanzamento&) override {}
-    void ElaboraInput() override {}
     std::vector<std::string> detti;
 };
 

@@ -45,7 +45,6 @@ public:
     void Informazione(const std::string& t) override { f_.ui_.Informazione(t); }
     bool ChiediDatiLampada(DatiLampada& d) override { return f_.ui_.ChiediDatiLampada(d); }
     void Progresso(const Avanzamento& a) override { f_.Progresso(a); }
-    void ElaboraInput() override {}
 
 private:
     FinestraOttimizza& f_;

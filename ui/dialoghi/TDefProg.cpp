@@ -15,7 +15,7 @@
 #include <cmath>
 
 #include "core/i18n/Lingua.h"
-#include "engine/road/ScegliClasse.h"
+#include "engine/sweep/ScegliClasse.h"
 #include "ui/comune/CampoDecimale.h"
 #include "ui/comune/Campi.h"
 #include "ui/comune/FattoreManutenzione.h"

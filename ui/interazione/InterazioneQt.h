@@ -22,7 +22,6 @@ public:
     // Nothing: a run shows its progress in its own window (FinestraAvanzamento).
     void Progresso(const Avanzamento&) override {}
     // Nothing: compute code runs on a worker, the window thread stays free.
-    void ElaboraInput() override {}
 
     QWidget* Genitore() const { return genitore_; }
 

@@ -1,7 +1,13 @@
 #include "ui/motore/MotoreFinestre.h"
 
+#include <chrono>
+#include <thread>
+
+#include "core/interaction/Riscontro.h"
 #include "engine/area/OttimizzaArea.h"
 #include "engine/road/OttimizzaStrada.h"
+#include "engine/sweep/RichiestaCalcolo.h"
+#include "engine/sweep/RigaDbf.h"
 #include "store/TabellaDbf.h"
 
 namespace nottaro::ui {
@@ -23,11 +29,29 @@ EsitoOttimizza EseguiOttimizzazione(const RichiestaOttimizza& richiesta, Interaz
     OpzioniOttimizza opz;
     opz.thread = richiesta.thread;
     opz.limiteRighe = richiesta.limiteRighe;
-    opz.interrompi = &interrompi;
-    esito.risultato = richiesta.percorso ? OttimizzaArea(*richiesta.stato, tabella, ui, opz)
-                                         : OttimizzaStrada(*richiesta.stato, tabella, ui, opz);
+    const TipoImpianto tipo = richiesta.percorso ? TipoImpianto::Percorso : TipoImpianto::Strada;
+    const RichiestaCalcolo calcolo = RichiestaDaStato(*richiesta.stato, tipo, opz);
+    RigheInTabella righe(tabella, tipo);
+    // Built on this worker: its messages reach `ui`, which carries them to the window.
+    Riscontro riscontro(&ui);
+    // The window's "Interrompi" sets its own flag; pass it on to the run.
+    std::atomic<bool> finito{false};
+    std::thread sentinella([&] {
+        while (!finito.load()) {
+            if (interrompi.load()) {
+                riscontro.Annulla();
+                return;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    });
+    esito.risultato = richiesta.percorso ? OttimizzaArea(calcolo, righe, riscontro)
+                                         : OttimizzaStrada(calcolo, righe, riscontro);
+    finito = true;
+    sentinella.join();
+    riscontro.Consegna();
     tabella.Chiudi();
-    esito.errore = esito.risultato.errore;
+    if (!esito.risultato.errore.Vuoto()) esito.errore = esito.risultato.errore.Testo();
     return esito;
 }
 

@@ -8,8 +8,8 @@
 
 #include "core/interaction/Interazione.h"
 #include "core/state/StatoProgetto.h"
-#include "engine/area/ClassiArea.h"
-#include "engine/road/EsecuzioneSweep.h"
+#include "engine/comune/ClassiArea.h"
+#include "engine/sweep/EsecuzioneSweep.h"
 
 namespace nottaro::ui {
 

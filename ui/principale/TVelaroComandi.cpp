@@ -54,7 +54,6 @@ public:
         finestra_.Mostra(a);
         ui_.Progresso(a);
     }
-    void ElaboraInput() override {}
 
 private:
     Interazione& ui_;

@@ -72,6 +72,17 @@ std::string Letterale(const std::string& s) {
     return out + "\"";
 }
 
+// A message number written as plain decimal digits, or -1.
+int Numero(const std::string& s) {
+    if (s.empty() || s.size() > 9) return -1;
+    int n = 0;
+    for (char c : s) {
+        if (c < '0' || c > '9') return -1;
+        n = n * 10 + (c - '0');
+    }
+    return n;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -91,8 +102,9 @@ int main(int argc, char** argv) {
         return 1;
     };
 
+    // The original messages 0 … NumMessaggi-1 in order, then the added ones
+    // (PrimoMessaggioAggiunto and up) in strictly ascending order, gaps allowed.
     std::vector<std::array<std::string, NumLingue>> testi;
-    // Texts added after the original catalogue: numbers from 1000 up, in order.
     std::vector<std::pair<int, std::array<std::string, NumLingue>>> aggiunti;
     std::string riga;
     int numeroRiga = 0;
@@ -108,23 +120,21 @@ int main(int argc, char** argv) {
         auto col = Colonne(riga);
         if (col.size() != NumLingue + 1)
             return errore(numeroRiga, "expected 6 tab-separated columns, found " + std::to_string(col.size()));
-        const bool aggiunto = testi.size() == static_cast<std::size_t>(NumMessaggi);
-        int numero = -1;
-        try {
-            numero = std::stoi(col[0]);
-        } catch (...) {
-        }
-        const int atteso = aggiunti.empty() ? nottaro::PrimoMessaggioAggiunto : aggiunti.back().first + 1;
-        if (aggiunto ? (numero < atteso || std::to_string(numero) != col[0])
-                     : col[0] != std::to_string(testi.size()))
-            return errore(numeroRiga, "message number " + col[0] + " where " +
-                                          (aggiunto ? std::to_string(atteso) + " or more" : std::to_string(testi.size())) +
-                                          " was expected");
         std::array<std::string, NumLingue> r;
         for (int l = 0; l < NumLingue; ++l)
             if (!Decodifica(col[l + 1], r[l])) return errore(numeroRiga, "unknown escape in column " + std::to_string(l + 2));
-        if (aggiunto) aggiunti.emplace_back(numero, std::move(r));
-        else testi.push_back(std::move(r));
+        if (testi.size() < static_cast<std::size_t>(NumMessaggi)) {
+            if (col[0] != std::to_string(testi.size()))
+                return errore(numeroRiga, "message number " + col[0] + " where " + std::to_string(testi.size()) + " was expected");
+            testi.push_back(std::move(r));
+            continue;
+        }
+        const int n = Numero(col[0]);
+        const int minimo = aggiunti.empty() ? nottaro::PrimoMessaggioAggiunto : aggiunti.back().first + 1;
+        if (n < minimo)
+            return errore(numeroRiga, "message number " + col[0] + " where a number from " + std::to_string(minimo) +
+                                          " up was expected (added messages follow in ascending order)");
+        aggiunti.emplace_back(n, std::move(r));
     }
     if (numeroRiga == 0) return errore(1, "empty table");
     if (testi.size() != static_cast<std::size_t>(NumMessaggi))
@@ -133,7 +143,7 @@ int main(int argc, char** argv) {
 
     std::ostringstream out;
     out << "// Generated from core/i18n/messages.tsv by nottaro_genera_catalogo; edit the table, not this file.\n"
-        << "#include \"core/i18n/CatalogoGenerato.h\"\n\n"
+        << "#include \"core/i18n/CatalogoGenerato.h\"\n\n#include <array>\n\n"
         << "namespace nottaro::catalogo {\n\n"
         << "const std::string_view kTesti[NumLingue][NumMessaggi] = {\n";
     for (int l = 0; l < NumLingue; ++l) {
@@ -141,14 +151,16 @@ int main(int argc, char** argv) {
         for (const auto& r : testi) out << "    " << Letterale(r[l]) << ",\n";
         out << "  },\n";
     }
-    out << "};\n\n";
-    out << "const Aggiunto kAggiunti[] = {\n";
+    out << "};\n\n"
+        << "static const std::array<VoceAggiunta, " << aggiunti.size() << "> kVoci{{\n";
     for (const auto& [n, r] : aggiunti) {
         out << "  {" << n << ", {";
-        for (int l = 0; l < NumLingue; ++l) out << Letterale(r[l]) << (l + 1 < NumLingue ? ", " : "");
+        for (int l = 0; l < NumLingue; ++l) out << (l ? ", " : "") << Letterale(r[l]);
         out << "}},\n";
     }
-    out << "  {-1, {}},\n};\n\n}  // namespace nottaro::catalogo\n";
+    out << "}};\n\n"
+        << "const std::span<const VoceAggiunta> kAggiunti(kVoci);\n\n"
+        << "}  // namespace nottaro::catalogo\n";
 
     const std::string nuovo = out.str();
     std::ofstream f(argv[2], std::ios::binary | std::ios::trunc);

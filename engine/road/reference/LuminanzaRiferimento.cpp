@@ -120,7 +120,7 @@ RisultatoStrada ValutaStrada(const Fotometria& foto, const ParametriStrada& p, c
         if (!UlOsservatore(ctx, foto, p, campo, k, oss.OssX, oss.OssY[k])) return errore("UlOsservatore");
         r.Ul = k == 0 ? campo.UlOss[0] : std::min(r.Ul, campo.UlOss[k]);
     }
-    if (soglie && !soglie->TuttiRisultati && r.Ul < soglie->UlMin / 100) {
+    if (SottoUlMin(soglie, r.Ul)) {
         r.Esito = EsitoStrada::SottoUl;
         return r;
     }
@@ -136,8 +136,7 @@ RisultatoStrada ValutaStrada(const Fotometria& foto, const ParametriStrada& p, c
             r.Uo = k == 0 ? campo.UoOss[0] : std::min(r.Uo, campo.UoOss[k]);
         }
     }
-    if (soglie && !soglie->TuttiRisultati &&
-        !(soglie->LmMin <= r.Lm && r.Lm <= soglie->LmMin * (1 + soglie->ErrLm / 100) && r.Uo >= soglie->UoMin / 100)) {
+    if (FuoriClasseLmUo(soglie, r.Lm, r.Uo)) {
         r.Esito = EsitoStrada::FuoriClasse;
         return r;
     }

@@ -41,7 +41,8 @@ TEST(InfoCli, PrintsARecordForEveryFixture) {
         EXPECT_NE(u.out.find("\nNumC: " + std::to_string(f.NumC()) + "\n"), std::string::npos);
         EXPECT_NE(u.out.find("\nNumG: " + std::to_string(f.NumG()) + "\n"), std::string::npos);
         EXPECT_NE(u.out.find("\nMaximum intensity: "), std::string::npos);
-        EXPECT_EQ(u.out.find("no intensities"), std::string::npos);
+        // A refused file (the truncated one) leaves no table to describe.
+        EXPECT_EQ(u.out.find("no intensities") != std::string::npos, f.Intens.Vuota());
     }
     ASSERT_GT(visti, 0);  // the fixture folder was found
 }

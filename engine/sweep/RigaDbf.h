@@ -1,0 +1,43 @@
+#pragma once
+// The one place where solution rows meet dBase records: a typed row to the
+// values of an append, the current row of a table back to a typed row, and
+// the sink that appends a sweep's rows to an open solution table.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/sweep/RigheSoluzione.h"
+#include "store/TabellaDbf.h"
+
+namespace nottaro {
+
+// The 40 values of a row in the field order of NTRLUX / NTRLUXA, NUM first.
+std::vector<ValoreCampo> ValoriDbf(const RigaStrada& r);
+std::vector<ValoreCampo> ValoriDbf(const RigaPercorso& r);
+
+// The current row of an open table; nullopt when there is none or a field
+// of the kind's layout is missing.
+std::optional<RigaStrada> LeggiRigaStrada(const TabellaDbf& t);
+std::optional<RigaPercorso> LeggiRigaPercorso(const TabellaDbf& t);
+
+// Every visible row of an open table, in order (rows that cannot be read are skipped).
+std::vector<RigaStrada> LeggiRigheStrada(TabellaDbf& t);
+std::vector<RigaPercorso> LeggiRighePercorso(TabellaDbf& t);
+
+// Appends to an open table (emptied by the caller) whose fields are those of
+// the kind's solution table; CampiGiusti() says whether they are.
+class RigheInTabella : public DestinazioneRighe {
+public:
+    RigheInTabella(TabellaDbf& tabella, TipoImpianto tipo);
+    // The table is open and has the fields of the kind's layout, in order.
+    bool CampiGiusti() const;
+    std::string Aggiungi(const RigaStrada& r) override;
+    std::string Aggiungi(const RigaPercorso& r) override;
+    bool Guasta() const override { return tabella_.ScritturaFallita(); }
+
+private:
+    TabellaDbf& tabella_;
+    TipoImpianto tipo_;
+};
+
+}  // namespace nottaro

@@ -1,0 +1,221 @@
+#include "engine/sweep/SweepParallelo.h"
+
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <exception>
+#include <stdexcept>
+#include <map>
+#include <mutex>
+#include <thread>
+
+
+namespace nottaro {
+namespace {
+
+double Adesso() {
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+// What a worker hands back for one group.
+struct EsitoGruppo {
+    std::vector<RigaTrovata> righe;
+    long long valutati = 0;       // candidates evaluated, a prefix of the group
+    bool completo = true;         // false: stopped inside the group
+    Candidato ultimo;             // last candidate evaluated
+    std::string errore;           // an exception escaped the work object
+};
+
+}  // namespace
+
+MotoreSweep::MotoreSweep(OpzioniSweep opzioni, Riscontro& riscontro, DestinazioneRighe& righe, long long totale)
+    : opz_(std::move(opzioni)), riscontro_(riscontro), righeDest_(righe), totale_(totale) {
+    nThread_ = opz_.thread > 0 ? opz_.thread : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    inizio_ = Adesso();
+}
+
+double MotoreSweep::Secondi() const { return Adesso() - inizio_; }
+
+void MotoreSweep::Consolida() {
+    if (opz_.consolida) opz_.consolida();
+}
+
+void MotoreSweep::Progresso(bool forza) {
+    const double t = Adesso();
+    if (!forza && ultimoProgresso_ >= 0 && t - ultimoProgresso_ < opz_.intervalloProgresso) return;
+    Consolida();
+    ultimoProgresso_ = t;
+    Avanzamento a;
+    a.fatti = fatti_.load();
+    a.totale = totale_;
+    a.trovati = righe_;
+    a.secondi = t - inizio_;
+    if (a.fatti > 0 && totale_ > a.fatti) a.secondiRimasti = a.secondi * static_cast<double>(totale_ - a.fatti) / static_cast<double>(a.fatti);
+    else if (totale_ > 0 && a.fatti >= totale_) a.secondiRimasti = 0;
+    riscontro_.Progresso(a);
+    riscontro_.ConsegnaSeChiamante();
+}
+
+bool MotoreSweep::Memorizza(RigaTrovata& r) {
+    const long long num = righe_ + 1;
+    return std::visit(
+        [&](auto& riga) {
+            riga.NUM = num;
+            const std::string esito = righeDest_.Aggiungi(riga);
+            if (!esito.empty()) {
+                // A destination that can take no further row (the disk refused
+                // the bytes) ends the run with its reason; otherwise the row is
+                // reported and skipped: the file, the row's number and why.
+                if (righeDest_.Guasta()) {
+                    errore_ = esito;
+                    return false;
+                }
+                riscontro_.Messaggio({1100, {opz_.fileCorrente, std::to_string(num), esito}});
+                return false;
+            }
+            righe_ = num;
+            AggiornaRiepilogo(riepilogo_, riga);
+            return true;
+        },
+        r.dati);
+}
+
+void MotoreSweep::ProgressoFinale() { Progresso(true); }
+
+bool MotoreSweep::Esegui(const std::vector<GruppoCandidati>& gruppi, const std::vector<double>& sbracci,
+                         const std::vector<double>& inclinazioni, const FabbricaLavoro& fabbrica) {
+    const std::size_t n = gruppi.size();
+    const std::size_t finestra = static_cast<std::size_t>(nThread_) * 8;
+    std::mutex m;
+    std::condition_variable cv;
+    std::map<std::size_t, EsitoGruppo> pronti;
+    std::size_t prossimo = 0;    // next group to hand out
+    std::size_t scritti = 0;     // groups appended so far
+    std::atomic<bool> ferma{false};
+    auto richiestaStop = [&] { return ferma.load() || riscontro_.Annullato(); };
+
+    auto lavoratore = [&] {
+        std::unique_ptr<LavoroSweep> lavoro;
+        try {
+            lavoro = fabbrica();
+        } catch (...) {
+        }
+        for (;;) {
+            std::size_t indice;
+            {
+                std::unique_lock lk(m);
+                cv.wait(lk, [&] { return richiestaStop() || prossimo >= n || prossimo < scritti + finestra; });
+                if (richiestaStop() || prossimo >= n) return;
+                indice = prossimo++;
+            }
+            EsitoGruppo e;
+            const GruppoCandidati& g = gruppi[indice];
+            try {
+                if (!lavoro) throw std::runtime_error("no work context");
+                const bool pronto = lavoro->PreparaGruppo(g);
+                for (double o : sbracci) {
+                    for (double t : inclinazioni) {
+                        if (richiestaStop()) {
+                            e.completo = false;
+                            break;
+                        }
+                        Candidato c{g.lampada, g.H, g.S, o, t};
+                        RigaTrovata riga;
+                        if (pronto && lavoro->Valuta(c, riga)) {
+                            riga.candidato = c;
+                            riga.posizione = e.valutati;
+                            e.righe.push_back(std::move(riga));
+                        }
+                        e.ultimo = c;
+                        ++e.valutati;
+                        fatti_.fetch_add(1, std::memory_order_relaxed);
+                    }
+                    if (!e.completo) break;
+                }
+            } catch (const std::exception& ex) {
+                e.errore = ex.what();
+                e.completo = false;
+            } catch (...) {
+                e.errore = "unknown failure";
+                e.completo = false;
+            }
+            {
+                std::lock_guard lk(m);
+                pronti.emplace(indice, std::move(e));
+            }
+            cv.notify_all();
+        }
+    };
+
+    std::vector<std::thread> thread;
+    const int nLav = static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(nThread_), std::max<std::size_t>(n, 1)));
+    for (int i = 0; i < nLav; ++i) thread.emplace_back(lavoratore);
+
+    bool continua = true;
+    const auto attesa = std::chrono::duration<double>(std::min(0.05, opz_.intervalloProgresso));
+    while (continua) {
+        std::vector<EsitoGruppo> lotto;
+        bool finito = false;
+        {
+            std::unique_lock lk(m);
+            cv.wait_for(lk, attesa, [&] { return pronti.count(scritti) > 0 || scritti >= n; });
+            while (true) {
+                auto it = pronti.find(scritti);
+                if (it == pronti.end()) break;
+                lotto.push_back(std::move(it->second));
+                pronti.erase(it);
+                ++scritti;
+            }
+            finito = scritti >= n;
+            // Once stopped, a group nobody took will never arrive.
+            if (richiestaStop() && lotto.empty() && pronti.count(scritti) == 0 && prossimo <= scritti) finito = true;
+        }
+        cv.notify_all();  // the window moved on
+        for (EsitoGruppo& e : lotto) {
+            if (!continua) break;
+            for (RigaTrovata& r : e.righe) {
+                if (!Memorizza(r)) {
+                    if (!errore_.empty()) {
+                        continua = false;
+                        break;
+                    }
+                    continue;
+                }
+                if (righe_ >= opz_.limiteRighe) {
+                    // The last row the table takes is stored; the run stops after it.
+                    limite_ = true;
+                    e.valutati = r.posizione + 1;
+                    e.ultimo = r.candidato;
+                    riscontro_.Messaggio({480, {}});
+                    break;
+                }
+            }
+            valutati_ += e.valutati;
+            if (e.valutati > 0) ultimo_ = e.ultimo;
+            if (!e.errore.empty()) {
+                errore_ = e.errore;
+                continua = false;
+            } else if (limite_) {
+                continua = false;
+            } else if (!e.completo) {
+                interrotto_ = true;
+                continua = false;
+            }
+        }
+        if (!lotto.empty()) Consolida();
+        if (!continua) {
+            ferma = true;
+            cv.notify_all();
+        }
+        Progresso(false);
+        if (finito) break;
+    }
+    ferma = true;
+    cv.notify_all();
+    for (auto& t : thread) t.join();
+    if (!limite_ && errore_.empty() && riscontro_.Annullato()) interrotto_ = true;
+    return !(interrotto_ || limite_ || !errore_.empty());
+}
+
+}  // namespace nottaro
