@@ -7,7 +7,7 @@ SAMPLE ?= data/ldt/sample_street_isym0.ldt
 SANITIZE_DIR ?= build-sanitize
 SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
 
-.PHONY: deps configure build run test bench golden sanitize screenshots clean
+.PHONY: deps configure build run test bench golden sanitize screenshots clean catalogue-sample
 
 deps:
 	@bash scripts/install-deps.sh
@@ -38,6 +38,11 @@ test: build
 
 bench: build
 	@bash bench/run.sh $(BUILD_DIR)
+
+# Rewrites the sample luminaire catalogue of data/ from the photometric fixtures.
+catalogue-sample: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target catalogo-campione
+	@$(BUILD_DIR)/tools/catalogo-campione/catalogo-campione tests/fixtures/photometry data
 
 # Writes tests/fixtures/golden again from this build (only for an intended change of figures).
 golden: build

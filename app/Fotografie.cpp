@@ -12,9 +12,13 @@
 #include <cstdio>
 #include <memory>
 
+#include "core/files/ListaFile.h"
 #include "core/i18n/Lingua.h"
 #include "core/i18n/Messaggi.h"
 #include "core/state/StatoProgetto.h"
+#include "ui/catalogo/TElencoldt.h"
+#include "ui/catalogo/Tcatalogue.h"
+#include "ui/comune/Testi.h"
 #include "ui/dialoghi/TAboutBox.h"
 #include "ui/dialoghi/TDefCalc.h"
 #include "ui/dialoghi/TDefProg.h"
@@ -166,6 +170,22 @@ int main(int argc, char** argv) {
             a.secondiRimasti = 27;
             d.Mostra(a);
             ok &= Salva(&d, uscita, QStringLiteral("FinestraAvanzamento"), l);
+        }
+        {
+            Tcatalogue d(dirProg, true, ui);
+            Scegli(&d, "ComboLinea", 1);
+            ok &= Salva(&d, uscita, QStringLiteral("Tcatalogue"), l, false);
+        }
+        {
+            // A list with a file of the sample, one written on another machine and a missing one.
+            stato->FileLista = Ss(uscita) + "/esempio.ntr";
+            std::string errore;
+            ScriviListaNtr(stato->FileLista,
+                           {dirProg + "/ldt/erco_isym1_absolute.ldt", "C:\\Nottaro\\ldt\\two_lamp_sets_isym4.ldt",
+                            "/manca/sample.ldt"},
+                           errore);
+            TElencoldt d(*stato, ui);
+            ok &= Salva(&d, uscita, QStringLiteral("TElencoldt"), l);
         }
         {
             ApriAiuto(nullptr, QStringLiteral("TVelaro"));

@@ -11,6 +11,9 @@ void RegistraKernel();
 // Pure arithmetic on 1 and 2 threads: the parallel capacity the machine gives.
 void RegistraMacchina();
 void RegistraSweep(bool piccolo);
+// Writing rows: the store committing per row or per group, and sweeps that
+// keep every candidate up to the row limit.
+void RegistraArchivio(bool piccolo);
 // Prints the heap that 100 loaded photometric records hold.
 int MemoriaRecord();
 

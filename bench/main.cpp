@@ -144,6 +144,20 @@ void Riepilogo(const Raccolta& r) {
     Rapporto(r, "path candidate fast/plain, tilt step", "CandidatoPercorso/piana", "CandidatoPercorso/veloce");
     Sweep(r, "Road sweep, 7 m two-lane ME3b over R3", "SweepStrada", ConfrontoStrada());
     Sweep(r, "Path sweep, 3 m P2", "SweepPercorso", ConfrontoArea());
+    std::printf("Solution rows written\n");
+    const struct {
+        const char* nome;
+        const char* testo;
+        const char* obiettivo;
+    } scritture[] = {
+        {"Archivio/aggiungi/1", "store alone, header committed after every row", ""},
+        {"Archivio/aggiungi/135", "store alone, header committed per 135-row group", ""},
+        {"TuttiRisultati/strada/2", "road, every candidate kept, 2 threads", ""},
+        {"TuttiRisultati/percorso/2", "path, every candidate kept, 2 threads", "(target >= 50000)"},
+    };
+    for (const auto& s : scritture)
+        if (const Misura* m = r.Trova(s.nome); m && m->contatori.count("righe/s"))
+            Riga((std::string(s.testo) + ", rows/s").c_str(), m->contatori.at("righe/s"), s.obiettivo);
 }
 
 int Memoria(const std::string& ampiezza) {
@@ -206,6 +220,7 @@ int main(int argc, char** argv) {
     RegistraMacchina();
     RegistraKernel();
     RegistraSweep(piccolo);
+    RegistraArchivio(piccolo);
     Raccolta raccolta;
     benchmark::RunSpecifiedBenchmarks(&raccolta);
     benchmark::Shutdown();

@@ -1,7 +1,9 @@
-// nottaro-cli info FILE [--json] [--lamp-flux F] [--lamp-watts W] [--lamp-family sap|sbp|hid|hql|led]
+// nottaro-cli info FILE [--json] [--check] [--lamp-flux F] [--lamp-watts W] [--lamp-family sap|sbp|hid|hql|led]
 // Reads an EULUMDAT (.ldt, .elx) or IES (.ies) file with the program's own
 // readers and prints the photometric record: identification, symmetry, the
-// angle lists, the lamp sets, DFF, LORL, the nadir and the peak intensity.
+// angle lists, the lamp sets, DFF, LORL, the nadir and the peak intensity;
+// with --check also the checks of the photometric viewer (upward light,
+// nadir/zenith, coverage, flux), which do not change the exit status.
 // Exit status: 0 read cleanly, 1 missing file or bad option, 2 read with
 // warnings (the record is still printed).
 #include <CLI/CLI.hpp>
@@ -11,10 +13,12 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/Comando.h"
 #include "cli/InterazioneCli.h"
 #include "core/photometry/LettoriFotometria.h"
+#include "core/photometry/VerificaFotometria.h"
 #include "core/text/Testo.h"
 
 namespace {
@@ -25,6 +29,7 @@ using nottaro::FormatoGenerale;
 struct OpzioniInfo {
     std::string file;
     bool json = false;
+    bool verifiche = false;
     std::optional<double> flusso;
     std::optional<double> watt;
     std::string famiglia;
@@ -92,7 +97,22 @@ void StampaTesto(const Fotometria& f, std::ostream& out) {
         out << "Maximum intensity: no intensities\n";
 }
 
-void StampaJson(const Fotometria& f, std::ostream& out) {
+void StampaVerifiche(const std::vector<nottaro::EsitoVerifica>& v, std::ostream& out) {
+    out << "Checks:\n";
+    for (const auto& e : v) out << "  " << (e.ok ? "ok     " : "FAILED ") << e.nome << ": " << e.testo << "\n";
+}
+
+nlohmann::json VerificheJson(const std::vector<nottaro::EsitoVerifica>& v) {
+    nlohmann::json a = nlohmann::json::array();
+    for (const auto& e : v) {
+        nlohmann::json valori = nlohmann::json::object();
+        for (const auto& [nome, x] : e.valori) valori[nome] = x;
+        a.push_back({{"name", e.nome}, {"ok", e.ok}, {"text", e.testo}, {"values", valori}});
+    }
+    return a;
+}
+
+void StampaJson(const Fotometria& f, const std::vector<nottaro::EsitoVerifica>* verifiche, std::ostream& out) {
     using nlohmann::json;
     json j;
     j["DittaLdt"] = f.DittaLdt;
@@ -153,6 +173,7 @@ void StampaJson(const Fotometria& f, std::ostream& out) {
     j["IntensMax"] = p.piano > 0 ? json(p.valore) : json(nullptr);
     j["CMax"] = p.piano > 0 ? json(f.Intens.AngoloC(p.piano)) : json(nullptr);
     j["GammaMax"] = p.piano > 0 ? json(f.Intens.AngoloG(p.gamma)) : json(nullptr);
+    if (verifiche) j["checks"] = VerificheJson(*verifiche);
     out << j.dump(2, ' ', false, json::error_handler_t::replace) << "\n";
 }
 
@@ -179,10 +200,14 @@ int EseguiInfo(const OpzioniInfo& o) {
         std::cerr << "nottaro-cli info: cannot read " << o.file << "\n";
         return 1;
     }
-    if (o.json)
-        StampaJson(*foto, std::cout);
-    else
+    std::vector<nottaro::EsitoVerifica> verifiche;
+    if (o.verifiche) verifiche = nottaro::VerificaFotometria(*foto);
+    if (o.json) {
+        StampaJson(*foto, o.verifiche ? &verifiche : nullptr, std::cout);
+    } else {
         StampaTesto(*foto, std::cout);
+        if (o.verifiche) StampaVerifiche(verifiche, std::cout);
+    }
     if (ui.Avvisi() > 0) {
         std::cerr << "nottaro-cli info: " << o.file << " was read with " << ui.Avvisi() << " warning(s)\n";
         return 2;
@@ -195,6 +220,7 @@ nottaro::cli::RegistraComando reg("info", [](CLI::App& app, int& esito) {
     auto* sub = app.add_subcommand("info", "Read a photometric file (.ldt, .elx, .ies) and print its record");
     sub->add_option("file", o->file, "EULUMDAT or IES file")->required();
     sub->add_flag("--json", o->json, "Print the record as JSON");
+    sub->add_flag("--check", o->verifiche, "Also run the checks: upward light, nadir/zenith, coverage, flux");
     sub->add_option("--lamp-flux", o->flusso, "Lamp flux (lm) for a file without lamp data");
     sub->add_option("--lamp-watts", o->watt, "Lamp power (W) for a file without lamp data");
     sub->add_option("--lamp-family", o->famiglia, "Lamp family: sap, sbp, hid, hql, led");

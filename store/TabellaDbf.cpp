@@ -219,6 +219,7 @@ EsitoTabella TabellaDbf::Apri(bool solaLettura) {
 }
 
 void TabellaDbf::Chiudi() {
+    Consolida();
     if (dbf_) DBFClose(H(dbf_));
     dbf_ = nullptr;
     campi_.clear();
@@ -251,6 +252,10 @@ EsitoTabella TabellaDbf::Aggiungi(const std::vector<ValoreCampo>& valori) {
         const DefinizioneCampo& c = campi_[i];
         if (c.tipo == TipoCampo::Numero) {
             const double* x = std::get_if<double>(&valori[i]);
+            if (const std::string* t = std::get_if<std::string>(&valori[i]); t && t->empty()) {
+                testi.emplace_back(static_cast<std::size_t>(c.larghezza), ' ');  // no value stored
+                continue;
+            }
             if (!x) return {"Field " + c.nome + " needs a number"};
             auto s = FormattaNumero(*x, c.larghezza, c.decimali);
             if (!s)
@@ -292,8 +297,15 @@ EsitoTabella TabellaDbf::Aggiungi(const std::vector<ValoreCampo>& valori) {
     return {};
 }
 
+void TabellaDbf::Consolida() {
+    // After a refused row the header on disk is already the valid one.
+    if (!Aperta() || solaLettura_ || ScritturaFallita()) return;
+    DBFUpdateHeader(H(dbf_));
+}
+
 EsitoTabella TabellaDbf::ImpostaFiltro(std::string_view testo) {
     if (!Aperta()) return {"Table not open: " + percorso_};
+    Consolida();
     std::string errore;
     filtro_ = FiltroTabella::Analizza(testo, campi_, errore);
     testoFiltro_ = filtro_ ? std::string(testo) : std::string();

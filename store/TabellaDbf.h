@@ -82,7 +82,7 @@ public:
     int IndiceCampo(std::string_view nome) const;
 
     // Appends one row: one value per field in field order, a number for every
-    // numeric field, UTF-8 text for every text field. Nothing is written when
+    // numeric field (or "" for no value), UTF-8 text for every text field. Nothing is written when
     // the count or a kind is wrong, a number is not finite or needs more
     // characters than its field, or a text is longer than its field in
     // Windows-1252; the message names the field. On success the row is on
@@ -94,6 +94,10 @@ public:
     bool ScritturaFallita() const { return !erroreScrittura_.empty(); }
     // The warning of the last Apri (empty when the table was read whole).
     const std::string& Avviso() const { return avviso_; }
+    // Writes the record count into the file header once more (the appends
+    // already keep it up to date); a writer calls it after each batch of rows
+    // it reports, before closing or copying.
+    void Consolida();
 
     // Filter text (see FiltroTabella.h). A text that does not parse or names a
     // missing field is refused with the reason, and the table is left

@@ -48,7 +48,9 @@ bool LeggiFileProgetto(std::istream& in, StatoProgetto& s, VersioneProgetto& ver
 // Saves `s` into `percorso` (created or replaced). The file is written next
 // to the target and then renamed over it, so a failed write leaves an
 // existing project as it was. false, after a warning through `ui`, when the
-// file cannot be written.
+// file cannot be written. When the photometry was edited (Foto.Modificata)
+// or a ".nt1" companion already exists, the record is first written there
+// as an EULUMDAT file; if that fails nothing else is written.
 bool SalvaProgetto(const std::string& percorso, const StatoProgetto& s, Interazione& ui);
 
 // What the load does to the main window; every hook is optional.

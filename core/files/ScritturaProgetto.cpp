@@ -8,6 +8,10 @@
 #include "core/files/DescrizioneSuRiga.h"
 #include "core/files/FileProgetto.h"
 #include "core/files/RigheProgetto.h"
+#include "core/i18n/Argomenti.h"
+#include "core/i18n/Messaggi.h"
+#include "core/i18n/MessaggiFotometria.h"
+#include "core/photometry/ScriviEulumdat.h"
 #include "core/text/Testo.h"
 
 namespace nottaro {
@@ -72,6 +76,17 @@ void ScriviFileProgetto(std::ostream& out, const StatoProgetto& s) {
 
 bool SalvaProgetto(const std::string& percorso, const StatoProgetto& s, Interazione& ui) {
     namespace fs = std::filesystem;
+    // An edited photometry travels with the project as its ".nt1" companion,
+    // written first: the project alone would reload the file's old table. A
+    // companion already there is rewritten too, or its stale table would win.
+    fs::path compagno(percorso);
+    compagno.replace_extension(".nt1");
+    std::error_code ecc;
+    if (compagno != fs::path(percorso) && (s.Foto.Modificata || fs::exists(compagno, ecc)) &&
+        !ScriviEulumdat(compagno.string(), s.Foto)) {
+        ui.Avviso(ConArgomenti(Msg(MsgCompagnoFallito), {NomeFile(compagno.string())}));
+        return false;
+    }
     const fs::path finale(percorso);
     fs::path provvisorio = finale;
     provvisorio += ".tmp";

@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "core/files/ListaFile.h"
 #include "core/i18n/Messaggi.h"
 #include "core/photometry/LettoriFotometria.h"
 #include "core/state/LimitiValori.h"
@@ -38,14 +39,14 @@ std::vector<int> LampadeDaOttimizzare(const StatoProgetto& s, const Fotometria& 
 
 }  // namespace
 
-bool LeggiListaFile(const std::string& percorso, std::vector<std::string>& righe) {
-    std::ifstream in(percorso, std::ios::binary);
-    if (!in) return false;
+bool LeggiListaFile(const std::string& percorso, std::vector<std::string>& righe, const std::string& dirProg) {
+    std::vector<std::string> voci;
+    if (!LeggiListaNtr(percorso, voci)) return false;
     righe.clear();
-    std::string riga;
-    while (LeggiRiga(in, riga)) {
-        std::string t = Trim(riga);
-        if (!t.empty()) righe.push_back(std::move(t));
+    for (const std::string& v : voci) {
+        if (Trim(v).empty()) continue;
+        const std::string trovato = RisolviVoceLista(v, CartellaDi(percorso), dirProg);
+        righe.push_back(trovato.empty() ? v : trovato);
     }
     return true;
 }
@@ -84,7 +85,7 @@ RisultatoSweep EseguiSweep(const RichiestaCalcolo& richiesta, DestinazioneRighe&
 
     std::vector<std::string> lista;
     const bool conLista = !stato.FileLista.empty();
-    if (conLista && !LeggiListaFile(stato.FileLista, lista)) {
+    if (conLista && !LeggiListaFile(stato.FileLista, lista, stato.DirProg)) {
         r.errore = {1102, {stato.FileLista}};
         return r;
     }

@@ -58,9 +58,10 @@ using CreaLavoro = std::function<std::unique_ptr<LavoroSweep>(const ContestoFile
 RisultatoSweep EseguiSweep(const RichiestaCalcolo& richiesta, DestinazioneRighe& righe, Riscontro& riscontro,
                            const CreaLavoro& crea);
 
-// Lines of a luminaire list file (one photometric path per line, blank
-// lines skipped); false when the file cannot be read.
-bool LeggiListaFile(const std::string& percorso, std::vector<std::string>& righe);
+// The files of a luminaire list, each entry resolved as RisolviVoceLista
+// does (an entry found nowhere stays as written, so the run names it);
+// blank lines skipped. False when the list cannot be read.
+bool LeggiListaFile(const std::string& percorso, std::vector<std::string>& righe, const std::string& dirProg = {});
 
 // The fields road and path rows share for candidate c of file cf.
 DatiRiga DatiComuni(const ContestoFile& cf, const Candidato& c, const FigureRiga& fr);

@@ -31,7 +31,7 @@ bool LeggiRigaScelta(const TabellaDbf& t, RigaScelta& r) {
 bool CaricaFotometriaRiga(StatoProgetto& s, const RigaScelta& r, Interazione& ui) {
     if (s.FileLista.empty()) return true;
     std::vector<std::string> lista;
-    if (LeggiListaFile(s.FileLista, lista)) {
+    if (LeggiListaFile(s.FileLista, lista, s.DirProg)) {
         for (const std::string& voce : lista) {
             if (!UgualiSenzaDistinguereMaiuscole(NomeFile(voce), r.CatNomeFile)) continue;
             if (LeggiFotometria(voce, s.Foto, ui) != 0) break;

@@ -134,6 +134,24 @@ TEST(TabellaDbf, RefusedRowsLeaveTheTableUnchanged) {
     EXPECT_FALSE(t.Aggiungi(buona)) << "read-only table accepted a row";
 }
 
+// The catalogue leaves whole numbers such as IPVA blank when a luminaire has
+// none; a blank must read back as no value, not as 0.
+TEST(TabellaDbf, EmptyTextInANumericFieldStoresNoValue) {
+    CartellaTemporanea dir;
+    TabellaDbf t;
+    t.Collega(dir.Str(), "NTRLUX");
+    ASSERT_TRUE(t.Apri());
+    auto riga = RigaSoluzione(LayoutNTRLUX(), 1, 8, 1.5);
+    riga[2] = std::string();
+    ASSERT_TRUE(t.Aggiungi(riga));
+    t.Chiudi();
+    ASSERT_TRUE(t.Apri(true));
+    ASSERT_TRUE(t.Primo());
+    EXPECT_EQ(t.Numero(LayoutNTRLUX()[2].nome), std::nullopt);
+    EXPECT_EQ(t.Testo(LayoutNTRLUX()[2].nome), "");
+    EXPECT_EQ(t.Numero(LayoutNTRLUX()[1].nome), 8);
+}
+
 TEST(TabellaDbf, EmptyKeepsFieldsAndCodePageAndAppendsContinueAfterReopen) {
     CartellaTemporanea dir;
     TabellaDbf t;

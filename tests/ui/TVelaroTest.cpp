@@ -15,6 +15,7 @@
 #include "Finestre.h"
 #include "SupportoUi.h"
 #include "ui/comune/FrecceSuGiu.h"
+#include "ui/principale/FinestreCollegate.h"
 
 using namespace nottaro;
 using namespace nottaro::test;
@@ -311,13 +312,37 @@ private slots:
         for (const char* n : {"BitBtn3", "BitBtn7", "BitBtn8"}) QVERIFY(b.Trova<QPushButton>(n)->isVisible());
     }
 
+    // A command opening a window built elsewhere is on exactly when that
+    // window's opener exists; when off, its tooltip says why.
     void FinestreNonAncoraDisponibiliSonoSpenteConIlMotivo() {
         Banco b;
-        for (const char* n : {"BitBtn7", "BitBtn8"}) {
-            QVERIFY(!b.Trova<QPushButton>(n)->isEnabled());
-            QVERIFY(b.Trova<QPushButton>(n)->toolTip().contains(QString::fromStdString(Msg(1201))));
+        const QString motivo = QString::fromStdString(Msg(1201));
+        const struct {
+            const char* pulsante;
+            bool disponibile;
+            bool motivoNelSuggerimento;
+        } pulsanti[] = {
+            {"BitBtn8", static_cast<bool>(ui::ApriCatalogo()), true},
+            {"BitBtn7", static_cast<bool>(ui::ApriElencoLdt()), true},
+            {"BitBtn13", static_cast<bool>(ui::ApriMasterplan()), false},
+        };
+        for (const auto& c : pulsanti) {
+            auto* p = b.Trova<QPushButton>(c.pulsante);
+            QCOMPARE(p->isEnabled(), c.disponibile);
+            if (c.motivoNelSuggerimento) QCOMPARE(p->toolTip().contains(motivo), !c.disponibile);
         }
-        QVERIFY(!b.Trova<QAction>("CaricaElencoLDT1")->isEnabled());
+        const struct {
+            const char* voce;
+            bool disponibile;
+        } voci[] = {
+            {"CaricaElencoLDT1", static_cast<bool>(ui::ApriElencoLdt())},
+            {"ConfiguraReport1", static_cast<bool>(ui::ApriConfiguraReport())},
+        };
+        for (const auto& c : voci) {
+            auto* v = b.Trova<QAction>(c.voce);
+            QCOMPARE(v->isEnabled(), c.disponibile);
+            QCOMPARE(v->toolTip().contains(motivo), !c.disponibile);
+        }
         QVERIFY(!b.Trova<QAction>("Tedesco1")->isEnabled());
     }
 };

@@ -28,6 +28,7 @@ EsitoOttimizza EseguiOttimizzazione(const RichiestaOttimizza& richiesta, Interaz
     }
     OpzioniOttimizza opz;
     opz.thread = richiesta.thread;
+    opz.limiteRighe = richiesta.limiteRighe;
     const TipoImpianto tipo = richiesta.percorso ? TipoImpianto::Percorso : TipoImpianto::Strada;
     const RichiestaCalcolo calcolo = RichiestaDaStato(*richiesta.stato, tipo, opz);
     RigheInTabella righe(tabella, tipo);

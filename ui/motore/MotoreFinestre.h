@@ -20,6 +20,7 @@ struct RichiestaOttimizza {
     bool percorso = false;        // cycle/pedestrian path (NTRLUXA) instead of road (NTRLUX)
     std::string cartella;         // folder of the table (DirProg)
     int thread = 0;               // 0: every core
+    long long limiteRighe = 65000;  // message 480 after this row
 };
 
 struct EsitoOttimizza {

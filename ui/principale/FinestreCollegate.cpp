@@ -1,12 +1,15 @@
 #include "ui/principale/FinestreCollegate.h"
 
+#include "ui/catalogo/AperturaCatalogo.h"
+#include "ui/fotometria/TEulumdat.h"
+
 namespace nottaro::ui {
 
 // Replace `return {};` with the window's opener when it lands, e.g.
 //   return [](const ContestoFinestra& c) { TEulumdat(c.stato, c.ui, c.genitore).exec(); };
-ApriFinestra ApriDatiFotometrici() { return {}; }
-ApriFinestra ApriCatalogo() { return {}; }
-ApriFinestra ApriElencoLdt() { return {}; }
+ApriFinestra ApriDatiFotometrici() { return [](const ContestoFinestra& c) { TEulumdat(c.stato, c.ui, c.genitore).exec(); }; }
+ApriFinestra ApriCatalogo() { return ApriCatalogoPerFoto; }
+ApriFinestra ApriElencoLdt() { return ApriFinestraElenco; }
 ApriFinestra ApriConfiguraReport() { return {}; }
 ApriFinestra ApriMasterplan() { return {}; }
 

@@ -18,6 +18,7 @@
 
 #include <memory>
 
+#include "catalogue/CaricaScelta.h"
 #include "core/files/FileProgetto.h"
 #include "core/i18n/Lingua.h"
 #include "core/photometry/LettoriFotometria.h"
@@ -209,13 +210,15 @@ void TVelaro::CaricaLdt() {
 
 void TVelaro::DopoCatalogo() {
     if (stato_.DaCatalogo) CaricaLdt();
+    // The catalogue's opener loads its pick itself (CaricaSceltaCatalogo):
+    // show the photometry now current, unless a list stayed open.
+    else if (stato_.FotoCaricata && stato_.FileLista.empty() && !stato_.FileFoto.empty()) FotometriaCaricata();
 }
 
 void TVelaro::DopoElenco(bool conPrefisso) {
-    if (stato_.FileLista.empty()) return;
-    stato_.FotoCaricata = true;
-    const QString nome = Qs(NomeFile(stato_.FileLista));
-    MostraNomeFotometria(conPrefisso ? QStringLiteral("Lista: ") + nome : nome);
+    // Without a list the labels go back to the loaded photometry, if any.
+    DopoElencoLdt(stato_);
+    MostraNomeFotometria(Qs(EtichettaFotometria(stato_, conPrefisso)));
     Regole();
 }
 

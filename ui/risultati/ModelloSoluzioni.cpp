@@ -1,0 +1,109 @@
+#include "ui/risultati/ModelloSoluzioni.h"
+
+#include <QBrush>
+#include <QColor>
+
+#include <array>
+#include <cstdlib>
+#include <cstring>
+
+#include "ui/comune/Testi.h"
+
+namespace nottaro::ui {
+namespace {
+
+// Titles of the road table after NUM: heights and overhangs 279, spacing
+// 285, tilt 280, then 281-284 and 286-316 in field order.
+int MessaggioTitolo(std::size_t campo) {
+    static constexpr std::array<int, 40> titoli = {
+        0,   279, 279, 285, 280, 281, 282, 283, 284, 286, 287, 288, 289, 290, 291, 292, 293, 294, 295, 296,
+        297, 298, 299, 300, 301, 302, 303, 304, 305, 306, 307, 308, 309, 310, 311, 312, 313, 314, 315, 316};
+    return campo < titoli.size() ? titoli[campo] : 0;
+}
+
+}  // namespace
+
+QString TitoloCampo(const std::string& campo, bool percorso) {
+    static const char* const strada[] = {"NUM", "HPALO", "SBRACCIO", "INTER", "INCLINA", "LUMINA", "UNIFG", "UNIFL",
+                                         "TI", "INDICER", "INDICEI", "POTENZAM2", "POTENZALM", "POTENZA", "LUMEN",
+                                         "LAMPADA", "CORPO", "FILELDT", "NPALI", "COSTONUOVO", "POTENZAKM", "KWHANNO",
+                                         "SPESAEANNO", "COSTOTOT", "RISPIMPIAN", "RISPIMPIAP", "RISPMANUTE",
+                                         "RISPMANUTP", "RISPEANNO", "RISPEANNOP", "RISPE25ANN", "COSTOADEGU",
+                                         "DELTAWKM", "DELTALMKM", "DELTALMP", "DELTAKWHAN", "RISPEANNOA", "RISPEAP",
+                                         "RISPMANUTA", "BREAKEVEN"};
+    if (percorso) {
+        // The path's light figures are illuminances, its POTENZALM per lux.
+        if (campo == "EM") return Qm(473) + QStringLiteral(" [lx]");
+        if (campo == "UO") return Qm(474);
+        if (campo == "EMIN") return Qm(482) + QStringLiteral(" [lx]");
+        if (campo == "EMAX") return Qm(483) + QStringLiteral(" [lx]");
+        if (campo == "POTENZALM") return Qm(481);
+    }
+    for (std::size_t i = 0; i < std::size(strada); ++i)
+        if (campo == strada[i]) return i == 0 ? QString() : Qm(MessaggioTitolo(i));
+    return {};
+}
+
+ModelloSoluzioni::ModelloSoluzioni(TabellaDbf& tabella, bool percorso, double tiMax, QObject* genitore)
+    : QAbstractTableModel(genitore), tabella_(tabella), percorso_(percorso), tiMax_(tiMax) {
+    if (!percorso_ && tiMax_ > 0) colonnaTi_ = tabella_.IndiceCampo("TI");
+}
+
+int ModelloSoluzioni::rowCount(const QModelIndex& genitore) const {
+    return genitore.isValid() ? 0 : static_cast<int>(tabella_.NumeroRighe());
+}
+
+int ModelloSoluzioni::columnCount(const QModelIndex& genitore) const {
+    return genitore.isValid() ? 0 : static_cast<int>(tabella_.Campi().size());
+}
+
+QVariant ModelloSoluzioni::data(const QModelIndex& indice, int ruolo) const {
+    if (!indice.isValid()) return {};
+    const auto riga = static_cast<std::size_t>(indice.row());
+    const auto& campo = tabella_.Campi()[static_cast<std::size_t>(indice.column())];
+    switch (ruolo) {
+        case Qt::DisplayRole: {
+            if (letture_) letture_(indice.row());
+            const auto t = tabella_.TestoRiga(riga, campo.nome);
+            return t ? Qs(*t) : QVariant();
+        }
+        case Qt::TextAlignmentRole:
+            return campo.tipo == TipoCampo::Numero ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                                                   : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+        case Qt::BackgroundRole:
+        case Qt::ToolTipRole: {
+            if (colonnaTi_ < 0) return {};
+            const auto ti = tabella_.NumeroRiga(riga, "TI");
+            if (!ti || *ti <= tiMax_) return {};
+            if (ruolo == Qt::BackgroundRole) return QBrush(QColor(255, 214, 204));
+            return Qm(1614).arg(Generale(*ti), Generale(tiMax_));
+        }
+        default:
+            return {};
+    }
+}
+
+QVariant ModelloSoluzioni::headerData(int sezione, Qt::Orientation o, int ruolo) const {
+    if (ruolo != Qt::DisplayRole && ruolo != Qt::ToolTipRole) return {};
+    if (o == Qt::Vertical) return ruolo == Qt::DisplayRole ? QVariant(sezione + 1) : QVariant();
+    if (sezione < 0 || static_cast<std::size_t>(sezione) >= tabella_.Campi().size()) return {};
+    const std::string& nome = tabella_.Campi()[static_cast<std::size_t>(sezione)].nome;
+    QString titolo = TitoloCampo(nome, percorso_);
+    if (ruolo == Qt::DisplayRole && titolo.size() > 22) {
+        // A long title on two lines, broken at the space nearest its middle.
+        int migliore = -1;
+        for (int i = 0; i < titolo.size(); ++i)
+            if (titolo[i] == QLatin1Char(' ') &&
+                (migliore < 0 || std::abs(i - titolo.size() / 2) < std::abs(migliore - titolo.size() / 2)))
+                migliore = i;
+        if (migliore > 0) titolo[migliore] = QLatin1Char('\n');
+    }
+    return Qs(nome) + QLatin1Char('\n') + titolo;
+}
+
+void ModelloSoluzioni::Ricarica() {
+    beginResetModel();
+    endResetModel();
+}
+
+}  // namespace nottaro::ui
