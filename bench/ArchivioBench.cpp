@@ -11,6 +11,8 @@
 #include "bench/Scenari.h"
 #include "engine/area/OttimizzaArea.h"
 #include "engine/road/OttimizzaStrada.h"
+#include "engine/sweep/RichiestaCalcolo.h"
+#include "core/interaction/Riscontro.h"
 
 namespace nottaro::bench {
 namespace {
@@ -53,17 +55,21 @@ void TuttiRisultati(benchmark::State& st, bool strada, Ampiezza a) {
     StatoProgetto stato = strada ? StatoStradaME3b(a) : StatoPercorsoP2(a);
     stato.TuttiRisultati = true;
     TabellaTemporanea tab(strada ? "NTRLUX" : "NTRLUXA");
-    InterazioneMuta ui;
     OpzioniOttimizza o;
     o.thread = 2;
+    const RichiestaCalcolo richiesta =
+        RichiestaDaStato(stato, strada ? TipoImpianto::Strada : TipoImpianto::Percorso, o);
     RisultatoSweep r;
     for (auto _ : st) {
         st.PauseTiming();
         tab.Tabella().Svuota();
+        Riscontro riscontro;
         st.ResumeTiming();
-        r = strada ? OttimizzaStrada(stato, tab.Tabella(), ui, o) : OttimizzaArea(stato, tab.Tabella(), ui, o);
-        if (!r.errore.empty()) {
-            st.SkipWithError(r.errore.c_str());
+        r = strada ? OttimizzaStrada(richiesta, tab.Destinazione(), riscontro)
+                   : OttimizzaArea(richiesta, tab.Destinazione(), riscontro);
+        if (!r.errore.Vuoto()) {
+            const std::string testo = r.errore.Testo();
+            st.SkipWithError(testo.c_str());
             return;
         }
     }

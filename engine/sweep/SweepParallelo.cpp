@@ -37,14 +37,9 @@ MotoreSweep::MotoreSweep(OpzioniSweep opzioni, Riscontro& riscontro, Destinazion
 
 double MotoreSweep::Secondi() const { return Adesso() - inizio_; }
 
-void MotoreSweep::Consolida() {
-    if (opz_.consolida) opz_.consolida();
-}
-
 void MotoreSweep::Progresso(bool forza) {
     const double t = Adesso();
     if (!forza && ultimoProgresso_ >= 0 && t - ultimoProgresso_ < opz_.intervalloProgresso) return;
-    Consolida();
     ultimoProgresso_ = t;
     Avanzamento a;
     a.fatti = fatti_.load();
@@ -203,7 +198,6 @@ bool MotoreSweep::Esegui(const std::vector<GruppoCandidati>& gruppi, const std::
                 continua = false;
             }
         }
-        if (!lotto.empty()) Consolida();
         if (!continua) {
             ferma = true;
             cv.notify_all();
