@@ -26,15 +26,6 @@ std::string Fixture(const std::string& nome);
 // the benchmark program when the file cannot be read.
 Fotometria CaricaFotometria(const std::string& nome, double flusso = 0);
 
-// Answers nothing, shows nothing: the benchmarks run without a user.
-class InterazioneMuta : public Interazione {
-public:
-    void Avviso(const std::string&) override {}
-    bool Conferma(const std::string&) override { return false; }
-    void Informazione(const std::string&) override {}
-    bool ChiediDatiLampada(DatiLampada&) override { return false; }
-    void Progresso(const Avanzamento&) override {}
-};
 
 // Size of a sweep: which pole heights it walks.
 enum class Ampiezza {

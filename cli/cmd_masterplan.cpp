@@ -20,7 +20,7 @@
 #include <string>
 
 #include "cli/Comando.h"
-#include "cli/InterazioneCli.h"
+#include "cli/InterazioneConBarra.h"
 #include "core/files/Configurazione.h"
 #include "core/i18n/Messaggi.h"
 #include "core/state/StatoProgetto.h"
@@ -59,30 +59,10 @@ int Errore(const std::string& testo) {
     return 1;
 }
 
-class InterazioneMP : public cli::InterazioneCli {
-public:
-    explicit InterazioneMP(bool terminale) : InterazioneCli(std::cerr), terminale_(terminale) {}
-    void Progresso(const Avanzamento& a) override {
-        if (!terminale_ || a.totale <= 0) return;
-        const double quota = static_cast<double>(a.fatti) / static_cast<double>(a.totale);
-        char riga[160];
-        std::snprintf(riga, sizeof riga, "\r[%-30s] %3d%%  rows %lld/%lld  to check %lld", 
-                      std::string(static_cast<std::size_t>(quota * 30), '#').c_str(), static_cast<int>(quota * 100),
-                      a.fatti, a.totale, a.trovati);
-        std::cerr << riga;
-        if (a.secondiRimasti >= 0) std::cerr << "  left " << static_cast<long long>(a.secondiRimasti + 0.5) << "s";
-        std::cerr << "   " << std::flush;
-        scritto_ = true;
-    }
-    void ChiudiRiga() {
-        if (scritto_) std::cerr << "\n";
-        scritto_ = false;
-    }
-
-private:
-    bool terminale_;
-    bool scritto_ = false;
-};
+// Rows done of all, rows still to check.
+std::string ConteggiMP(const Avanzamento& a) {
+    return "rows " + std::to_string(a.fatti) + "/" + std::to_string(a.totale) + "  to check " + std::to_string(a.trovati);
+}
 
 nlohmann::ordered_json RigaJson(const CelleRiga& c) {
     nlohmann::ordered_json j;
@@ -162,7 +142,7 @@ int Esegui(const OpzioniCli& o) {
         return daSistemare ? 2 : 0;
     }
 
-    InterazioneMP ui(::isatty(2) != 0);
+    cli::InterazioneConBarra ui(::isatty(2) != 0, ConteggiMP);
     gFerma = false;
     auto precedente = std::signal(SIGINT, SuFermata);
     RisultatoMP ris = CalcolaMasterplan(*foglio, mappa, v.Corretti, op, o.thread, &ui, &gFerma);

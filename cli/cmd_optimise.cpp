@@ -22,7 +22,7 @@
 #include <string>
 
 #include "cli/Comando.h"
-#include "cli/InterazioneCli.h"
+#include "cli/InterazioneConBarra.h"
 #include "cli/ValoriDaRiga.h"
 #include "core/files/FileProgetto.h"
 #include "core/i18n/Messaggi.h"
@@ -68,39 +68,11 @@ int Errore(const std::string& testo) {
     return 1;
 }
 
-// Progress on stderr: a bar with the time left on a terminal, nothing otherwise.
-class InterazioneOttimizza : public cli::InterazioneCli {
-public:
-    explicit InterazioneOttimizza(bool terminale) : InterazioneCli(std::cerr), terminale_(terminale) {}
-    void Progresso(const Avanzamento& a) override {
-        if (!terminale_ || a.totale <= 0) return;
-        const double quota = std::min(1.0, static_cast<double>(a.fatti) / static_cast<double>(a.totale));
-        const int pieni = static_cast<int>(quota * 30);
-        char riga[160];
-        std::snprintf(riga, sizeof riga, "\r[%-30s] %3d%%  %lld/%lld  rows %lld  %.0fs", std::string(pieni, '#').c_str(),
-                      static_cast<int>(quota * 100), a.fatti, a.totale, a.trovati, a.secondi);
-        std::cerr << riga;
-        if (a.secondiRimasti >= 0) std::cerr << "  left " << static_cast<long long>(a.secondiRimasti + 0.5) << "s";
-        std::cerr << "   " << std::flush;
-        scritto_ = true;
-    }
-    void Avviso(const std::string& testo) override {
-        ChiudiRiga();
-        InterazioneCli::Avviso(testo);
-    }
-    void Informazione(const std::string& testo) override {
-        ChiudiRiga();
-        InterazioneCli::Informazione(testo);
-    }
-    void ChiudiRiga() {
-        if (scritto_) std::cerr << "\n";
-        scritto_ = false;
-    }
-
-private:
-    bool terminale_;
-    bool scritto_ = false;
-};
+// Candidates done of all, rows found, seconds so far.
+std::string ConteggiOttimizza(const Avanzamento& a) {
+    return std::to_string(a.fatti) + "/" + std::to_string(a.totale) + "  rows " + std::to_string(a.trovati) + "  " +
+           std::to_string(static_cast<long long>(a.secondi + 0.5)) + "s";
+}
 
 std::optional<int> TipoLimiteDaNome(const std::string& n) {
     if (n.empty() || n == "none") return 0;
@@ -165,7 +137,7 @@ void StampaTesto(const nlohmann::ordered_json& j) {
 }
 
 int EseguiOttimizza(const OpzioniOttimizzaCli& o) {
-    InterazioneOttimizza ui(::isatty(2) != 0);
+    cli::InterazioneConBarra ui(::isatty(2) != 0, ConteggiOttimizza);
     if (!o.fotometria.empty() && !o.lista.empty()) return Errore("give either --photometry or --list, not both");
     const std::optional<int> tipoLimite = TipoLimiteDaNome(o.limite);
     if (!tipoLimite) return Errore("--limit must be none, fixed, min or ratio");

@@ -47,4 +47,15 @@ public:
     virtual void Progresso(const Avanzamento& stato) = 0;
 };
 
+// Nobody to tell: messages and progress go nowhere, prompts are declined
+// (a list entry read for a run, a benchmark).
+class InterazioneMuta : public Interazione {
+public:
+    void Avviso(const std::string&) override {}
+    bool Conferma(const std::string&) override { return false; }
+    void Informazione(const std::string&) override {}
+    bool ChiediDatiLampada(DatiLampada&) override { return false; }
+    void Progresso(const Avanzamento&) override {}
+};
+
 }  // namespace nottaro

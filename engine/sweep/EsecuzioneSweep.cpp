@@ -12,17 +12,6 @@
 namespace nottaro {
 namespace {
 
-// A list entry that cannot be read is skipped without a word: the reader's
-// messages go nowhere, prompts are declined.
-class InterazioneMuta : public Interazione {
-public:
-    void Avviso(const std::string&) override {}
-    bool Conferma(const std::string&) override { return false; }
-    void Informazione(const std::string&) override {}
-    bool ChiediDatiLampada(DatiLampada&) override { return false; }
-    void Progresso(const Avanzamento&) override {}
-};
-
 bool FotometriaUsabile(const Fotometria& f) {
     return f.NumLampade >= 1 && f.NumLampade <= MaxLampade && !f.Intens.Vuota();
 }

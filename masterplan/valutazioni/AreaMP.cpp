@@ -97,14 +97,7 @@ double StimaTIArea(const RicercaIntensita& ric, const ParametriArea& p, double y
 EsitoRigaMP CalcoloAreaMP(const DatiRigaMP& d, const OpzioniMP& o) {
     SceltaSoluzioni scelta;
     EsitoRigaMP& es = scelta.Esito();
-    ParametriSequenze seq;
-    seq.tipo = TipoImpianto::Percorso;
-    seq.DaProgetto = d.DaProgetto;
-    seq.Interdist = d.Interdist;
-    seq.StepInt = o.StepInt;
-    seq.TipoLimite = o.TipoLimite;
-    seq.ValLimite = o.ValLimite;
-    const Livello spaziature = Interdistanze(seq, d.H);
+    const Livello spaziature = SpaziatureRiga(d, o, TipoImpianto::Percorso);
     const RequisitiArea req = RequisitiAreaMP(d, o);
     LavoroArea lavoro;
     PerOgniFileLampada(d, o, false, es, [&](const FileLdt& f, int lampada) {

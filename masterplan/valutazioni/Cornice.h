@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/text/Testo.h"
+#include "engine/sweep/SequenzeSweep.h"
 #include "masterplan/SoluzioniMP.h"
 
 namespace nottaro::mp {
@@ -31,6 +32,19 @@ void PerOgniFileLampada(const DatiRigaMP& d, const OpzioniMP& o, bool strada, Es
             ++lampada;
         } while (o.TutteLampade && lampada < foto.NumLampade);
     }
+}
+
+// The spacings a road or path row tries at height h: the row's own spacing
+// when it gives one, else the sweep's sequence with the run's step and limit.
+inline Livello SpaziatureRiga(const DatiRigaMP& d, const OpzioniMP& o, TipoImpianto tipo) {
+    ParametriSequenze seq;
+    seq.tipo = tipo;
+    seq.DaProgetto = d.DaProgetto;
+    seq.Interdist = d.Interdist;
+    seq.StepInt = o.StepInt;
+    seq.TipoLimite = o.TipoLimite;
+    seq.ValLimite = o.ValLimite;
+    return Interdistanze(seq, d.H);
 }
 
 }  // namespace nottaro::mp

@@ -127,14 +127,7 @@ bool RapportoBordi(ContestoCalcolo& ctx, const RicercaIntensita& ric, const Para
 EsitoRigaMP CalcoloStradaMP(const DatiRigaMP& d, const OpzioniMP& o) {
     SceltaSoluzioni scelta;
     EsitoRigaMP& es = scelta.Esito();
-    ParametriSequenze seq;
-    seq.tipo = TipoImpianto::Strada;
-    seq.DaProgetto = d.DaProgetto;
-    seq.Interdist = d.Interdist;
-    seq.StepInt = o.StepInt;
-    seq.TipoLimite = o.TipoLimite;
-    seq.ValLimite = o.ValLimite;
-    const Livello spaziature = Interdistanze(seq, d.H);
+    const Livello spaziature = SpaziatureRiga(d, o, TipoImpianto::Strada);
     SoglieStrada soglie;
     soglie.LmMin = d.Req.LmMin;
     soglie.UoMin = d.Req.UoMin;
