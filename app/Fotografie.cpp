@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QPixmap>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <clocale>
@@ -16,6 +17,7 @@
 #include "core/i18n/Lingua.h"
 #include "core/i18n/Messaggi.h"
 #include "core/state/StatoProgetto.h"
+#include "ui/calcolo/FinestraOttimizza.h"
 #include "ui/catalogo/TElencoldt.h"
 #include "ui/catalogo/Tcatalogue.h"
 #include "ui/comune/Testi.h"
@@ -27,7 +29,7 @@
 #include "ui/dialoghi/TLampProg.h"
 #include "ui/dialoghi/TLingua.h"
 #include "ui/dialoghi/TSourceProg.h"
-#include "ui/interazione/FinestraAvanzamento.h"
+#include "ui/isolum/TIsolum.h"
 #include "ui/principale/Aiuto.h"
 #include "ui/principale/Avvio.h"
 #include "ui/principale/TVelaro.h"
@@ -122,6 +124,29 @@ int main(int argc, char** argv) {
         finestra.hide();
 
         {
+            // A path run of the design above: the window at its end, its browser and
+            // the table view of the first row. The table goes to a temporary folder,
+            // never into the program folder the pictures are taken from.
+            QTemporaryDir tabelle;
+            stato->DirProg = tabelle.path().toStdString();
+            finestra.ImpostaMostraCalcolo([&](FinestraOttimizza& f) {
+                f.show();
+                while (f.FaseCorrente() == FinestraOttimizza::Fase::Pronta ||
+                       f.FaseCorrente() == FinestraOttimizza::Fase::InCorso)
+                    QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+                ok &= Salva(&f, uscita, QStringLiteral("TCalcolaa"), l);
+                f.show();
+                f.MostraBrowser();
+                ok &= Salva(&f, uscita, QStringLiteral("TCalcolaa-browser"), l, false);
+                f.mostraDettaglio = [&](TIsolum& v) { ok &= Salva(&v, uscita, QStringLiteral("TIsolum"), l, false); };
+                f.ApriDettaglio(0);
+            });
+            finestra.Ottimizza(true);
+            finestra.ImpostaMostraCalcolo({});
+            stato->DirProg = dirProg;
+        }
+
+        {
             TDefProg d(*stato, ui);
             Scegli(&d, "ComboBox2", l == LinguaTedesco ? 1 : 3);
             Scegli(&d, l == LinguaTedesco ? "ComboBox5" : "ComboBox4", l == LinguaTedesco ? 2 : 5);
@@ -159,17 +184,6 @@ int main(int argc, char** argv) {
         {
             TAboutBox d;
             ok &= Salva(&d, uscita, QStringLiteral("TAboutBox"), l);
-        }
-        {
-            FinestraAvanzamento d;
-            Avanzamento a;
-            a.fatti = 12345;
-            a.totale = 40000;
-            a.trovati = 321;
-            a.secondi = 12;
-            a.secondiRimasti = 27;
-            d.Mostra(a);
-            ok &= Salva(&d, uscita, QStringLiteral("FinestraAvanzamento"), l);
         }
         {
             Tcatalogue d(dirProg, true, ui);

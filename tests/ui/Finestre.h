@@ -2,6 +2,7 @@
 // Helpers for driving windows in tests: answering the next modal dialog,
 // finding controls by object name, a temporary program folder.
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDialog>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -12,6 +13,7 @@
 #include "InterazioneScritta.h"
 #include "core/i18n/Messaggi.h"
 #include "core/state/StatoProgetto.h"
+#include "ui/calcolo/FinestraOttimizza.h"
 #include "ui/principale/TVelaro.h"
 
 namespace nottaro::test {
@@ -51,6 +53,15 @@ struct Banco {
         finestra->ImpostaSceltaFile([this](QWidget*, const ui::RichiestaFile& r) {
             richieste.push_back(r);
             return fileScelti.isEmpty() ? QString() : fileScelti.takeFirst();
+        });
+        // A run window ("&Ottimizza", a project load) runs to its end and closes.
+        finestra->ImpostaMostraCalcolo([](ui::FinestraOttimizza& f) {
+            f.show();
+            const QDeadlineTimer limite(120000);
+            using Fase = ui::FinestraOttimizza::Fase;
+            while ((f.FaseCorrente() == Fase::Pronta || f.FaseCorrente() == Fase::InCorso) && !limite.hasExpired())
+                QApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+            f.close();
         });
         finestra->show();
     }

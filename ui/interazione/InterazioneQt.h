@@ -19,7 +19,7 @@ public:
     bool Conferma(const std::string& testo) override;
     void Informazione(const std::string& testo) override;
     bool ChiediDatiLampada(DatiLampada& dati) override;
-    // Nothing: a run shows its progress in its own window (FinestraAvanzamento).
+    // Nothing: a run shows its progress in its own window (TCalcola, TCalcolaa).
     void Progresso(const Avanzamento&) override {}
     // Nothing: compute code runs on a worker, the window thread stays free.
 

@@ -27,6 +27,7 @@ namespace nottaro::ui {
 
 class CampoDecimale;
 class DisegnoImpianto;
+class FinestraOttimizza;
 class FrecceSuGiu;
 
 // What a file dialog is asked for; tests answer it without a dialog.
@@ -76,6 +77,8 @@ public:
     void ImpostaSceltaFile(ScegliFile f) { scegliFile_ = std::move(f); }
     // Thread count of the runs (0: every core).
     void ImpostaThread(int n) { thread_ = n; }
+    // Shows the run window of "&Ottimizza" (modal by default); tests drive it.
+    void ImpostaMostraCalcolo(std::function<void(FinestraOttimizza&)> f) { mostraCalcolo_ = std::move(f); }
 
     // Commands, as the buttons and menus run them.
     void CaricaLdt();
@@ -138,9 +141,8 @@ private:
     Interazione* ui_;
     ScegliFile scegliFile_;
     int thread_ = 0;
+    std::function<void(FinestraOttimizza&)> mostraCalcolo_;
     bool inCorso_ = false;
-    bool chiudiDopoCalcolo_ = false;
-    std::atomic<bool> interrompi_{false};
 
     // Width in tenths of a metre (exact steps); `definita` false shows "Definire".
     struct Larghezza {

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -28,10 +29,7 @@
 #include "ui/comune/Testi.h"
 #include "ui/dialoghi/Dialoghi.h"
 #include "ui/dialoghi/TAboutBox.h"
-#include "ui/interazione/FinestraAvanzamento.h"
-#include "ui/interazione/InterazioneSuFinestra.h"
-#include "ui/interazione/LavoroInSottofondo.h"
-#include "ui/motore/MotoreFinestre.h"
+#include "ui/calcolo/FinestraOttimizza.h"
 #include "ui/principale/Aiuto.h"
 #include "ui/principale/Avvio.h"
 #include "ui/principale/TVelaro.h"
@@ -40,25 +38,6 @@
 namespace nottaro::ui {
 
 namespace {
-
-// During a run: messages go to the window's interaction, progress to the
-// progress window as well.
-class InterazioneCorsa : public Interazione {
-public:
-    InterazioneCorsa(Interazione& ui, FinestraAvanzamento& finestra) : ui_(ui), finestra_(finestra) {}
-    void Avviso(const std::string& t) override { ui_.Avviso(t); }
-    bool Conferma(const std::string& t) override { return ui_.Conferma(t); }
-    void Informazione(const std::string& t) override { ui_.Informazione(t); }
-    bool ChiediDatiLampada(DatiLampada& d) override { return ui_.ChiediDatiLampada(d); }
-    void Progresso(const Avanzamento& a) override {
-        finestra_.Mostra(a);
-        ui_.Progresso(a);
-    }
-
-private:
-    Interazione& ui_;
-    FinestraAvanzamento& finestra_;
-};
 
 QStringList FiltriFotometria() {
     return {QStringLiteral("Eulumdat ver. 1 (*.ldt *.LDT)"), QStringLiteral("Eulumdat ver. 2 (*.elx *.ELX)"),
@@ -349,44 +328,33 @@ bool TVelaro::Ottimizza(bool percorso) {
     ImpostaLimite();
     if (stato_.TipoLimite == 0) stato_.ValLimite = 0;
 
-    // 7. The sweep on a worker, over a frozen copy of the state.
-    RichiestaOttimizza richiesta{std::make_shared<const StatoProgetto>(stato_), percorso, stato_.DirProg, thread_};
-    FinestraAvanzamento avanzamento(this);
-    InterazioneCorsa corsa(*ui_, avanzamento);
-    InterazioneSuFinestra ponte(corsa);
-    interrompi_ = false;
+    // 7. The run window of the kind: it empties the table, sweeps on a worker
+    // over a frozen copy of the state, then becomes the solution browser.
+    std::unique_ptr<FinestraOttimizza> finestra;
+    if (percorso) finestra = std::make_unique<TCalcolaa>(stato_, *ui_, this);
+    else finestra = std::make_unique<TCalcola>(stato_, *ui_, this);
+    finestra->Richiesta().thread = thread_;
+    finestra->resize(std::max(finestra->width(), 270), std::max(finestra->height(), 160));
+    if (const QScreen* schermo = screen())
+        finestra->move(schermo->availableGeometry().center() - finestra->rect().center());
     inCorso_ = true;
-    connect(&avanzamento, &FinestraAvanzamento::interrompi, this, [this] { interrompi_ = true; });
-    EsitoOttimizza esito;
-    QApplication::setOverrideCursor(Qt::BusyCursor);
-    avanzamento.show();
-    auto futuro = AvviaLavoro(
-        this, [richiesta, &ponte, this] { return EseguiOttimizzazione(richiesta, ponte, interrompi_); },
-        [&esito](EsitoOttimizza e) { esito = std::move(e); });
-    AttendiServendoEventi(futuro);
-    QApplication::restoreOverrideCursor();
-    avanzamento.hide();
+    if (mostraCalcolo_) mostraCalcolo_(*finestra);
+    else finestra->exec();
     inCorso_ = false;
-    ApplicaEsitoOttimizzazione(stato_, richiesta, esito);
-    if (!esito.errore.empty()) ui_->Avviso(esito.errore);
-    else if (esito.risultato.NRisultati == 0)
-        ui_->Informazione(Msg(134) + "\n" + Msg(135) + "\n" + Msg(136) + "\n" + Msg(137));
-    else ui_->Informazione(Ss(Qm(1203).arg(esito.risultato.NRisultati)));
+    const bool riuscita = !finestra->Esito().tabella.empty() && finestra->Esito().errore.empty();
+    finestra.reset();
     Regole();
     activateWindow();
-    if (chiudiDopoCalcolo_) close();
-    return esito.errore.empty();
+    return riuscita;
 }
 
 void TVelaro::closeEvent(QCloseEvent* e) {
     if (inCorso_) {
-        // Stop the sweep; the window closes once the table is complete.
-        interrompi_ = true;
-        chiudiDopoCalcolo_ = true;
+        // The run window is modal and answers for its run; the program ends after it.
         e->ignore();
         return;
     }
-    if (stato_.FotoCaricata && !chiudiDopoCalcolo_ && !ui_->Conferma(Msg(46))) {
+    if (stato_.FotoCaricata && !ui_->Conferma(Msg(46))) {
         e->ignore();
         return;
     }
