@@ -3,76 +3,148 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
+#include <string>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace nottaro::dbf {
 namespace {
 
+// A file by its descriptor and the position the engine last moved to.
+// Writes that follow one another are gathered and handed to the kernel in one
+// pwrite when the engine moves elsewhere, reads or flushes, so a row and its
+// end-of-file mark go out together; the header's first bytes are kept, since
+// every row rereads them only to write them back with the new count. Every
+// flush the table makes after a row (the header's) pushes everything out, and
+// its failure is kept like any other.
+constexpr off_t Testa = 32;
+
 struct File {
-    std::FILE* f = nullptr;
+    int fd = -1;
+    off_t posizione = 0;
     int errore = 0;  // errno of the first failure, 0 while none
+    std::string attesa;  // written bytes not yet handed to the kernel
+    off_t inizioAttesa = 0;
+    char testa[Testa] = {};
+    bool testaNota = false;
 };
 
 File* F(SAFile s) { return reinterpret_cast<File*>(s); }
 
-void Segna(File* f) {
-    if (f->errore == 0) f->errore = errno != 0 ? errno : EIO;
+void Segna(File* f, int e) {
+    if (f->errore == 0) f->errore = e != 0 ? e : EIO;
+}
+
+void Svuota(File* f) {
+    std::size_t scritti = 0;
+    while (f->errore == 0 && scritti < f->attesa.size()) {
+        const ssize_t n = ::pwrite(f->fd, f->attesa.data() + scritti, f->attesa.size() - scritti,
+                                   f->inizioAttesa + static_cast<off_t>(scritti));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) Segna(f, n < 0 ? errno : ENOSPC);
+        else scritti += static_cast<std::size_t>(n);
+    }
+    f->attesa.clear();
 }
 
 SAFile Apri(const char* nome, const char* modo) {
-    std::FILE* f = std::fopen(nome, modo);
-    if (!f) return nullptr;
-    return reinterpret_cast<SAFile>(new File{f, 0});
+    // The engine's stdio modes: "rb", "rb+"/"r+b", "wb+"/"w+b".
+    const bool aggiorna = std::strchr(modo, '+') != nullptr;
+    int flag = O_CLOEXEC;
+    if (modo[0] == 'w') flag |= O_CREAT | O_TRUNC | (aggiorna ? O_RDWR : O_WRONLY);
+    else flag |= aggiorna ? O_RDWR : O_RDONLY;
+    const int fd = ::open(nome, flag, 0666);
+    if (fd < 0) return nullptr;
+    auto* f = new File;
+    f->fd = fd;
+    return reinterpret_cast<SAFile>(f);
 }
 
 SAOffset Leggi(void* p, SAOffset dimensione, SAOffset quanti, SAFile s) {
     File* f = F(s);
+    const std::size_t totale = dimensione * quanti;
+    if (f->testaNota && f->posizione >= 0 && f->posizione + static_cast<off_t>(totale) <= Testa) {
+        std::memcpy(p, f->testa + f->posizione, totale);
+        f->posizione += static_cast<off_t>(totale);
+        return quanti;
+    }
+    // What was written must be readable back.
+    if (!f->attesa.empty() && f->inizioAttesa < f->posizione + static_cast<off_t>(totale) &&
+        f->posizione < f->inizioAttesa + static_cast<off_t>(f->attesa.size()))
+        Svuota(f);
+    const off_t da = f->posizione;
+    std::size_t letti = 0;
     errno = 0;
-    const std::size_t n = std::fread(p, dimensione, quanti, f->f);
+    while (letti < totale) {
+        const ssize_t n = ::pread(f->fd, static_cast<char*>(p) + letti, totale - letti, da + static_cast<off_t>(letti));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        letti += static_cast<std::size_t>(n);
+    }
+    f->posizione += static_cast<off_t>(letti);
     // A short read leaves the engine's buffer half filled: whatever it would
     // write back from it must not reach the file.
-    if (n != quanti) {
-        if (std::ferror(f->f) == 0) errno = EIO;
-        Segna(f);
+    if (letti != totale) Segna(f, errno);
+    else if (da == 0 && totale >= static_cast<std::size_t>(Testa)) {
+        std::memcpy(f->testa, p, Testa);
+        f->testaNota = true;
     }
-    return n;
+    return dimensione == 0 ? 0 : letti / dimensione;
 }
 
 SAOffset Scrivi(void* p, SAOffset dimensione, SAOffset quanti, SAFile s) {
     File* f = F(s);
     if (f->errore != 0) return 0;
-    errno = 0;
-    const std::size_t n = std::fwrite(p, dimensione, quanti, f->f);
-    if (n != quanti) Segna(f);
-    return n;
+    const std::size_t totale = dimensione * quanti;
+    if (!f->attesa.empty() && f->posizione != f->inizioAttesa + static_cast<off_t>(f->attesa.size())) Svuota(f);
+    if (f->errore != 0) return 0;
+    if (f->attesa.empty()) f->inizioAttesa = f->posizione;
+    const char* c = static_cast<const char*>(p);
+    f->attesa.append(c, totale);
+    // The kept header follows what is written over it.
+    if (f->posizione < Testa) {
+        const off_t fine = std::min<off_t>(Testa, f->posizione + static_cast<off_t>(totale));
+        std::memcpy(f->testa + f->posizione, c, static_cast<std::size_t>(fine - f->posizione));
+        f->testaNota = f->testaNota || (f->posizione == 0 && fine == Testa);
+    }
+    f->posizione += static_cast<off_t>(totale);
+    if (f->attesa.size() >= (1u << 16)) Svuota(f);
+    return quanti;
 }
 
 SAOffset Posiziona(SAFile s, SAOffset posizione, int da) {
     File* f = F(s);
-    errno = 0;
-    // Moving flushes what was written before: a full disk shows here.
-    if (std::fseek(f->f, static_cast<long>(posizione), da) != 0) {
-        Segna(f);
-        return static_cast<SAOffset>(-1);
+    off_t base = 0;
+    if (da == SEEK_CUR) base = f->posizione;
+    else if (da == SEEK_END) {
+        Svuota(f);
+        struct stat st {};
+        if (::fstat(f->fd, &st) != 0) {
+            Segna(f, errno);
+            return static_cast<SAOffset>(-1);
+        }
+        base = st.st_size;
     }
+    f->posizione = base + static_cast<off_t>(posizione);
     return 0;
 }
 
-SAOffset Posizione(SAFile s) { return static_cast<SAOffset>(std::ftell(F(s)->f)); }
+SAOffset Posizione(SAFile s) { return static_cast<SAOffset>(F(s)->posizione); }
 
 int Scarica(SAFile s) {
     File* f = F(s);
-    errno = 0;
-    if (std::fflush(f->f) != 0) {
-        Segna(f);
-        return EOF;
-    }
+    Svuota(f);
     return f->errore != 0 ? EOF : 0;
 }
 
 int Chiudi(SAFile s) {
     File* f = F(s);
-    const int esito = std::fclose(f->f);
+    Svuota(f);
+    const int esito = ::close(f->fd);
     delete f;
     return esito;
 }
