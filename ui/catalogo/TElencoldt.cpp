@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "catalogue/Catalogo.h"
@@ -118,10 +119,15 @@ void TElencoldt::Costruisci() {
     pulsanti->addSpacing(12);
     auto* catalogo = pulsante(101, "BtnAggiungiCatalogo", [this] { AggiungiDaCatalogo(); });
     catalogo->setToolTip(Qm(80));
-    pulsante(101, "BtnAggiungiFile", [this] {
+    auto* disco = pulsante(101, "BtnAggiungiFile", [this] {
         elenco_.Aggiungi(dialoghi_.fileDaDisco());
         Mostra();
     });
+    // Both buttons carry the same caption: the picture and the hint tell
+    // the catalogue from the disk.
+    disco->setToolTip(Qm(1000));
+    catalogo->setIcon(style()->standardIcon(QStyle::SP_FileDialogListView));
+    disco->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
     pulsante(102, "BtnElimina", [this] {
         std::vector<int> scelte;
         for (const QModelIndex& i : lista_->selectionModel()->selectedRows()) scelte.push_back(i.row());
