@@ -25,6 +25,7 @@
 #include <filesystem>
 
 #include "ui/comune/Testi.h"
+#include "ui/interazione/InterazioneConProgresso.h"
 #include "ui/interazione/InterazioneSuFinestra.h"
 #include "ui/interazione/LavoroInSottofondo.h"
 #include "ui/isolum/TIsolum.h"
@@ -34,21 +35,6 @@
 #include "ui/risultati/ModelloSoluzioni.h"
 
 namespace nottaro::ui {
-
-// On the window thread: the run's messages go to the window's interaction,
-// its progress to the window.
-class FinestraOttimizza::Ponte : public Interazione {
-public:
-    explicit Ponte(FinestraOttimizza& f) : f_(f) {}
-    void Avviso(const std::string& t) override { f_.ui_.Avviso(t); }
-    bool Conferma(const std::string& t) override { return f_.ui_.Conferma(t); }
-    void Informazione(const std::string& t) override { f_.ui_.Informazione(t); }
-    bool ChiediDatiLampada(DatiLampada& d) override { return f_.ui_.ChiediDatiLampada(d); }
-    void Progresso(const Avanzamento& a) override { f_.Progresso(a); }
-
-private:
-    FinestraOttimizza& f_;
-};
 
 QString DurataTesto(double secondi) {
     if (!(secondi >= 0)) return QStringLiteral("—");
@@ -76,7 +62,11 @@ QLabel* Testo(QWidget* g, const QString& nome, const QString& testo = {}) {
 }  // namespace
 
 FinestraOttimizza::FinestraOttimizza(StatoProgetto& stato, Interazione& ui, bool percorso, QWidget* genitore)
-    : QDialog(genitore), stato_(stato), ui_(ui), percorso_(percorso), ponte_(std::make_unique<Ponte>(*this)) {
+    : QDialog(genitore),
+      stato_(stato),
+      ui_(ui),
+      percorso_(percorso),
+      ponte_(std::make_unique<InterazioneConProgresso>(ui, [this](const Avanzamento& a) { Progresso(a); })) {
     setObjectName(percorso ? QStringLiteral("TCalcolaa") : QStringLiteral("TCalcola"));
     setWindowTitle(Qm(159));
     verso_ = new InterazioneSuFinestra(*ponte_, this);

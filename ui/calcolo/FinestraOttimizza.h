@@ -69,7 +69,6 @@ protected:
     void reject() override;
 
 private:
-    class Ponte;
     void CostruisciCorsa(QWidget* pagina);
     void CostruisciBrowser(QWidget* pagina);
     void Avvia();
@@ -88,7 +87,7 @@ private:
     Fase fase_ = Fase::Pronta;
     bool avviata_ = false, chiusura_ = false, chiusuraConfermata_ = false;
     std::atomic<bool> interrompi_{false};
-    std::unique_ptr<Ponte> ponte_;
+    std::unique_ptr<Interazione> ponte_;
     InterazioneSuFinestra* verso_ = nullptr;
     QFuture<void> lavoro_;
     RichiestaOttimizza richiesta_;

@@ -2,6 +2,7 @@
 
 #include "ui/catalogo/AperturaCatalogo.h"
 #include "ui/fotometria/TEulumdat.h"
+#include "ui/masterplan/AperturaMasterplan.h"
 
 namespace nottaro::ui {
 
@@ -11,6 +12,8 @@ ApriFinestra ApriDatiFotometrici() { return [](const ContestoFinestra& c) { TEul
 ApriFinestra ApriCatalogo() { return ApriCatalogoPerFoto; }
 ApriFinestra ApriElencoLdt() { return ApriFinestraElenco; }
 ApriFinestra ApriConfiguraReport() { return {}; }
-ApriFinestra ApriMasterplan() { return {}; }
+ApriFinestra ApriMasterplan() {
+    return [](const ContestoFinestra& c) { ApriFinestraMasterplan(c, c.stato); };
+}
 
 }  // namespace nottaro::ui

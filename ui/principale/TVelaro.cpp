@@ -65,6 +65,7 @@ TVelaro::TVelaro(StatoProgetto& stato, Interazione* ui, QWidget* genitore) : QMa
         for (QLabel* l : s->riassunto) l->clear();
     }
     LeggiMasterplan(stato_.DirProg, stato_);
+    MostraSchedaMasterplan();
     ImpostaAiuto(this, QStringLiteral("TVelaro"));
 }
 
@@ -227,16 +228,22 @@ QWidget* TVelaro::CostruisciMasterplan() {
         {"BitBtn13", "Car&tella di Progetto", "Label32", "Non definita"},
     };
     int r = 0;
-    const ApriFinestra masterplan = ApriMasterplan();
+    const bool masterplan = static_cast<bool>(ApriMasterplan());
     for (const Cartella& v : voci) {
         auto* b = NuovoPulsante(v.pulsante, scheda);
         b->setText(QString::fromUtf8(v.testo));
-        Collega(b, nullptr, masterplan);
+        b->setEnabled(masterplan);
         auto* l = NuovaEtichetta(v.etichetta, scheda);
         l->setText(QString::fromUtf8(v.vuota));
+        l->setTextInteractionFlags(Qt::TextSelectableByMouse);
         griglia->addWidget(b, r, 0);
         griglia->addWidget(l, r, 1);
         ++r;
+        const int quale = r == 1 ? -1 : r - 2;  // BitBtn17 is the workbook, then the four folders
+        connect(b, &QPushButton::clicked, this, [this, quale] {
+            if (quale < 0) FileMasterplan();
+            else CartellaMasterplan(quale);
+        });
     }
     auto* Label31 = NuovaEtichetta("Label31", scheda);
     Label31->setText(QStringLiteral("Coeff. Manutenzione"));
@@ -246,7 +253,9 @@ QWidget* TVelaro::CostruisciMasterplan() {
     DeprezzMaster_->setFixedWidth(64);
     auto* UpDown3 = new FrecceSuGiu(0, 99, 79, scheda);
     UpDown3->setObjectName(QStringLiteral("UpDown3"));
-    UpDown3->setEnabled(static_cast<bool>(masterplan));
+    UpDown3->setEnabled(masterplan);
+    connect(UpDown3, &FrecceSuGiu::su, this, [this] { PassoDeprezzMasterplan(1); });
+    connect(UpDown3, &FrecceSuGiu::giu, this, [this] { PassoDeprezzMasterplan(-1); });
     auto* rigaDeprezz = new QHBoxLayout;
     rigaDeprezz->addWidget(Label31);
     rigaDeprezz->addWidget(DeprezzMaster_);
@@ -260,6 +269,8 @@ QWidget* TVelaro::CostruisciMasterplan() {
         b->setText(QString::fromUtf8(testo));
         b->setVisible(false);
         comandi->addWidget(b);
+        if (b->objectName() == QLatin1String("BitBtn19"))
+            connect(b, &QPushButton::clicked, this, [this] { AvviaMasterplan(); });
     }
     griglia->addLayout(comandi, r++, 0, 1, 2);
     griglia->setRowStretch(r, 1);
