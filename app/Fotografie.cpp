@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QEventLoop>
 #include <QPixmap>
 #include <QTabWidget>
 #include <QTimer>
@@ -28,6 +29,7 @@
 #include "ui/dialoghi/TLingua.h"
 #include "ui/dialoghi/TSourceProg.h"
 #include "ui/interazione/FinestraAvanzamento.h"
+#include "ui/masterplan/TMasterPlan.h"
 #include "ui/principale/Aiuto.h"
 #include "ui/principale/Avvio.h"
 #include "ui/principale/TVelaro.h"
@@ -92,6 +94,9 @@ int main(int argc, char** argv) {
         ImpostaFileAiuto(QString::fromStdString(stato->FileHelp));
         InstallaTraduzioniQt(l);
 
+        // The Masterplan sample on the Masterplan tab.
+        stato->FileMaster = dirProg + "/masterplan/esempio.xlsx";
+        stato->DirLdtMaster = dirProg + "/masterplan/ldt";
         // The main window with a luminaire, an arrangement and a class, per tab.
         TVelaro finestra(*stato, &ui);
         finestra.ImpostaSceltaFile([&](QWidget*, const RichiestaFile&) { return campione; });
@@ -170,6 +175,20 @@ int main(int argc, char** argv) {
             a.secondiRimasti = 27;
             d.Mostra(a);
             ok &= Salva(&d, uscita, QStringLiteral("FinestraAvanzamento"), l);
+        }
+        {
+            // Checked and run: the sample's rows with their solutions.
+            stato->ErrLm = 150;  // as the tab's "Masterplan" sets them
+            stato->ErrEm = 200;
+            TMasterPlan d(*stato, ui);
+            d.resize(1180, 720);
+            d.show();
+            QEventLoop ciclo;
+            QObject::connect(&d, &TMasterPlan::CorsaFinita, &ciclo, &QEventLoop::quit);
+            d.Verifica();
+            d.Ripristina();
+            if (d.InCorso()) ciclo.exec();
+            ok &= Salva(&d, uscita, QStringLiteral("TMasterPlan"), l, false);
         }
         {
             Tcatalogue d(dirProg, true, ui);

@@ -28,7 +28,7 @@ inline const RigaProva& IntestazioniProva() {
 inline RigaProva StradaProva(const std::string& id, const std::string& via, const std::string& interdistanza = "",
                              const std::string& corsie = "1", const std::string& sensi = "2") {
     return {id, via, "stradale", "8", "0.5", "ME4a", "2", "marciapiede", "7", "marciapiede", "1.5", "", "sx",
-            corsie, sensi, "foto-" + id, "Asse", "sap", "70", interdistanza, "STRADA"};
+            corsie, sensi, std::string("foto-") + id, "Asse", "sap", "70", interdistanza, "STRADA"};
 }
 inline RigaProva PercorsoProva(const std::string& id, const std::string& via, const std::string& classe = "P2") {
     return {id, via, "ciclabile", "5", "0", classe, "", "", "3", "", "", "", "sx", "1", "2", "", "", "led", "40", "",

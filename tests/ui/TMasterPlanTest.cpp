@@ -69,7 +69,7 @@ struct BancoMP {
 
 std::vector<RigaProva> CinqueStrade() {
     std::vector<RigaProva> r;
-    for (int k = 1; k <= 5; ++k) r.push_back(StradaProva("R" + std::to_string(k), "Via " + std::to_string(k)));
+    for (int k = 1; k <= 5; ++k) r.push_back(StradaProva(std::string("R") + std::to_string(k), std::string("Via ") + std::to_string(k)));
     return r;
 }
 
@@ -165,7 +165,7 @@ private slots:
 
     void InterruzioneConservaLeRigheFinite() {
         std::vector<RigaProva> righe;
-        for (int k = 0; k < 300; ++k) righe.push_back(StradaProva("R" + std::to_string(k), "Via"));
+        for (int k = 0; k < 300; ++k) righe.push_back(StradaProva(std::to_string(k), "Via"));
         BancoMP b(righe);
         b.finestra->thread = 1;
         b.finestra->Verifica();
@@ -289,6 +289,17 @@ private slots:
         std::string errore;
         QVERIFY(mp::LeggiCartella(atteso, c, errore));
         QCOMPARE(c.Fogli.front().Testo(2, 2), std::string("Via Uno"));
+    }
+
+    void SetupStampanteApreIlDialogoDellaPagina() {
+        BancoMP b({StradaProva("R1", "Via Uno")});
+        QString aperto;
+        AlProssimoDialogo([&aperto](QDialog* d) {
+            aperto = d->objectName();
+            d->reject();
+        });
+        b.finestra->SetupStampante();
+        QCOMPARE(aperto, QStringLiteral("SetupStampante"));
     }
 
     void FattoriRestanoNeiLimiti() {

@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPageSetupDialog>
+#include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -69,7 +71,8 @@ TMasterPlan::TMasterPlan(StatoProgetto& stato, Interazione& ui, QWidget* genitor
       stato_(stato),
       ui_(ui),
       prima_(prima ? std::move(*prima) : stato),
-      ponte_(std::make_unique<InterazioneConProgresso>(ui, [this](const Avanzamento& a) { Progresso(a); })) {
+      ponte_(std::make_unique<InterazioneConProgresso>(ui, [this](const Avanzamento& a) { Progresso(a); })),
+      stampante_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     setObjectName(QStringLiteral("TMasterPlan"));
     setWindowTitle(QStringLiteral("Masterplan"));
     verso_ = new InterazioneSuFinestra(*ponte_, this);
@@ -267,6 +270,7 @@ void TMasterPlan::Costruisci() {
     connect(BitBtn5_, &QPushButton::clicked, this, [this] { Esporta(); });
     connect(BitBtn6_, &QPushButton::clicked, this, [this] { VerificaImmagini(); });
     connect(BitBtn8_, &QPushButton::clicked, this, [this] { CopiaLdt(); });
+    connect(BitBtn13_, &QPushButton::clicked, this, [this] { SetupStampante(); });
     connect(BitBtn3_, &QPushButton::clicked, this, [this] { close(); });
     connect(interrompiBtn_, &QPushButton::clicked, this, [this] { interrompi_ = true; });
     connect(griglia_, &QTableView::customContextMenuRequested, this, [this](const QPoint& p) { MenuRiga(p); });
@@ -547,6 +551,12 @@ void TMasterPlan::Esporta() {
     std::string errore;
     if (mp::EsportaLista(CelleRisultato(), percorso, errore)) ui_.Avviso(percorso + Msg(1411));
     else ui_.Avviso(Msg(1412) + ": " + errore);
+}
+
+void TMasterPlan::SetupStampante() {
+    QPageSetupDialog d(stampante_.get(), this);
+    d.setObjectName(QStringLiteral("SetupStampante"));
+    d.exec();
 }
 
 void TMasterPlan::closeEvent(QCloseEvent* e) {

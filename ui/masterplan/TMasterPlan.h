@@ -26,6 +26,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
+class QPrinter;
 class QPushButton;
 class QRadioButton;
 class QTableView;
@@ -54,6 +55,8 @@ public:
     void VerificaImmagini();
     void CopiaLdt();
     void Esporta();
+    void SetupStampante();               // "S&etup Stampante"
+    QPrinter& Stampante() { return *stampante_; }
 
     bool InCorso() const { return inCorso_; }
     bool ProgettiModificati() const { return progettiModificati_; }
@@ -100,6 +103,7 @@ private:
     Interazione& ui_;
     StatoProgetto prima_;
     std::unique_ptr<Interazione> ponte_;
+    std::unique_ptr<QPrinter> stampante_;  // the printer the print commands use
     InterazioneSuFinestra* verso_ = nullptr;
     QFuture<void> lavoro_;
     std::atomic<bool> interrompi_{false};
