@@ -2,6 +2,7 @@
 
 #include "ui/catalogo/AperturaCatalogo.h"
 #include "ui/fotometria/TEulumdat.h"
+#include "ui/stampa/TPersonal.h"
 
 namespace nottaro::ui {
 
@@ -10,7 +11,7 @@ namespace nottaro::ui {
 ApriFinestra ApriDatiFotometrici() { return [](const ContestoFinestra& c) { TEulumdat(c.stato, c.ui, c.genitore).exec(); }; }
 ApriFinestra ApriCatalogo() { return ApriCatalogoPerFoto; }
 ApriFinestra ApriElencoLdt() { return ApriFinestraElenco; }
-ApriFinestra ApriConfiguraReport() { return {}; }
+ApriFinestra ApriConfiguraReport() { return [](const ContestoFinestra& c) { TPersonal(c.stato, c.ui, c.genitore).exec(); }; }
 ApriFinestra ApriMasterplan() { return {}; }
 
 }  // namespace nottaro::ui
