@@ -127,7 +127,7 @@ public:
             {p ? QStringLiteral("Em") : QStringLiteral("Lm"), 152.4, l2, v(162.7, 164.8)},
             {QStringLiteral("Uo"), v(163.0, 165.1), l2, v(173.3, 175.4)},
             {p ? QStringLiteral("Emin") : QStringLiteral("Ul"), v(173.6, 175.7), l2, v(181.7, 186.0)},
-            {p ? QStringLiteral("Emax") : QStringLiteral("Ti"), v(182.0, 186.3), l2, v(190.0, 191.1)},
+            {p ? QStringLiteral("Emax") : QStringLiteral("Ti"), v(182.0, 186.3), l2, v(190.0, 196.0)},
             {QStringLiteral("[m]"), 46.6, l3, 52.0},
             {QStringLiteral("[m]"), 59.3, l3, 66.0},
             {QStringLiteral("[°]"), 78.3, l3, 85.0},
@@ -135,7 +135,7 @@ public:
             {QStringLiteral("[W/m]"), v(135.5, 137.6), l3, 147.0},
             {p ? QStringLiteral("lx") : QStringLiteral("[cd/m^2]"), v(149.5, 148.2) - 4, l3, v(162.5, 161.2), false, true},
             {p ? QStringLiteral("lx") : QString(), v(173.6, 175.7), l3, v(181.7, 186.0)},
-            {p ? QStringLiteral("lx") : QStringLiteral("%"), v(182.0, 186.3), l3, v(190.0, 191.1)},
+            {p ? QStringLiteral("lx") : QStringLiteral("%"), v(182.0, 186.3), l3, v(190.0, 196.0)},
         };
         if (c) {
             d.push_back({pg_.M(295), 191.6, l1, 228.0});
@@ -225,19 +225,31 @@ private:
 
 }  // namespace
 
+// The path table keeps its figures under its own names in the columns the
+// road table uses for luminance.
+const std::pair<const char*, const char*> CampiPercorso[] = {
+    {"LUMINA", "EM"}, {"UNIFG", "UO"}, {"UNIFL", "EMIN"}, {"TI", "EMAX"}};
+
 std::vector<RigaElenco> RigheElenco(TabellaDbf& t) {
     std::vector<RigaElenco> righe;
+    auto nomeNellaTabella = [&t](const char* nome) -> const char* {
+        if (t.IndiceCampo(nome) >= 0) return nome;
+        for (const auto& [strada, percorso] : CampiPercorso)
+            if (std::string_view(nome) == strada && t.IndiceCampo(percorso) >= 0) return percorso;
+        return nullptr;
+    };
     for (bool ok = t.Primo(); ok; ok = t.Prossimo()) {
         RigaElenco r;
         for (const char* nome : CampiStampati) {
-            if (t.IndiceCampo(nome) < 0) continue;
+            const char* campo = nomeNellaTabella(nome);
+            if (!campo) continue;
             if (CampiTesto.count(nome) == 0) {
-                if (const auto x = t.Numero(nome)) {
+                if (const auto x = t.Numero(campo)) {
                     r[nome] = FormatoGenerale(Arrotonda(*x, CampiInteri.count(nome) ? 0 : 2));
                     continue;
                 }
             }
-            r[nome] = t.Testo(nome).value_or("");
+            r[nome] = t.Testo(campo).value_or("");
         }
         righe.push_back(std::move(r));
     }

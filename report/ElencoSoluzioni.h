@@ -21,7 +21,8 @@ enum class TipoElenco { Ridotto, Completo };
 
 // One solution row: every field the lists print, as printed (numbers through
 // Arrotonda: 0 decimals for NUM, NPALI, LUMEN and the per-km W, kWh and lm
-// figures, 2 for the rest; texts as stored).
+// figures, 2 for the rest; texts as stored). A path table's EM, UO, EMIN and
+// EMAX fill LUMINA, UNIFG, UNIFL and TI.
 using RigaElenco = std::map<std::string, std::string>;
 
 // The rows the table's cursor shows (under its filter), in stored order.

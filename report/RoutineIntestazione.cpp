@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QRect>
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/i18n/Argomenti.h"
@@ -87,11 +88,13 @@ void ImmagineInScatola(PaginaReport& pg, const std::string& file, int cx, int cy
 
 void StampaIntestazione(PaginaReport& pg, const DatiReport& d) {
     if (!pg.stile.conIntestazione) return;
+    int fondoLogo = 0;
     if (!d.FileLogo.empty()) {
         const QImage img = pg.Immagine(d.FileLogo);
         if (!img.isNull()) {
             const Misura m = AdattaImmagine(img.width(), img.height(), pg.x(50), pg.y(30));
             pg.p.drawImage(QRect(pg.x(10), pg.y(10), m.w, m.h), img);
+            fondoLogo = pg.y(10) + m.h;
         }
     }
     int x0, y0;
@@ -105,6 +108,9 @@ void StampaIntestazione(PaginaReport& pg, const DatiReport& d) {
         x0 = pg.PW - pg.x(100), y0 = 0;
     }
     const int h = pg.AltezzaRiga();
+    // Under the logo in the standard style: a tall logo pushes the lines down
+    // rather than under the company name.
+    if (pg.stile.standard && fondoLogo > 0) y0 = std::max(y0, fondoLogo + pg.y(1) - 3 * h);
     const Intestazione& i = d.Intest;
     const double punti = pg.PuntiCorrenti();
     const FamigliaCarattere fam = pg.stile.standard ? FamigliaCarattere::Sans : FamigliaCarattere::Serif;

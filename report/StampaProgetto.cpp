@@ -28,6 +28,10 @@ EsitoStampa StampaProgetto(QPagedPaintDevice& dispositivo, const DatiReport& d, 
                            const AvanzamentoStampa& avanzamento) {
     EsitoStampa e;
     const std::vector<char> pagine = PagineProgetto(d, o.sezioni);
+    if (pagine.empty()) {
+        e.errore = Msg(1723, d.Lingua);
+        return e;
+    }
     QPainter p;
     if (!p.begin(&dispositivo)) {
         e.errore = Msg(1710, d.Lingua);

@@ -29,6 +29,7 @@
 #include "ui/interazione/InterazioneSuFinestra.h"
 #include "ui/interazione/LavoroInSottofondo.h"
 #include "ui/isolum/TIsolum.h"
+#include "ui/stampa/AperturaStampa.h"
 #include "ui/motore/MotoreRisultati.h"
 #include "ui/principale/Aiuto.h"
 #include "ui/risultati/GraficoSoluzioni.h"
@@ -211,9 +212,12 @@ void FinestraOttimizza::CostruisciBrowser(QWidget* p) {
     auto* progetto = Bottone(p, QStringLiteral("BitBtn7"), Qm(380));
     auto* ridotta = Bottone(p, QStringLiteral("BitBtn5"), Qm(156));
     auto* completa = Bottone(p, QStringLiteral("BitBtn6"), Qm(157));
-    // The solution list reports connect these.
-    ridotta->hide();
-    completa->hide();
+    connect(ridotta, &QPushButton::clicked, this, [this] {
+        StampaElencoBrowser(this, stato_, percorso_, filtroCorrente_, TipoElenco::Ridotto, ui_, dialogoStampa);
+    });
+    connect(completa, &QPushButton::clicked, this, [this] {
+        StampaElencoBrowser(this, stato_, percorso_, filtroCorrente_, TipoElenco::Completo, ui_, dialogoStampa);
+    });
     auto* esci = Bottone(p, QStringLiteral("BitBtn8"), Qm(6));
     auto* aiuto = Bottone(p, QStringLiteral("BitBtn9"), Qm(70));
     for (QPushButton* b : {progetto, ridotta, completa}) bottoni->addWidget(b);
@@ -420,6 +424,7 @@ void FinestraOttimizza::ApriDettaglio(int riga) {
         return;
     }
     TIsolum vista(std::move(d.vista), ui_, this);
+    vista.CollegaIdentifica([this, &vista] { ApriIdentificazione(&vista, stato_, ui_, vista.Vista()); });
     if (mostraDettaglio) mostraDettaglio(vista);
     else vista.exec();
 }

@@ -15,6 +15,8 @@
 #include "core/state/StatoProgetto.h"
 #include "engine/sweep/BrowserSoluzioni.h"
 #include "store/TabellaDbf.h"
+
+class QPrinter;
 #include "ui/motore/MotoreFinestre.h"
 
 class QComboBox;
@@ -53,6 +55,8 @@ public:
     long long limiteRighe = 65000;
     // Where closing saves the table; the save dialog when not set (tests).
     std::function<QString()> sceltaFileSalva;
+    // The print dialog of the solution lists; tests replace it.
+    std::function<bool(QPrinter&)> dialogoStampa;
     // Opens the table view of a recomputed row modally; tests replace it.
     std::function<void(TIsolum&)> mostraDettaglio;
 

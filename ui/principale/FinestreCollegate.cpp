@@ -3,6 +3,7 @@
 #include "ui/catalogo/AperturaCatalogo.h"
 #include "ui/fotometria/TEulumdat.h"
 #include "ui/masterplan/AperturaMasterplan.h"
+#include "ui/stampa/TPersonal.h"
 
 namespace nottaro::ui {
 
@@ -11,7 +12,7 @@ namespace nottaro::ui {
 ApriFinestra ApriDatiFotometrici() { return [](const ContestoFinestra& c) { TEulumdat(c.stato, c.ui, c.genitore).exec(); }; }
 ApriFinestra ApriCatalogo() { return ApriCatalogoPerFoto; }
 ApriFinestra ApriElencoLdt() { return ApriFinestraElenco; }
-ApriFinestra ApriConfiguraReport() { return {}; }
+ApriFinestra ApriConfiguraReport() { return [](const ContestoFinestra& c) { TPersonal(c.stato, c.ui, c.genitore).exec(); }; }
 ApriFinestra ApriMasterplan() {
     return [](const ContestoFinestra& c) { ApriFinestraMasterplan(c, c.stato); };
 }

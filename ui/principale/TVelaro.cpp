@@ -19,6 +19,7 @@
 #include "core/files/Configurazione.h"
 #include "core/files/FileProgetto.h"
 #include "core/state/Inizializza.h"
+#include "report/LetteraIntestata.h"
 #include "ui/comune/CampoDecimale.h"
 #include "ui/comune/FrecceSuGiu.h"
 #include "ui/comune/Testi.h"
@@ -53,7 +54,7 @@ TVelaro::TVelaro(StatoProgetto& stato, Interazione* ui, QWidget* genitore) : QMa
     }
     ui_ = ui;
     Costruisci();
-    // Start-up, window steps: relabel, reset, caption, Masterplan folders.
+    // Start-up, window steps: relabel, reset, caption, letterhead, Masterplan folders.
     Rietichetta();
     AgganciInizializza agganci;
     AgganciaInizializza(agganci);
@@ -64,6 +65,7 @@ TVelaro::TVelaro(StatoProgetto& stato, Interazione* ui, QWidget* genitore) : QMa
         s->disposizione->clear();
         for (QLabel* l : s->riassunto) l->clear();
     }
+    CaricaIntestazione(stato_, *ui_);
     LeggiMasterplan(stato_.DirProg, stato_);
     MostraSchedaMasterplan();
     ImpostaAiuto(this, QStringLiteral("TVelaro"));
