@@ -18,6 +18,11 @@ StatoProgetto StatoDopoMasterplan(const StatoProgetto& prima, const StatoProgett
     s.DirImmagini = dopo.DirImmagini;
     s.DirProgetto = dopo.DirProgetto;
     s.FileMaster = dopo.FileMaster;
+    // What "C&onfigura Report" set: the identification and the letterhead.
+    s.PrjRiga1 = dopo.PrjRiga1, s.PrjRiga2 = dopo.PrjRiga2, s.PrjRiga3 = dopo.PrjRiga3;
+    s.PrjRiga4 = dopo.PrjRiga4, s.PrjRiga5 = dopo.PrjRiga5, s.PrjDescr = dopo.PrjDescr;
+    s.FotoImpianto = dopo.FotoImpianto, s.FotoApp = dopo.FotoApp;
+    s.Intest = dopo.Intest, s.DirIntest = dopo.DirIntest, s.LogoIntest = dopo.LogoIntest;
     return s;
 }
 

@@ -13,7 +13,8 @@ namespace nottaro::mp {
 
 // `prima` (the state when the window opened) with, from `dopo`, the
 // accepted excesses ErrLm and ErrEm the batch set, the maintenance factor the
-// user set on the tab or in the window, and the batch folders and workbook.
+// user set on the tab or in the window, the batch folders and workbook, and
+// the identification and letterhead the report settings may have changed.
 StatoProgetto StatoDopoMasterplan(const StatoProgetto& prima, const StatoProgetto& dopo);
 
 // Whether row `r` can be carried into the design: a road or path row with

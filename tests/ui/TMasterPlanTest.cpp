@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -289,6 +291,49 @@ private slots:
         std::string errore;
         QVERIFY(mp::LeggiCartella(atteso, c, errore));
         QCOMPARE(c.Fogli.front().Testo(2, 2), std::string("Via Uno"));
+    }
+
+    // A file gone after the run: its row is named, the others are printed.
+    void StampaSaltaLaRigaDelFileSparito() {
+        BancoMP b({StradaProva("R1", "Via Uno", "12"), PercorsoProva("P1", "Pista")});
+        b.finestra->Verifica();
+        b.Attendi();
+        QCOMPARE(b.Riga(0)[mp::TNote], std::string("ESATTO"));
+        QVERIFY(QFile::remove(QString::fromStdString(b.base.ldt + "/" + b.Riga(1)[mp::TSol1 + mp::SFotometrica])));
+        const QString pdf = b.base.dir.filePath(QStringLiteral("piano.pdf"));
+        b.finestra->sceltaStampante = [pdf](QPrinter& p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(pdf);
+            return true;
+        };
+        b.Trova<QCheckBox>("CheckBox5")->setChecked(true);  // footers on every page
+        b.Trova<QPushButton>("BitBtn1")->click();
+        QCOMPARE(b.ui.Conta("avviso"), 1);
+        const std::string avviso = b.Ultimo();
+        QVERIFY(avviso.rfind(Msg(1993), 0) == 0);
+        QVERIFY(avviso.find("P1") != std::string::npos && avviso.find("R1") == std::string::npos);
+        QProcess testo;
+        testo.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(testo.waitForFinished(30000));
+        const QString pagine = QString::fromUtf8(testo.readAllStandardOutput());
+        // R1 gives its spacing: presentation, data, illuminance, two luminance pages.
+        QCOMPARE(pagine.count(QLatin1Char('\f')), 5);
+        QVERIFY(pagine.contains(QStringLiteral("Via Uno")));
+        QVERIFY(!pagine.contains(QStringLiteral("Pista")));
+    }
+
+    void ConfiguraReportApreLIdentificazioneSenzaStampa() {
+        BancoMP b({StradaProva("R1", "Via Uno")});
+        bool stampaNascosta = false;
+        QString aperto;
+        AlProssimoDialogo([&](QDialog* d) {
+            aperto = d->objectName();
+            stampaNascosta = d->findChild<QPushButton*>(QStringLiteral("BitBtn2"))->isHidden();
+            d->reject();
+        });
+        b.finestra->ConfiguraReport();
+        QCOMPARE(aperto, QStringLiteral("TFormVerifica"));
+        QVERIFY(stampaNascosta);
     }
 
     void SetupStampanteApreIlDialogoDellaPagina() {

@@ -14,9 +14,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPageLayout>
 #include <QPageSetupDialog>
+#include <QPageSize>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressBar>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -30,6 +34,8 @@
 #include "masterplan/progetto/CartellaProgetto.h"
 #include "masterplan/progetto/StatoMasterplan.h"
 #include "masterplan/workbook/EsportaLista.h"
+#include "masterplan_stampa/StampaMasterplan.h"
+#include "report/StampaProgetto.h"
 #include "ui/calcolo/FinestraOttimizza.h"
 #include "ui/comune/FrecceSuGiu.h"
 #include "ui/comune/Testi.h"
@@ -39,6 +45,7 @@
 #include "ui/masterplan/ModelloTabellaMP.h"
 #include "ui/motore/MotoreMasterplan.h"
 #include "ui/principale/Aiuto.h"
+#include "ui/stampa/TFormVerifica.h"
 
 namespace nottaro::ui {
 
@@ -271,6 +278,9 @@ void TMasterPlan::Costruisci() {
     connect(BitBtn6_, &QPushButton::clicked, this, [this] { VerificaImmagini(); });
     connect(BitBtn8_, &QPushButton::clicked, this, [this] { CopiaLdt(); });
     connect(BitBtn13_, &QPushButton::clicked, this, [this] { SetupStampante(); });
+    connect(BitBtn12_, &QPushButton::clicked, this, [this] { ConfiguraReport(); });
+    connect(BitBtn1_, &QPushButton::clicked, this, [this] { StampaMasterplan(); });
+    connect(BitBtn9_, &QPushButton::clicked, this, [this] { StampaTabFotometriche(); });
     connect(BitBtn3_, &QPushButton::clicked, this, [this] { close(); });
     connect(interrompiBtn_, &QPushButton::clicked, this, [this] { interrompi_ = true; });
     connect(griglia_, &QTableView::customContextMenuRequested, this, [this](const QPoint& p) { MenuRiga(p); });
@@ -557,6 +567,79 @@ void TMasterPlan::SetupStampante() {
     QPageSetupDialog d(stampante_.get(), this);
     d.setObjectName(QStringLiteral("SetupStampante"));
     d.exec();
+}
+
+void TMasterPlan::ConfiguraReport() {
+    // The identification and letterhead the Masterplan prints with; the
+    // dialog's own print button belongs to the single project.
+    TFormVerifica d(stato_, ui_, [](DatiReport&) {}, this);
+    if (auto* b = d.findChild<QPushButton*>(QStringLiteral("BitBtn2"))) b->hide();
+    d.exec();
+}
+
+mp::OpzioniStampaMP TMasterPlan::OpzioniStampa() const {
+    mp::OpzioniStampaMP s;
+    bool* campi[] = {&s.TabMinMax, &s.ConIntestazione, &s.Descrizione, &s.Marciapiedi,
+                     &s.FormatoStandard, &s.NumeroIdentificativo, &s.FotoInLR17};
+    for (int i = 0; i < 7; ++i) *campi[i] = opzioni_[i]->isChecked();
+    s.Luogo = Ss(Edit1_->text());
+    return s;
+}
+
+bool TMasterPlan::ScegliStampante(const QString& titolo) {
+    stampante_->setPageOrientation(QPageLayout::Portrait);
+    stampante_->setPageSize(QPageSize(QPageSize::A4));
+    stampante_->setDocName(titolo);
+    if (sceltaStampante) return sceltaStampante(*stampante_);
+    QPrintDialog d(stampante_.get(), this);
+    return d.exec() == QDialog::Accepted;
+}
+
+// Prints on the window's printer with a progress dialog whose Cancel ends
+// the document after the pages drawn; then names the rows left out.
+void TMasterPlan::StampaConAvanzamento(const QString& titolo, const Documento& documento) {
+    if (inCorso_ || ris_.Righe.empty() || !ScegliStampante(titolo)) return;
+    mp::AmbienteStampaMP a;
+    a.DirLdtMaster = stato_.DirLdtMaster;
+    a.DirCorpi = stato_.DirCorpi;
+    a.DirImmagini = stato_.DirImmagini;
+    a.base = DatiReportDaStato(stato_);
+    QProgressDialog avanzamento(titolo, Qm(278).remove(QLatin1Char('&')), 0, 100, this);
+    avanzamento.setObjectName(QStringLiteral("AvanzamentoStampa"));
+    avanzamento.setWindowModality(Qt::WindowModal);
+    avanzamento.setMinimumDuration(0);
+    ImpostaOccupata(true);
+    const mp::EsitoStampaMP e = documento(a, [&](int k, int n) {
+        avanzamento.setMaximum(n);
+        avanzamento.setValue(k - 1);
+        avanzamento.setLabelText(Qm(1994).arg(k).arg(n));
+        QApplication::processEvents();
+        return !avanzamento.wasCanceled();
+    });
+    avanzamento.setValue(avanzamento.maximum());
+    ImpostaOccupata(false);
+    if (!e.stampa.errore.empty()) ui_.Avviso(e.stampa.errore);
+    if (const std::string t = mp::TestoNonStampate(e, stato_.Lingua); !t.empty()) ui_.Avviso(t);
+    if (const std::string t = AvvisoImmagini(e.stampa.immaginiIlleggibili, stato_.Lingua); !t.empty()) ui_.Avviso(t);
+    if (e.progetti == 0 && e.nonStampate.empty() && !e.stampa.annullato && e.stampa.errore.empty())
+        ui_.Avviso(Msg(1995));
+}
+
+void TMasterPlan::StampaMasterplan() {
+    const mp::OpzioniMP o = OpzioniCorrenti();
+    const mp::OpzioniStampaMP s = OpzioniStampa();
+    StampaConAvanzamento(Qm(413) + QStringLiteral(": ") + Qm(159), [&](const mp::AmbienteStampaMP& a,
+                                                                        const mp::AvanzamentoRighe& avanzamento) {
+        return mp::StampaMasterplan(*stampante_, ris_.Righe, o, s, a, avanzamento);
+    });
+}
+
+void TMasterPlan::StampaTabFotometriche() {
+    const mp::OpzioniStampaMP s = OpzioniStampa();
+    StampaConAvanzamento(Qm(413) + QStringLiteral(": ") + Qm(1923), [&](const mp::AmbienteStampaMP& a,
+                                                                         const mp::AvanzamentoRighe& avanzamento) {
+        return mp::StampaTabFotometriche(*stampante_, ris_.Righe, s, a, stato_.Lingua, avanzamento);
+    });
 }
 
 void TMasterPlan::closeEvent(QCloseEvent* e) {

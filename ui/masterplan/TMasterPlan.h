@@ -19,6 +19,7 @@
 #include "masterplan/CalcolaMasterplan.h"
 #include "masterplan/VerificaDati.h"
 #include "masterplan/workbook/Cartella.h"
+#include "masterplan_stampa/StampaMasterplan.h"
 
 class QCheckBox;
 class QComboBox;
@@ -56,6 +57,10 @@ public:
     void CopiaLdt();
     void Esporta();
     void SetupStampante();               // "S&etup Stampante"
+    void ConfiguraReport();              // "C&onfigura Report": the identification dialog
+    void StampaMasterplan();             // "&Stampa Masterplan"
+    void StampaTabFotometriche();        // "Tab Fotometriche"
+    mp::OpzioniStampaMP OpzioniStampa() const;
     QPrinter& Stampante() { return *stampante_; }
 
     bool InCorso() const { return inCorso_; }
@@ -73,6 +78,9 @@ public:
     // Folder chooser (title, start folder) -> folder or empty; the folder
     // dialog when not set.
     std::function<QString(const QString&, const QString&)> sceltaCartella;
+    // The print dialog on the window's printer; true to print. Tests set the
+    // printer to a PDF file instead.
+    std::function<bool(QPrinter&)> sceltaStampante;
 
 signals:
     void CorsaFinita();
@@ -86,6 +94,9 @@ private:
     enum class Corsa { Completa, Revisione, Riga };
     void Costruisci();
     void Congeda();  // the design state put back, once
+    bool ScegliStampante(const QString& titolo);
+    using Documento = std::function<mp::EsitoStampaMP(const mp::AmbienteStampaMP&, const mp::AvanzamentoRighe&)>;
+    void StampaConAvanzamento(const QString& titolo, const Documento& documento);
     void ApriCartellaLavoro();
     void Avvia(Corsa tipo, int riga);
     void Progresso(const Avanzamento& a);
