@@ -113,6 +113,19 @@ private slots:
         QCOMPARE(b.finestra->Modello()->rowCount(), 3);
     }
 
+    // Rows with data errors: listed, and the run is offered all the same.
+    void VerificaConErroriElencaEOffreLaCorsa() {
+        auto alta = StradaProva("R2", "Via Alta");
+        alta[3] = "99";  // no pole is 99 m high
+        BancoMP b({StradaProva("R1", "Via Uno"), alta});
+        b.finestra->Verifica();
+        QVERIFY(!b.finestra->InCorso());
+        QCOMPARE(b.Ultimo().rfind(Msg(1404), 0), std::size_t{0});
+        QCOMPARE(b.finestra->Modello()->rowCount(), 1);
+        QCOMPARE(b.finestra->Modello()->Righe()[0][mp::TAltezza], std::string("?99"));
+        QVERIFY(b.Visibile("BitBtn2"));
+    }
+
     void VerificaPulitaAvviaSubitoLaCorsa() {
         BancoMP b({StradaProva("R1", "Via Uno"), PercorsoProva("P1", "Pista")}, 1);
         b.finestra->Verifica();

@@ -608,7 +608,8 @@ void TMasterPlan::StampaConAvanzamento(const QString& titolo, const Documento& d
     avanzamento.setObjectName(QStringLiteral("AvanzamentoStampa"));
     avanzamento.setWindowModality(Qt::WindowModal);
     avanzamento.setMinimumDuration(0);
-    ImpostaOccupata(true);
+    // The progress dialog is modal to this window: nothing here can be
+    // pressed while the pages are drawn.
     const mp::EsitoStampaMP e = documento(a, [&](int k, int n) {
         avanzamento.setMaximum(n);
         avanzamento.setValue(k - 1);
@@ -617,7 +618,6 @@ void TMasterPlan::StampaConAvanzamento(const QString& titolo, const Documento& d
         return !avanzamento.wasCanceled();
     });
     avanzamento.setValue(avanzamento.maximum());
-    ImpostaOccupata(false);
     if (!e.stampa.errore.empty()) ui_.Avviso(e.stampa.errore);
     if (const std::string t = mp::TestoNonStampate(e, stato_.Lingua); !t.empty()) ui_.Avviso(t);
     if (const std::string t = AvvisoImmagini(e.stampa.immaginiIlleggibili, stato_.Lingua); !t.empty()) ui_.Avviso(t);
