@@ -2,7 +2,7 @@
 //     [--threads N] [--json] [--check-only] [--force] [--maintenance F]
 //     [--reduction F] [--wing-cut P] [--strips 0-3] [--relax M]
 //     [--all-results] [--limit none|fixed|min|ratio] [--limit-value V]
-//     [--pdf FILE] [--pdf-tables FILE] [--print OPTION,...] [--place TEXT]
+//     [--pdf FILE] [--pdf-tables FILE] [--print OPTION,...] [--place TEXT] [--lang CODE]
 // Scans the header row, checks every row, runs the batch and exports the
 // result table beside the workbook (the workbook itself is only read);
 // --pdf prints the Masterplan report, --pdf-tables the photometric data.
@@ -57,7 +57,7 @@ struct OpzioniCli {
     bool tutti = false;
     std::string limite;
     std::optional<double> valoreLimite;
-    std::string pdf, pdfTabelle, stampa, luogo;
+    std::string pdf, pdfTabelle, stampa, luogo, lingua;
 };
 
 // --print: plans,letterhead,description,strips,standard,id-number,photo-lr17.
@@ -135,6 +135,11 @@ int Esegui(const OpzioniCli& o) {
     stato.Inizializza();
     stato.DirProg = std::filesystem::current_path().string();
     LeggiMasterplan(stato.DirProg, stato);
+    if (!o.lingua.empty()) {
+        const auto l = cli::LinguaDaCodice(o.lingua);
+        if (!l) return Errore("unknown language \"" + o.lingua + "\" (use it, en, fr, de or es)");
+        ImpostaLinguaCatalogo(*l);
+    }
     const int lingua = LinguaCatalogo();
     stato.Lingua = lingua;
     if (!o.ldt.empty()) stato.DirLdtMaster = o.ldt;
@@ -264,6 +269,7 @@ cli::RegistraComando reg("masterplan", [](CLI::App& app, int& esito) {
     sub->add_option("--print", o->stampa,
                     "Print options: plans,letterhead,description,strips,standard,id-number,photo-lr17");
     sub->add_option("--place", o->luogo, "Place and/or date printed on the presentation page");
+    sub->add_option("--lang", o->lingua, "Language of the messages and the printed report: it, en, fr, de, es");
     sub->callback([o, &esito] { esito = Esegui(*o); });
 });
 

@@ -158,7 +158,7 @@ void StampaDatiMP(PaginaReport& pg, const ProgettoMP& p) {
     y += 7 + 4.5 + 5 * 4.5 + 3;
 
     // Photograph and polar diagram.
-    const double basso = y + 84;
+    const double basso = y + 86;
     pg.Penna();
     pg.Rettangolo(pg.x(10), pg.y(y), pg.PW - pg.x(10), pg.y(basso));
     pg.Rettangolo(PW2, pg.y(y), pg.PW - pg.x(10), pg.y(basso));
@@ -173,7 +173,7 @@ void StampaDatiMP(PaginaReport& pg, const ProgettoMP& p) {
             pg.p.drawImage(QRect(pg.x(20) + (W - m.w) / 2, pg.y(y + 12) + (H - m.h) / 2, m.w, m.h), img);
         }
     }
-    StampaCurva(pg, d, PW2 + pg.x(12), pg.y(y + 6));
+    StampaCurva(pg, d, PW2 + pg.x(12), pg.y(y + 5));
 
     pg.Carattere(8);
     TestoEntro(pg, pg.x(13), pg.y(basso + 2), pg.M(1950) + QStringLiteral(": ") + Q(r.Celle[TSol1 + SFotometrica]), destra);

@@ -495,7 +495,9 @@ void TMasterPlan::Concludi(Corsa tipo, mp::RisultatoMP ris) {
     MostraTabella();
     MostraDopoCorsa();
     Label7_->setText(rigaInCorsa_ > 0 ? Qm(1938).arg(rigaInCorsa_) : QString());
-    if (ris_.Interrotto) ui_.Informazione(Msg(1945));
+    // A revision stopped keeps the rows not reached as they were.
+    const bool interrotta = tipo == Corsa::Completa ? ris_.Interrotto : interrompi_.load();
+    if (interrotta) ui_.Informazione(Msg(1945));
     if (tipo == Corsa::Completa && ris_.Pronto && !ris_.Interrotto) ui_.Informazione(ris_.TestoFine);
     emit CorsaFinita();
 }
