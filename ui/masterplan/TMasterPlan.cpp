@@ -297,6 +297,12 @@ void TMasterPlan::ApriCartellaLavoro() {
         return;
     }
     mappa_ = mp::MappaColonneMP(cartella_->Fogli.front());
+    // Formula cells without a stored value read as empty: say which.
+    if (!cartella_->Avvisi.empty()) {
+        std::string testo;
+        for (const auto& a : cartella_->Avvisi) testo += (testo.empty() ? "" : "\n") + a;
+        ui_.Avviso(testo);
+    }
 }
 
 mp::OpzioniMP TMasterPlan::OpzioniCorrenti() const {
