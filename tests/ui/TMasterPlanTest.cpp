@@ -152,6 +152,7 @@ private slots:
         b.Attendi();
         QCOMPARE(righe[2].Dati->H, 10.0);
         QCOMPARE(b.Riga(2)[mp::TAltezza], std::string("10"));
+        QVERIFY(b.finestra->Modello()->Righe()[2] == b.Riga(2));  // the grid shows the new results
         QCOMPARE(righe[4].Dati->H, 8.0);
         QCOMPARE(b.Riga(4)[mp::TAltezza], std::string("9"));  // the edit itself is kept
         b.finestra->Revisione();

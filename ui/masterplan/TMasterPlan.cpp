@@ -337,6 +337,7 @@ void TMasterPlan::Verifica() {
     std::vector<mp::CelleRiga> elencate;
     for (const auto& r : verifica_.Elencate) elencate.push_back(r.Celle);
     modello_->Imposta(std::move(elencate), false);
+    tabellaRisultati_ = false;
     griglia_->setVisible(true);
     // Rows with data errors are to be corrected in the workbook; the run is
     // offered all the same (it skips what it cannot use).
@@ -398,7 +399,7 @@ bool TMasterPlan::ApriNelProgetto(int riga) {
 
 void TMasterPlan::MenuRiga(const QPoint& punto) {
     const QModelIndex i = griglia_->indexAt(punto);
-    if (!i.isValid() || inCorso_ || i.row() >= static_cast<int>(ris_.Righe.size())) return;
+    if (!i.isValid() || inCorso_ || !tabellaRisultati_ || i.row() >= static_cast<int>(ris_.Righe.size())) return;
     const int riga = i.row();
     const auto& r = ris_.Righe[static_cast<std::size_t>(riga)];
     QMenu menu(this);
@@ -418,7 +419,7 @@ void TMasterPlan::MenuRiga(const QPoint& punto) {
 void TMasterPlan::ImpostaOccupata(bool occupata) {
     inCorso_ = occupata;
     pulsanti_->setEnabled(!occupata);
-    modello_->ImpostaModificabile(!occupata && !ris_.Righe.empty());
+    modello_->ImpostaModificabile(!occupata && tabellaRisultati_);
     barra_->setVisible(occupata);
     interrompiBtn_->setVisible(occupata);
     if (occupata) {
@@ -442,6 +443,7 @@ void TMasterPlan::Avvia(Corsa tipo, int riga) {
         // The table goes while the rows are run again from the workbook.
         griglia_->setVisible(false);
         modello_->Imposta({}, false);
+        tabellaRisultati_ = false;
         ris_ = {};
         rigaModificata_ = -1;
     } else {
@@ -475,15 +477,23 @@ std::vector<mp::CelleRiga> TMasterPlan::CelleRisultato() const {
     return c;
 }
 
+namespace {
+
+// The messages a row's evaluation collected, for the note's tooltip.
+std::string NotaRiga(const mp::RigaTabellaMP& r) {
+    std::string n;
+    for (const auto& a : r.Esito.Avvisi) n += (n.empty() ? "" : "\n") + a;
+    return n;
+}
+
+}  // namespace
+
 void TMasterPlan::MostraTabella() {
     std::vector<std::string> note;
     note.reserve(ris_.Righe.size());
-    for (const auto& r : ris_.Righe) {
-        std::string n;
-        for (const auto& a : r.Esito.Avvisi) n += (n.empty() ? "" : "\n") + a;
-        note.push_back(std::move(n));
-    }
+    for (const auto& r : ris_.Righe) note.push_back(NotaRiga(r));
     modello_->Imposta(CelleRisultato(), true, std::move(note));
+    tabellaRisultati_ = true;
     // The table stays in view whether or not rows are left to check: it is
     // where rows are revised and solutions picked.
     griglia_->setVisible(true);
@@ -498,7 +508,15 @@ void TMasterPlan::Concludi(Corsa tipo, mp::RisultatoMP ris) {
     }
     barra_->setValue(100);
     if (tipo == Corsa::Completa) progettiModificati_ = false;  // nothing revised since this run
-    MostraTabella();
+    // One row run again: only that row changes, the view stays where it is.
+    const auto k = static_cast<std::size_t>(rigaInCorsa_ - 1);
+    if (tipo == Corsa::Riga && tabellaRisultati_ && k < ris_.Righe.size() &&
+        modello_->rowCount() == static_cast<int>(ris_.Righe.size())) {
+        modello_->AggiornaRiga(static_cast<int>(k), ris_.Righe[k].Celle, NotaRiga(ris_.Righe[k]));
+        modello_->ImpostaModificabile(true);
+    } else {
+        MostraTabella();
+    }
     MostraDopoCorsa();
     Label7_->setText(rigaInCorsa_ > 0 ? Qm(1938).arg(rigaInCorsa_) : QString());
     // A revision stopped keeps the rows not reached as they were.

@@ -120,6 +120,7 @@ private:
     std::atomic<bool> interrompi_{false};
     bool inCorso_ = false, chiusura_ = false, congedata_ = false, portata_ = false;
     bool progettiModificati_ = false;
+    bool tabellaRisultati_ = false;  // the grid shows the result rows (not the check's list)
     double fattRiduzione_ = 1.0;
     double taglioAli_ = 7;
     int rigaModificata_ = -1;  // the row edited last, waiting for its re-run
