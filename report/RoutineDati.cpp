@@ -74,12 +74,12 @@ std::array<Riga, 4> RigheRisultati(const PaginaReport& pg, const DatiReport& d) 
              {pg.M(483) + QStringLiteral(" (Emax)"), CifraE(d.EmaxCalc) + QStringLiteral(" lx")}}};
 }
 
-// A text that must end before `limite`: printed smaller (down to 7 pt) when
+// A text that must end before `limite`: printed smaller (down to 6 pt) when
 // it would run into the next column, then shortened in the middle.
 void TestoEntro(PaginaReport& pg, int x, int y, const QString& t, int limite, bool grassetto) {
     const double punti = pg.PuntiCorrenti();
     double p = punti;
-    while (p > 7 && x + pg.Larghezza(t) > limite) {
+    while (p > 6 && x + pg.Larghezza(t) > limite) {
         p -= 0.5;
         pg.Carattere(p, grassetto);
     }
