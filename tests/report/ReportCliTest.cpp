@@ -89,26 +89,37 @@ TEST(ReportCli, RoadReportInItalianAndEnglishPrintsEvaluateFigures) {
 
 TEST(ReportCli, PathReportPrintsItsIlluminanceOnThe3mBand) {
     const nlohmann::json v = Valuta(Progetto("percorso.nt0"));
-    test::CartellaTemporanea dir;
-    const std::string pdf = dir.File("percorso.pdf");
-    const test::UscitaCli u =
-        test::CliIn(dir.Str(), "report --project " + Tra(Progetto("percorso.nt0")) + " --lang en --out " + Tra(pdf));
-    ASSERT_EQ(u.esito, 0) << u.err;
-    ASSERT_EQ(test::PaginePdf(pdf), 3);  // no luminance page on a path
-    const std::string dati = test::TestoPdf(pdf, 2);
-    EXPECT_TRUE(Contiene(dati, "Em = 10lx - Emin = 3lx")) << dati;
-    EXPECT_TRUE(Contiene(dati, E(v["EmCalc"]) + " lx"));
-    EXPECT_TRUE(Contiene(dati, E(v["EminCalc"]) + " lx"));
-    EXPECT_TRUE(Contiene(dati, E(v["EmaxCalc"]) + " lx"));
-    const std::string piano = test::TestoPdf(pdf, 3);
-    EXPECT_TRUE(Contiene(piano, "Illuminance Distribution"));
-    EXPECT_TRUE(Contiene(piano, "Emin/Emed= " + Cifra(double(v["EminCalc"]) / double(v["EmCalc"]), 2)));
-    // The ruler across is the path's 3 m, not the road width of the project.
-    EXPECT_TRUE(Contiene(piano, "2.4"));
-    EXPECT_FALSE(Contiene(piano, "7.5"));
-    // Every point value of the 10-point grid is printed.
-    for (const auto& riga : v["Illum"])
-        for (double e : riga) EXPECT_TRUE(Contiene(piano, E(e))) << e;
+    struct Lingua {
+        const char *codice, *progettoN, *risultati, *illuminamenti, *pagina;
+    } lingue[] = {
+        {"it", "Progetto N°", "Risultati illuminotecnici:", "Distribuzione Illuminamenti", "Pagina 3"},
+        {"en", "Project No.", "Lighting results:", "Illuminance Distribution", "Page 3"},
+    };
+    for (const Lingua& l : lingue) {
+        test::CartellaTemporanea dir;
+        const std::string pdf = dir.File("percorso.pdf");
+        const test::UscitaCli u = test::CliIn(
+            dir.Str(), "report --project " + Tra(Progetto("percorso.nt0")) + " --lang " + l.codice + " --out " + Tra(pdf));
+        ASSERT_EQ(u.esito, 0) << u.err;
+        ASSERT_EQ(test::PaginePdf(pdf), 3);  // no luminance page on a path
+        EXPECT_TRUE(Contiene(test::TestoPdf(pdf, 1), l.progettoN));
+        const std::string dati = test::TestoPdf(pdf, 2);
+        EXPECT_TRUE(Contiene(dati, l.risultati));
+        EXPECT_TRUE(Contiene(dati, "Em = 10lx - Emin = 3lx")) << dati;
+        EXPECT_TRUE(Contiene(dati, E(v["EmCalc"]) + " lx"));
+        EXPECT_TRUE(Contiene(dati, E(v["EminCalc"]) + " lx"));
+        EXPECT_TRUE(Contiene(dati, E(v["EmaxCalc"]) + " lx"));
+        const std::string piano = test::TestoPdf(pdf, 3);
+        EXPECT_TRUE(Contiene(piano, l.illuminamenti));
+        EXPECT_TRUE(Contiene(piano, l.pagina));
+        EXPECT_TRUE(Contiene(piano, "Emin/Emed= " + Cifra(double(v["EminCalc"]) / double(v["EmCalc"]), 2)));
+        // The ruler across is the path's 3 m, not the road width of the project.
+        EXPECT_TRUE(Contiene(piano, "2.4"));
+        EXPECT_FALSE(Contiene(piano, "7.5"));
+        // Every point value of the grid is printed.
+        for (const auto& riga : v["Illum"])
+            for (double e : riga) EXPECT_TRUE(Contiene(piano, E(e))) << e;
+    }
 }
 
 TEST(ReportCli, PageCountsFollowObserversAndSections) {

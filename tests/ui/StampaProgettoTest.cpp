@@ -2,6 +2,7 @@
 // printer path (a QPrinter writing PDF prints what the PDF writer prints),
 // the "PDF…" button, and the table view's identify-and-print button.
 #include <QCheckBox>
+#include <QFile>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -125,6 +126,22 @@ private slots:
         QVERIFY2(t.contains(QStringLiteral("Distribuzione Illuminamenti")), qPrintable(t));
         QVERIFY(t.contains(QStringLiteral("Pagina 1")));
         QVERIFY(!t.contains(QStringLiteral("Pagina 2")));
+        QCOMPARE(ui_.Conta("avviso"), 0);
+    }
+
+    void LaStampanteSceltaRestaPerLaStampa() {
+        QTemporaryDir dir;
+        TprintP d(Dati(0), ui_);
+        const QString pdf = dir.path() + "/stampante.pdf";
+        d.sceltaStampante = [&](QPrinter& p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(pdf);
+            return true;
+        };
+        test::Clic(d, "BitBtn1");  // "Setup di Stampa"
+        QVERIFY(!QFile::exists(pdf));
+        test::Clic(d, "BitBtn3");  // "Stampa" on the printer chosen
+        QVERIFY(TestoPdf(pdf).contains(QStringLiteral("Pagina 5")));
         QCOMPARE(ui_.Conta("avviso"), 0);
     }
 

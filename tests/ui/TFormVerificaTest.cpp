@@ -1,7 +1,10 @@
 // The identification dialog: clearing touches only the dialog, printing
 // takes the edits and the solution's evaluation, saving writes a project
 // file that loads back with them, photographs and the description's limit.
+#include <QApplication>
+#include <QFileDialog>
 #include <QImage>
+#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -83,6 +86,22 @@ private slots:
         Figlio<QLineEdit>(d, "Edit3")->setText(QStringLiteral("Altro"));
         test::Clic(d, "BitBtn5");
         QCOMPARE(stato_.PrjRiga3, std::string("Lungomare"));
+    }
+
+    void IlSalvataggioOffreIlFileDiProgetto() {
+        TFormVerifica d(stato_, ui_, {});
+        QStringList filtri;
+        QString suffisso;
+        QTimer::singleShot(0, [&] {
+            if (auto* f = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                filtri = f->nameFilters();
+                suffisso = f->defaultSuffix();
+                f->reject();
+            }
+        });
+        test::Clic(d, "BitBtn5");
+        QCOMPARE(suffisso, QStringLiteral("nt0"));
+        QVERIFY2(!filtri.isEmpty() && filtri.front().contains(QStringLiteral("(*.nt0)")), qPrintable(filtri.join(';')));
     }
 
     void FotografieEDescrizioneLimitata() {
