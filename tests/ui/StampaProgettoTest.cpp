@@ -127,6 +127,15 @@ private slots:
         QVERIFY(t.contains(QStringLiteral("Pagina 1")));
         QVERIFY(!t.contains(QStringLiteral("Pagina 2")));
         QCOMPARE(ui_.Conta("avviso"), 0);
+        // An existing file is replaced only after a Yes.
+        QCOMPARE(ui_.Conta("conferma"), 0);
+        Figlio<QCheckBox>(d, "CheckBox2")->setChecked(true);
+        ui_.risposte = {false, true};
+        test::Clic(d, "BitBtnPdf");
+        QCOMPARE(ui_.Conta("conferma"), 1);
+        QVERIFY(!TestoPdf(pdf).contains(QStringLiteral("Pagina 2")));
+        test::Clic(d, "BitBtnPdf");
+        QVERIFY(TestoPdf(pdf).contains(QStringLiteral("Pagina 2")));
     }
 
     void LaStampanteSceltaRestaPerLaStampa() {
