@@ -211,6 +211,11 @@ TEST(ReportCli, BadCommandLinesWriteNothing) {
         EXPECT_EQ(u.esito, 1) << c << u.err;
         EXPECT_FALSE(std::filesystem::exists(pdf)) << c;
     }
+    // A folder that does not exist: the message names the file.
+    const std::string altrove = dir.File("manca/r.pdf");
+    const test::UscitaCli u = test::CliIn(dir.Str(), "report --project " + Tra(Progetto("strada.nt0")) + " --out " + Tra(altrove));
+    EXPECT_EQ(u.esito, 1);
+    EXPECT_TRUE(Contiene(u.err, altrove)) << u.err;
 }
 
 }  // namespace
