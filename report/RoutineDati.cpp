@@ -177,7 +177,8 @@ void StampaDatiStandard(PaginaReport& pg, const DatiReport& d) {
     pg.Carattere(9);
     TestoEntro(pg, pg.x(75), pg.y(60), Q(d.PrjRiga4), destra, false);
     TestoEntro(pg, pg.x(75), pg.y(65), Q(d.PrjRiga5), destra, false);
-    if (pg.stile.conDescrizione) StampaTesto(pg, Q(d.PrjDescr), 125, pg.y(74), pg.x(10), pg.y(4));
+    // The description ends above the summary title.
+    if (pg.stile.conDescrizione) StampaTesto(pg, Q(d.PrjDescr), 125, pg.y(74), pg.x(10), pg.y(4), pg.y(92));
     pg.Carattere(14, true);
     pg.Testo(PW2 - pg.x(20), pg.y(93), pg.M(1705));
     Titolo(pg, pg.x(13), pg.y(102), pg.M(342), PW2 + pg.x(8));
