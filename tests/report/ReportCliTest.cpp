@@ -32,13 +32,15 @@ nlohmann::json Valuta(const std::string& progetto) {
 
 // A copy of strada.nt0 in `dir` with its photometry by absolute path and
 // the two pictures given (lines 68 and 69).
-std::string StradaCon(const test::CartellaTemporanea& dir, const std::string& foto, const std::string& fotoApp) {
+std::string StradaCon(const test::CartellaTemporanea& dir, const std::string& foto, const std::string& fotoApp,
+                      const std::string& descrizione = "") {
     std::ifstream in(Progetto("strada.nt0"), std::ios::binary);
     std::vector<std::string> righe;
     for (std::string r; std::getline(in, r);) {
         if (!r.empty() && r.back() == '\r') r.pop_back();
         righe.push_back(r);
     }
+    if (!descrizione.empty()) righe[66] = descrizione;
     righe[67] = foto;
     righe[68] = fotoApp;
     righe[73] = test::Fixture("photometry/eulumdat-analysis_sample_19_LEDiL_STRADA_street_isym0.ldt");
@@ -191,6 +193,25 @@ TEST(ReportCli, UnreadablePicturesLeaveEmptyBoxesAndOneWarning) {
     std::size_t volte = 0;
     for (auto p = u.err.find("rotta.png"); p != std::string::npos; p = u.err.find("rotta.png", p + 1)) ++volte;
     EXPECT_EQ(volte, 1u) << u.err;
+}
+
+TEST(ReportCli, LongDescriptionEndsAboveTheSummaryOfTheStandardPage) {
+    test::CartellaTemporanea dir;
+    // 470 characters over six lines (line breaks kept as "\n" in the file).
+    std::string descr;
+    for (int k = 1; k <= 6; ++k) descr += (k > 1 ? "\\n" : "") + std::string("riga ") + std::to_string(k) + " " + std::string(68, 'x');
+    const std::string pdf = dir.File("r.pdf");
+    const test::UscitaCli u = test::CliIn(dir.Str(), "report --lang it --standard --sections data --project " +
+                                                         Tra(StradaCon(dir, "", "", descr)) + " --out " + Tra(pdf));
+    ASSERT_EQ(u.esito, 0) << u.err;
+    const std::string t = test::TestoPdf(pdf, 1);
+    const auto riepilogo = t.find("RIEPILOGO");
+    ASSERT_NE(riepilogo, std::string::npos);
+    for (int k = 1; k <= 6; ++k) {
+        const auto p = t.find("riga " + std::to_string(k));
+        ASSERT_NE(p, std::string::npos) << k << t;
+        EXPECT_LT(p, riepilogo) << k;
+    }
 }
 
 TEST(ReportCli, BadCommandLinesWriteNothing) {
