@@ -33,6 +33,9 @@
 #include "ui/principale/Aiuto.h"
 #include "ui/principale/Avvio.h"
 #include "ui/principale/TVelaro.h"
+#include "ui/stampa/TFormVerifica.h"
+#include "ui/stampa/TPersonal.h"
+#include "ui/stampa/TprintP.h"
 
 namespace {
 
@@ -156,6 +159,18 @@ int main(int argc, char** argv) {
             DatiLampada dati{"SAP 0", 0, 0, 0};
             TLampProg d(dati, ui);
             ok &= Salva(&d, uscita, QStringLiteral("TLampProg"), l);
+        }
+        {
+            stato->Intest.Societa = "Studio Luce";
+            stato->Intest.Telefono = "0543 123456";
+            TPersonal personal(*stato, ui);
+            ok &= Salva(&personal, uscita, QStringLiteral("TPersonal"), l);
+            stato->PrjRiga1 = "17/2026";
+            stato->PrjRiga3 = "Via Roma";
+            TFormVerifica verifica(*stato, ui, {});
+            ok &= Salva(&verifica, uscita, QStringLiteral("TFormVerifica"), l);
+            TprintP stampa(DatiReportDaStato(*stato), ui);
+            ok &= Salva(&stampa, uscita, QStringLiteral("TprintP"), l);
         }
         {
             TLingua d;

@@ -293,6 +293,7 @@ EsitoStampa StampaElenco(QPagedPaintDevice& dispositivo, const std::vector<RigaE
     QPainter p;
     if (!p.begin(&dispositivo)) {
         e.errore = Msg(1710, o.lingua);
+        e.dispositivoRifiutato = true;
         return e;
     }
     PaginaReport pg(p, dispositivo, dispositivo.width(), dispositivo.height(), Foglio(o.tipo));

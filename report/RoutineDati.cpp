@@ -74,12 +74,12 @@ std::array<Riga, 4> RigheRisultati(const PaginaReport& pg, const DatiReport& d) 
              {pg.M(483) + QStringLiteral(" (Emax)"), CifraE(d.EmaxCalc) + QStringLiteral(" lx")}}};
 }
 
-// A text that must end before `limite`: printed smaller (down to 7 pt) when
+// A text that must end before `limite`: printed smaller (down to 6 pt) when
 // it would run into the next column, then shortened in the middle.
 void TestoEntro(PaginaReport& pg, int x, int y, const QString& t, int limite, bool grassetto) {
     const double punti = pg.PuntiCorrenti();
     double p = punti;
-    while (p > 7 && x + pg.Larghezza(t) > limite) {
+    while (p > 6 && x + pg.Larghezza(t) > limite) {
         p -= 0.5;
         pg.Carattere(p, grassetto);
     }
@@ -177,7 +177,8 @@ void StampaDatiStandard(PaginaReport& pg, const DatiReport& d) {
     pg.Carattere(9);
     TestoEntro(pg, pg.x(75), pg.y(60), Q(d.PrjRiga4), destra, false);
     TestoEntro(pg, pg.x(75), pg.y(65), Q(d.PrjRiga5), destra, false);
-    if (pg.stile.conDescrizione) StampaTesto(pg, Q(d.PrjDescr), 125, pg.y(74), pg.x(10), pg.y(4));
+    // The description ends above the summary title.
+    if (pg.stile.conDescrizione) StampaTesto(pg, Q(d.PrjDescr), 125, pg.y(74), pg.x(10), pg.y(4), pg.y(92));
     pg.Carattere(14, true);
     pg.Testo(PW2 - pg.x(20), pg.y(93), pg.M(1705));
     Titolo(pg, pg.x(13), pg.y(102), pg.M(342), PW2 + pg.x(8));

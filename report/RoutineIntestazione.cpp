@@ -64,9 +64,37 @@ std::vector<QString> SpezzaTesto(const QString& testo, int larghezza) {
     return righe;
 }
 
-void StampaTesto(PaginaReport& pg, const QString& testo, int larghezza, int y0, int x, int passo) {
-    const std::vector<QString> righe = SpezzaTesto(testo, larghezza);
-    for (std::size_t k = 0; k < righe.size(); ++k) pg.Testo(x, y0 + static_cast<int>(k) * passo, righe[k]);
+void StampaTesto(PaginaReport& pg, const QString& testo, int larghezza, int y0, int x, int passo, int fondo) {
+    const double puntiIniziali = pg.PuntiCorrenti();
+    const int destra = pg.PW - pg.x(10);
+    double punti = puntiIniziali;
+    std::vector<QString> righe;
+    int passoCorrente = passo;
+    while (true) {
+        // Smaller print holds proportionally more characters per line, and
+        // no line may run past the right margin.
+        int caratteri = static_cast<int>(larghezza * puntiIniziali / punti);
+        auto troppoLarga = [&](const std::vector<QString>& r) {
+            return std::any_of(r.begin(), r.end(), [&](const QString& l) { return x + pg.Larghezza(l) > destra; });
+        };
+        righe = SpezzaTesto(testo, caratteri);
+        while (caratteri > 10 && troppoLarga(righe)) righe = SpezzaTesto(testo, --caratteri);
+        passoCorrente = static_cast<int>(passo * punti / puntiIniziali);
+        const bool entra = fondo <= 0 || y0 + static_cast<int>(righe.size()) * passoCorrente <= fondo;
+        if (entra || punti <= 6) break;
+        punti -= 0.5;
+        pg.Carattere(punti);
+    }
+    for (std::size_t k = 0; k < righe.size(); ++k) {
+        const int y = y0 + static_cast<int>(k) * passoCorrente;
+        // Still too long at the smallest size: the last line that fits says so.
+        if (fondo > 0 && k + 1 < righe.size() && y + 2 * passoCorrente > fondo) {
+            pg.Testo(x, y, righe[k] + QStringLiteral(" …"));
+            break;
+        }
+        pg.Testo(x, y, righe[k]);
+    }
+    if (punti != puntiIniziali) pg.Carattere(puntiIniziali);
 }
 
 QString Cifra(double v, int n) { return QString::fromStdString(FormatoGenerale(Arrotonda(v, n))); }
@@ -177,7 +205,7 @@ void StampaPresentazione(PaginaReport& pg, const DatiReport& d) {
         pg.Testo(pg.x(65), pg.PH - pg.y(100), Q(d.PrjRiga4));
         pg.Testo(pg.x(65), pg.PH - pg.y(92), Q(d.PrjRiga5));
         pg.Carattere(9);
-        StampaTesto(pg, descrizione, 125, pg.y(220), pg.x(20), pg.y(4));
+        StampaTesto(pg, descrizione, 125, pg.y(220), pg.x(20), pg.y(4), pg.PH - pg.y(41));
         pg.Testo(pg.x(20), pg.PH - pg.y(40), pg.M(421));
         pg.Carattere(9, false, true);
         pg.Testo(PW2 + pg.x(27), pg.PH - pg.y(25), QString::fromStdString(ConArgomenti(Msg(1706, pg.lingua), {Msg(420, pg.lingua)})));

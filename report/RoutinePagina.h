@@ -25,8 +25,12 @@ Misura AdattaImmagine(double w, double h, double W, double H);
 // after a blank, a hyphen or a tab; line breaks already in the text stay. A
 // word longer than a line is cut.
 std::vector<QString> SpezzaTesto(const QString& testo, int larghezza);
-// Prints the wrapped lines at (x, y0 + k·passo).
-void StampaTesto(PaginaReport& pg, const QString& testo, int larghezza, int y0, int x, int passo);
+// Prints the wrapped lines at (x, y0 + k·passo) in the current font. With a
+// `fondo` (device units, 0: none) a text that would run below it is printed
+// smaller (down to 6 pt, more characters per line, a shorter step), and
+// what still does not fit ends with " …". No line runs past the right
+// margin (10 mm).
+void StampaTesto(PaginaReport& pg, const QString& testo, int larghezza, int y0, int x, int passo, int fondo = 0);
 
 // Numbers as the report writes them: `Arrotonda` to n decimals, general format.
 QString Cifra(double v, int n);

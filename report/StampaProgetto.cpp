@@ -35,6 +35,7 @@ EsitoStampa StampaProgetto(QPagedPaintDevice& dispositivo, const DatiReport& d, 
     QPainter p;
     if (!p.begin(&dispositivo)) {
         e.errore = Msg(1710, d.Lingua);
+        e.dispositivoRifiutato = true;
         return e;
     }
     PaginaReport pg(p, dispositivo, dispositivo.width(), dispositivo.height());
@@ -85,6 +86,8 @@ EsitoStampa ScriviPdf(const std::string& file, bool orizzontale, const std::stri
         e = disegna(w);
     }
     std::error_code ec;
+    // A file that could not even be opened: say which.
+    if (e.dispositivoRifiutato) e.errore = ConArgomenti(Msg(1711), {file, e.errore});
     if (!e.ok || e.annullato) {
         fs::remove(temp, ec);
         return e;

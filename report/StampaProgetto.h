@@ -33,6 +33,7 @@ struct EsitoStampa {
     bool ok = false;                         // the document was written (or sent) whole
     bool annullato = false;                  // stopped by the progress callback
     int pagine = 0;                          // pages drawn
+    bool dispositivoRifiutato = false;       // the printer or file would not start a document
     std::vector<std::string> immaginiIlleggibili;  // pictures whose boxes stayed empty
     std::string errore;                      // why nothing (or not everything) was written
 };

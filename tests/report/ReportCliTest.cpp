@@ -32,13 +32,15 @@ nlohmann::json Valuta(const std::string& progetto) {
 
 // A copy of strada.nt0 in `dir` with its photometry by absolute path and
 // the two pictures given (lines 68 and 69).
-std::string StradaCon(const test::CartellaTemporanea& dir, const std::string& foto, const std::string& fotoApp) {
+std::string StradaCon(const test::CartellaTemporanea& dir, const std::string& foto, const std::string& fotoApp,
+                      const std::string& descrizione = "") {
     std::ifstream in(Progetto("strada.nt0"), std::ios::binary);
     std::vector<std::string> righe;
     for (std::string r; std::getline(in, r);) {
         if (!r.empty() && r.back() == '\r') r.pop_back();
         righe.push_back(r);
     }
+    if (!descrizione.empty()) righe[66] = descrizione;
     righe[67] = foto;
     righe[68] = fotoApp;
     righe[73] = test::Fixture("photometry/eulumdat-analysis_sample_19_LEDiL_STRADA_street_isym0.ldt");
@@ -89,26 +91,37 @@ TEST(ReportCli, RoadReportInItalianAndEnglishPrintsEvaluateFigures) {
 
 TEST(ReportCli, PathReportPrintsItsIlluminanceOnThe3mBand) {
     const nlohmann::json v = Valuta(Progetto("percorso.nt0"));
-    test::CartellaTemporanea dir;
-    const std::string pdf = dir.File("percorso.pdf");
-    const test::UscitaCli u =
-        test::CliIn(dir.Str(), "report --project " + Tra(Progetto("percorso.nt0")) + " --lang en --out " + Tra(pdf));
-    ASSERT_EQ(u.esito, 0) << u.err;
-    ASSERT_EQ(test::PaginePdf(pdf), 3);  // no luminance page on a path
-    const std::string dati = test::TestoPdf(pdf, 2);
-    EXPECT_TRUE(Contiene(dati, "Em = 10lx - Emin = 3lx")) << dati;
-    EXPECT_TRUE(Contiene(dati, E(v["EmCalc"]) + " lx"));
-    EXPECT_TRUE(Contiene(dati, E(v["EminCalc"]) + " lx"));
-    EXPECT_TRUE(Contiene(dati, E(v["EmaxCalc"]) + " lx"));
-    const std::string piano = test::TestoPdf(pdf, 3);
-    EXPECT_TRUE(Contiene(piano, "Illuminance Distribution"));
-    EXPECT_TRUE(Contiene(piano, "Emin/Emed= " + Cifra(double(v["EminCalc"]) / double(v["EmCalc"]), 2)));
-    // The ruler across is the path's 3 m, not the road width of the project.
-    EXPECT_TRUE(Contiene(piano, "2.4"));
-    EXPECT_FALSE(Contiene(piano, "7.5"));
-    // Every point value of the 10-point grid is printed.
-    for (const auto& riga : v["Illum"])
-        for (double e : riga) EXPECT_TRUE(Contiene(piano, E(e))) << e;
+    struct Lingua {
+        const char *codice, *progettoN, *risultati, *illuminamenti, *pagina;
+    } lingue[] = {
+        {"it", "Progetto N°", "Risultati illuminotecnici:", "Distribuzione Illuminamenti", "Pagina 3"},
+        {"en", "Project No.", "Lighting results:", "Illuminance Distribution", "Page 3"},
+    };
+    for (const Lingua& l : lingue) {
+        test::CartellaTemporanea dir;
+        const std::string pdf = dir.File("percorso.pdf");
+        const test::UscitaCli u = test::CliIn(
+            dir.Str(), "report --project " + Tra(Progetto("percorso.nt0")) + " --lang " + l.codice + " --out " + Tra(pdf));
+        ASSERT_EQ(u.esito, 0) << u.err;
+        ASSERT_EQ(test::PaginePdf(pdf), 3);  // no luminance page on a path
+        EXPECT_TRUE(Contiene(test::TestoPdf(pdf, 1), l.progettoN));
+        const std::string dati = test::TestoPdf(pdf, 2);
+        EXPECT_TRUE(Contiene(dati, l.risultati));
+        EXPECT_TRUE(Contiene(dati, "Em = 10lx - Emin = 3lx")) << dati;
+        EXPECT_TRUE(Contiene(dati, E(v["EmCalc"]) + " lx"));
+        EXPECT_TRUE(Contiene(dati, E(v["EminCalc"]) + " lx"));
+        EXPECT_TRUE(Contiene(dati, E(v["EmaxCalc"]) + " lx"));
+        const std::string piano = test::TestoPdf(pdf, 3);
+        EXPECT_TRUE(Contiene(piano, l.illuminamenti));
+        EXPECT_TRUE(Contiene(piano, l.pagina));
+        EXPECT_TRUE(Contiene(piano, "Emin/Emed= " + Cifra(double(v["EminCalc"]) / double(v["EmCalc"]), 2)));
+        // The ruler across is the path's 3 m, not the road width of the project.
+        EXPECT_TRUE(Contiene(piano, "2.4"));
+        EXPECT_FALSE(Contiene(piano, "7.5"));
+        // Every point value of the grid is printed.
+        for (const auto& riga : v["Illum"])
+            for (double e : riga) EXPECT_TRUE(Contiene(piano, E(e))) << e;
+    }
 }
 
 TEST(ReportCli, PageCountsFollowObserversAndSections) {
@@ -182,6 +195,25 @@ TEST(ReportCli, UnreadablePicturesLeaveEmptyBoxesAndOneWarning) {
     EXPECT_EQ(volte, 1u) << u.err;
 }
 
+TEST(ReportCli, LongDescriptionEndsAboveTheSummaryOfTheStandardPage) {
+    test::CartellaTemporanea dir;
+    // 470 characters over six lines (line breaks kept as "\n" in the file).
+    std::string descr;
+    for (int k = 1; k <= 6; ++k) descr += (k > 1 ? "\\n" : "") + std::string("riga ") + std::to_string(k) + " " + std::string(68, 'x');
+    const std::string pdf = dir.File("r.pdf");
+    const test::UscitaCli u = test::CliIn(dir.Str(), "report --lang it --standard --sections data --project " +
+                                                         Tra(StradaCon(dir, "", "", descr)) + " --out " + Tra(pdf));
+    ASSERT_EQ(u.esito, 0) << u.err;
+    const std::string t = test::TestoPdf(pdf, 1);
+    const auto riepilogo = t.find("RIEPILOGO");
+    ASSERT_NE(riepilogo, std::string::npos);
+    for (int k = 1; k <= 6; ++k) {
+        const auto p = t.find("riga " + std::to_string(k));
+        ASSERT_NE(p, std::string::npos) << k << t;
+        EXPECT_LT(p, riepilogo) << k;
+    }
+}
+
 TEST(ReportCli, BadCommandLinesWriteNothing) {
     test::CartellaTemporanea dir;
     const std::string pdf = dir.File("r.pdf");
@@ -200,6 +232,11 @@ TEST(ReportCli, BadCommandLinesWriteNothing) {
         EXPECT_EQ(u.esito, 1) << c << u.err;
         EXPECT_FALSE(std::filesystem::exists(pdf)) << c;
     }
+    // A folder that does not exist: the message names the file.
+    const std::string altrove = dir.File("manca/r.pdf");
+    const test::UscitaCli u = test::CliIn(dir.Str(), "report --project " + Tra(Progetto("strada.nt0")) + " --out " + Tra(altrove));
+    EXPECT_EQ(u.esito, 1);
+    EXPECT_TRUE(Contiene(u.err, altrove)) << u.err;
 }
 
 }  // namespace

@@ -6,18 +6,29 @@
 #include <QLabel>
 #include <QPixmap>
 
+#include "core/i18n/Argomenti.h"
+#include "core/i18n/Messaggi.h"
 #include "report/RoutinePagina.h"
 
 namespace nottaro::ui {
 
 QString FileDaSalvare(const std::function<QString()>& scelta, QWidget* genitore, const QString& titolo,
-                      const QString& cartella, const QString& filtro, const QString& suffisso) {
-    if (scelta) return scelta();
-    QFileDialog d(genitore, titolo, cartella, filtro);
-    d.setAcceptMode(QFileDialog::AcceptSave);
-    d.setDefaultSuffix(suffisso);
-    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return {};
-    return d.selectedFiles().front();
+                      const QString& cartella, const QString& filtro, const QString& suffisso, Interazione* conferma) {
+    QString file;
+    if (scelta) {
+        file = scelta();
+    } else {
+        QFileDialog d(genitore, titolo, cartella, filtro);
+        d.setAcceptMode(QFileDialog::AcceptSave);
+        d.setDefaultSuffix(suffisso);
+        d.setOption(QFileDialog::DontConfirmOverwrite, conferma != nullptr);
+        if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return {};
+        file = d.selectedFiles().front();
+    }
+    if (conferma && !file.isEmpty() && QFileInfo::exists(file) &&
+        !conferma->Conferma(ConArgomenti(Msg(1709), {file.toStdString()})))
+        return {};
+    return file;
 }
 
 bool AnteprimaInScatola(QLabel* immagine, const QString& file, int W, int H) {

@@ -164,6 +164,9 @@ void TPersonal::Apri() {
 }
 
 bool TPersonal::Salva() {
+    // The letterhead folder of a program folder that has none yet is where
+    // the save dialog starts.
+    if (stato_.DirIntest.empty()) QDir().mkpath(Cartella());
     const QString scelto = FileDaSalvare(sceltaSalva, this, Qm(1721), Cartella(), Qm(1719), QStringLiteral("LP"));
     if (scelto.isEmpty()) return false;
     const QString cartella = ConSeparatore(QFileInfo(scelto).absolutePath());

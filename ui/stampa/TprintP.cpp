@@ -129,7 +129,8 @@ void TprintP::Stampa() {
 }
 
 void TprintP::StampaPdf() {
-    const QString file = FileDaSalvare(sceltaFilePdf, this, Qm(1707), QString(), Qm(1708), QStringLiteral("pdf"));
+    const QString file =
+        FileDaSalvare(sceltaFilePdf, this, Qm(1707), QString(), Qm(1708), QStringLiteral("pdf"), &ui_);
     if (file.isEmpty()) return;
     barra_->setValue(0);
     Mostra(StampaProgettoPdf(Ss(file), dati_, Opzioni(), Avanzamento()));
