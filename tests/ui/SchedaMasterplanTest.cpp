@@ -161,6 +161,7 @@ private slots:
         QCOMPARE(b.Trova<QLineEdit>("HPaloTA")->text(), QStringLiteral("5"));
         QCOMPARE(b.Trova<QLineEdit>("LStradaA")->text(), QStringLiteral("3"));
         QCOMPARE(b.Trova<QLabel>("Label6")->text(), QString::fromStdString(file));
+        QCOMPARE(b.finestra->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->currentIndex(), 1);
     }
 };
 

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 
 #include <algorithm>
 #include <cmath>
@@ -113,6 +114,7 @@ void TVelaro::AvviaMasterplan() {
     if (portata) {
         MostraProgetto(stato_);
         FotometriaCaricata();
+        PageControl1_->setCurrentIndex(stato_.TipoProgetto == 1 ? 1 : 0);  // the tab the row went into
     }
     MostraSchedaMasterplan();
     MostraStato();
