@@ -33,10 +33,6 @@ QString Intensita(double v) { return Cifra(v, std::abs(v) < 100 ? 1 : 0); }
 
 }  // namespace
 
-int PagineTabellaIntensita(const Fotometria& f) {
-    return Blocchi(f.NumC(), PianiPerBlocco) * Blocchi(f.NumG(), AngoliPerBlocco);
-}
-
 void StampaDatiFotometrici(PaginaReport& pg, const Fotometria& f, const std::string& fotoApp) {
     pg.Colore(Qt::black);
     pg.Carattere(14, true);
@@ -105,7 +101,7 @@ void StampaDatiFotometrici(PaginaReport& pg, const Fotometria& f, const std::str
     pg.Carattere(10);
 }
 
-void StampaBloccoIntensita(PaginaReport& pg, const Fotometria& f, const std::string& nome, int bc, int br) {
+void StampaTabellaIntensita(PaginaReport& pg, const Fotometria& f, const std::string& nome, int bc, int br) {
     pg.Colore(Qt::black);
     pg.Carattere(9, true);
     pg.Testo(pg.x(65), pg.y(25), pg.M(1992) + QString::fromStdString(nome));
@@ -175,12 +171,11 @@ EsitoStampaMP StampaTabFotometriche(QPagedPaintDevice& dispositivo, const std::v
         nuova();
         StampaDatiFotometrici(pg, *f->Foto, FotoApparecchio(a.DirCorpi, r.Celle[TCorpo]));
         piede();
-        const int bc = (f->Foto->NumC() + PianiPerBlocco - 1) / PianiPerBlocco;
-        const int br = (f->Foto->NumG() + AngoliPerBlocco - 1) / AngoliPerBlocco;
+        const int bc = Blocchi(f->Foto->NumC(), PianiPerBlocco), br = Blocchi(f->Foto->NumG(), AngoliPerBlocco);
         for (int c = 0; c < bc; ++c)
             for (int g = 0; g < br; ++g) {
                 nuova();
-                StampaBloccoIntensita(pg, *f->Foto, nome, c, g);
+                StampaTabellaIntensita(pg, *f->Foto, nome, c, g);
                 piede();
             }
         ++e.progetti;

@@ -13,16 +13,14 @@ namespace nottaro::mp {
 inline constexpr int PianiPerBlocco = 32;
 inline constexpr int AngoliPerBlocco = 75;
 
-// Pages of the intensity table: Ceil(NumC / 32) x Ceil(NumG / 75).
-int PagineTabellaIntensita(const Fotometria& f);
-
 // Headings, identification, sizes, photometric information, lamp sets and
 // the luminaire photograph `fotoApp` (empty: none).
 void StampaDatiFotometrici(PaginaReport& pg, const Fotometria& f, const std::string& fotoApp);
 
-// One block of the table (column block bc, row block br): "Fotometrica: "
-// and the file name at (65 mm, 25 mm), the C angles across in bold, the
-// gamma angles down, the intensities in cd/klm as stored.
-void StampaBloccoIntensita(PaginaReport& pg, const Fotometria& f, const std::string& nome, int bc, int br);
+// One page of the intensity table, block (bc, br) of the Ceil(NumC / 32) x
+// Ceil(NumG / 75) blocks: "Fotometrica: " and the file name at (65 mm,
+// 25 mm), the block's C angles across in bold, its gamma angles down, the
+// intensities in cd/klm as stored.
+void StampaTabellaIntensita(PaginaReport& pg, const Fotometria& f, const std::string& nome, int bc, int br);
 
 }  // namespace nottaro::mp

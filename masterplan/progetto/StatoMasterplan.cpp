@@ -3,6 +3,9 @@
 #include <filesystem>
 #include <memory>
 
+#include "core/i18n/Argomenti.h"
+#include "core/i18n/Messaggi.h"
+#include "core/interaction/Interazione.h"
 #include "core/photometry/LettoriFotometria.h"
 #include "engine/comune/ClassiArea.h"
 
@@ -44,7 +47,7 @@ std::string ClasseListaPercorso(const RequisitiMP& req) {
 }  // namespace
 
 bool PortaRigaNelProgetto(StatoProgetto& s, const RigaTabellaMP& r, int soluzione, const OpzioniMP& o,
-                          Interazione& ui, std::string& errore) {
+                          std::string& errore) {
     if (!PuoPortareNelProgetto(r, soluzione)) {
         errore = "no solution to carry";
         return false;
@@ -54,8 +57,9 @@ bool PortaRigaNelProgetto(StatoProgetto& s, const RigaTabellaMP& r, int soluzion
     const std::string percorso = (std::filesystem::path(o.DirLdtMaster) / sol.File).string();
     // Read into a copy: a file that cannot be read leaves the design as it was.
     auto foto = std::make_unique<Fotometria>();
-    if (LeggiFotometria(percorso, *foto, ui) != 0 || foto->NumLampade < 1) {
-        errore = percorso;
+    InterazioneMuta muta;
+    if (LeggiFotometria(percorso, *foto, muta) != 0 || foto->NumLampade < 1 || foto->Intens.Vuota()) {
+        errore = ConArgomenti(Msg(1996, o.Lingua), {percorso});
         return false;
     }
     foto->LampSel = sol.Lampada < foto->NumLampade ? sol.Lampada : 0;

@@ -5,7 +5,6 @@
 // carried across into the road or path tab when the user asks for it.
 #include <string>
 
-#include "core/interaction/Interazione.h"
 #include "core/state/StatoProgetto.h"
 #include "masterplan/CalcolaMasterplan.h"
 
@@ -25,10 +24,11 @@ bool PuoPortareNelProgetto(const RigaTabellaMP& r, int soluzione);
 // areas): fixed height, overhang, tilt 0, width, lanes, arrangement, the
 // class with its requirements and the batch's grid, surface and observers,
 // the run's maintenance factor, and solution `soluzione`'s spacing (with
-// DaProgetto) and photometric file (read into the record) with its lamp
-// set. False with `errore` set, leaving `s` unchanged, when the row cannot
-// be carried or the file cannot be read.
+// DaProgetto) and photometric file (read into the record as the batch read
+// it, without the lamp data prompt) with its lamp set. False with `errore`
+// set, leaving `s` unchanged, when the row cannot be carried or the file
+// cannot be read.
 bool PortaRigaNelProgetto(StatoProgetto& s, const RigaTabellaMP& r, int soluzione, const OpzioniMP& o,
-                          Interazione& ui, std::string& errore);
+                          std::string& errore);
 
 }  // namespace nottaro::mp

@@ -22,11 +22,14 @@
 #include "core/files/FileProgetto.h"
 #include "core/i18n/Messaggi.h"
 #include "ui/comune/FrecceSuGiu.h"
+#include "ui/comune/Testi.h"
 #include "ui/masterplan/ModelloTabellaMP.h"
 #include "ui/masterplan/TMasterPlan.h"
 
 using namespace nottaro;
 using namespace nottaro::test;
+using nottaro::ui::Qm;
+using nottaro::ui::Ss;
 
 namespace {
 
@@ -236,6 +239,22 @@ private slots:
         QCOMPARE(b.Riga(1)[mp::TDisposizione], n2);
         QCOMPARE(b.Riga(1)[mp::TIntProgetto], std::string("6"));
         QCOMPARE(b.Riga(1)[mp::TSol1 + mp::SInt], n2);
+    }
+
+    // The row's file gone since the run: the design stays as it was, the window open.
+    void ApriNelProgettoSenzaFileLasciaIlProgetto() {
+        BancoMP b({StradaProva("R1", "Via Uno")});
+        b.finestra->Verifica();
+        b.Attendi();
+        QVERIFY(QFile::remove(QString::fromStdString(b.base.ldt + "/" + b.Riga(0)[mp::TSol1 + mp::SFotometrica])));
+        const double hPalo = b.stato.HPalo;
+        QVERIFY(!b.finestra->ApriNelProgetto(0));
+        QCOMPARE(b.ui.Conta("avviso"), 1);
+        QCOMPARE(b.Ultimo().rfind(Ss(Qm(1944).arg(1).arg(QString())), 0), std::size_t{0});
+        QVERIFY(b.finestra->isVisible());
+        QVERIFY(!b.stato.FotoCaricata);
+        QCOMPARE(b.stato.HPalo, hPalo);
+        QVERIFY(!b.finestra->RigaPortata());
     }
 
     void FotoMancantiEdElencoNelProgramma() {

@@ -387,7 +387,7 @@ bool TMasterPlan::ApriNelProgetto(int riga) {
     // The design as it was, the batch's kept values, then the row over it.
     StatoProgetto s = mp::StatoDopoMasterplan(prima_, stato_);
     std::string errore;
-    if (!mp::PortaRigaNelProgetto(s, r, 0, OpzioniCorrenti(), ui_, errore)) {
+    if (!mp::PortaRigaNelProgetto(s, r, 0, OpzioniCorrenti(), errore)) {
         ui_.Avviso(Ss(Qm(1944).arg(riga + 1).arg(Qs(errore))));
         return false;
     }
