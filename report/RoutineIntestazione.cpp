@@ -103,8 +103,8 @@ QString Rapporto(double a, double b, int n) { return b > 0 ? Cifra(a / b, n) : Q
 
 namespace {
 
-// A picture fitted into the W x H box whose top-left corner is (bx, by),
-// centred in it; an unreadable picture leaves the box empty.
+// A picture fitted into a W x H box and centred on (cx, cy); an unreadable
+// picture leaves the box empty.
 void ImmagineInScatola(PaginaReport& pg, const std::string& file, int cx, int cy, int W, int H) {
     const QImage img = pg.Immagine(file);
     if (img.isNull()) return;

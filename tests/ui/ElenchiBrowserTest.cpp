@@ -2,12 +2,15 @@
 // current filter, in stored order, on the printer chosen in the print
 // dialog (here a PDF), its page range honoured; printing starts no run.
 #include <QComboBox>
+#include <QFile>
 #include <QPrinter>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "InterazioneScritta.h"
 #include "ProgettiProva.h"
@@ -105,6 +108,22 @@ private slots:
         // Pages 2 and 3 of the complete list: rows 4 to 9, no title band.
         QCOMPARE(Numeri(TestoPdf(pdf)), (QStringList{"4", "5", "6", "7", "8", "9"}));
         QCOMPARE(ui_.Conta("avviso"), 0);
+    }
+
+    void AnnullataNonLasciaIlPdf() {
+        FinestraOttimizza& f = *finestra_;
+        const QString pdf = pdfDir_.path() + "/annullata.pdf";
+        f.dialogoStampa = [&](QPrinter& p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(pdf);
+            return true;
+        };
+        // "Interrompi" on the progress window as soon as it shows.
+        QTimer::singleShot(0, &f, [&f] {
+            if (auto* d = f.findChild<QProgressDialog*>(QStringLiteral("AvanzamentoElenco"))) d->cancel();
+        });
+        Figlio<QPushButton>(f, "BitBtn6")->click();
+        QVERIFY(!QFile::exists(pdf));
     }
 
 private:

@@ -29,11 +29,11 @@
 #include "ui/interazione/InterazioneSuFinestra.h"
 #include "ui/interazione/LavoroInSottofondo.h"
 #include "ui/isolum/TIsolum.h"
-#include "ui/stampa/AperturaStampa.h"
 #include "ui/motore/MotoreRisultati.h"
 #include "ui/principale/Aiuto.h"
 #include "ui/risultati/GraficoSoluzioni.h"
 #include "ui/risultati/ModelloSoluzioni.h"
+#include "ui/stampa/AperturaStampa.h"
 
 namespace nottaro::ui {
 

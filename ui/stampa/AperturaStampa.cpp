@@ -82,6 +82,8 @@ EsitoStampa StampaElencoSu(QPrinter& stampante, const StatoProgetto& stato, bool
         avanzamento.setValue(pagina - 1);
         avanzamento.setLabelText(Qs(ConArgomenti(Msg(1712), {std::to_string(pagina), std::to_string(pagine)})));
         QCoreApplication::processEvents();
+        // A cancelled job is withdrawn from the printer, not sent half done.
+        if (avanzamento.wasCanceled()) stampante.abort();
         return !avanzamento.wasCanceled();
     });
     avanzamento.reset();
