@@ -213,7 +213,10 @@ void TMasterPlan::Costruisci() {
         griglia_->setColumnWidth(c, std::clamp(fm.horizontalAdvance(t) + 24, 48, 160));
     }
     griglia_->setColumnWidth(mp::TVia, 160);
-    griglia_->setColumnWidth(mp::TNote, 90);
+    // The note and the spacing remark read whole ("Dati mancanti", "medio I/H: 4.2").
+    const int larghezzaTesto = fm.horizontalAdvance(QStringLiteral("Dati mancanti")) + 24;
+    griglia_->setColumnWidth(mp::TNote, larghezzaTesto);
+    griglia_->setColumnWidth(mp::TLR17, larghezzaTesto);
     griglia_->setVisible(false);
     modello_->modificata = [this](int r, int c, const std::string& t) { CellaModificata(r, c, t); };
 
