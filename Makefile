@@ -7,7 +7,7 @@ SAMPLE ?= data/ldt/sample_street_isym0.ldt
 SANITIZE_DIR ?= build-sanitize
 SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
 
-.PHONY: deps configure build run test bench golden sanitize screenshots clean catalogue-sample
+.PHONY: deps configure build run test bench golden sanitize screenshots clean catalogue-sample report-references
 
 deps:
 	@bash scripts/install-deps.sh
@@ -43,6 +43,11 @@ bench: build
 catalogue-sample: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target catalogo-campione
 	@$(BUILD_DIR)/tools/catalogo-campione/catalogo-campione tests/fixtures/photometry data
+
+# Writes the reference pictures of the report's visual test again (only for an
+# intended change of the printed page; look at them before committing).
+report-references: build
+	@bash tests/report/riferimenti.sh $(BUILD_DIR)/cli/nottaro-cli tests/fixtures/report
 
 # Writes tests/fixtures/golden again from this build (only for an intended change of figures).
 golden: build

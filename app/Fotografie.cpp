@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QEventLoop>
 #include <QPixmap>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -30,9 +31,13 @@
 #include "ui/dialoghi/TLingua.h"
 #include "ui/dialoghi/TSourceProg.h"
 #include "ui/isolum/TIsolum.h"
+#include "ui/masterplan/TMasterPlan.h"
 #include "ui/principale/Aiuto.h"
 #include "ui/principale/Avvio.h"
 #include "ui/principale/TVelaro.h"
+#include "ui/stampa/TFormVerifica.h"
+#include "ui/stampa/TPersonal.h"
+#include "ui/stampa/TprintP.h"
 
 namespace {
 
@@ -94,6 +99,9 @@ int main(int argc, char** argv) {
         ImpostaFileAiuto(QString::fromStdString(stato->FileHelp));
         InstallaTraduzioniQt(l);
 
+        // The Masterplan sample on the Masterplan tab.
+        stato->FileMaster = dirProg + "/masterplan/esempio.xlsx";
+        stato->DirLdtMaster = dirProg + "/masterplan/ldt";
         // The main window with a luminaire, an arrangement and a class, per tab.
         TVelaro finestra(*stato, &ui);
         finestra.ImpostaSceltaFile([&](QWidget*, const RichiestaFile&) { return campione; });
@@ -178,12 +186,38 @@ int main(int argc, char** argv) {
             ok &= Salva(&d, uscita, QStringLiteral("TLampProg"), l);
         }
         {
+            stato->Intest.Societa = "Studio Luce";
+            stato->Intest.Telefono = "0543 123456";
+            TPersonal personal(*stato, ui);
+            ok &= Salva(&personal, uscita, QStringLiteral("TPersonal"), l);
+            stato->PrjRiga1 = "17/2026";
+            stato->PrjRiga3 = "Via Roma";
+            TFormVerifica verifica(*stato, ui, {});
+            ok &= Salva(&verifica, uscita, QStringLiteral("TFormVerifica"), l);
+            TprintP stampa(DatiReportDaStato(*stato), ui);
+            ok &= Salva(&stampa, uscita, QStringLiteral("TprintP"), l);
+        }
+        {
             TLingua d;
             ok &= Salva(&d, uscita, QStringLiteral("TLingua"), l);
         }
         {
             TAboutBox d;
             ok &= Salva(&d, uscita, QStringLiteral("TAboutBox"), l);
+        }
+        {
+            // Checked and run: the sample's rows with their solutions.
+            stato->ErrLm = 150;  // as the tab's "Masterplan" sets them
+            stato->ErrEm = 200;
+            TMasterPlan d(*stato, ui);
+            d.resize(1180, 720);
+            d.show();
+            QEventLoop ciclo;
+            QObject::connect(&d, &TMasterPlan::CorsaFinita, &ciclo, &QEventLoop::quit);
+            d.Verifica();
+            d.Ripristina();
+            if (d.InCorso()) ciclo.exec();
+            ok &= Salva(&d, uscita, QStringLiteral("TMasterPlan"), l, false);
         }
         {
             Tcatalogue d(dirProg, true, ui);

@@ -28,12 +28,7 @@
 
 #include "cli/Comando.h"
 #include "cli/InterazioneCli.h"
-#include "cli/ValoriDaRiga.h"
-#include "core/files/FileProgetto.h"
-#include "core/photometry/LettoriFotometria.h"
-#include "core/state/StatoProgetto.h"
-#include "engine/progetto/ValutaProgetto.h"
-#include "engine/sweep/ScegliClasse.h"
+#include "cli/ValutaDaProgetto.h"
 
 namespace {
 
@@ -41,12 +36,8 @@ using namespace nottaro;
 using Json = nlohmann::ordered_json;
 
 struct OpzioniValuta {
-    std::string progetto;
-    std::string fotometria;
-    std::optional<int> lampada;  // 1-based, as `info` lists them
+    cli::OpzioniProgetto progetto;
     bool json = false;
-    std::string classe;  // --class: requirements and class code by the dialogs' name
-    std::vector<std::string> valori;  // --set NAME=VALUE
 };
 
 // A figure that may be missing (no flux: no utilisation factor) is null.
@@ -149,42 +140,14 @@ Json FigurePercorso(const RisultatoPercorso& r) {
 
 constexpr const char* Prefisso = "nottaro-cli evaluate: ";
 
-int Errore(const std::string& testo) {
-    std::cerr << Prefisso << testo << "\n";
-    return 1;
-}
-
 int EseguiValuta(const OpzioniValuta& o) {
     cli::InterazioneCli ui(std::cerr);
-    const auto valori = cli::ValoriDaRiga(o.valori);
-    if (!valori.errore.empty()) return Errore(valori.errore);
-    if (!EsisteFile(o.progetto)) return Errore("cannot open project " + o.progetto);
-    auto stato = std::make_unique<StatoProgetto>();
-    const EsitoCaricaProgetto esito = CaricaProgetto(o.progetto, *stato, ui);
-    if (!esito.letto) return Errore("cannot read project " + o.progetto);
-    if (!o.fotometria.empty()) {
-        if (!EsisteFile(o.fotometria)) return Errore("cannot open photometry " + o.fotometria);
-        if (LeggiFotometria(o.fotometria, stato->Foto, ui) != 0) return Errore("cannot read photometry " + o.fotometria);
-    } else if (!esito.avviaCalcolo) {
-        return Errore("the project's photometric file could not be read (give --photometry FILE)");
+    const cli::ProgettoValutato p = cli::ValutaDaProgetto(o.progetto, ui);
+    if (p.esito != 0) {
+        std::cerr << Prefisso << p.errore << "\n";
+        return p.esito;
     }
-    Fotometria& f = stato->Foto;
-    if (o.lampada) {
-        if (*o.lampada < 1 || *o.lampada > f.NumLampade)
-            return Errore(MessaggioCatalogo{1114, {std::to_string(*o.lampada), std::to_string(f.NumLampade)}}.Testo());
-        f.LampSel = *o.lampada - 1;
-    }
-    if (!o.classe.empty()) {
-        std::string e;
-        if (!ScegliClasse(*stato, stato->TipoProgetto == 1 ? TipoImpianto::Percorso : TipoImpianto::Strada, o.classe, e))
-            return Errore(e);
-    }
-    cli::ApplicaValori(*stato, valori);
-    const ValutazioneProgetto v = ValutaProgetto(RichiestaDaStato(*stato));
-    if (!v.errore.Vuoto()) {
-        std::cerr << Prefisso << v.errore.Testo() << "\n";
-        return v.erroreCalcolo ? 2 : 1;
-    }
+    const ValutazioneProgetto& v = p.valutazione;
     const Json j = v.strada ? FigureStrada(*v.strada) : FigurePercorso(*v.percorso);
     if (o.json) std::cout << j.dump(2) << "\n";
     else StampaTesto(j);
@@ -194,12 +157,8 @@ int EseguiValuta(const OpzioniValuta& o) {
 cli::RegistraComando reg("evaluate", [](CLI::App& app, int& esito) {
     auto o = std::make_shared<OpzioniValuta>();
     auto* sub = app.add_subcommand("evaluate", "Evaluate the fixed geometry of a project file (road or path)");
-    sub->add_option("--project", o->progetto, "Project file (.nt0)")->required();
-    sub->add_option("--photometry", o->fotometria, "Photometric file to use instead of the project's");
-    sub->add_option("--lamp-set", o->lampada, "Lamp set to use, 1..n as `info` lists them (default: the project's)");
+    cli::AggiungiOpzioniProgetto(*sub, o->progetto, true, true);
     sub->add_flag("--json", o->json, "Print the figures as JSON");
-    sub->add_option("--class", o->classe, "Lighting class by name, as `optimise --class` takes it");
-    cli::AggiungiOpzioneSet(*sub, o->valori);
     sub->callback([o, &esito] { esito = EseguiValuta(*o); });
 });
 

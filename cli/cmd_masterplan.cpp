@@ -2,8 +2,10 @@
 //     [--threads N] [--json] [--check-only] [--force] [--maintenance F]
 //     [--reduction F] [--wing-cut P] [--strips 0-3] [--relax M]
 //     [--all-results] [--limit none|fixed|min|ratio] [--limit-value V]
+//     [--pdf FILE] [--pdf-tables FILE] [--print OPTION,...] [--place TEXT] [--lang CODE]
 // Scans the header row, checks every row, runs the batch and exports the
-// result table beside the workbook (the workbook itself is only read).
+// result table beside the workbook (the workbook itself is only read);
+// --pdf prints the Masterplan report, --pdf-tables the photometric data.
 // Exit status: 0 done, 1 bad input, 2 rows to correct (the check's third
 // end; --force runs on), 130 interrupted (the finished rows are exported).
 #include <CLI/CLI.hpp>
@@ -20,6 +22,7 @@
 #include <string>
 
 #include "cli/Comando.h"
+#include "cli/AmbienteStampa.h"
 #include "cli/InterazioneConBarra.h"
 #include "core/files/Configurazione.h"
 #include "core/i18n/Messaggi.h"
@@ -29,6 +32,8 @@
 #include "masterplan/OpzioniMP.h"
 #include "masterplan/VerificaDati.h"
 #include "masterplan/workbook/EsportaLista.h"
+#include "masterplan_stampa/StampaMasterplan.h"
+#include "report/LetteraIntestata.h"
 
 namespace {
 
@@ -52,7 +57,60 @@ struct OpzioniCli {
     bool tutti = false;
     std::string limite;
     std::optional<double> valoreLimite;
+    std::string pdf, pdfTabelle, stampa, luogo, lingua;
 };
+
+// --print: plans,letterhead,description,strips,standard,id-number,photo-lr17.
+bool LeggiOpzioniStampa(const std::string& testo, OpzioniStampaMP& s, std::string& errore) {
+    std::size_t inizio = 0;
+    while (inizio <= testo.size() && !testo.empty()) {
+        const std::size_t fine = std::min(testo.find(',', inizio), testo.size());
+        const std::string v = testo.substr(inizio, fine - inizio);
+        if (v == "plans") s.TabMinMax = true;
+        else if (v == "letterhead") s.ConIntestazione = true;
+        else if (v == "description") s.Descrizione = true;
+        else if (v == "strips") s.Marciapiedi = true;
+        else if (v == "standard") s.FormatoStandard = true;
+        else if (v == "id-number") s.NumeroIdentificativo = true;
+        else if (v == "photo-lr17") s.FotoInLR17 = true;
+        else if (!v.empty()) {
+            errore = "--print: unknown option \"" + v +
+                     "\" (plans, letterhead, description, strips, standard, id-number, photo-lr17)";
+            return false;
+        }
+        inizio = fine + 1;
+    }
+    return true;
+}
+
+// Prints the report and the photometric data PDFs asked for; false when one
+// could not be written.
+bool Stampa(const OpzioniCli& o, const StatoProgetto& stato, const RisultatoMP& ris, const OpzioniMP& op,
+            const OpzioniStampaMP& s) {
+    cli::AmbienteStampa ambiente;
+    cli::InterazioneCli ui(std::cerr);
+    StatoProgetto intest = stato;
+    CaricaIntestazione(intest, ui);
+    AmbienteStampaMP a;
+    a.DirLdtMaster = stato.DirLdtMaster;
+    a.DirCorpi = stato.DirCorpi;
+    a.DirImmagini = stato.DirImmagini;
+    a.base = DatiReportDaStato(intest);
+    bool ok = true;
+    auto riferisci = [&](const EsitoStampaMP& e, const std::string& file) {
+        if (!e.stampa.ok) {
+            std::cerr << Prefisso << (e.stampa.errore.empty() ? file : e.stampa.errore) << "\n";
+            ok = false;
+        }
+        if (const std::string t = TestoNonStampate(e, op.Lingua); !t.empty()) std::cerr << t << "\n";
+        if (const std::string t = AvvisoImmagini(e.stampa.immaginiIlleggibili, op.Lingua); !t.empty())
+            std::cerr << t << "\n";
+    };
+    if (!o.pdf.empty()) riferisci(StampaMasterplanPdf(o.pdf, ris.Righe, op, s, a), o.pdf);
+    if (!o.pdfTabelle.empty())
+        riferisci(StampaTabFotometrichePdf(o.pdfTabelle, ris.Righe, s, a, op.Lingua), o.pdfTabelle);
+    return ok;
+}
 
 int Errore(const std::string& testo) {
     std::cerr << Prefisso << testo << "\n";
@@ -77,6 +135,11 @@ int Esegui(const OpzioniCli& o) {
     stato.Inizializza();
     stato.DirProg = std::filesystem::current_path().string();
     LeggiMasterplan(stato.DirProg, stato);
+    if (!o.lingua.empty()) {
+        const auto l = cli::LinguaDaCodice(o.lingua);
+        if (!l) return Errore("unknown language \"" + o.lingua + "\" (use it, en, fr, de or es)");
+        ImpostaLinguaCatalogo(*l);
+    }
     const int lingua = LinguaCatalogo();
     stato.Lingua = lingua;
     if (!o.ldt.empty()) stato.DirLdtMaster = o.ldt;
@@ -100,6 +163,9 @@ int Esegui(const OpzioniCli& o) {
     if (o.rilassa < 0 || o.rilassa > 2) return Errore("--relax must be 0, 1 or 2");
     op.OpzioneStrisce = o.strisce;
     op.M = o.rilassa;
+    OpzioniStampaMP opStampa;
+    if (std::string e; !LeggiOpzioniStampa(o.stampa, opStampa, e)) return Errore(e);
+    opStampa.Luogo = o.luogo;
 
     Cartella cartella;
     std::string errore;
@@ -173,8 +239,9 @@ int Esegui(const OpzioniCli& o) {
         std::cout << ris.TestoFine << "\n";
         if (esportato) std::cout << NomeFile(uscita) << Msg(1411, lingua) << "\n";
     }
+    const bool stampato = (o.pdf.empty() && o.pdfTabelle.empty()) || Stampa(o, stato, ris, op, opStampa);
     if (ris.Interrotto) return 130;
-    if (!esportato) return 1;
+    if (!esportato || !stampato) return 1;
     return 0;
 }
 
@@ -197,6 +264,12 @@ cli::RegistraComando reg("masterplan", [](CLI::App& app, int& esito) {
     sub->add_flag("--all-results", o->tutti, "Retain every candidate that computes, compliant or not");
     sub->add_option("--limit", o->limite, "Spacing limit: none, fixed, min or ratio");
     sub->add_option("--limit-value", o->valoreLimite, "Value of the limit: metres, or a spacing/height ratio");
+    sub->add_option("--pdf", o->pdf, "Print the Masterplan report (one project per printable row) as a PDF");
+    sub->add_option("--pdf-tables", o->pdfTabelle, "Print the photometric data of the rows' luminaires as a PDF");
+    sub->add_option("--print", o->stampa,
+                    "Print options: plans,letterhead,description,strips,standard,id-number,photo-lr17");
+    sub->add_option("--place", o->luogo, "Place and/or date printed on the presentation page");
+    sub->add_option("--lang", o->lingua, "Language of the messages and the printed report: it, en, fr, de, es");
     sub->callback([o, &esito] { esito = Esegui(*o); });
 });
 

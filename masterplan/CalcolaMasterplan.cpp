@@ -213,7 +213,8 @@ RisultatoMP CalcolaMasterplan(const Foglio& foglio, const MappaColonne& m, const
     return ris;
 }
 
-void RicalcolaRighe(RisultatoMP& ris, int riga, const OpzioniMP& o, int thread) {
+void RicalcolaRighe(RisultatoMP& ris, int riga, const OpzioniMP& o, int thread, Interazione* ui,
+                    const std::atomic<bool>* ferma) {
     if (!ris.Archivio) ris.Archivio = std::make_shared<ArchivioLdt>(o.DirLdtMaster);
     std::vector<std::size_t> scelte;
     for (std::size_t k = 0; k < ris.Righe.size(); ++k)
@@ -229,10 +230,14 @@ void RicalcolaRighe(RisultatoMP& ris, int riga, const OpzioniMP& o, int thread) 
         righe.push_back(std::move(r));
     }
     ris.Archivio->Carica(nomi);
+    std::atomic<int> daVerificare{0};
     InParallelo(
-        righe.size(), thread, nullptr, nullptr,
-        [&](std::size_t i) { ris.Righe[scelte[i]] = EseguiRiga(righe[i], *ris.Archivio, o); },
-        [] { return 0LL; });
+        righe.size(), thread, ui, ferma,
+        [&](std::size_t i) {
+            ris.Righe[scelte[i]] = EseguiRiga(righe[i], *ris.Archivio, o);
+            if (ris.Righe[scelte[i]].DaVerificare) daVerificare.fetch_add(1);
+        },
+        [&] { return static_cast<long long>(daVerificare.load()); });
     ChiudiRisultato(ris, o.Lingua);
 }
 

@@ -50,8 +50,10 @@ RisultatoMP CalcolaMasterplan(const Foglio& foglio, const MappaColonne& m, const
                               const std::atomic<bool>* ferma = nullptr);
 
 // Runs table row `riga` (1-based; 0 = every row) again from the table's own
-// cells, writing back into the same row(s).
-void RicalcolaRighe(RisultatoMP& ris, int riga, const OpzioniMP& o, int thread = 1);
+// cells, writing back into the same row(s). ui and ferma as for
+// CalcolaMasterplan: a stop leaves the rows not reached as they were.
+void RicalcolaRighe(RisultatoMP& ris, int riga, const OpzioniMP& o, int thread = 1, Interazione* ui = nullptr,
+                    const std::atomic<bool>* ferma = nullptr);
 
 // Writes the end message and the counts from the rows.
 void ChiudiRisultato(RisultatoMP& ris, int lingua);

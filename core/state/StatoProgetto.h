@@ -14,6 +14,7 @@
 #include <string>
 
 #include "core/photometry/Fotometria.h"
+#include "core/state/Intestazione.h"
 #include "core/state/RiepilogoSweep.h"
 
 namespace nottaro {
@@ -142,6 +143,12 @@ struct StatoProgetto {
     std::string FotoApp;       // luminaire photograph
     std::string CatNomeFile;   // file name of the luminaire picked in the catalogue
     std::string SolLumen, SolPotenza, SolLampada;  // chosen solution texts for the report
+
+    // --- Letterhead (custom.LP at start, the letterhead dialog later; kept
+    // across Inizializza) --------------------------------------------------
+    Intestazione Intest;
+    std::string DirIntest;     // folder of the letterhead files, with a trailing separator; empty: none
+    std::string LogoIntest;    // logo in use, looked for as DirIntest + LogoIntest; empty: no logo
 
     // --- Masterplan folders (set from ntr-masterplan.cfg and the Masterplan
     // tab; kept across Inizializza) --------------------------------------

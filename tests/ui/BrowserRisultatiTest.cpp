@@ -39,12 +39,8 @@ class BrowserRisultatiTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
-        QVERIFY(test::CaricaProgettoProva(stato_, "strada.nt0", dir_));
-        // Heights swept too: the height choice has entries.
-        stato_.HPalo = 0;
-        finestra_ = std::make_unique<FinestraOttimizza>(stato_, ui_, false);
-        QVERIFY(test::EseguiFinestra(*finestra_));
-        Figlio<QPushButton>(*finestra_, "BitBtn2")->click();
+        finestra_ = test::BrowserStrada(stato_, ui_, dir_);
+        QVERIFY(finestra_);
         QVERIFY(finestra_->Tabella().NumeroRighe() > 20);
     }
     void cleanupTestCase() {

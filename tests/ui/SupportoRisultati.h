@@ -7,9 +7,11 @@
 #include <QStringList>
 #include <QTest>
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "ProgettiProva.h"
 #include "store/TabellaDbf.h"
 #include "ui/calcolo/FinestraOttimizza.h"
 
@@ -54,6 +56,18 @@ inline bool EseguiFinestra(ui::FinestraOttimizza& f, int ms = 120000) {
 template <class W>
 W* Figlio(QObject& o, const char* nome) {
     return o.findChild<W*>(QString::fromLatin1(nome));
+}
+
+// The road browser of strada.nt0 with the heights swept too (so the height
+// choice has entries), its run ended and "OK" pressed; null when the project
+// cannot be loaded or the run does not end.
+inline std::unique_ptr<ui::FinestraOttimizza> BrowserStrada(StatoProgetto& s, Interazione& ui, const QTemporaryDir& dir) {
+    if (!CaricaProgettoProva(s, "strada.nt0", dir)) return nullptr;
+    s.HPalo = 0;
+    auto f = std::make_unique<ui::FinestraOttimizza>(s, ui, false);
+    if (!EseguiFinestra(*f)) return nullptr;
+    Figlio<QPushButton>(*f, "BitBtn2")->click();
+    return f;
 }
 
 }  // namespace nottaro::test

@@ -25,6 +25,7 @@
 #include <filesystem>
 
 #include "ui/comune/Testi.h"
+#include "ui/interazione/InterazioneConProgresso.h"
 #include "ui/interazione/InterazioneSuFinestra.h"
 #include "ui/interazione/LavoroInSottofondo.h"
 #include "ui/isolum/TIsolum.h"
@@ -32,23 +33,9 @@
 #include "ui/principale/Aiuto.h"
 #include "ui/risultati/GraficoSoluzioni.h"
 #include "ui/risultati/ModelloSoluzioni.h"
+#include "ui/stampa/AperturaStampa.h"
 
 namespace nottaro::ui {
-
-// On the window thread: the run's messages go to the window's interaction,
-// its progress to the window.
-class FinestraOttimizza::Ponte : public Interazione {
-public:
-    explicit Ponte(FinestraOttimizza& f) : f_(f) {}
-    void Avviso(const std::string& t) override { f_.ui_.Avviso(t); }
-    bool Conferma(const std::string& t) override { return f_.ui_.Conferma(t); }
-    void Informazione(const std::string& t) override { f_.ui_.Informazione(t); }
-    bool ChiediDatiLampada(DatiLampada& d) override { return f_.ui_.ChiediDatiLampada(d); }
-    void Progresso(const Avanzamento& a) override { f_.Progresso(a); }
-
-private:
-    FinestraOttimizza& f_;
-};
 
 QString DurataTesto(double secondi) {
     if (!(secondi >= 0)) return QStringLiteral("—");
@@ -76,7 +63,11 @@ QLabel* Testo(QWidget* g, const QString& nome, const QString& testo = {}) {
 }  // namespace
 
 FinestraOttimizza::FinestraOttimizza(StatoProgetto& stato, Interazione& ui, bool percorso, QWidget* genitore)
-    : QDialog(genitore), stato_(stato), ui_(ui), percorso_(percorso), ponte_(std::make_unique<Ponte>(*this)) {
+    : QDialog(genitore),
+      stato_(stato),
+      ui_(ui),
+      percorso_(percorso),
+      ponte_(std::make_unique<InterazioneConProgresso>(ui, [this](const Avanzamento& a) { Progresso(a); })) {
     setObjectName(percorso ? QStringLiteral("TCalcolaa") : QStringLiteral("TCalcola"));
     setWindowTitle(Qm(159));
     verso_ = new InterazioneSuFinestra(*ponte_, this);
@@ -221,9 +212,12 @@ void FinestraOttimizza::CostruisciBrowser(QWidget* p) {
     auto* progetto = Bottone(p, QStringLiteral("BitBtn7"), Qm(380));
     auto* ridotta = Bottone(p, QStringLiteral("BitBtn5"), Qm(156));
     auto* completa = Bottone(p, QStringLiteral("BitBtn6"), Qm(157));
-    // The solution list reports connect these.
-    ridotta->hide();
-    completa->hide();
+    connect(ridotta, &QPushButton::clicked, this, [this] {
+        StampaElencoBrowser(this, stato_, percorso_, filtroCorrente_, TipoElenco::Ridotto, ui_, dialogoStampa);
+    });
+    connect(completa, &QPushButton::clicked, this, [this] {
+        StampaElencoBrowser(this, stato_, percorso_, filtroCorrente_, TipoElenco::Completo, ui_, dialogoStampa);
+    });
     auto* esci = Bottone(p, QStringLiteral("BitBtn8"), Qm(6));
     auto* aiuto = Bottone(p, QStringLiteral("BitBtn9"), Qm(70));
     for (QPushButton* b : {progetto, ridotta, completa}) bottoni->addWidget(b);
@@ -430,6 +424,7 @@ void FinestraOttimizza::ApriDettaglio(int riga) {
         return;
     }
     TIsolum vista(std::move(d.vista), ui_, this);
+    vista.CollegaIdentifica([this, &vista] { ApriIdentificazione(&vista, stato_, ui_, vista.Vista()); });
     if (mostraDettaglio) mostraDettaglio(vista);
     else vista.exec();
 }

@@ -15,6 +15,8 @@
 #include "core/state/StatoProgetto.h"
 #include "engine/sweep/BrowserSoluzioni.h"
 #include "store/TabellaDbf.h"
+
+class QPrinter;
 #include "ui/motore/MotoreFinestre.h"
 
 class QComboBox;
@@ -53,6 +55,8 @@ public:
     long long limiteRighe = 65000;
     // Where closing saves the table; the save dialog when not set (tests).
     std::function<QString()> sceltaFileSalva;
+    // The print dialog of the solution lists; tests replace it.
+    std::function<bool(QPrinter&)> dialogoStampa;
     // Opens the table view of a recomputed row modally; tests replace it.
     std::function<void(TIsolum&)> mostraDettaglio;
 
@@ -69,7 +73,6 @@ protected:
     void reject() override;
 
 private:
-    class Ponte;
     void CostruisciCorsa(QWidget* pagina);
     void CostruisciBrowser(QWidget* pagina);
     void Avvia();
@@ -88,7 +91,7 @@ private:
     Fase fase_ = Fase::Pronta;
     bool avviata_ = false, chiusura_ = false, chiusuraConfermata_ = false;
     std::atomic<bool> interrompi_{false};
-    std::unique_ptr<Ponte> ponte_;
+    std::unique_ptr<Interazione> ponte_;
     InterazioneSuFinestra* verso_ = nullptr;
     QFuture<void> lavoro_;
     RichiestaOttimizza richiesta_;

@@ -117,7 +117,8 @@ TIsolum::TIsolum(VistaSoluzione vista, Interazione& ui, QWidget* genitore)
     esporta->setObjectName(QStringLiteral("BitBtn3"));
     auto* identifica = new QPushButton(Qm(27), this);
     identifica->setObjectName(QStringLiteral("BitBtn1"));
-    identifica->hide();  // the project identification connects it
+    identifica->hide();  // shown once CollegaIdentifica gives it something to do
+    identifica_ = identifica;
     auto* esci = new QPushButton(Qm(6), this);
     esci->setObjectName(QStringLiteral("BitBtn2"));
     pannello->addWidget(esporta);
@@ -187,6 +188,12 @@ TIsolum::TIsolum(VistaSoluzione vista, Interazione& ui, QWidget* genitore)
     Riempi();
     resize(1180, 600);
     ImpostaAiuto(this, objectName());
+}
+
+void TIsolum::CollegaIdentifica(std::function<void()> identifica) {
+    identifica_->disconnect(this);
+    connect(identifica_, &QPushButton::clicked, this, [f = std::move(identifica)] { f(); });
+    identifica_->show();
 }
 
 void TIsolum::RiempiTabella(QTableWidget* t, const CampoVista& c, int decimali) {

@@ -28,6 +28,8 @@ public:
     const VistaSoluzione& Vista() const { return vista_; }
     // Shows observer k (0-based) in the luminance tab.
     void MostraOsservatore(int k);
+    // Shows "&Identifica e Stampa Progetto", which then runs `identifica`.
+    void CollegaIdentifica(std::function<void()> identifica);
     // Where "Esporta CSV" writes; the save dialog when not set (tests set it).
     std::function<QString()> sceltaFileCsv;
 
@@ -46,6 +48,7 @@ private:
     QLabel* osservatore_ = nullptr;
     QLabel* figureOss_ = nullptr;
     QPushButton* bottoni_[6] = {};
+    QPushButton* identifica_ = nullptr;
     int osservatoreCorrente_ = 0;
 };
 

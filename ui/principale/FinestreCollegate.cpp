@@ -2,6 +2,8 @@
 
 #include "ui/catalogo/AperturaCatalogo.h"
 #include "ui/fotometria/TEulumdat.h"
+#include "ui/masterplan/AperturaMasterplan.h"
+#include "ui/stampa/TPersonal.h"
 
 namespace nottaro::ui {
 
@@ -10,7 +12,9 @@ namespace nottaro::ui {
 ApriFinestra ApriDatiFotometrici() { return [](const ContestoFinestra& c) { TEulumdat(c.stato, c.ui, c.genitore).exec(); }; }
 ApriFinestra ApriCatalogo() { return ApriCatalogoPerFoto; }
 ApriFinestra ApriElencoLdt() { return ApriFinestraElenco; }
-ApriFinestra ApriConfiguraReport() { return {}; }
-ApriFinestra ApriMasterplan() { return {}; }
+ApriFinestra ApriConfiguraReport() { return [](const ContestoFinestra& c) { TPersonal(c.stato, c.ui, c.genitore).exec(); }; }
+ApriFinestra ApriMasterplan() {
+    return [](const ContestoFinestra& c) { ApriFinestraMasterplan(c, c.stato); };
+}
 
 }  // namespace nottaro::ui

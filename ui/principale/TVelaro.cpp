@@ -19,6 +19,7 @@
 #include "core/files/Configurazione.h"
 #include "core/files/FileProgetto.h"
 #include "core/state/Inizializza.h"
+#include "report/LetteraIntestata.h"
 #include "ui/comune/CampoDecimale.h"
 #include "ui/comune/FrecceSuGiu.h"
 #include "ui/comune/Testi.h"
@@ -53,7 +54,7 @@ TVelaro::TVelaro(StatoProgetto& stato, Interazione* ui, QWidget* genitore) : QMa
     }
     ui_ = ui;
     Costruisci();
-    // Start-up, window steps: relabel, reset, caption, Masterplan folders.
+    // Start-up, window steps: relabel, reset, caption, letterhead, Masterplan folders.
     Rietichetta();
     AgganciInizializza agganci;
     AgganciaInizializza(agganci);
@@ -64,7 +65,9 @@ TVelaro::TVelaro(StatoProgetto& stato, Interazione* ui, QWidget* genitore) : QMa
         s->disposizione->clear();
         for (QLabel* l : s->riassunto) l->clear();
     }
+    CaricaIntestazione(stato_, *ui_);
     LeggiMasterplan(stato_.DirProg, stato_);
+    MostraSchedaMasterplan();
     ImpostaAiuto(this, QStringLiteral("TVelaro"));
 }
 
@@ -227,16 +230,22 @@ QWidget* TVelaro::CostruisciMasterplan() {
         {"BitBtn13", "Car&tella di Progetto", "Label32", "Non definita"},
     };
     int r = 0;
-    const ApriFinestra masterplan = ApriMasterplan();
+    const bool masterplan = static_cast<bool>(ApriMasterplan());
     for (const Cartella& v : voci) {
         auto* b = NuovoPulsante(v.pulsante, scheda);
         b->setText(QString::fromUtf8(v.testo));
-        Collega(b, nullptr, masterplan);
+        b->setEnabled(masterplan);
         auto* l = NuovaEtichetta(v.etichetta, scheda);
         l->setText(QString::fromUtf8(v.vuota));
+        l->setTextInteractionFlags(Qt::TextSelectableByMouse);
         griglia->addWidget(b, r, 0);
         griglia->addWidget(l, r, 1);
         ++r;
+        const int quale = r == 1 ? -1 : r - 2;  // BitBtn17 is the workbook, then the four folders
+        connect(b, &QPushButton::clicked, this, [this, quale] {
+            if (quale < 0) FileMasterplan();
+            else CartellaMasterplan(quale);
+        });
     }
     auto* Label31 = NuovaEtichetta("Label31", scheda);
     Label31->setText(QStringLiteral("Coeff. Manutenzione"));
@@ -246,7 +255,9 @@ QWidget* TVelaro::CostruisciMasterplan() {
     DeprezzMaster_->setFixedWidth(64);
     auto* UpDown3 = new FrecceSuGiu(0, 99, 79, scheda);
     UpDown3->setObjectName(QStringLiteral("UpDown3"));
-    UpDown3->setEnabled(static_cast<bool>(masterplan));
+    UpDown3->setEnabled(masterplan);
+    connect(UpDown3, &FrecceSuGiu::su, this, [this] { PassoDeprezzMasterplan(1); });
+    connect(UpDown3, &FrecceSuGiu::giu, this, [this] { PassoDeprezzMasterplan(-1); });
     auto* rigaDeprezz = new QHBoxLayout;
     rigaDeprezz->addWidget(Label31);
     rigaDeprezz->addWidget(DeprezzMaster_);
@@ -260,6 +271,8 @@ QWidget* TVelaro::CostruisciMasterplan() {
         b->setText(QString::fromUtf8(testo));
         b->setVisible(false);
         comandi->addWidget(b);
+        if (b->objectName() == QLatin1String("BitBtn19"))
+            connect(b, &QPushButton::clicked, this, [this] { AvviaMasterplan(); });
     }
     griglia->addLayout(comandi, r++, 0, 1, 2);
     griglia->setRowStretch(r, 1);

@@ -37,6 +37,7 @@ struct RichiestaFile {
     QStringList filtri;
     bool salva = false;
     QString suffisso;  // added to a saved name without one
+    bool soloCartelle = false;  // a folder, not a file
 };
 using ScegliFile = std::function<QString(QWidget* genitore, const RichiestaFile&)>;
 
@@ -92,6 +93,12 @@ public:
     // Summary labels, photometry label and enabling rules from the design
     // state, after another window changed it.
     void MostraStato();
+    // The Masterplan tab's commands: a folder (0 photometric files, 1
+    // luminaire photographs, 2 application photographs, 3 project), the
+    // project workbook, and "&Masterplan".
+    void CartellaMasterplan(int quale);
+    void FileMasterplan();
+    void AvviaMasterplan();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -135,6 +142,9 @@ private:
     void DopoElenco(bool conPrefisso);
     void ImpostaLimite();
     QString Scegli(const RichiestaFile& r);
+    QString ScegliCartella(const QString& titolo, const QString& iniziale);
+    void MostraSchedaMasterplan();
+    void PassoDeprezzMasterplan(int verso);
 
     StatoProgetto& stato_;
     std::unique_ptr<InterazioneQt> uiPropria_;

@@ -1,0 +1,82 @@
+#pragma once
+// Everything a printed project page shows, gathered once before printing:
+// the design values, the project identification, the letterhead, the
+// photometric record for the diagram and one successful evaluation of the
+// printed solution. The page routines read only this value, never the design
+// state, so a report cannot mix the figures of two solutions; the Masterplan
+// fills one per printed row.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/photometry/Fotometria.h"
+#include "core/state/Intestazione.h"
+#include "core/state/StatoProgetto.h"
+
+namespace nottaro {
+
+struct ValutazioneProgetto;
+
+// A calculation field as the plans print it: NPtiLong rows along the road,
+// NPtiTrasv points across (j = 0 nearest the right-hand edge).
+struct CampoReport {
+    int NPtiLong = 0, NPtiTrasv = 0;
+    std::vector<double> valori;  // (k, j) at k * NPtiTrasv + j
+    double Valore(int k, int j) const { return valori[static_cast<std::size_t>(k) * NPtiTrasv + j]; }
+    bool Vuoto() const { return NPtiLong <= 0 || NPtiTrasv <= 0; }
+};
+
+struct OsservatoreReport {
+    double y = 0;                // m, transverse position (the UNI observer's with the UNI rule)
+    double Lm = 0, Uo = 0, Ul = 0;  // cd/m², ratios
+    CampoReport luminanze;       // cd/m²
+};
+
+struct DatiReport {
+    int Lingua = 0;              // language of every printed text
+    int TipoProgetto = 0;        // 0 road, 1 cycle/pedestrian
+    int GrigliaEN = 0, OssUNI = 0;
+
+    // Identification.
+    std::string PrjRiga1, PrjRiga2, PrjRiga3, PrjRiga4, PrjRiga5, PrjDescr;
+    std::string FotoImpianto, FotoApp;  // full paths; empty: no picture
+
+    // Letterhead; the logo file is FileLogo (empty: no logo).
+    Intestazione Intest;
+    std::string FileLogo;
+
+    // Road design.
+    double LargStrada = 0, Deprezz = 0, LmMin = 0, UoMin = 0, UlMin = 0, TiMax = 0;
+    int NCorsie = 0, ClassePav = 0, DispPali = 0;
+    // Path design.
+    double LargStradaA = 0, DeprezzA = 0, EmMin = 0, EminMin = 0, UeMin = 0;
+    int DispPaliA = 0;
+
+    // The printed solution: geometry of the project kind and lamp texts.
+    double Interdist = 0, HPalo = 0, Sbraccio = 0, Inclina = 0;
+    std::string SolLampada, SolLumen, SolPotenza, CatNomeFile;
+
+    // Its evaluation.
+    double SolLm = 0, SolUo = 0, SolUl = 0, TICalc = 0;  // road: ratios for Uo, Ul; TI in %
+    double EmCalc = 0, EminCalc = 0, EmaxCalc = 0;       // lx
+    std::vector<OsservatoreReport> osservatori;          // road: one page each
+    CampoReport illuminamenti;                           // lx
+
+    std::shared_ptr<const Fotometria> Foto;              // the polar diagram's record; null: no diagram
+};
+
+// The design values, identification, letterhead (DirIntest + LogoIntest),
+// the chosen solution's geometry of the project kind and lamp texts, and the
+// photometric record of `s`. The evaluation is left empty.
+DatiReport DatiReportDaStato(const StatoProgetto& s);
+
+// Adds a successful evaluation of the project's fixed geometry: the road's
+// observers, grids and figures, or the path's illuminance. False (nothing
+// added) when `v` holds no valid result.
+bool AggiungiValutazione(DatiReport& d, const ValutazioneProgetto& v);
+
+// The lamp texts of the evaluated lamp set when the state has none (a
+// project evaluated outside the browser): type, flux, power, file name.
+void TestiLampadaDaFotometria(DatiReport& d, const Fotometria& f, const std::string& fileFoto);
+
+}  // namespace nottaro

@@ -1,0 +1,207 @@
+// The page of installation data and lighting results, plain and standard.
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+
+#include <algorithm>
+#include <array>
+
+#include "core/text/Testo.h"
+#include "report/RoutinePagina.h"
+
+namespace nottaro {
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString G(double v) { return QString::fromStdString(FormatoGenerale(v)); }
+
+struct Riga {
+    QString etichetta, valore;
+};
+
+// Rows of the "installation characteristics and geometry" block.
+std::array<Riga, 6> RigheImpianto(const PaginaReport& pg, const DatiReport& d) {
+    const QString metri = QStringLiteral(" ") + pg.M(339);
+    const bool strada = d.TipoProgetto == 0;
+    static const char* const pav[] = {"C1", "C2", "R1", "R2", "R3", "R4"};
+    QString categoria, disposizione;
+    if (strada) {
+        categoria = QStringLiteral("Lm = ") + G(d.LmMin) + QStringLiteral("cd/m2 - Uo = ") + G(d.UoMin) +
+                    QStringLiteral("% - Ul = ") + G(d.UlMin) + QStringLiteral("% - Ti =") + G(d.TiMax) + QStringLiteral("%");
+        if (d.DispPali >= 1 && d.DispPali <= 6) disposizione = pg.M(17 + d.DispPali);
+    } else {
+        categoria = d.UeMin != 0 ? QStringLiteral("Em = ") + G(d.EmMin) + QStringLiteral("lx - Uo = ") + G(d.UeMin)
+                                 : QStringLiteral("Em = ") + G(d.EmMin) + QStringLiteral("lx - Emin = ") + G(d.EminMin) + QStringLiteral("lx");
+        if (d.DispPaliA >= 1 && d.DispPaliA <= 6) disposizione = pg.M(458 + d.DispPaliA);
+    }
+    return {{{pg.M(344), G(strada ? d.LargStrada : d.LargStradaA) + metri},
+             {pg.M(345), strada ? QString::number(d.NCorsie) : QStringLiteral("-")},
+             {pg.M(346), strada ? (d.ClassePav >= 0 && d.ClassePav <= 5 ? QLatin1String(pav[d.ClassePav]) : QString())
+                                : QStringLiteral("-")},
+             {pg.M(347), G(strada ? d.Deprezz : d.DeprezzA)},
+             {pg.M(348), categoria},
+             {pg.M(349), disposizione}}};
+}
+
+std::array<Riga, 5> RigheInstallazione(const PaginaReport& pg, const DatiReport& d) {
+    const QString metri = QStringLiteral(" ") + pg.M(339);
+    return {{{pg.M(30), G(d.Interdist) + metri},
+             {pg.M(28), G(d.HPalo) + metri},
+             {pg.M(354), pg.M(341) + QStringLiteral(" ") + G(d.Sbraccio) + metri},
+             {pg.M(355), G(d.Sbraccio) + metri},
+             {pg.M(31), G(d.Inclina) + QStringLiteral("°")}}};
+}
+
+std::array<Riga, 4> RigheApparecchio(const PaginaReport& pg, const DatiReport& d) {
+    return {{{pg.M(292), Q(d.SolLampada)},
+             {pg.M(126), Q(d.SolLumen) + QStringLiteral(" lumen")},
+             {pg.M(127), Q(d.SolPotenza) + QStringLiteral(" W")},
+             {pg.M(294), Q(d.CatNomeFile)}}};
+}
+
+// Results: the label with its symbol, and the value.
+std::array<Riga, 4> RigheRisultati(const PaginaReport& pg, const DatiReport& d) {
+    if (d.TipoProgetto == 0)
+        return {{{pg.M(166) + QStringLiteral(" (Lm)"), Cifra(d.SolLm, 2) + QStringLiteral(" cd/m2")},
+                 {pg.M(206) + QStringLiteral(" (Uo)"), Cifra(d.SolUo * 100, 1) + QStringLiteral("%")},
+                 {pg.M(207) + QStringLiteral(" (Ul)"), Cifra(d.SolUl * 100, 1) + QStringLiteral("%")},
+                 {pg.M(208) + QStringLiteral(" (Ti)"), Cifra(d.TICalc, 0) + QStringLiteral("%")}}};
+    const QString uo = d.EmCalc > 0 ? Cifra(d.EminCalc / d.EmCalc * 100, 2) + QStringLiteral("%") : QStringLiteral("-");
+    return {{{pg.M(473) + QStringLiteral(" (Em)"), CifraE(d.EmCalc) + QStringLiteral(" lx")},
+             {pg.M(474) + QStringLiteral(" (Eo)"), uo},
+             {pg.M(482) + QStringLiteral(" (Emin)"), CifraE(d.EminCalc) + QStringLiteral(" lx")},
+             {pg.M(483) + QStringLiteral(" (Emax)"), CifraE(d.EmaxCalc) + QStringLiteral(" lx")}}};
+}
+
+// A text that must end before `limite`: printed smaller (down to 6 pt) when
+// it would run into the next column, then shortened in the middle.
+void TestoEntro(PaginaReport& pg, int x, int y, const QString& t, int limite, bool grassetto) {
+    const double punti = pg.PuntiCorrenti();
+    double p = punti;
+    while (p > 6 && x + pg.Larghezza(t) > limite) {
+        p -= 0.5;
+        pg.Carattere(p, grassetto);
+    }
+    // Still too long (a long file name): the middle gives way, the ends stay.
+    const QString s = x + pg.Larghezza(t) > limite
+                          ? QFontMetrics(pg.p.font(), &pg.dispositivo).elidedText(t, Qt::ElideMiddle, limite - x)
+                          : t;
+    pg.Testo(x, y, s);
+    if (p != punti) pg.Carattere(punti, grassetto);
+}
+
+void Titolo(PaginaReport& pg, int x, int y, const QString& t, int limite) {
+    pg.Carattere(12, true);
+    TestoEntro(pg, x, y, t, limite, true);
+}
+
+// Label (9 pt bold) and value (10 pt) of one row; each kept inside its column.
+void StampaRiga(PaginaReport& pg, int xe, int xv, int y, const QString& etichetta, const QString& valore,
+                int limiteEtichetta, int limiteValore) {
+    pg.Carattere(9, true);
+    TestoEntro(pg, xe, y, etichetta, limiteEtichetta, true);
+    pg.Carattere(10);
+    TestoEntro(pg, xv, y, valore, limiteValore, false);
+}
+
+// The two geometry blocks side by side, rows 5 mm apart from y0 mm.
+void RigheGeometria(PaginaReport& pg, const DatiReport& d, int y0) {
+    const int PW2 = pg.PW / 2, destra = pg.PW - pg.x(11);
+    const auto impianto = RigheImpianto(pg, d);
+    for (int k = 0; k < 6; ++k)
+        StampaRiga(pg, pg.x(13), pg.x(60), pg.y(y0 + 5 * k), impianto[k].etichetta, impianto[k].valore, pg.x(59),
+                   PW2 + pg.x(23));
+    const auto inst = RigheInstallazione(pg, d);
+    for (int k = 0; k < 5; ++k)
+        StampaRiga(pg, PW2 + pg.x(25), PW2 + pg.x(60), pg.y(y0 + 5 * k), inst[k].etichetta, inst[k].valore,
+                   PW2 + pg.x(59), destra);
+}
+
+// A 7 mm band from yBanda mm with its title, then four rows "label:" at
+// x 13 mm and values at xv mm from yRighe mm, 5 mm apart.
+void BloccoInBanda(PaginaReport& pg, int yBanda, const QString& titolo, const std::array<Riga, 4>& righe, int xv,
+                   int yRighe) {
+    const int destra = pg.PW - pg.x(11);
+    pg.Penna();
+    pg.Rettangolo(pg.x(10), pg.y(yBanda), pg.PW - pg.x(10), pg.y(yBanda + 7));
+    Titolo(pg, pg.x(13), pg.y(yBanda + 1), titolo, destra);
+    for (int k = 0; k < 4; ++k)
+        StampaRiga(pg, pg.x(13), pg.x(xv), pg.y(yRighe + 5 * k), righe[k].etichetta + QStringLiteral(":"),
+                   righe[k].valore, pg.x(xv - 1), destra);
+}
+
+void ImmagineApparecchio(PaginaReport& pg, const DatiReport& d, int L, int T) {
+    if (d.FotoApp.empty()) return;
+    const QImage img = pg.Immagine(d.FotoApp);
+    if (img.isNull()) return;
+    const int W = pg.x(65), H = pg.y(65);
+    const Misura m = AdattaImmagine(img.width(), img.height(), W, H);
+    pg.p.drawImage(QRect(L + (W - m.w) / 2, T + (H - m.h) / 2, m.w, m.h), img);
+}
+
+}  // namespace
+
+void StampaDati(PaginaReport& pg, const DatiReport& d) {
+    const int PW2 = pg.PW / 2, destra = pg.PW - pg.x(11);
+    pg.Colore(Qt::black);
+    pg.Carattere(14, true);
+    pg.Testo(PW2 - pg.x(20), pg.y(40), pg.M(1703));
+    pg.Testo(PW2 - pg.x(20), pg.y(225), pg.M(1704));
+    pg.Penna();
+    pg.Rettangolo(pg.x(10), pg.y(51), pg.PW - pg.x(10), pg.y(58));
+    Titolo(pg, pg.x(13), pg.y(52), pg.M(342), PW2 + pg.x(8));
+    Titolo(pg, PW2 + pg.x(10), pg.y(52), pg.M(343), destra);
+    RigheGeometria(pg, d, 61);
+    BloccoInBanda(pg, 96, pg.M(351), RigheApparecchio(pg, d), 60, 106);
+    pg.Penna();
+    pg.Rettangolo(PW2, pg.y(130), pg.PW - pg.x(10), pg.y(220));
+    Titolo(pg, pg.x(13), pg.y(132), pg.M(353), PW2 - pg.x(2));
+    Titolo(pg, PW2 + pg.x(10), pg.y(132), pg.M(352), destra);
+    ImmagineApparecchio(pg, d, pg.x(20), pg.y(145));
+    StampaCurva(pg, d, PW2 + pg.x(10), pg.y(145));
+    BloccoInBanda(pg, 236, pg.M(350), RigheRisultati(pg, d), 73, 250);
+    pg.Carattere(10);
+}
+
+void StampaDatiStandard(PaginaReport& pg, const DatiReport& d) {
+    const int PW2 = pg.PW / 2, destra = pg.PW - pg.x(11);
+    pg.Colore(Qt::black);
+    pg.Penna();
+    const int bande[5][2] = {{101, 108}, {108, 144}, {146, 153}, {153, 178}, {180, 270}};
+    for (const auto& b : bande) pg.Rettangolo(pg.x(10), pg.y(b[0]), pg.PW - pg.x(10), pg.y(b[1]));
+    pg.Carattere(9, true);
+    pg.Testo(pg.x(10), pg.y(60), pg.M(89));
+    pg.Testo(pg.x(10), pg.y(65), pg.M(90));
+    pg.Testo(pg.x(10), pg.y(70), pg.M(96));
+    pg.Carattere(9);
+    TestoEntro(pg, pg.x(75), pg.y(60), Q(d.PrjRiga4), destra, false);
+    TestoEntro(pg, pg.x(75), pg.y(65), Q(d.PrjRiga5), destra, false);
+    // The description ends above the summary title.
+    if (pg.stile.conDescrizione) StampaTesto(pg, Q(d.PrjDescr), 125, pg.y(74), pg.x(10), pg.y(4), pg.y(92));
+    pg.Carattere(14, true);
+    pg.Testo(PW2 - pg.x(20), pg.y(93), pg.M(1705));
+    Titolo(pg, pg.x(13), pg.y(102), pg.M(342), PW2 + pg.x(8));
+    Titolo(pg, PW2 + pg.x(10), pg.y(102), pg.M(343), destra);
+    Titolo(pg, pg.x(13), pg.y(147), pg.M(350), PW2 + pg.x(8));
+    Titolo(pg, PW2 + pg.x(10), pg.y(147), pg.M(351), destra);
+    Titolo(pg, pg.x(13), pg.y(182), pg.M(353), PW2 + pg.x(8));
+    Titolo(pg, PW2 + pg.x(10), pg.y(182), pg.M(352), destra);
+    RigheGeometria(pg, d, 111);
+    const auto ris = RigheRisultati(pg, d);
+    const auto app = RigheApparecchio(pg, d);
+    for (int k = 0; k < 4; ++k) {
+        const int y = pg.y(156 + 5 * k);
+        StampaRiga(pg, pg.x(13), pg.x(73), y, ris[k].etichetta, ris[k].valore, pg.x(67), PW2 + pg.x(13));
+        pg.Carattere(9, true);
+        pg.Testo(pg.x(68), y, QStringLiteral(":"));
+        StampaRiga(pg, PW2 + pg.x(15), PW2 + pg.x(60), y, app[k].etichetta, app[k].valore, PW2 + pg.x(54), destra);
+        pg.Carattere(9, true);
+        pg.Testo(PW2 + pg.x(55), y, QStringLiteral(":"));
+    }
+    ImmagineApparecchio(pg, d, pg.x(20), pg.y(195));
+    StampaCurva(pg, d, PW2 + pg.x(10), pg.y(195));
+    pg.Carattere(10);
+}
+
+}  // namespace nottaro

@@ -1,0 +1,241 @@
+// Header, footer, presentation page and the helpers every page shares.
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/i18n/Argomenti.h"
+#include "core/i18n/Messaggi.h"
+#include "core/intensity/Intensita.h"
+#include "core/text/Testo.h"
+#include "report/LetteraIntestata.h"
+#include "report/RoutinePagina.h"
+
+namespace nottaro {
+
+namespace {
+const QColor Navy(0, 0, 128);
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Qt1(const std::string& s) { return QString::fromStdString(SenzaBlanchiFinali(s)).trimmed(); }
+}  // namespace
+
+Misura AdattaImmagine(double w, double h, double W, double H) {
+    if (w <= 0 || h <= 0) return {};
+    const double r = w / h;
+    if (w < W && h < H) {
+        if (w >= h) w = W, h = W / r;
+        else h = H, w = r * H;
+    }
+    if (w > W) w = W, h = W / r;
+    if (h > H) h = H, w = H * r;
+    return {static_cast<int>(std::trunc(w)), static_cast<int>(std::trunc(h))};
+}
+
+std::vector<QString> SpezzaTesto(const QString& testo, int larghezza) {
+    std::vector<QString> righe;
+    if (larghezza < 1) larghezza = 1;
+    QString t = testo;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QStringList paragrafi = t.split(QLatin1Char('\n'));
+    for (const QString& par : paragrafi) {
+        QString resto = par;
+        while (resto.size() > larghezza) {
+            // The last break opportunity (after a blank, hyphen or tab) within the line.
+            int taglio = -1;
+            for (int k = larghezza - 1; k >= 0; --k) {
+                const QChar c = resto[k];
+                if (c == QLatin1Char(' ') || c == QLatin1Char('-') || c == QLatin1Char('\t')) {
+                    taglio = k + 1;
+                    break;
+                }
+            }
+            if (taglio <= 0) taglio = larghezza;
+            QString riga = resto.left(taglio);
+            while (riga.endsWith(QLatin1Char(' ')) || riga.endsWith(QLatin1Char('\t'))) riga.chop(1);
+            righe.push_back(riga);
+            resto = resto.mid(taglio);
+        }
+        righe.push_back(resto);
+    }
+    // A description ending with a line break leaves no empty last line.
+    while (!righe.empty() && righe.back().isEmpty()) righe.pop_back();
+    return righe;
+}
+
+void StampaTesto(PaginaReport& pg, const QString& testo, int larghezza, int y0, int x, int passo, int fondo) {
+    const double puntiIniziali = pg.PuntiCorrenti();
+    const int destra = pg.PW - pg.x(10);
+    double punti = puntiIniziali;
+    std::vector<QString> righe;
+    int passoCorrente = passo;
+    while (true) {
+        // Smaller print holds proportionally more characters per line, and
+        // no line may run past the right margin.
+        int caratteri = static_cast<int>(larghezza * puntiIniziali / punti);
+        auto troppoLarga = [&](const std::vector<QString>& r) {
+            return std::any_of(r.begin(), r.end(), [&](const QString& l) { return x + pg.Larghezza(l) > destra; });
+        };
+        righe = SpezzaTesto(testo, caratteri);
+        while (caratteri > 10 && troppoLarga(righe)) righe = SpezzaTesto(testo, --caratteri);
+        passoCorrente = static_cast<int>(passo * punti / puntiIniziali);
+        const bool entra = fondo <= 0 || y0 + static_cast<int>(righe.size()) * passoCorrente <= fondo;
+        if (entra || punti <= 6) break;
+        punti -= 0.5;
+        pg.Carattere(punti);
+    }
+    for (std::size_t k = 0; k < righe.size(); ++k) {
+        const int y = y0 + static_cast<int>(k) * passoCorrente;
+        // Still too long at the smallest size: the last line that fits says so.
+        if (fondo > 0 && k + 1 < righe.size() && y + 2 * passoCorrente > fondo) {
+            pg.Testo(x, y, righe[k] + QStringLiteral(" …"));
+            break;
+        }
+        pg.Testo(x, y, righe[k]);
+    }
+    if (punti != puntiIniziali) pg.Carattere(puntiIniziali);
+}
+
+QString Cifra(double v, int n) { return QString::fromStdString(FormatoGenerale(Arrotonda(v, n))); }
+QString CifraE(double v) { return Cifra(v, v < 10 ? 2 : v <= 20 ? 1 : 0); }
+QString Rapporto(double a, double b, int n) { return b > 0 ? Cifra(a / b, n) : QStringLiteral("-"); }
+
+namespace {
+
+// A picture fitted into a W x H box and centred on (cx, cy); an unreadable
+// picture leaves the box empty.
+void ImmagineInScatola(PaginaReport& pg, const std::string& file, int cx, int cy, int W, int H) {
+    const QImage img = pg.Immagine(file);
+    if (img.isNull()) return;
+    const Misura m = AdattaImmagine(img.width(), img.height(), W, H);
+    pg.p.drawImage(QRect(cx - m.w / 2, cy - m.h / 2, m.w, m.h), img);
+}
+
+}  // namespace
+
+void StampaIntestazione(PaginaReport& pg, const DatiReport& d) {
+    if (!pg.stile.conIntestazione) return;
+    int fondoLogo = 0;
+    if (!d.FileLogo.empty()) {
+        const QImage img = pg.Immagine(d.FileLogo);
+        if (!img.isNull()) {
+            const Misura m = AdattaImmagine(img.width(), img.height(), pg.x(50), pg.y(30));
+            pg.p.drawImage(QRect(pg.x(10), pg.y(10), m.w, m.h), img);
+            fondoLogo = pg.y(10) + m.h;
+        }
+    }
+    int x0, y0;
+    if (pg.stile.standard) {
+        pg.Carattere(8);
+        pg.Colore(Qt::black);
+        x0 = pg.x(10), y0 = pg.y(30);
+    } else {
+        pg.Carattere(9, false, false, FamigliaCarattere::Serif);
+        pg.Colore(Navy);
+        x0 = pg.PW - pg.x(100), y0 = 0;
+    }
+    const int h = pg.AltezzaRiga();
+    // Under the logo in the standard style: a tall logo pushes the lines down
+    // rather than under the company name.
+    if (pg.stile.standard && fondoLogo > 0) y0 = std::max(y0, fondoLogo + pg.y(1) - 3 * h);
+    const Intestazione& i = d.Intest;
+    const double punti = pg.PuntiCorrenti();
+    const FamigliaCarattere fam = pg.stile.standard ? FamigliaCarattere::Sans : FamigliaCarattere::Serif;
+    pg.Carattere(punti, true, false, fam);
+    pg.Testo(x0, y0 + 3 * h, Qt1(i.Societa));
+    pg.Carattere(punti, false, false, fam);
+    pg.Testo(x0, y0 + 4 * h, Qt1(i.Unita));
+    pg.Testo(x0, y0 + 5 * h, Qt1(i.Indirizzo));
+    const QString loc = Qt1(i.Localita), ind2 = Qt1(i.Indirizzo2);
+    pg.Testo(x0, y0 + 6 * h, !loc.isEmpty() && !ind2.isEmpty() ? loc + QStringLiteral(" - ") + ind2 : loc.isEmpty() ? ind2 : loc);
+    const QString tel = Qt1(i.Telefono), fax = Qt1(i.Fax);
+    QString riga7;
+    if (!tel.isEmpty() && !fax.isEmpty()) riga7 = QStringLiteral("Tel.") + tel + QStringLiteral(" - Fax.") + fax;
+    else if (!tel.isEmpty()) riga7 = QStringLiteral("Tel.") + tel;
+    else if (!fax.isEmpty()) riga7 = QStringLiteral("Fax.") + fax;
+    pg.Testo(x0, y0 + 7 * h, riga7);
+    pg.Colore(Qt::black);
+    pg.Carattere(10);
+}
+
+void StampaPiePagina(PaginaReport& pg, const DatiReport& d) {
+    const QString pagina = pg.stile.testoPiede.empty()
+                               ? pg.M(338) + QStringLiteral(" ") + QString::number(pg.NumPagina)
+                               : Q(pg.stile.testoPiede);
+    const QString societa = pg.stile.conIntestazione ? Qt1(d.Intest.Societa) : QString();
+    pg.Carattere(9);
+    if (pg.stile.standard) {
+        pg.Colore(Qt::black);
+        pg.Penna();
+        pg.Rettangolo(pg.x(10), pg.PH - pg.y(21), pg.PW - pg.x(10), pg.PH - pg.y(15));
+        pg.Rettangolo(pg.PW - pg.x(50), pg.PH - pg.y(21), pg.PW - pg.x(10), pg.PH - pg.y(15));
+        pg.Testo(pg.x(20), pg.PH - pg.y(20), societa);
+        pg.Testo(pg.PW - pg.x(40), pg.PH - pg.y(20), pagina);
+    } else {
+        pg.Colore(Navy);
+        QString sinistra = Q(d.PrjRiga1);
+        if (!societa.isEmpty()) sinistra += QStringLiteral(" - ") + societa;
+        pg.Testo(pg.x(20), pg.PH - pg.y(10), sinistra);
+        pg.Testo(pg.PW - pg.x(40), pg.PH - pg.y(10), pagina);
+    }
+    pg.Colore(Qt::black);
+    pg.Carattere(10);
+}
+
+void StampaPresentazione(PaginaReport& pg, const DatiReport& d) {
+    const int PW2 = pg.PW / 2, PH2 = pg.PH / 2;
+    if (!d.FotoImpianto.empty())
+        ImmagineInScatola(pg, d.FotoImpianto, PW2, pg.stile.standard ? PH2 : PH2 - pg.y(30), pg.x(140), pg.y(100));
+    pg.Colore(Qt::black);
+    const QString descrizione = pg.stile.conDescrizione ? Q(d.PrjDescr) : QString();
+    if (!pg.stile.standard) {
+        pg.Carattere(14, true);
+        pg.Testo(PW2 - pg.x(20), pg.y(45), pg.M(86) + QStringLiteral(" ") + Q(d.PrjRiga1));
+        pg.Carattere(12);
+        pg.Testo(PW2 - pg.x(15), pg.y(55), pg.M(87) + QStringLiteral(" ") + Q(d.PrjRiga2));
+        pg.Carattere(14, true);
+        pg.Testo(PW2 - pg.x(15), pg.PH - pg.y(120), pg.M(88));
+        pg.Carattere(11, true);
+        pg.Testo(pg.x(20), pg.PH - pg.y(110), Q(d.PrjRiga3));
+        pg.Testo(pg.x(20), pg.PH - pg.y(100), pg.M(89));
+        pg.Testo(pg.x(20), pg.PH - pg.y(92), pg.M(90));
+        pg.Testo(pg.x(20), pg.PH - pg.y(84), pg.M(96));
+        pg.Carattere(11);
+        pg.Testo(pg.x(65), pg.PH - pg.y(100), Q(d.PrjRiga4));
+        pg.Testo(pg.x(65), pg.PH - pg.y(92), Q(d.PrjRiga5));
+        pg.Carattere(9);
+        StampaTesto(pg, descrizione, 125, pg.y(220), pg.x(20), pg.y(4), pg.PH - pg.y(41));
+        pg.Testo(pg.x(20), pg.PH - pg.y(40), pg.M(421));
+        pg.Carattere(9, false, true);
+        pg.Testo(PW2 + pg.x(27), pg.PH - pg.y(25), QString::fromStdString(ConArgomenti(Msg(1706, pg.lingua), {Msg(420, pg.lingua)})));
+    } else {
+        pg.Carattere(14, true);
+        pg.Testo(pg.x(20), pg.y(58), pg.M(88));
+        pg.Carattere(10);
+        pg.Testo(pg.x(20), pg.y(65), Q(d.PrjRiga3));
+        pg.Carattere(10, true);
+        pg.Testo(pg.x(20), pg.y(75), pg.M(89));
+        pg.Carattere(10);
+        pg.Testo(pg.x(20), pg.y(82), Q(d.PrjRiga4));
+        pg.Penna();
+        pg.Rettangolo(PW2 - pg.x(60), pg.PH - pg.y(59), PW2 + pg.x(60), pg.PH - pg.y(47));
+        pg.Rettangolo(PW2 - pg.x(60), pg.PH - pg.y(47), PW2 + pg.x(60), pg.PH - pg.y(35));
+        pg.Rettangolo(PW2 - pg.x(30), pg.PH - pg.y(59), PW2 + pg.x(15), pg.PH - pg.y(47));
+        pg.Rettangolo(PW2 - pg.x(30), pg.PH - pg.y(47), PW2 + pg.x(15), pg.PH - pg.y(35));
+        pg.Testo(PW2 - pg.x(15), pg.PH - pg.y(76), pg.M(86) + QStringLiteral(" ") + Q(d.PrjRiga1));
+        pg.Testo(PW2 - pg.x(15), pg.PH - pg.y(70), pg.M(87) + QStringLiteral(" ") + Q(d.PrjRiga2));
+        pg.Carattere(10, true);
+        pg.Testo(PW2 - pg.x(57), pg.PH - pg.y(55), pg.M(421));
+        pg.Testo(PW2 - pg.x(57), pg.PH - pg.y(43), pg.M(422));
+        pg.Testo(PW2 + pg.x(18), pg.PH - pg.y(58), pg.M(87));
+        pg.Testo(PW2 + pg.x(18), pg.PH - pg.y(46), pg.M(87));
+        pg.Carattere(10);
+        pg.Testo(PW2 - pg.x(27), pg.PH - pg.y(58), pg.M(420));
+        pg.Testo(PW2 - pg.x(27), pg.PH - pg.y(46), pg.M(420));
+        // The description goes on the data page in this style.
+    }
+    pg.Carattere(10);
+}
+
+}  // namespace nottaro

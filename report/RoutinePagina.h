@@ -1,0 +1,54 @@
+#pragma once
+// The page routines of the printed project, each drawing one part of a page
+// from a DatiReport on a PaginaReport (plain or standard style as
+// PaginaReport::stile says). The single project and the Masterplan print
+// with the same routines.
+#include <QString>
+
+#include <string>
+#include <vector>
+
+#include "report/DatiReport.h"
+#include "report/PaginaReport.h"
+
+namespace nottaro {
+
+// A picture of w x h fitted into a W x H box keeping its aspect ratio: a
+// picture smaller than the box both ways is enlarged first. Results in
+// whole units (truncated).
+struct Misura {
+    int w = 0, h = 0;
+};
+Misura AdattaImmagine(double w, double h, double W, double H);
+
+// `testo` word-wrapped to lines of at most `larghezza` characters, breaking
+// after a blank, a hyphen or a tab; line breaks already in the text stay. A
+// word longer than a line is cut.
+std::vector<QString> SpezzaTesto(const QString& testo, int larghezza);
+// Prints the wrapped lines at (x, y0 + k·passo) in the current font. With a
+// `fondo` (device units, 0: none) a text that would run below it is printed
+// smaller (down to 6 pt, more characters per line, a shorter step), and
+// what still does not fit ends with " …". No line runs past the right
+// margin (10 mm).
+void StampaTesto(PaginaReport& pg, const QString& testo, int larghezza, int y0, int x, int passo, int fondo = 0);
+
+// Numbers as the report writes them: `Arrotonda` to n decimals, general format.
+QString Cifra(double v, int n);
+// An illuminance: 2 decimals below 10 lx, 1 up to 20 lx, 0 above.
+QString CifraE(double v);
+// a / b to n decimals, "-" when b is not above 0.
+QString Rapporto(double a, double b, int n);
+
+void StampaIntestazione(PaginaReport& pg, const DatiReport& d);
+void StampaPiePagina(PaginaReport& pg, const DatiReport& d);
+void StampaPresentazione(PaginaReport& pg, const DatiReport& d);
+void StampaDati(PaginaReport& pg, const DatiReport& d);
+void StampaDatiStandard(PaginaReport& pg, const DatiReport& d);
+// The polar intensity diagram in a square of side x(70) at (L, T).
+void StampaCurva(PaginaReport& pg, const DatiReport& d, int L, int T);
+// Luminance plan of observer i (0-based).
+void StampaLuminanze(PaginaReport& pg, const DatiReport& d, int i);
+void StampaIlluminamenti(PaginaReport& pg, const DatiReport& d);
+void StampaIlluminamentiArea(PaginaReport& pg, const DatiReport& d);
+
+}  // namespace nottaro

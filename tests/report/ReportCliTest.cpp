@@ -1,0 +1,243 @@
+// `nottaro-cli report`: the pages of a road and a path report in Italian and
+// English, their figures against `evaluate`'s, page counts, the letterhead
+// lines, unreadable pictures and refused command lines.
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "SupportoPdf.h"
+#include "core/intensity/Intensita.h"
+#include "core/text/Testo.h"
+#include "report/LetteraIntestata.h"
+#include "support/CartellaTemporanea.h"
+
+namespace nottaro {
+namespace {
+
+using test::Contiene;
+using test::Tra;
+
+std::string Progetto(const std::string& nome) { return test::Fixture("projects/" + nome); }
+
+std::string Cifra(double v, int n) { return FormatoGenerale(Arrotonda(v, n)); }
+std::string E(double v) { return Cifra(v, v < 10 ? 2 : v <= 20 ? 1 : 0); }
+
+nlohmann::json Valuta(const std::string& progetto) {
+    const test::UscitaCli u = test::EseguiCli("evaluate --json --project " + Tra(progetto));
+    return nlohmann::json::parse(u.out);
+}
+
+// A copy of strada.nt0 in `dir` with its photometry by absolute path and
+// the two pictures given (lines 68 and 69).
+std::string StradaCon(const test::CartellaTemporanea& dir, const std::string& foto, const std::string& fotoApp,
+                      const std::string& descrizione = "") {
+    std::ifstream in(Progetto("strada.nt0"), std::ios::binary);
+    std::vector<std::string> righe;
+    for (std::string r; std::getline(in, r);) {
+        if (!r.empty() && r.back() == '\r') r.pop_back();
+        righe.push_back(r);
+    }
+    if (!descrizione.empty()) righe[66] = descrizione;
+    righe[67] = foto;
+    righe[68] = fotoApp;
+    righe[73] = test::Fixture("photometry/eulumdat-analysis_sample_19_LEDiL_STRADA_street_isym0.ldt");
+    return dir.Scrivi("strada.nt0", righe);
+}
+
+TEST(ReportCli, RoadReportInItalianAndEnglishPrintsEvaluateFigures) {
+    const nlohmann::json v = Valuta(Progetto("strada.nt0"));
+    const double Lm = v["Lm"], Uo = v["Uo"], Ul = v["Ul"], TI = v["TI"];
+    struct Lingua {
+        const char* codice;
+        const char* progettoN;
+        const char* caratteristiche;
+        const char* risultati;
+        const char* luminanze;
+        const char* illuminamenti;
+        const char* pagina;
+        const char* metri;
+    } lingue[] = {
+        {"it", "Progetto N°", "Caratteristiche e Geometria Impianto:", "Risultati illuminotecnici:",
+         "Distribuzione Luminanze", "Distribuzione Illuminamenti", "Pagina", "metri"},
+        {"en", "Project No.", "Installation characteristics and geometry:", "Lighting results:",
+         "Luminance Distribution", "Illuminance Distribution", "Page", "metres"},
+    };
+    for (const Lingua& l : lingue) {
+        test::CartellaTemporanea dir;
+        const std::string pdf = dir.File("strada.pdf");
+        const test::UscitaCli u =
+            test::CliIn(dir.Str(), "report --project " + Tra(Progetto("strada.nt0")) + " --lang " + l.codice + " --out " + Tra(pdf));
+        ASSERT_EQ(u.esito, 0) << u.err;
+        ASSERT_EQ(test::PaginePdf(pdf), 5) << l.codice;  // presentation, data, two lane observers, illuminance
+        EXPECT_TRUE(Contiene(test::TestoPdf(pdf, 1), l.progettoN));
+        const std::string dati = test::TestoPdf(pdf, 2);
+        EXPECT_TRUE(Contiene(dati, l.caratteristiche)) << l.codice;
+        EXPECT_TRUE(Contiene(dati, l.risultati)) << l.codice;
+        EXPECT_TRUE(Contiene(dati, std::string("7.5 ") + l.metri)) << dati;
+        EXPECT_TRUE(Contiene(dati, Cifra(Lm, 2) + " cd/m2")) << dati;
+        EXPECT_TRUE(Contiene(dati, Cifra(Uo * 100, 1) + "%")) << dati;
+        EXPECT_TRUE(Contiene(dati, Cifra(Ul * 100, 1) + "%")) << dati;
+        EXPECT_TRUE(Contiene(dati, Cifra(TI, 0) + "%")) << dati;
+        EXPECT_TRUE(Contiene(test::TestoPdf(pdf, 3), l.luminanze));
+        EXPECT_TRUE(Contiene(test::TestoPdf(pdf, 4), std::string(l.pagina) + " 4"));
+        const std::string illum = test::TestoPdf(pdf, 5);
+        EXPECT_TRUE(Contiene(illum, l.illuminamenti));
+        EXPECT_TRUE(Contiene(illum, "Emed= " + E(v["EmCalc"]) + " lux")) << illum;
+    }
+}
+
+TEST(ReportCli, PathReportPrintsItsIlluminanceOnThe3mBand) {
+    const nlohmann::json v = Valuta(Progetto("percorso.nt0"));
+    struct Lingua {
+        const char *codice, *progettoN, *risultati, *illuminamenti, *pagina;
+    } lingue[] = {
+        {"it", "Progetto N°", "Risultati illuminotecnici:", "Distribuzione Illuminamenti", "Pagina 3"},
+        {"en", "Project No.", "Lighting results:", "Illuminance Distribution", "Page 3"},
+    };
+    for (const Lingua& l : lingue) {
+        test::CartellaTemporanea dir;
+        const std::string pdf = dir.File("percorso.pdf");
+        const test::UscitaCli u = test::CliIn(
+            dir.Str(), "report --project " + Tra(Progetto("percorso.nt0")) + " --lang " + l.codice + " --out " + Tra(pdf));
+        ASSERT_EQ(u.esito, 0) << u.err;
+        ASSERT_EQ(test::PaginePdf(pdf), 3);  // no luminance page on a path
+        EXPECT_TRUE(Contiene(test::TestoPdf(pdf, 1), l.progettoN));
+        const std::string dati = test::TestoPdf(pdf, 2);
+        EXPECT_TRUE(Contiene(dati, l.risultati));
+        EXPECT_TRUE(Contiene(dati, "Em = 10lx - Emin = 3lx")) << dati;
+        EXPECT_TRUE(Contiene(dati, E(v["EmCalc"]) + " lx"));
+        EXPECT_TRUE(Contiene(dati, E(v["EminCalc"]) + " lx"));
+        EXPECT_TRUE(Contiene(dati, E(v["EmaxCalc"]) + " lx"));
+        const std::string piano = test::TestoPdf(pdf, 3);
+        EXPECT_TRUE(Contiene(piano, l.illuminamenti));
+        EXPECT_TRUE(Contiene(piano, l.pagina));
+        EXPECT_TRUE(Contiene(piano, "Emin/Emed= " + Cifra(double(v["EminCalc"]) / double(v["EmCalc"]), 2)));
+        // The ruler across is the path's 3 m, not the road width of the project.
+        EXPECT_TRUE(Contiene(piano, "2.4"));
+        EXPECT_FALSE(Contiene(piano, "7.5"));
+        // Every point value of the grid is printed.
+        for (const auto& riga : v["Illum"])
+            for (double e : riga) EXPECT_TRUE(Contiene(piano, E(e))) << e;
+    }
+}
+
+TEST(ReportCli, PageCountsFollowObserversAndSections) {
+    struct Caso {
+        const char* progetto;
+        const char* opzioni;
+        int pagine;
+    } casi[] = {
+        {"ies.nt0", "", 4},                                   // one UNI observer
+        {"strada.nt0", "--sections illuminance", 1},          // detail mode, one section
+        {"strada.nt0", "--sections data,luminance", 3},
+    };
+    for (const Caso& c : casi) {
+        test::CartellaTemporanea dir;
+        const std::string pdf = dir.File("r.pdf");
+        const test::UscitaCli u = test::CliIn(
+            dir.Str(), std::string("report --lang it --project ") + Tra(Progetto(c.progetto)) + " " + c.opzioni + " --out " + Tra(pdf));
+        ASSERT_EQ(u.esito, 0) << c.progetto << " " << c.opzioni << u.err;
+        EXPECT_EQ(test::PaginePdf(pdf), c.pagine) << c.progetto << " " << c.opzioni;
+        if (c.pagine == 1) {
+            EXPECT_TRUE(Contiene(test::TestoPdf(pdf, 1), "Pagina 1"));
+        }
+    }
+}
+
+TEST(ReportCli, LetterheadLinesAndDefaultsFromTheWorkingFolder) {
+    struct Caso {
+        const char *loc, *ind2, *tel, *fax, *riga6, *riga7;
+    } casi[] = {
+        {"Forlì", "Piano 2", "0543 1", "0543 2", "Forlì - Piano 2", "Tel.0543 1 - Fax.0543 2"},
+        {"Forlì", "", "", "0543 2", "Forlì", "Fax.0543 2"},
+        {"", "Piano 2", "0543 1", "", "Piano 2", "Tel.0543 1"},
+    };
+    for (const Caso& c : casi) {
+        test::CartellaTemporanea dir;
+        std::filesystem::create_directories(dir.File("Intestazioni"));
+        Intestazione i;
+        i.Societa = "Studio Luce";
+        i.Localita = c.loc, i.Indirizzo2 = c.ind2, i.Telefono = c.tel, i.Fax = c.fax;
+        ASSERT_EQ(ScriviLP(dir.File("Intestazioni/custom.LP"), i, ""), "");
+        dir.Scrivi("ntr.cfg", {"1"});  // English unless --lang says otherwise
+        const std::string pdf = dir.File("r.pdf");
+        const test::UscitaCli u = test::CliIn(
+            dir.Str(), "report --sections illuminance --project " + Tra(Progetto("strada.nt0")) + " --out " + Tra(pdf));
+        ASSERT_EQ(u.esito, 0) << u.err;
+        const std::string t = test::TestoPdf(pdf, 1);
+        EXPECT_TRUE(Contiene(t, c.riga6)) << t;
+        EXPECT_TRUE(Contiene(t, c.riga7)) << t;
+        EXPECT_EQ(Contiene(t, "Tel."), *c.tel != 0);
+        EXPECT_TRUE(Contiene(t, "Page 1"));
+        EXPECT_TRUE(Contiene(t, "Studio Luce"));
+    }
+}
+
+TEST(ReportCli, UnreadablePicturesLeaveEmptyBoxesAndOneWarning) {
+    test::CartellaTemporanea dir;
+    const std::string progetto = StradaCon(dir, dir.File("manca-impianto.jpg"), dir.File("rotta.png"));
+    std::ofstream(dir.File("rotta.png")) << "not a picture";
+    Intestazione i;
+    i.Societa = "Studio";
+    ASSERT_EQ(ScriviLP(dir.File("studio.LP"), i, "manca-logo.png"), "");
+    const std::string pdf = dir.File("r.pdf");
+    const test::UscitaCli u = test::CliIn(dir.Str(), "report --lang it --project " + Tra(progetto) + " --letterhead " +
+                                                         Tra(dir.File("studio.LP")) + " --out " + Tra(pdf));
+    ASSERT_EQ(u.esito, 0) << u.err;
+    EXPECT_EQ(test::PaginePdf(pdf), 5);
+    for (const char* f : {"manca-impianto.jpg", "rotta.png", "manca-logo.png"}) EXPECT_TRUE(Contiene(u.err, f)) << u.err;
+    // One warning naming the three files, not one per page.
+    std::size_t volte = 0;
+    for (auto p = u.err.find("rotta.png"); p != std::string::npos; p = u.err.find("rotta.png", p + 1)) ++volte;
+    EXPECT_EQ(volte, 1u) << u.err;
+}
+
+TEST(ReportCli, LongDescriptionEndsAboveTheSummaryOfTheStandardPage) {
+    test::CartellaTemporanea dir;
+    // 470 characters over six lines (line breaks kept as "\n" in the file).
+    std::string descr;
+    for (int k = 1; k <= 6; ++k) descr += (k > 1 ? "\\n" : "") + std::string("riga ") + std::to_string(k) + " " + std::string(68, 'x');
+    const std::string pdf = dir.File("r.pdf");
+    const test::UscitaCli u = test::CliIn(dir.Str(), "report --lang it --standard --sections data --project " +
+                                                         Tra(StradaCon(dir, "", "", descr)) + " --out " + Tra(pdf));
+    ASSERT_EQ(u.esito, 0) << u.err;
+    const std::string t = test::TestoPdf(pdf, 1);
+    const auto riepilogo = t.find("RIEPILOGO");
+    ASSERT_NE(riepilogo, std::string::npos);
+    for (int k = 1; k <= 6; ++k) {
+        const auto p = t.find("riga " + std::to_string(k));
+        ASSERT_NE(p, std::string::npos) << k << t;
+        EXPECT_LT(p, riepilogo) << k;
+    }
+}
+
+TEST(ReportCli, BadCommandLinesWriteNothing) {
+    test::CartellaTemporanea dir;
+    const std::string pdf = dir.File("r.pdf");
+    const std::string p = " --project " + Tra(Progetto("strada.nt0")) + " --out " + Tra(pdf);
+    const std::string casi[] = {
+        "report --lang xx" + p,
+        "report --sections all" + p,
+        "report --project " + Tra(dir.File("manca.nt0")) + " --out " + Tra(pdf),
+        "report --letterhead " + Tra(dir.File("manca.LP")) + p,
+        "report --set HPalo=500" + p,
+        // A path has no luminance pages: nothing to print.
+        "report --sections luminance --project " + Tra(Progetto("percorso.nt0")) + " --out " + Tra(pdf),
+    };
+    for (const std::string& c : casi) {
+        const test::UscitaCli u = test::CliIn(dir.Str(), c);
+        EXPECT_EQ(u.esito, 1) << c << u.err;
+        EXPECT_FALSE(std::filesystem::exists(pdf)) << c;
+    }
+    // A folder that does not exist: the message names the file.
+    const std::string altrove = dir.File("manca/r.pdf");
+    const test::UscitaCli u = test::CliIn(dir.Str(), "report --project " + Tra(Progetto("strada.nt0")) + " --out " + Tra(altrove));
+    EXPECT_EQ(u.esito, 1);
+    EXPECT_TRUE(Contiene(u.err, altrove)) << u.err;
+}
+
+}  // namespace
+}  // namespace nottaro

@@ -1,0 +1,110 @@
+#include "ui/stampa/AperturaStampa.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProgressDialog>
+
+#include "core/i18n/Argomenti.h"
+#include "core/i18n/Messaggi.h"
+#include "store/TabellaDbf.h"
+#include "ui/comune/Testi.h"
+#include "ui/stampa/TFormVerifica.h"
+
+namespace nottaro::ui {
+namespace {
+
+CampoReport Campo(const CampoVista& c) {
+    CampoReport r;
+    r.NPtiLong = static_cast<int>(c.x.size());
+    r.NPtiTrasv = static_cast<int>(c.y.size());
+    r.valori = c.valori;
+    if (r.valori.size() != c.x.size() * c.y.size()) r = CampoReport{};
+    return r;
+}
+
+}  // namespace
+
+void AggiungiVista(DatiReport& d, const VistaSoluzione& v) {
+    d.Interdist = v.Interdist, d.HPalo = v.HPalo, d.Sbraccio = v.Sbraccio, d.Inclina = v.Inclina;
+    d.SolLm = v.SolLm, d.SolUo = v.SolUo, d.SolUl = v.SolUl, d.TICalc = v.TICalc;
+    d.EmCalc = v.EmCalc, d.EminCalc = v.EminCalc, d.EmaxCalc = v.EmaxCalc;
+    d.osservatori.clear();
+    if (!v.percorso)
+        for (const OsservatoreVista& o : v.osservatori) d.osservatori.push_back({o.y, o.Lm, o.Uo, o.Ul, Campo(o.luminanze)});
+    d.illuminamenti = Campo(v.illuminamenti);
+}
+
+void ApriIdentificazione(QWidget* genitore, StatoProgetto& stato, Interazione& ui, const VistaSoluzione& v) {
+    TFormVerifica dialogo(stato, ui, [v](DatiReport& d) { AggiungiVista(d, v); }, genitore);
+    dialogo.exec();
+}
+
+EsitoStampa StampaElencoSu(QPrinter& stampante, const StatoProgetto& stato, bool percorso, const std::string& filtro,
+                           TipoElenco tipo, Interazione& ui, QWidget* genitore) {
+    EsitoStampa e;
+    TabellaDbf t;
+    t.Collega(stato.DirProg, percorso ? "NTRLUXA" : "NTRLUX");
+    EsitoTabella aperta = t.Apri(true);
+    if (aperta) aperta = t.ImpostaFiltro(filtro);
+    if (!aperta) {
+        ui.Avviso(aperta.errore);
+        e.errore = aperta.errore;
+        return e;
+    }
+    t.AttivaFiltro(true);
+    const std::vector<RigaElenco> righe = RigheElenco(t);
+    t.Chiudi();
+    if (std::string c = VerificaCaratteri(); !c.empty()) {
+        ui.Avviso(c);
+        e.errore = c;
+        return e;
+    }
+    OpzioniElenco o;
+    o.tipo = tipo;
+    o.percorso = percorso;
+    o.lingua = stato.Lingua;
+    if (stampante.printRange() == QPrinter::PageRange) {
+        o.primaPagina = stampante.fromPage();
+        o.ultimaPagina = stampante.toPage();
+    }
+    stampante.setPageSize(QPageSize(QPageSize::A4));
+    stampante.setPageOrientation(tipo == TipoElenco::Completo ? QPageLayout::Landscape : QPageLayout::Portrait);
+    stampante.setFullPage(false);
+    stampante.setDocName(Qm(159));
+    QProgressDialog avanzamento(QString(), Qm(278), 0, 1, genitore);
+    avanzamento.setObjectName(QStringLiteral("AvanzamentoElenco"));
+    avanzamento.setWindowModality(Qt::WindowModal);
+    avanzamento.setMinimumDuration(0);
+    e = StampaElenco(stampante, righe, o, [&](int pagina, int pagine) {
+        avanzamento.setMaximum(pagine);
+        avanzamento.setValue(pagina - 1);
+        avanzamento.setLabelText(Qs(ConArgomenti(Msg(1712), {std::to_string(pagina), std::to_string(pagine)})));
+        QCoreApplication::processEvents();
+        // A cancelled job is withdrawn from the printer, not sent half done.
+        if (avanzamento.wasCanceled()) stampante.abort();
+        return !avanzamento.wasCanceled();
+    });
+    avanzamento.reset();
+    if (e.annullato && !stampante.outputFileName().isEmpty()) QFile::remove(stampante.outputFileName());
+    if (!e.errore.empty()) ui.Avviso(e.errore);
+    return e;
+}
+
+void StampaElencoBrowser(QWidget* genitore, const StatoProgetto& stato, bool percorso, const std::string& filtro,
+                         TipoElenco tipo, Interazione& ui, const std::function<bool(QPrinter&)>& dialogo) {
+    QPrinter stampante(QPrinter::HighResolution);
+    stampante.setPageOrientation(tipo == TipoElenco::Completo ? QPageLayout::Landscape : QPageLayout::Portrait);
+    bool ok;
+    if (dialogo) {
+        ok = dialogo(stampante);
+    } else {
+        QPrintDialog d(&stampante, genitore);
+        d.setOption(QAbstractPrintDialog::PrintPageRange, true);
+        ok = d.exec() == QDialog::Accepted;
+    }
+    if (ok) StampaElencoSu(stampante, stato, percorso, filtro, tipo, ui, genitore);
+}
+
+}  // namespace nottaro::ui

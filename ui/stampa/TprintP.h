@@ -1,0 +1,56 @@
+#pragma once
+// The project report dialog: complete or detail (the four sections), the
+// standard style, false-colour maps, the printer set-up (the chosen printer
+// stays for the next print), print, "PDF…" and a progress bar.
+#include <QDialog>
+
+#include <functional>
+#include <memory>
+
+#include "core/interaction/Interazione.h"
+#include "report/DatiReport.h"
+#include "report/StampaProgetto.h"
+
+class QCheckBox;
+class QPrinter;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+
+namespace nottaro::ui {
+
+class TprintP : public QDialog {
+    Q_OBJECT
+public:
+    TprintP(DatiReport dati, Interazione& ui, QWidget* genitore = nullptr);
+    ~TprintP() override;
+
+    // What the check boxes choose now.
+    OpzioniReport Opzioni() const;
+    QPrinter& Stampante() { return *stampante_; }
+
+    // "Setup di Stampa": the print dialog on the kept printer; tests replace it.
+    std::function<bool(QPrinter&)> sceltaStampante;
+    // "PDF…": the file to write, "" to cancel; the save dialog when not set.
+    std::function<QString()> sceltaFilePdf;
+
+    void Stampa();     // BitBtn3: on the kept printer
+    void StampaPdf();  // BitBtnPdf
+
+private:
+    void Completo(bool completo);
+    void Mostra(const EsitoStampa& e);
+    AvanzamentoStampa Avanzamento();
+
+    DatiReport dati_;
+    Interazione& ui_;
+    std::unique_ptr<QPrinter> stampante_;
+    QRadioButton* completo_ = nullptr;
+    QRadioButton* dettaglio_ = nullptr;
+    QCheckBox* sezioni_[4] = {};
+    QCheckBox* standard_ = nullptr;
+    QCheckBox* mappe_ = nullptr;
+    QProgressBar* barra_ = nullptr;
+};
+
+}  // namespace nottaro::ui
