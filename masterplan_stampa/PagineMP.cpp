@@ -20,21 +20,6 @@ namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-// A text kept left of `limite`: smaller down to 7 pt, then shortened in the middle.
-void TestoEntro(PaginaReport& pg, int x, int y, const QString& t, int limite) {
-    const double punti = pg.PuntiCorrenti();
-    const bool grassetto = pg.p.font().bold();
-    double pt = punti;
-    while (pt > 7 && x + pg.Larghezza(t) > limite) {
-        pt -= 0.5;
-        pg.Carattere(pt, grassetto);
-    }
-    const QString s = x + pg.Larghezza(t) > limite
-                          ? QFontMetrics(pg.p.font(), &pg.dispositivo).elidedText(t, Qt::ElideMiddle, limite - x)
-                          : t;
-    pg.Testo(x, y, s);
-    if (pt != punti) pg.Carattere(punti, grassetto);
-}
 
 struct RigaMinMax {
     QString etichetta;
@@ -51,11 +36,11 @@ void Tabella(PaginaReport& pg, const std::vector<RigaMinMax>& righe, double y, i
     for (std::size_t k = 0; k < righe.size(); ++k) {
         const int yr = pg.y(y + 5.5 + 4.5 * static_cast<double>(k));
         pg.Carattere(9, true);
-        TestoEntro(pg, pg.x(xEtichetta), yr, righe[k].etichetta, pg.x(xMin - 1));
+        pg.TestoEntro(pg.x(xEtichetta), yr, righe[k].etichetta, pg.x(xMin - 1), pg.p.font().bold());
         pg.Carattere(9);
         // A value alone in its row may run into the MAX column.
-        TestoEntro(pg, pg.x(xMin), yr, righe[k].valori[0], righe[k].valori[1].isEmpty() ? limite : pg.x(xMax - 1));
-        TestoEntro(pg, pg.x(xMax), yr, righe[k].valori[1], limite);
+        pg.TestoEntro(pg.x(xMin), yr, righe[k].valori[0], righe[k].valori[1].isEmpty() ? limite : pg.x(xMax - 1), pg.p.font().bold());
+        pg.TestoEntro(pg.x(xMax), yr, righe[k].valori[1], limite, pg.p.font().bold());
     }
 }
 
@@ -86,8 +71,8 @@ void StampaDatiMP(PaginaReport& pg, const ProgettoMP& p) {
     pg.Testo(pg.x(10), pg.y(y + 4.5), pg.M(90));
     pg.Testo(pg.x(10), pg.y(y + 9), pg.M(96));
     pg.Carattere(9);
-    TestoEntro(pg, pg.x(75), pg.y(y), Q(r.Celle[TVia]), destra);
-    TestoEntro(pg, pg.x(75), pg.y(y + 4.5), Q(r.Celle[TCategoria]), destra);
+    pg.TestoEntro(pg.x(75), pg.y(y), Q(r.Celle[TVia]), destra, pg.p.font().bold());
+    pg.TestoEntro(pg.x(75), pg.y(y + 4.5), Q(r.Celle[TCategoria]), destra, pg.p.font().bold());
     std::string classe = r.Celle[TCategoria];
     for (char& c : classe) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     const QString descrizione = pg.M(1954) + Q(r.Celle[TApplicazione]) + pg.M(1955) + Q(classe);
@@ -98,8 +83,8 @@ void StampaDatiMP(PaginaReport& pg, const ProgettoMP& p) {
     pg.Penna();
     pg.Rettangolo(pg.x(10), pg.y(y), pg.PW - pg.x(10), pg.y(y + 7));
     pg.Carattere(12, true);
-    TestoEntro(pg, pg.x(13), pg.y(y + 1), pg.M(342), PW2 + pg.x(1));
-    TestoEntro(pg, PW2 + pg.x(3), pg.y(y + 1), pg.M(343), destra);
+    pg.TestoEntro(pg.x(13), pg.y(y + 1), pg.M(342), PW2 + pg.x(1), pg.p.font().bold());
+    pg.TestoEntro(PW2 + pg.x(3), pg.y(y + 1), pg.M(343), destra, pg.p.font().bold());
     QString disposizione;
     if (d.TipoProgetto == 0 && d.DispPali >= 1 && d.DispPali <= 6) disposizione = pg.M(17 + d.DispPali);
     if (d.TipoProgetto == 1 && d.DispPaliA >= 1 && d.DispPaliA <= 6) disposizione = pg.M(458 + d.DispPaliA);
@@ -113,9 +98,9 @@ void StampaDatiMP(PaginaReport& pg, const ProgettoMP& p) {
     for (int k = 0; k < 6; ++k) {
         const int yr = pg.y(y + 12.5 + 4.5 * k);
         pg.Carattere(9, true);
-        TestoEntro(pg, pg.x(13), yr, impianto[k].first, pg.x(59));
+        pg.TestoEntro(pg.x(13), yr, impianto[k].first, pg.x(59), pg.p.font().bold());
         pg.Carattere(9);
-        TestoEntro(pg, pg.x(60), yr, impianto[k].second, pg.x(106));
+        pg.TestoEntro(pg.x(60), yr, impianto[k].second, pg.x(106), pg.p.font().bold());
     }
     const std::vector<RigaMinMax> geometria = {
         {pg.M(30), Per(p, [&](const SoluzioneMP& s) { return Cifra(s.Spaziatura, 2) + metri; })},
@@ -132,8 +117,8 @@ void StampaDatiMP(PaginaReport& pg, const ProgettoMP& p) {
     pg.Penna();
     pg.Rettangolo(pg.x(10), pg.y(y), pg.PW - pg.x(10), pg.y(y + 7));
     pg.Carattere(12, true);
-    TestoEntro(pg, pg.x(13), pg.y(y + 1), pg.M(350), PW2 + pg.x(1));
-    TestoEntro(pg, PW2 + pg.x(3), pg.y(y + 1), pg.M(351), destra);
+    pg.TestoEntro(pg.x(13), pg.y(y + 1), pg.M(350), PW2 + pg.x(1), pg.p.font().bold());
+    pg.TestoEntro(PW2 + pg.x(3), pg.y(y + 1), pg.M(351), destra, pg.p.font().bold());
     std::vector<RigaMinMax> risultati;
     const auto perc = [](double v) { return Cifra(v * 100, 1) + QStringLiteral(" %"); };
     if (strada) {
@@ -163,8 +148,8 @@ void StampaDatiMP(PaginaReport& pg, const ProgettoMP& p) {
     pg.Rettangolo(pg.x(10), pg.y(y), pg.PW - pg.x(10), pg.y(basso));
     pg.Rettangolo(PW2, pg.y(y), pg.PW - pg.x(10), pg.y(basso));
     pg.Carattere(12, true);
-    TestoEntro(pg, pg.x(13), pg.y(y + 2), pg.M(353), PW2 - pg.x(2));
-    TestoEntro(pg, PW2 + pg.x(3), pg.y(y + 2), pg.M(352), destra);
+    pg.TestoEntro(pg.x(13), pg.y(y + 2), pg.M(353), PW2 - pg.x(2), pg.p.font().bold());
+    pg.TestoEntro(PW2 + pg.x(3), pg.y(y + 2), pg.M(352), destra, pg.p.font().bold());
     if (!d.FotoApp.empty()) {
         const QImage img = pg.Immagine(d.FotoApp);
         if (!img.isNull()) {
@@ -176,8 +161,8 @@ void StampaDatiMP(PaginaReport& pg, const ProgettoMP& p) {
     StampaCurva(pg, d, PW2 + pg.x(12), pg.y(y + 5));
 
     pg.Carattere(8);
-    TestoEntro(pg, pg.x(13), pg.y(basso + 2), pg.M(1950) + QStringLiteral(": ") + Q(r.Celle[TSol1 + SFotometrica]), destra);
-    TestoEntro(pg, pg.x(13), pg.y(basso + 6), pg.M(1951) + QStringLiteral(": ") + Q(r.Celle[TSol2 + SFotometrica]), destra);
+    pg.TestoEntro(pg.x(13), pg.y(basso + 2), pg.M(1950) + QStringLiteral(": ") + Q(r.Celle[TSol1 + SFotometrica]), destra, pg.p.font().bold());
+    pg.TestoEntro(pg.x(13), pg.y(basso + 6), pg.M(1951) + QStringLiteral(": ") + Q(r.Celle[TSol2 + SFotometrica]), destra, pg.p.font().bold());
     pg.Carattere(10);
 }
 

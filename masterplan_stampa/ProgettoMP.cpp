@@ -38,16 +38,6 @@ std::string FotoApparecchio(const std::string& dirCorpi, const std::string& mode
 
 namespace {
 
-CampoReport CampoDa(const std::vector<double>& v, std::size_t inizio, int nl, int nt) {
-    CampoReport c;
-    const std::size_t n = static_cast<std::size_t>(nl) * static_cast<std::size_t>(nt);
-    if (nl <= 0 || nt <= 0 || v.size() < inizio + n) return c;
-    c.NPtiLong = nl;
-    c.NPtiTrasv = nt;
-    c.valori.assign(v.begin() + static_cast<std::ptrdiff_t>(inizio), v.begin() + static_cast<std::ptrdiff_t>(inizio + n));
-    return c;
-}
-
 // The plans' figures: the road's observers (one per lane) and illuminance,
 // or the path's illuminance.
 void CampiDaDettaglio(DatiReport& d, const DettaglioSoluzioneMP& p) {
@@ -56,22 +46,12 @@ void CampiDaDettaglio(DatiReport& d, const DettaglioSoluzioneMP& p) {
         const CampoStrada& c = s.campo;
         d.SolLm = s.SolLm, d.SolUo = s.SolUo, d.SolUl = s.SolUl, d.TICalc = s.TICalc;
         d.EmCalc = s.stat.EmCalc, d.EminCalc = s.stat.EminCalc, d.EmaxCalc = s.stat.EmaxCalc;
-        const int nl = c.Griglia.NPtiLong, nt = c.Griglia.NPtiTrasv;
-        for (int k = 0; k < c.NOss; ++k) {
-            const auto i = static_cast<std::size_t>(k);
-            OsservatoreReport o;
-            o.y = i < c.Oss.OssY.size() ? c.Oss.OssY[i] : 0;
-            o.Lm = i < c.LmOss.size() ? c.LmOss[i] : 0;
-            o.Uo = i < c.UoOss.size() ? c.UoOss[i] : 0;
-            o.Ul = i < c.UlOss.size() ? c.UlOss[i] : 0;
-            o.luminanze = CampoDa(c.LumGriglia, i * static_cast<std::size_t>(nl) * static_cast<std::size_t>(nt), nl, nt);
-            d.osservatori.push_back(std::move(o));
-        }
-        d.illuminamenti = CampoDa(s.illum.Illum, 0, s.illum.NPtiLong, s.illum.NPtiTrasv);
+        d.osservatori = OsservatoriReport(c, false);
+        d.illuminamenti = CampoReportDa(s.illum.Illum, 0, s.illum.NPtiLong, s.illum.NPtiTrasv);
     } else {
         const RisultatoPercorso& r = p.Percorso.risultato;
         d.EmCalc = r.Stat.EmCalc, d.EminCalc = r.Stat.EminCalc, d.EmaxCalc = r.Stat.EmaxCalc;
-        d.illuminamenti = CampoDa(r.Campo.Illum, 0, r.Campo.NPtiLong, r.Campo.NPtiTrasv);
+        d.illuminamenti = CampoReportDa(r.Campo.Illum, 0, r.Campo.NPtiLong, r.Campo.NPtiTrasv);
     }
 }
 

@@ -30,20 +30,31 @@ DatiReport DatiReportDaStato(const StatoProgetto& s) {
     return d;
 }
 
-namespace {
-
-CampoReport Campo(const std::vector<double>& v, std::size_t inizio, int nl, int nt) {
+CampoReport CampoReportDa(const std::vector<double>& v, std::size_t inizio, int nl, int nt) {
     CampoReport c;
+    const std::size_t n = static_cast<std::size_t>(nl) * static_cast<std::size_t>(nt);
+    if (nl <= 0 || nt <= 0 || v.size() < inizio + n) return c;
     c.NPtiLong = nl;
     c.NPtiTrasv = nt;
-    const std::size_t n = static_cast<std::size_t>(nl) * static_cast<std::size_t>(nt);
-    if (v.size() >= inizio + n) c.valori.assign(v.begin() + static_cast<std::ptrdiff_t>(inizio),
-                                                v.begin() + static_cast<std::ptrdiff_t>(inizio + n));
-    else c = CampoReport{};
+    c.valori.assign(v.begin() + static_cast<std::ptrdiff_t>(inizio), v.begin() + static_cast<std::ptrdiff_t>(inizio + n));
     return c;
 }
 
-}  // namespace
+std::vector<OsservatoreReport> OsservatoriReport(const CampoStrada& c, bool uni) {
+    const int nl = c.Griglia.NPtiLong, nt = c.Griglia.NPtiTrasv;
+    std::vector<OsservatoreReport> oss;
+    for (int k = 0; k < c.NOss; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        OsservatoreReport o;
+        o.y = uni ? c.Oss.PosOssUNIY : (i < c.Oss.OssY.size() ? c.Oss.OssY[i] : 0);
+        o.Lm = i < c.LmOss.size() ? c.LmOss[i] : 0;
+        o.Uo = i < c.UoOss.size() ? c.UoOss[i] : 0;
+        o.Ul = i < c.UlOss.size() ? c.UlOss[i] : 0;
+        o.luminanze = CampoReportDa(c.LumGriglia, i * static_cast<std::size_t>(nl) * static_cast<std::size_t>(nt), nl, nt);
+        oss.push_back(std::move(o));
+    }
+    return oss;
+}
 
 bool AggiungiValutazione(DatiReport& d, const ValutazioneProgetto& v) {
     if (!v.errore.Vuoto()) return false;
@@ -53,26 +64,15 @@ bool AggiungiValutazione(DatiReport& d, const ValutazioneProgetto& v) {
         d.SolLm = r.Lm, d.SolUo = r.Uo, d.SolUl = r.Ul, d.TICalc = r.TI;
         d.EmCalc = r.stat.EmCalc, d.EminCalc = r.stat.EminCalc, d.EmaxCalc = r.stat.EmaxCalc;
         const bool uni = c.NOss == 1 && v.parametriStrada.OssUNI == 1;
-        const int nl = c.Griglia.NPtiLong, nt = c.Griglia.NPtiTrasv;
-        d.osservatori.clear();
-        for (int k = 0; k < c.NOss; ++k) {
-            const auto i = static_cast<std::size_t>(k);
-            OsservatoreReport o;
-            o.y = uni ? c.Oss.PosOssUNIY : (i < c.Oss.OssY.size() ? c.Oss.OssY[i] : 0);
-            o.Lm = i < c.LmOss.size() ? c.LmOss[i] : 0;
-            o.Uo = i < c.UoOss.size() ? c.UoOss[i] : 0;
-            o.Ul = i < c.UlOss.size() ? c.UlOss[i] : 0;
-            o.luminanze = Campo(c.LumGriglia, i * static_cast<std::size_t>(nl) * static_cast<std::size_t>(nt), nl, nt);
-            d.osservatori.push_back(std::move(o));
-        }
-        d.illuminamenti = Campo(r.illum.Illum, 0, r.illum.NPtiLong, r.illum.NPtiTrasv);
+        d.osservatori = OsservatoriReport(c, uni);
+        d.illuminamenti = CampoReportDa(r.illum.Illum, 0, r.illum.NPtiLong, r.illum.NPtiTrasv);
         return true;
     }
     if (v.percorso && v.percorso->Valido()) {
         const RisultatoPercorso& r = *v.percorso;
         d.EmCalc = r.Stat.EmCalc, d.EminCalc = r.Stat.EminCalc, d.EmaxCalc = r.Stat.EmaxCalc;
         d.osservatori.clear();
-        d.illuminamenti = Campo(r.Campo.Illum, 0, r.Campo.NPtiLong, r.Campo.NPtiTrasv);
+        d.illuminamenti = CampoReportDa(r.Campo.Illum, 0, r.Campo.NPtiLong, r.Campo.NPtiTrasv);
         return true;
     }
     return false;

@@ -16,6 +16,7 @@
 namespace nottaro {
 
 struct ValutazioneProgetto;
+struct CampoStrada;
 
 // A calculation field as the plans print it: NPtiLong rows along the road,
 // NPtiTrasv points across (j = 0 nearest the right-hand edge).
@@ -74,6 +75,14 @@ DatiReport DatiReportDaStato(const StatoProgetto& s);
 // observers, grids and figures, or the path's illuminance. False (nothing
 // added) when `v` holds no valid result.
 bool AggiungiValutazione(DatiReport& d, const ValutazioneProgetto& v);
+
+// `nl` × `nt` values of `v` from `inizio`, as a plan prints them; empty when
+// `v` holds fewer.
+CampoReport CampoReportDa(const std::vector<double>& v, std::size_t inizio, int nl, int nt);
+
+// One observer per field row of `c` with its figures and luminance plan; with
+// `uni` the single observer stands where the UNI observer stands.
+std::vector<OsservatoreReport> OsservatoriReport(const CampoStrada& c, bool uni);
 
 // The lamp texts of the evaluated lamp set when the state has none (a
 // project evaluated outside the browser): type, flux, power, file name.

@@ -58,6 +58,21 @@ void PaginaReport::Testo(int xx, int yy, const QString& t) {
 void PaginaReport::TestoADestra(int xx, int yy, const QString& t) { Testo(xx - Larghezza(t), yy, t); }
 void PaginaReport::TestoCentrato(int xx, int yy, const QString& t) { Testo(xx - Larghezza(t) / 2, yy, t); }
 
+void PaginaReport::TestoEntro(int xx, int yy, const QString& t, int limite, bool grassetto) {
+    const double punti = PuntiCorrenti();
+    double pt = punti;
+    while (pt > 6 && xx + Larghezza(t) > limite) {
+        pt -= 0.5;
+        Carattere(pt, grassetto);
+    }
+    // Still too long (a long file name): the middle gives way, the ends stay.
+    const QString s = xx + Larghezza(t) > limite
+                          ? QFontMetrics(p.font(), &dispositivo).elidedText(t, Qt::ElideMiddle, limite - xx)
+                          : t;
+    Testo(xx, yy, s);
+    if (pt != punti) Carattere(punti, grassetto);
+}
+
 int PaginaReport::AltezzaRiga() const { return QFontMetrics(p.font(), &dispositivo).height(); }
 int PaginaReport::Larghezza(const QString& t) const { return QFontMetrics(p.font(), &dispositivo).horizontalAdvance(t); }
 

@@ -66,6 +66,9 @@ public:
     // Text right-aligned to end at x, or centred on x.
     void TestoADestra(int x, int y, const QString& t);
     void TestoCentrato(int x, int y, const QString& t);
+    // Text that must end before `limite`: printed smaller (down to 6 pt) when
+    // it would run into the next column, then shortened in the middle.
+    void TestoEntro(int x, int y, const QString& t, int limite, bool grassetto);
     int AltezzaRiga() const;  // height of a line of the current font
     int Larghezza(const QString& t) const;
 

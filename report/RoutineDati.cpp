@@ -74,35 +74,19 @@ std::array<Riga, 4> RigheRisultati(const PaginaReport& pg, const DatiReport& d) 
              {pg.M(483) + QStringLiteral(" (Emax)"), CifraE(d.EmaxCalc) + QStringLiteral(" lx")}}};
 }
 
-// A text that must end before `limite`: printed smaller (down to 6 pt) when
-// it would run into the next column, then shortened in the middle.
-void TestoEntro(PaginaReport& pg, int x, int y, const QString& t, int limite, bool grassetto) {
-    const double punti = pg.PuntiCorrenti();
-    double p = punti;
-    while (p > 6 && x + pg.Larghezza(t) > limite) {
-        p -= 0.5;
-        pg.Carattere(p, grassetto);
-    }
-    // Still too long (a long file name): the middle gives way, the ends stay.
-    const QString s = x + pg.Larghezza(t) > limite
-                          ? QFontMetrics(pg.p.font(), &pg.dispositivo).elidedText(t, Qt::ElideMiddle, limite - x)
-                          : t;
-    pg.Testo(x, y, s);
-    if (p != punti) pg.Carattere(punti, grassetto);
-}
 
 void Titolo(PaginaReport& pg, int x, int y, const QString& t, int limite) {
     pg.Carattere(12, true);
-    TestoEntro(pg, x, y, t, limite, true);
+    pg.TestoEntro(x, y, t, limite, true);
 }
 
 // Label (9 pt bold) and value (10 pt) of one row; each kept inside its column.
 void StampaRiga(PaginaReport& pg, int xe, int xv, int y, const QString& etichetta, const QString& valore,
                 int limiteEtichetta, int limiteValore) {
     pg.Carattere(9, true);
-    TestoEntro(pg, xe, y, etichetta, limiteEtichetta, true);
+    pg.TestoEntro(xe, y, etichetta, limiteEtichetta, true);
     pg.Carattere(10);
-    TestoEntro(pg, xv, y, valore, limiteValore, false);
+    pg.TestoEntro(xv, y, valore, limiteValore, false);
 }
 
 // The two geometry blocks side by side, rows 5 mm apart from y0 mm.
@@ -175,8 +159,8 @@ void StampaDatiStandard(PaginaReport& pg, const DatiReport& d) {
     pg.Testo(pg.x(10), pg.y(65), pg.M(90));
     pg.Testo(pg.x(10), pg.y(70), pg.M(96));
     pg.Carattere(9);
-    TestoEntro(pg, pg.x(75), pg.y(60), Q(d.PrjRiga4), destra, false);
-    TestoEntro(pg, pg.x(75), pg.y(65), Q(d.PrjRiga5), destra, false);
+    pg.TestoEntro(pg.x(75), pg.y(60), Q(d.PrjRiga4), destra, false);
+    pg.TestoEntro(pg.x(75), pg.y(65), Q(d.PrjRiga5), destra, false);
     // The description ends above the summary title.
     if (pg.stile.conDescrizione) StampaTesto(pg, Q(d.PrjDescr), 125, pg.y(74), pg.x(10), pg.y(4), pg.y(92));
     pg.Carattere(14, true);
