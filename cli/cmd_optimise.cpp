@@ -16,6 +16,7 @@
 #include <atomic>
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -149,6 +150,9 @@ int EseguiOttimizza(const OpzioniOttimizzaCli& o) {
     if (!EsisteFile(o.progetto)) return Errore("cannot open project " + o.progetto);
 
     auto stato = std::make_unique<StatoProgetto>();
+    // The working folder is the program folder, as for the desktop program:
+    // a list entry from another machine is also looked for in its ldt/.
+    stato->DirProg = std::filesystem::current_path().string();
     const EsitoCaricaProgetto esito = CaricaProgetto(o.progetto, *stato, ui);
     if (!esito.letto) return Errore("cannot read project " + o.progetto);
     StatoProgetto& s = *stato;

@@ -141,6 +141,18 @@ TEST_F(CatalogoCli, AWrittenListFeedsTheRoadSweep) {
     EXPECT_EQ(due, (std::map<std::string, int>{{"due.ldt", una.at("due.ldt")}, {"strada.ldt", 2 * una.at("strada.ldt")}}));
     ASSERT_EQ(j2["skipped_files"].size(), 1u);
     EXPECT_EQ(j2["skipped_files"][0], dir.File("ldt/manca.ldt"));
+
+    // A list far from the files, written on another machine: run from the
+    // program folder, the entry is found by name in its ldt/.
+    fs::create_directories(dir.File("altrove"));
+    const std::string lontana = dir.File("altrove/lontana.ntr");
+    std::ofstream(lontana, std::ios::binary) << "C:\\Altrove\\ldt\\STRADA.ldt\r\n";
+    const fs::path prima = fs::current_path();
+    fs::current_path(dir.Str());
+    const auto [tre, j3] = corsa(lontana);
+    fs::current_path(prima);
+    EXPECT_EQ(tre, (std::map<std::string, int>{{"strada.ldt", una.at("strada.ldt")}}));
+    EXPECT_TRUE(j3["skipped_files"].empty());
 }
 
 }  // namespace
