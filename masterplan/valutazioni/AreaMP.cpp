@@ -118,16 +118,9 @@ EsitoRigaMP CalcoloAreaMP(const DatiRigaMP& d, const OpzioniMP& o) {
                 c.Terzo = st.EminCalc;
                 c.TI = StimaTIArea(ric, p, d.W / 4, st.EmCalc / 14.5);
                 c.REI = 0;
-                c.Flusso = f.Foto->FlussoLamp[lampada];
-                c.Potenza = f.Foto->PotLamp[lampada];
-                c.File = f.Nome;
-                c.Lampada = lampada;
                 const double sp = SpaziaturaPerApparecchio(TipoRiga::Area, d.DispPali, S);
-                if (const auto ipei = IndiceIPEI(c.Potenza, st.EmCalc, sp, d.W, o.Deprezz, d.ClasseRiga)) {
-                    c.IPEI = *ipei;
-                    c.HaIPEI = true;
-                    c.ClasseIPEI = ClasseIPEI(*ipei);
-                }
+                LampadaEIndice(c, f, lampada,
+                               IndiceIPEI(f.Foto->PotLamp[lampada], st.EmCalc, sp, d.W, o.Deprezz, d.ClasseRiga));
             }
             scelta.Trattieni(c, posti);
             if (posti & 2) es.Osservazione = OsservazioneSpaziatura(S / d.H, TipoOsservazione::Area);

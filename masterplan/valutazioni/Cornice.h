@@ -5,6 +5,8 @@
 
 #include "core/text/Testo.h"
 #include "engine/sweep/SequenzeSweep.h"
+#include "masterplan/FileLdtMP.h"
+#include "masterplan/IndiciMP.h"
 #include "masterplan/SoluzioniMP.h"
 
 namespace nottaro::mp {
@@ -31,6 +33,20 @@ void PerOgniFileLampada(const DatiRigaMP& d, const OpzioniMP& o, bool strada, Es
             if (!corpo(*f, lampada)) return;
             ++lampada;
         } while (o.TutteLampade && lampada < foto.NumLampade);
+    }
+}
+
+// The luminaire of a kept solution (file, lamp set, its flux and power) and
+// its energy index when one can be formed.
+inline void LampadaEIndice(SoluzioneMP& c, const FileLdt& f, int lampada, std::optional<double> ipei) {
+    c.Flusso = f.Foto->FlussoLamp[lampada];
+    c.Potenza = f.Foto->PotLamp[lampada];
+    c.File = f.Nome;
+    c.Lampada = lampada;
+    if (ipei) {
+        c.IPEI = *ipei;
+        c.HaIPEI = true;
+        c.ClasseIPEI = ClasseIPEI(*ipei);
     }
 }
 

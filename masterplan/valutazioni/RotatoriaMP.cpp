@@ -116,15 +116,9 @@ EsitoRigaMP CalcoloRotatoriaMP(const DatiRigaMP& d, const OpzioniMP& o) {
                     c.Uniformita = st.Uo();
                     c.Terzo = st.EminCalc;
                     c.HaTI = false;
-                    c.Flusso = f.Foto->FlussoLamp[lampada];
-                    c.Potenza = f.Foto->PotLamp[lampada];
-                    c.File = f.Nome;
-                    c.Lampada = lampada;
-                    if (const auto ipei = IndiceIPEI(n * c.Potenza, st.EmCalc, superficie, 1, o.Deprezz, d.ClasseRiga)) {
-                        c.IPEI = *ipei;
-                        c.HaIPEI = true;
-                        c.ClasseIPEI = ClasseIPEI(*ipei);
-                    }
+                    LampadaEIndice(c, f, lampada,
+                                   IndiceIPEI(n * f.Foto->PotLamp[lampada], st.EmCalc, superficie, 1, o.Deprezz,
+                                              d.ClasseRiga));
                 }
                 scelta.Trattieni(c, posti);
                 if (posti & 2)

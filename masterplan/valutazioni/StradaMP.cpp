@@ -180,16 +180,10 @@ EsitoRigaMP CalcoloStradaMP(const DatiRigaMP& d, const OpzioniMP& o) {
                 c.Uniformita = r.Uo;
                 c.Terzo = r.Ul;
                 c.TI = ti;
-                c.Flusso = f.Foto->FlussoLamp[lampada];
-                c.Potenza = f.Foto->PotLamp[lampada];
-                c.File = f.Nome;
-                c.Lampada = lampada;
-                if (const auto ipei = IndiceIPEI(c.Potenza, stat.EmCalc, SpaziaturaPerApparecchio(TipoRiga::Strada, d.DispPali, S), d.W,
-                                                 o.Deprezz, d.ClasseRiga)) {
-                    c.IPEI = *ipei;
-                    c.HaIPEI = true;
-                    c.ClasseIPEI = ClasseIPEI(*ipei);
-                }
+                LampadaEIndice(c, f, lampada,
+                               IndiceIPEI(f.Foto->PotLamp[lampada], stat.EmCalc,
+                                          SpaziaturaPerApparecchio(TipoRiga::Strada, d.DispPali, S), d.W, o.Deprezz,
+                                          d.ClasseRiga));
                 scelta.Trattieni(c, posti);
                 if (posti & 2) es.Osservazione = OsservazioneSpaziatura(S / d.H, TipoOsservazione::Strada);
             }

@@ -306,9 +306,6 @@ void FinestraOttimizza::Concludi(EsitoOttimizza esito) {
     // Read before the write-back, which clears it for the next run.
     const bool apriPrimaRiga = percorso_ && stato_.DaProgetto;
     ApplicaEsitoOttimizzazione(stato_, richiesta_, esito_);
-    RiepilogoSweep& riep = percorso_ ? stato_.RiepilogoA : stato_.Riepilogo;
-    riep = esito_.risultato.riepilogo;
-    (percorso_ ? stato_.NRisultatiA : stato_.NRisultati) = esito_.risultato.NRisultati;
     fase_ = Fase::Finita;
     tabella_.Apri();
     if (chiusura_) {
@@ -331,7 +328,6 @@ void FinestraOttimizza::Concludi(EsitoOttimizza esito) {
     emit CalcoloFinito();
     // A path run continuing a loaded project opens its first row at once.
     if (apriPrimaRiga) {
-        stato_.DaProgetto = false;
         MostraBrowser();
         if (tabella_.NumeroRighe() > 0) ApriDettaglio(0);
     }
