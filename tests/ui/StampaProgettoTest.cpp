@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QProgressBar>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -121,7 +122,13 @@ private slots:
         Figlio<QRadioButton>(d, "Dettaglio")->click();
         Figlio<QCheckBox>(d, "CheckBox1")->setChecked(false);
         Figlio<QCheckBox>(d, "CheckBox2")->setChecked(false);
+        // While the pages are drawn nothing in the dialog takes a click.
+        bool cliccabile = false;
+        connect(Figlio<QProgressBar>(d, "ProgressBar1"), &QProgressBar::valueChanged, &d,
+                [&](int v) { cliccabile |= v > 0 && Figlio<QPushButton>(d, "BitBtn3")->isEnabled(); });
         test::Clic(d, "BitBtnPdf");
+        QVERIFY(!cliccabile);
+        QVERIFY(Figlio<QPushButton>(d, "BitBtn3")->isEnabled());
         const QString t = TestoPdf(pdf);
         QVERIFY2(t.contains(QStringLiteral("Distribuzione Illuminamenti")), qPrintable(t));
         QVERIFY(t.contains(QStringLiteral("Pagina 1")));

@@ -104,6 +104,24 @@ OpzioniReport TprintP::Opzioni() const {
     return o;
 }
 
+namespace {
+
+// While the pages are drawn the bar is redrawn between pages, so the dialog
+// takes no click meanwhile: a second "Stampa" would paint on a printer
+// already in use.
+class Occupato {
+public:
+    explicit Occupato(QWidget* w) : w_(w) { w_->setEnabled(false); }
+    ~Occupato() { w_->setEnabled(true); }
+    Occupato(const Occupato&) = delete;
+    Occupato& operator=(const Occupato&) = delete;
+
+private:
+    QWidget* w_;
+};
+
+}  // namespace
+
 AvanzamentoStampa TprintP::Avanzamento() {
     return [this](int pagina, int pagine) {
         barra_->setMaximum(pagine);
@@ -125,6 +143,7 @@ void TprintP::Stampa() {
     }
     stampante_->setPageOrientation(QPageLayout::Portrait);
     barra_->setValue(0);
+    const Occupato occupato(this);
     Mostra(StampaProgetto(*stampante_, dati_, Opzioni(), Avanzamento()));
 }
 
@@ -133,6 +152,7 @@ void TprintP::StampaPdf() {
         FileDaSalvare(sceltaFilePdf, this, Qm(1707), QString(), Qm(1708), QStringLiteral("pdf"), &ui_);
     if (file.isEmpty()) return;
     barra_->setValue(0);
+    const Occupato occupato(this);
     Mostra(StampaProgettoPdf(Ss(file), dati_, Opzioni(), Avanzamento()));
 }
 
