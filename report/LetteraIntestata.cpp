@@ -6,6 +6,7 @@
 #include <iterator>
 #include <system_error>
 
+#include "core/files/SostituisciFile.h"
 #include "core/i18n/Argomenti.h"
 #include "core/i18n/Messaggi.h"
 #include "core/photometry/LettoriFotometria.h"
@@ -74,29 +75,7 @@ LetturaLP LeggiLP(const std::string& percorso) {
 }
 
 std::string ScriviLP(const std::string& percorso, const Intestazione& i, const std::string& logo) {
-    namespace fs = std::filesystem;
-    const fs::path dest(percorso);
-    const fs::path temp = dest.parent_path() / (dest.filename().string() + ".tmp-nottaro");
-    const std::string b = CodificaLP(i, logo);
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return "cannot create " + temp.string();
-        out.write(b.data(), static_cast<std::streamsize>(b.size()));
-        out.close();
-        if (!out) {
-            std::error_code ec;
-            fs::remove(temp, ec);
-            return "cannot write " + temp.string();
-        }
-    }
-    std::error_code ec;
-    fs::rename(temp, dest, ec);
-    if (ec) {
-        std::error_code ignora;
-        fs::remove(temp, ignora);
-        return ec.message();
-    }
-    return {};
+    return SostituisciFile(percorso, CodificaLP(i, logo));
 }
 
 std::string CartellaIntestazioni(const StatoProgetto& s) {

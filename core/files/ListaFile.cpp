@@ -1,12 +1,11 @@
 #include "core/files/ListaFile.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <system_error>
-#include <unistd.h>
 
+#include "core/files/SostituisciFile.h"
 #include "core/text/Testo.h"
 
 namespace nottaro {
@@ -59,33 +58,10 @@ bool LeggiListaNtr(const std::string& percorso, std::vector<std::string>& voci) 
 }
 
 bool ScriviListaNtr(const std::string& percorso, const std::vector<std::string>& voci, std::string& errore) {
-    const fs::path destinazione(percorso);
-    fs::path nuovo = destinazione;
-    nuovo += ".nuovo-" + std::to_string(::getpid());
-    {
-        std::ofstream out(nuovo, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            errore = "cannot write in the folder of " + percorso;
-            return false;
-        }
-        for (const std::string& v : voci) out << v << FineRiga;
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ec;
-            fs::remove(nuovo, ec);
-            errore = "cannot write " + nuovo.string();
-            return false;
-        }
-    }
-    std::error_code ec;
-    fs::rename(nuovo, destinazione, ec);
-    if (ec) {
-        fs::remove(nuovo, ec);
-        errore = "cannot replace " + percorso;
-        return false;
-    }
-    return true;
+    std::string testo;
+    for (const std::string& v : voci) testo += v + FineRiga;
+    errore = SostituisciFile(percorso, testo);
+    return errore.empty();
 }
 
 std::string FileInCartella(const std::string& cartella, std::string_view nome) {

@@ -3,11 +3,13 @@
 #include <filesystem>
 #include <fstream>
 #include <ostream>
+#include <sstream>
 #include <system_error>
 
 #include "core/files/DescrizioneSuRiga.h"
 #include "core/files/FileProgetto.h"
 #include "core/files/RigheProgetto.h"
+#include "core/files/SostituisciFile.h"
 #include "core/i18n/Argomenti.h"
 #include "core/i18n/Messaggi.h"
 #include "core/i18n/MessaggiFotometria.h"
@@ -87,27 +89,10 @@ bool SalvaProgetto(const std::string& percorso, const StatoProgetto& s, Interazi
         ui.Avviso(ConArgomenti(Msg(MsgCompagnoFallito), {NomeFile(compagno.string())}));
         return false;
     }
-    const fs::path finale(percorso);
-    fs::path provvisorio = finale;
-    provvisorio += ".tmp";
-    bool ok = false;
-    {
-        std::ofstream out(provvisorio, std::ios::binary | std::ios::trunc);
-        if (out) {
-            ScriviFileProgetto(out, s);
-            out.close();
-            ok = !out.fail();
-        }
-    }
-    std::error_code ec;
-    if (ok) {
-        fs::rename(provvisorio, finale, ec);
-        ok = !ec;
-    }
-    if (!ok) {
-        fs::remove(provvisorio, ec);
-        ui.Avviso(NomeFile(percorso) + ": the project file could not be written.");
-    }
+    std::ostringstream testo;
+    ScriviFileProgetto(testo, s);
+    const bool ok = SostituisciFile(percorso, testo.str()).empty();
+    if (!ok) ui.Avviso(NomeFile(percorso) + ": the project file could not be written.");
     return ok;
 }
 

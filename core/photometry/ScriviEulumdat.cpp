@@ -2,11 +2,9 @@
 
 #include <array>
 #include <charconv>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
-#include <system_error>
 
+#include "core/files/SostituisciFile.h"
 #include "core/text/Testo.h"
 
 namespace nottaro {
@@ -80,25 +78,7 @@ bool ScriviEulumdat(const std::string& percorso, const Fotometria& f) {
     for (int c = 1; c <= nc; ++c)
         for (int g = 1; g <= ng; ++g) r.Numero(f.Intens.Valore(c, g));
 
-    namespace fs = std::filesystem;
-    fs::path provvisorio(percorso);
-    provvisorio += ".tmp";
-    bool ok = false;
-    {
-        std::ofstream out(provvisorio, std::ios::binary | std::ios::trunc);
-        if (out) {
-            out << r.Tutto();
-            out.close();
-            ok = !out.fail();
-        }
-    }
-    std::error_code ec;
-    if (ok) {
-        fs::rename(provvisorio, fs::path(percorso), ec);
-        ok = !ec;
-    }
-    if (!ok) fs::remove(provvisorio, ec);
-    return ok;
+    return SostituisciFile(percorso, r.Tutto()).empty();
 }
 
 }  // namespace nottaro

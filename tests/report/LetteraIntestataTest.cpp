@@ -133,7 +133,7 @@ TEST(LetteraIntestata, SavingReplacesAnExistingFileAndAFailureKeepsIt) {
     std::filesystem::create_directories(dir.File("cartella.LP/dentro"));
     EXPECT_NE(ScriviLP(dir.File("cartella.LP"), Esempio(), ""), "");
     EXPECT_TRUE(std::filesystem::is_directory(dir.File("cartella.LP/dentro")));
-    EXPECT_FALSE(std::filesystem::exists(dir.File("cartella.LP.tmp-nottaro")));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("cartella.LP.tmp")));
 }
 
 }  // namespace
