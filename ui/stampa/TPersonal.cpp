@@ -173,8 +173,10 @@ bool TPersonal::Salva() {
     // A letterhead saved into another folder takes its logo along, so the
     // report still finds it there.
     const QString logo = Qs(stato_.DirIntest) + Qs(stato_.LogoIntest);
-    if (!stato_.LogoIntest.empty() && QFileInfo(logo).isFile() && !QFileInfo::exists(cartella + Qs(stato_.LogoIntest)))
-        QFile::copy(logo, cartella + Qs(stato_.LogoIntest));
+    const QString logoAccanto = cartella + Qs(stato_.LogoIntest);
+    if (!stato_.LogoIntest.empty() && QFileInfo(logo).isFile() && !QFileInfo::exists(logoAccanto) &&
+        !QFile::copy(logo, logoAccanto))
+        ui_.Avviso(ConArgomenti(Msg(1715), {Ss(logo), Ss(logoAccanto)}));
     const Intestazione nuova = DaiCampi();
     if (const std::string e = ScriviLP(Ss(scelto), nuova, stato_.LogoIntest); !e.empty()) {
         ui_.Avviso(ConArgomenti(Msg(1716), {Ss(scelto), e}));
