@@ -343,7 +343,7 @@ private slots:
             QCOMPARE(v->isEnabled(), c.disponibile);
             QCOMPARE(v->toolTip().contains(motivo), !c.disponibile);
         }
-        QVERIFY(!b.Trova<QAction>("Tedesco1")->isEnabled());
+        QVERIFY(b.Trova<QAction>("Tedesco1")->isEnabled());
     }
 };
 
