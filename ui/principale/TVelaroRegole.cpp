@@ -132,7 +132,7 @@ void TVelaro::Rietichetta() {
         }
         for (int i = 0; i < 7; ++i) {
             if (!s->didascalie[i]) continue;
-            s->didascalie[i]->setText(Qm(i == 2 && s == &percorso_ ? 2300 : didascalie[i]).trimmed());
+            s->didascalie[i]->setText(Qm(i == 3 && s == &percorso_ ? 2300 : didascalie[i]).trimmed());
             s->didascalie[i]->setVisible(!italiano);
         }
         for (QLabel* l : s->didascalieProprie)
