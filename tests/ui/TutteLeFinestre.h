@@ -62,6 +62,12 @@ inline std::vector<Finestra> TutteLeFinestre() {
         {"Ttabform", [](StatoProgetto& s, Interazione& ui) -> P { return std::make_unique<Ttabform>(s.Foto, ui); }},
         {"TCalcola", [](StatoProgetto& s, Interazione& ui) -> P { return std::make_unique<TCalcola>(s, ui); }},
         {"TCalcolaa", [](StatoProgetto& s, Interazione& ui) -> P { return std::make_unique<TCalcolaa>(s, ui); }},
+        // The results browser is the run window's second page.
+        {"TCalcola browser", [](StatoProgetto& s, Interazione& ui) -> P {
+             auto f = std::make_unique<TCalcola>(s, ui);
+             f->MostraBrowser();
+             return f;
+         }},
         {"TIsolum", [](StatoProgetto&, Interazione& ui) -> P { return std::make_unique<TIsolum>(VistaSoluzione{}, ui); }},
         {"TprintP", [](StatoProgetto& s, Interazione& ui) -> P { return std::make_unique<TprintP>(DatiReportDaStato(s), ui); }},
         {"TPersonal", [](StatoProgetto& s, Interazione& ui) -> P { return std::make_unique<TPersonal>(s, ui); }},
