@@ -57,16 +57,19 @@ FiguraCurva PuntiCurva(int W, int H, double zoom, const Fotometria& f, const Dat
             fig.anelli.push_back(std::move(anello));
         }
     }
+    // The rings' intensities sit right of the vertical axis, just above each
+    // ring; the diagram is drawn per 1000 lm, so they are cd/klm.
     auto& et = fig.etichette;
-    et.push_back({Grigio, {cx + 2, cy + H / 6 - 14}, Intero((H / 6) / zoom) + " cd"});
-    et.push_back({Grigio, {cx + 2, cy + H / 3 - 14}, Intero((H / 3) / zoom) + " cd"});
-    et.push_back({Grigio, {cx + 2, H - 14}, Intero((H / 2) / zoom) + " cd"});
+    et.push_back({Grigio, {cx + 2, cy + H / 6 - 14}, Intero((H / 6) / zoom) + " cd/klm"});
+    et.push_back({Grigio, {cx + 2, cy + H / 3 - 14}, Intero((H / 3) / zoom) + " cd/klm"});
+    et.push_back({Grigio, {cx + 2, H - 14}, Intero((H / 2) / zoom) + " cd/klm"});
 
     // Axes and their labels.
     fig.tratti.push_back({Nero, {{cx, 0}, {cx, H}}});
     fig.tratti.push_back({Nero, {{0, cy}, {W, cy}}});
     et.push_back({Nero, {cx - 10, 10}, "180°"});
-    et.push_back({Nero, {cx - 12, H - 13}, "0°"});
+    // Left of the axis: the outer ring's intensity takes the right side.
+    et.push_back({Nero, {cx - 20, H - 13}, "0°"});
     et.push_back({Nero, {0, cy - 6}, "90°"});
     et.push_back({Nero, {W - 17, cy - 6}, "90°"});
 

@@ -51,12 +51,13 @@ void StampaCurva(PaginaReport& pg, const DatiReport& d, int L, int T) {
             pg.Testo(L + e.pos.x, T + e.pos.y, QString::fromStdString(e.testo));
         }
     pg.Colore(Qc(Grigio));
-    pg.Testo(cx + 2, cy + S / 6, QString::number(Trunc((S / 6) / zoom)) + QStringLiteral(" cd"));
-    pg.Testo(cx + 2, cy + S / 3, QString::number(Trunc((S / 3) / zoom)) + QStringLiteral(" cd"));
-    pg.Testo(cx + 2, T + S, QString::number(Trunc((S / 2) / zoom)) + QStringLiteral(" cd"));
+    pg.Testo(cx + 2, cy + S / 6, QString::number(Trunc((S / 6) / zoom)) + QStringLiteral(" cd/klm"));
+    pg.Testo(cx + 2, cy + S / 3, QString::number(Trunc((S / 3) / zoom)) + QStringLiteral(" cd/klm"));
+    pg.Testo(cx + 2, T + S, QString::number(Trunc((S / 2) / zoom)) + QStringLiteral(" cd/klm"));
     pg.Colore(Qt::black);
     pg.Testo(cx - 40, T - pg.y(4), QStringLiteral("180°"));
-    pg.Testo(cx - 22, T + S - pg.y(3), QStringLiteral("0°"));
+    // Left of the axis: the outer ring's intensity is printed right of it.
+    pg.Testo(cx - pg.x(4), T + S - pg.y(3), QStringLiteral("0°"));
     pg.Testo(L, cy - 6, QStringLiteral("90°"));
     pg.Testo(L + S - 17, cy - 6, QStringLiteral("90°"));
 

@@ -43,13 +43,13 @@ const TestiLampProg& TestiPromptLampada(int lingua) {
          {"Sodio Alta Pressione", "Sodio Bassa Pressione", "Alogenuri Metallici", "Vapori di Mercurio", "LED"}},
         {"Lamp Data", "Lamp", "Power", "Flux", "Available Source",
          {"Sodium High Pressure", "Sodium Low Pressure", "Metal Halide", "Mercury HP", "LED"}},
-        {"Caract\xC3\xA9ristiques de la source", "Lampe", "Puissance", "Flux lumineux", "Sources Disponibles",
-         {"Sodium Haute Pression", "Sodium Bas Pression", "Iodures M\xC3\xA9talliques", "Vapeur de Mercure", "LED"}},
+        {"Caract\xC3\xA9ristiques de la source", "Lampe", "Puissance", "Flux lumineux", "Sources disponibles",
+         {"Sodium haute pression", "Sodium basse pression", "Iodures M\xC3\xA9talliques", "Vapeur de Mercure", "LED"}},
         {"Lampendaten", "Lampe", "Leistung", "Lichtstrom", "Verf\xC3\xBCgbare Lampen",
          {"Natrium-Hochdruck", "Natrium-Niederdruck", "Halogen-Metalldampf", "Quecksilber-Hochdruck", "LED"}},
-        {"Caracter\xC3\xADsticas de la fuente", "L\xC3\xA1mpara", "Potencia", "Flujo Luminoso", "Fuente Disponible",
-         {"Sodio de alta Presi\xC3\xB3n", "Sodio de baja Presi\xC3\xB3n", "Halogenuros Met\xC3\xA1licos",
-          "Mercurio de alta Presi\xC3\xB3n", "LED"}},
+        {"Caracter\xC3\xADsticas de la fuente", "L\xC3\xA1mpara", "Potencia", "Flujo luminoso", "Fuentes disponibles",
+         {"Sodio de alta presi\xC3\xB3n", "Sodio de baja presi\xC3\xB3n", "Halogenuros met\xC3\xA1licos",
+          "Mercurio de alta presi\xC3\xB3n", "LED"}},
     }};
     return (lingua >= 0 && lingua < 5) ? testi[lingua] : testi[LinguaItaliano];
 }

@@ -47,8 +47,7 @@ struct TestiLampProg {
 const TestiLampProg& TestiPromptLampada(int lingua);
 
 // The first-start language dialog (`TLingua`): its texts are the same in
-// every language. Buttons in display order, each with the language it sets;
-// German is shown but cannot be chosen.
+// every language. Buttons in display order, each with the language it sets.
 struct PulsanteLingua {
     std::string_view etichetta;
     int lingua;
@@ -61,14 +60,10 @@ inline constexpr std::array<PulsanteLingua, 5> PulsantiTLingua = {{
     {"English", LinguaInglese, true},
     {"Fran\xC3\xA7" "ais", LinguaFrancese, true},
     {"Espa\xC3\xB1" "ol", LinguaSpagnolo, true},
-    {"Deutsch", LinguaTedesco, false},
+    {"Deutsch", LinguaTedesco, true},
 }};
 // Language when the dialog is closed without a choice.
 inline constexpr int LinguaSenzaScelta = LinguaItaliano;
-
-// Information line of the road-category dialog that stays Italian in every
-// language (it completes message 240).
-inline constexpr std::string_view TestoStradeUrbane = "strade urbane.";
 
 // Start-up: makes stato.Lingua (as read from ntr.cfg or chosen in the
 // first-start dialog) the language Msg(n) answers in and points

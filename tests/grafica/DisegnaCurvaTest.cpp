@@ -8,6 +8,8 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QFontMetrics>
+#include <QRect>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -22,6 +24,7 @@
 #include "core/photometry/MisuraCurva.h"
 #include "grafica/DisegnaCurva.h"
 #include "grafica/EsportaDiagramma.h"
+#include "grafica/PuntiCurva.h"
 #include "support/CartellaTemporanea.h"
 #include "support/InterazioneFinta.h"
 #include "support/Percorsi.h"
@@ -88,6 +91,28 @@ TEST(DisegnaCurva, ReferenceComparisonNoticesAMissingCurve) {
     EXPECT_GT(PixelDiversi(img, intero), 250 * 250 / 200);
 }
 
+// Each label's box, as DisegnaCurva places it, meets no other label's box;
+// the diagram's sizes from the viewer's box (250 pixels, larger when zoomed) to an export.
+TEST(DisegnaCurva, LabelsNeverOverlap) {
+    test::AppGui();
+    const Fotometria f = Strada();
+    const DatiCurva d = MisuraCurva(f);
+    const QFontMetrics misure(test::FontDiagramma());
+    for (const int lato : {250, 320, 400, 600}) {
+        const FiguraCurva fig = PuntiCurva(lato, lato, ZoomIniziale(d.RaggioCurva, lato).zoom, f, d);
+        std::vector<std::pair<QRect, std::string>> scatole;
+        for (const auto& e : fig.etichette) {
+            const QString testo = QString::fromStdString(e.testo);
+            const int x = std::max(0, std::min(e.pos.x, lato - 1 - misure.horizontalAdvance(testo)));
+            scatole.push_back({QRect(x, e.pos.y, misure.horizontalAdvance(testo), misure.height()), e.testo});
+        }
+        for (std::size_t i = 0; i < scatole.size(); ++i)
+            for (std::size_t j = i + 1; j < scatole.size(); ++j)
+                EXPECT_FALSE(scatole[i].first.intersects(scatole[j].first))
+                    << lato << ": \"" << scatole[i].second << "\" over \"" << scatole[j].second << "\"";
+    }
+}
+
 TEST(EsportaDiagramma, PngAtTwiceTheSizeAndSvgWithItsTexts) {
     test::AppGui();
     test::CartellaTemporanea dir;
@@ -110,7 +135,7 @@ TEST(EsportaDiagramma, PngAtTwiceTheSizeAndSvgWithItsTexts) {
     ASSERT_TRUE(in.open(QIODevice::ReadOnly));
     const QByteArray testo = in.readAll();
     EXPECT_TRUE(testo.startsWith("<?xml"));
-    for (const char* etichetta : {"117 cd", "235 cd", "352 cd", "Imax=&gt;C="})
+    for (const char* etichetta : {"117 cd/klm", "235 cd/klm", "352 cd/klm", "Imax=&gt;C="})
         EXPECT_TRUE(testo.contains(etichetta)) << etichetta;
 }
 

@@ -104,8 +104,8 @@ TEST(PuntiCurva, LabelsSitWhereTheRingsAreAndNameTheirIntensity) {
         const char* testo;
         Punto pos;
     };
-    for (const Caso c : {Caso{"120 cd", {127, 152}}, Caso{"244 cd", {127, 194}}, Caso{"367 cd", {127, 236}},
-                         Caso{"180°", {115, 10}}, Caso{"0°", {113, 237}}, Caso{"70°", {235, 125 - 18 + 42}},
+    for (const Caso c : {Caso{"120 cd/klm", {127, 152}}, Caso{"244 cd/klm", {127, 194}}, Caso{"367 cd/klm", {127, 236}},
+                         Caso{"180°", {115, 10}}, Caso{"0°", {105, 237}}, Caso{"70°", {235, 125 - 18 + 42}},
                          Caso{"Imax=>C=20°-200°", {160, 72}}}) {
         const Etichetta* e = Testo(fig, c.testo);
         ASSERT_NE(e, nullptr) << c.testo;

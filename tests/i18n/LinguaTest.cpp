@@ -137,11 +137,11 @@ TEST(PromptLampada, CaptionsFollowTheLanguageAndFallBackToItalian) {
         {LinguaItaliano, "Caratteristiche Sorgente", "Lampada", "Potenza", "Flusso Luminoso", "Sorgenti disponibili",
          "Sodio Alta Pressione"},
         {LinguaInglese, "Lamp Data", "Lamp", "Power", "Flux", "Available Source", "Sodium High Pressure"},
-        {LinguaFrancese, "Caractéristiques de la source", "Lampe", "Puissance", "Flux lumineux", "Sources Disponibles",
-         "Sodium Haute Pression"},
+        {LinguaFrancese, "Caractéristiques de la source", "Lampe", "Puissance", "Flux lumineux", "Sources disponibles",
+         "Sodium haute pression"},
         {LinguaTedesco, "Lampendaten", "Lampe", "Leistung", "Lichtstrom", "Verfügbare Lampen", "Natrium-Hochdruck"},
-        {LinguaSpagnolo, "Características de la fuente", "Lámpara", "Potencia", "Flujo Luminoso", "Fuente Disponible",
-         "Sodio de alta Presión"},
+        {LinguaSpagnolo, "Características de la fuente", "Lámpara", "Potencia", "Flujo luminoso", "Fuentes disponibles",
+         "Sodio de alta presión"},
         {-1, "Caratteristiche Sorgente", "Lampada", "Potenza", "Flusso Luminoso", "Sorgenti disponibili",
          "Sodio Alta Pressione"},
         {7, "Caratteristiche Sorgente", "Lampada", "Potenza", "Flusso Luminoso", "Sorgenti disponibili",
@@ -157,15 +157,16 @@ TEST(PromptLampada, CaptionsFollowTheLanguageAndFallBackToItalian) {
         EXPECT_EQ(t.famiglie[0], c.famiglia0) << c.lingua;
         EXPECT_EQ(t.famiglie[4], "LED") << c.lingua;
     }
-    EXPECT_EQ(TestiPromptLampada(LinguaSpagnolo).famiglie[3], "Mercurio de alta Presión");
+    EXPECT_EQ(TestiPromptLampada(LinguaSpagnolo).famiglie[3], "Mercurio de alta presión");
+    EXPECT_EQ(TestiPromptLampada(LinguaFrancese).famiglie[1], "Sodium basse pression");
 }
 
-TEST(DialogoLingua, ButtonsSetTheirLanguagesAndGermanCannotBeChosen) {
+TEST(DialogoLingua, ButtonsSetTheirLanguagesAndEveryLanguageCanBeChosen) {
     std::string etichette;
     for (const auto& p : PulsantiTLingua) {
         etichette += std::string(p.etichetta) + "=" + std::to_string(p.lingua) + (p.abilitato ? " " : "(off) ");
     }
-    EXPECT_EQ(etichette, "Italiano=0 English=1 Français=2 Español=4 Deutsch=3(off) ");
+    EXPECT_EQ(etichette, "Italiano=0 English=1 Français=2 Español=4 Deutsch=3 ");
 }
 
 

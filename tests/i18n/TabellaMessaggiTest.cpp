@@ -93,13 +93,15 @@ TEST(TabellaMessaggi, SystemTextsAreKeptToTheCharacter) {
         {46, It, "Uscendo si perderanno tutti i dati di progetto impostati.  Esco ora?"},
         {94, It, "(eventuale n° civico, palo da ... a  ...)"},
         {141, It, "Sostegno  Sostegno  apparecchio  media mant. generale longitud."},
-        {178, It, "Perdire di Potenza (Apparecchio - Lampada)"},
-        {243, En, "Tot. Lane n°"},
-        {379, En, "       Arm"},
-        {394, En, "The selected Luminaire file is not a IESNA LM-63-1995 file!"},
-        {440, It, "Lucerno - Nottaro ha rilevato la presenza di dati fotometici da installare:"},
+        {178, It, "Perdite di Potenza (Apparecchio - Lampada)"},
+        {243, En, "Total no. of lanes"},
+        {379, En, "       Overhang"},
+        {394, En, "The selected file is not an IESNA LM-63-1995 file!"},
+        {440, It, "Lucerno - Nottaro ha rilevato la presenza di dati fotometrici da installare:"},
         {441, It, "Per estrarre tali dati nella cartella standard del programma premere il tasto \"Unzip\""},
-        {441, En, "To extract the photometrical data in the same program folder press only <Unzip> in the"},
+        {441, En, "To extract the data into the program's standard folder, press \"Unzip\""},
+        {94, En, "(house number if any, pole from ... to ...)"},
+        {1932, It, "Selezione della cartella annullata"},
         {470, It, "Griglia personalizzata                        X"},
         {56, It, "C&arica Elenco LDT"},
         {262, It, "MIN Costo dell'Impianto al km [€/km]"},
@@ -119,9 +121,18 @@ TEST(TabellaMessaggi, SystemTextsAreKeptToTheCharacter) {
         {391, En, "To leave the economic section, the new-installation data must be either all zero or all non-zero."},
         {429, En, "Catalogue not found. See the help to install it."},
         {480, En, "Limit of 65,000 solutions reached. The program will stop the calculation."},
-        // A colour temperature is in kelvin, not degrees, in every language.
-        {400, It, "Colore [K]"},
-        {400, 4, "Color [K]"},
+        // The colour temperature, in kelvin, named as such in every language.
+        {400, It, "Temperatura di colore [K]"},
+        {400, En, "Colour temperature [K]"},
+        {400, 2, "Température de couleur [K]"},
+        {400, 3, "Farbtemperatur [K]"},
+        {400, 4, "Temperatura de color [K]"},
+        // One term per concept in a language.
+        {200, 4, "Tipo de pavimento:"},
+        {346, 4, "Tipo de pavimento:"},
+        {1906, 3, "Ja, nicht bindend (zeigt die minimale Bezugsklasse)"},
+        {6, 2, "Fe&rmer"},
+        {59, 2, "&Quitter"},
     };
     for (const auto& c : casi) EXPECT_EQ(Msg(c.n, c.lingua), c.testo) << "message " << c.n << " language " << c.lingua;
 }
@@ -136,8 +147,7 @@ TEST(TabellaMessaggi, EveryTextExistsInAllLanguagesExceptTheDeliberateBlanks) {
         // are still translated for the other languages. Added messages have
         // all five.
         for (int l = 0; l < NumLingue; ++l) {
-            const bool vuotoVoluto =
-                n < NumMessaggi && ((n == 94 && l == En) || (l == It && Msg(n, It).empty()));
+            const bool vuotoVoluto = n < NumMessaggi && l == It && Msg(n, It).empty();
             if (vuotoVoluto) {
                 EXPECT_EQ(Msg(n, l), "") << n << "/" << l;
             } else {

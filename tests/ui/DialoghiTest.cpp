@@ -168,9 +168,10 @@ private slots:
         QTest::addColumn<double>("em");
         QTest::addColumn<double>("emin");
         QTest::addColumn<double>("ue");
-        QTest::newRow("C2 o CE2") << 8 << QString() << 20.0 << 0.0 << 40.0;
-        QTest::newRow("P3 o S3, Emin typed") << 2 << QStringLiteral("2") << 7.5 << 2.0 << 0.0;
-        QTest::newRow("C3 o CE3 as shown") << 9 << QString() << 15.0 << 0.0 << 40.0;
+        QTest::addColumn<QString>("codice");
+        QTest::newRow("C2 o CE2") << 8 << QString() << 20.0 << 0.0 << 40.0 << QStringLiteral("C2 o CE2");
+        QTest::newRow("P3 o S3, Emin typed") << 2 << QStringLiteral("2") << 7.5 << 2.0 << 0.0 << QStringLiteral("P3 o S3");
+        QTest::newRow("C3 o CE3 as shown") << 9 << QString() << 15.0 << 0.0 << 40.0 << QStringLiteral("C3 o CE3");
     }
     void TDefProgettoAClassiEGriglia() {
         QFETCH(int, classe);
@@ -178,6 +179,7 @@ private slots:
         QFETCH(double, em);
         QFETCH(double, emin);
         QFETCH(double, ue);
+        QFETCH(QString, codice);
         StatoProgetto s = Predefinito();
         test::InterazioneScritta ui;
         TDefProgettoA d(s, ui);
@@ -188,7 +190,10 @@ private slots:
         QCOMPARE(s.EmMin, em);
         QCOMPARE(s.EminMin, emin);
         QCOMPARE(s.UeMin, ue);
-        QCOMPARE(s.ClasseA, Figlio<QComboBox>(&d, "ComboBox5")->currentText().toStdString());
+        // The stored code keeps its Italian "o"; the list shows the two classes
+        // as "X / Y" in every language.
+        QCOMPARE(QString::fromStdString(s.ClasseA), codice);
+        QCOMPARE(Figlio<QComboBox>(&d, "ComboBox5")->currentText(), QString(codice).replace(QStringLiteral(" o "), QStringLiteral(" / ")));
     }
 
     void TDefProgettoAGrigliaPersonalizzata() {

@@ -15,6 +15,7 @@
 #include "Finestre.h"
 #include "SupportoUi.h"
 #include "ui/comune/FrecceSuGiu.h"
+#include "ui/masterplan/ModelloTabellaMP.h"
 #include "ui/principale/FinestreCollegate.h"
 
 using namespace nottaro;
@@ -182,6 +183,23 @@ private slots:
         QCOMPARE(b.Trova<QLabel>("Label11")->text(), QString::fromStdString(Msg(247, 1)).trimmed());
     }
 
+    // The path tab names its own width, and the Masterplan tab and the batch's
+    // verdicts follow the chosen language; the verdict stored stays Italian.
+    void TestiDelleSchedeNellaLinguaScelta() {
+        Banco b;
+        b.finestra->CambiaLingua(1);
+        QCOMPARE(b.Trova<QLabel>("Label24")->text(), QStringLiteral("Path width [m]"));
+        QCOMPARE(b.Trova<QLabel>("Label8")->text(), QStringLiteral("Width of carriageway [m]"));
+        QCOMPARE(b.Trova<QPushButton>("BitBtn13")->text().remove(QLatin1Char('&')), QStringLiteral("Project folder"));
+        QCOMPARE(b.Trova<QLabel>("Label31")->text(), QStringLiteral("Maintenance factor"));
+        if (b.stato->DirProgetto.empty()) QCOMPARE(b.Trova<QLabel>("Label32")->text(), QStringLiteral("Not defined"));
+        QCOMPARE(ui::ParolaEsito("ESATTO"), QStringLiteral("EXACT"));
+        QCOMPARE(ui::ParolaEsito("Dati mancanti"), QStringLiteral("Missing data"));
+        QCOMPARE(ui::ParolaEsito("medio I/H: 4.2"), QStringLiteral("medio I/H: 4.2"));
+        b.finestra->CambiaLingua(0);
+        QCOMPARE(b.Trova<QPushButton>("BitBtn13")->text().remove(QLatin1Char('&')), QStringLiteral("Cartella di Progetto"));
+    }
+
     void CaricamentoFallitoTieneLaFotometriaPrecedente() {
         Banco b;
         b.fileScelti << Ldt << QStringLiteral("/nessuna/cartella/manca.ldt");
@@ -343,7 +361,7 @@ private slots:
             QCOMPARE(v->isEnabled(), c.disponibile);
             QCOMPARE(v->toolTip().contains(motivo), !c.disponibile);
         }
-        QVERIFY(!b.Trova<QAction>("Tedesco1")->isEnabled());
+        QVERIFY(b.Trova<QAction>("Tedesco1")->isEnabled());
     }
 };
 

@@ -24,6 +24,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "ui/comune/Acceleratori.h"
 #include "ui/comune/Testi.h"
 #include "ui/interazione/InterazioneConProgresso.h"
 #include "ui/interazione/InterazioneSuFinestra.h"
@@ -81,6 +82,7 @@ FinestraOttimizza::FinestraOttimizza(StatoProgetto& stato, Interazione& ui, bool
     auto* l = new QVBoxLayout(this);
     l->addWidget(pagine_);
     resize(460, 260);
+    AcceleratoriDelDialogo(this);
     ImpostaAiuto(this, objectName());
 }
 
@@ -240,7 +242,7 @@ void FinestraOttimizza::CostruisciBrowser(QWidget* p) {
     connect(esci, &QPushButton::clicked, this, [this] {
         if (ui_.Conferma(Msg(138))) close();
     });
-    connect(aiuto, &QPushButton::clicked, this, [this] { ApriAiuto(this, objectName()); });
+    PulsanteAiuto(aiuto, this, QStringLiteral("Risultati"));
     connect(grafico_, &GraficoSoluzioni::RigaScelta, this, [this](int r) {
         schede_->setCurrentIndex(0);
         griglia_->selectRow(r);

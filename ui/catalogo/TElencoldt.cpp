@@ -12,6 +12,7 @@
 #include "catalogue/Catalogo.h"
 #include "core/files/ListaFile.h"
 #include "ui/catalogo/Tcatalogue.h"
+#include "ui/comune/Acceleratori.h"
 #include "ui/comune/Testi.h"
 #include "ui/principale/Aiuto.h"
 
@@ -46,6 +47,7 @@ TElencoldt::TElencoldt(StatoProgetto& stato, Interazione& ui, QWidget* genitore,
     Costruisci();
     elenco_.Apri();
     Mostra();
+    AcceleratoriDelDialogo(this);
     ImpostaAiuto(this, QStringLiteral("TElencoldt"));
 }
 

@@ -18,6 +18,7 @@
 #include <algorithm>
 
 #include "catalogue/ImmagineApparecchio.h"
+#include "ui/comune/Acceleratori.h"
 #include "ui/comune/ModelloTabellaDbf.h"
 #include "ui/comune/Testi.h"
 #include "ui/principale/Aiuto.h"
@@ -57,6 +58,7 @@ Tcatalogue::Tcatalogue(const std::string& dirProg, bool sceltaPerLista, Interazi
     std::string errore;
     if (!catalogo_.Apri(dirProg, errore)) ui_.Avviso(errore);
     Costruisci();
+    AcceleratoriDelDialogo(this);
     ImpostaAiuto(this, QStringLiteral("Tcatalogue"));
 }
 

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <optional>
+#include <string_view>
 
 #include "core/i18n/Messaggi.h"
 #include "core/text/Testo.h"
@@ -20,6 +21,13 @@ inline QString Generale(double x) { return QString::fromStdString(FormatoGeneral
 // The whole text as a real with "." as decimal separator; nullopt otherwise.
 inline std::optional<double> Numero(const QString& testo) { return ConvertiReale(testo.toStdString()); }
 inline std::optional<int> Intero(const QString& testo) { return ConvertiIntero(testo.toStdString()); }
+
+// A class name as the windows show it: the stored code "M3 o ME3b" joins its
+// two equivalent classes with an Italian word, shown as "M3 / ME3b" in every
+// language.
+inline QString NomeClasse(std::string_view codice) {
+    return QString::fromUtf8(codice.data(), static_cast<qsizetype>(codice.size())).replace(QStringLiteral(" o "), QStringLiteral(" / "));
+}
 
 // Catalogue caption with "&" as the accelerator mark, as Qt widgets take it.
 inline QString Etichetta(int n) { return Qm(n); }

@@ -30,7 +30,7 @@ TAboutBox::TAboutBox(QWidget* genitore) : QDialog(genitore) {
     auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
-    connect(licenza, &QPushButton::clicked, this, [this] { ApriAiuto(this, QStringLiteral("licenza")); });
+    PulsanteAiuto(licenza, this, QStringLiteral("licenza"));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* pulsanti = new QHBoxLayout;
     pulsanti->addWidget(licenza);

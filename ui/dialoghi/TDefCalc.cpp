@@ -31,7 +31,7 @@ namespace nottaro::ui {
 TDefCalc::TDefCalc(StatoProgetto& stato, Interazione& ui, QWidget* genitore)
     : QDialog(genitore), stato_(stato), ui_(ui) {
     setObjectName(QStringLiteral("TDefCalc"));
-    setWindowTitle(Qm(149));
+    setWindowTitle(SenzaAcceleratore(Qm(64)));
     auto* colonna = new QVBoxLayout(this);
     PageControl1_ = new QTabWidget(this);
     PageControl1_->setObjectName(QStringLiteral("PageControl1"));
@@ -152,7 +152,7 @@ QWidget* TDefCalc::PaginaEconomica() {
     generale->setObjectName(QStringLiteral("GroupBox3"));
     auto* g1 = new QGridLayout(generale);
     riga(g1, 0, Qm(173), NuovoCampo("OreAcc", &StatoProgetto::OreAcc, Qm(173)), Qm(4));
-    riga(g1, 1, Qm(174), NuovoCampo("CostoE", &StatoProgetto::CostoE, Qm(174)), QStringLiteral("€/kW"));
+    riga(g1, 1, Qm(174), NuovoCampo("CostoE", &StatoProgetto::CostoE, Qm(174)), QStringLiteral("€/kWh"));
     riga(g1, 2, Qm(175), NuovoCampo("VitaImp", &StatoProgetto::VitaImp, Qm(175)), Qm(176));
     riga(g1, 3, Qm(177), NuovoCampo("coeffmorte", &StatoProgetto::CoeffMorte, Qm(177), 100), QStringLiteral("%"));
     riga(g1, 4, Qm(178), NuovoCampo("MaskEdit7", &StatoProgetto::PerditaPot, Qm(178)), QStringLiteral("%"));

@@ -30,9 +30,9 @@ namespace nottaro::ui {
 namespace {
 
 // Information lines of each road category, for Label13 .. Label19 and Label5:
-// a message number, Vuota (emptied, left visible), Nascosta (emptied and
-// hidden) or Urbane (the line that reads "strade urbane." in every language).
-constexpr int Vuota = 0, Nascosta = -1, Urbane = -2;
+// a message number, Vuota (emptied, left visible) or Nascosta (emptied and
+// hidden).
+constexpr int Vuota = 0, Nascosta = -1;
 constexpr std::array<std::array<int, 8>, 9> InformazioniCategorie = {{
     {209, 210, 211, 212, 213, 214, 215, Nascosta},
     {209, 210, 216, 217, 213, 214, 215, Nascosta},
@@ -41,7 +41,7 @@ constexpr std::array<std::array<int, 8>, 9> InformazioniCategorie = {{
     {225, 226, 227, 228, 229, 230, 231, 232},
     {233, 226, 227, 228, 229, 230, 218, 232},
     {219, 234, 235, 230, 236, 237, Vuota, Nascosta},
-    {222, 238, 239, 240, Urbane, Nascosta, Nascosta, Nascosta},
+    {222, 238, 239, 240, 2319, Nascosta, Nascosta, Nascosta},
     {222, 241, Nascosta, Nascosta, Nascosta, Nascosta, Nascosta, Nascosta},
 }};
 
@@ -72,7 +72,7 @@ TDefProg::TDefProg(StatoProgetto& stato, Interazione& ui, QWidget* genitore)
     for (const auto& v : IndiciUni10439()) ComboBox3_->addItem(QLatin1String(v.nome));
     ComboBox5_ = new QComboBox(gruppoRequisiti);
     ComboBox5_->setObjectName(QStringLiteral("ComboBox5"));
-    for (const auto& v : ClassiEn13201()) ComboBox5_->addItem(QLatin1String(v.nome));
+    for (const auto& v : ClassiEn13201()) ComboBox5_->addItem(NomeClasse(v.nome));
     ComboBox4_ = new QComboBox(gruppoRequisiti);
     ComboBox4_->setObjectName(QStringLiteral("ComboBox4"));
     for (const auto& c : CategorieStrada()) ComboBox4_->addItem(Qm(c.messaggio));
@@ -239,9 +239,7 @@ void TDefProg::MostraInformazioni(int categoria) {
     for (int i = 0; i < 8; ++i) {
         const int r = righe[static_cast<std::size_t>(i)];
         informazioni_[i]->setVisible(r != Nascosta);
-        informazioni_[i]->setText(r > 0 ? Qm(r) : r == Urbane ? QString::fromUtf8(TestoStradeUrbane.data(),
-                                                                                  TestoStradeUrbane.size())
-                                                              : QString());
+        informazioni_[i]->setText(r > 0 ? Qm(r) : QString());
     }
     adjustSize();
 }

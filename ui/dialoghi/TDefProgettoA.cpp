@@ -46,16 +46,16 @@ TDefProgettoA::TDefProgettoA(StatoProgetto& stato, Interazione& ui, QWidget* gen
     Label2->setObjectName(QStringLiteral("Label2"));
     ComboBox5_ = new QComboBox(gruppoClasse);
     ComboBox5_->setObjectName(QStringLiteral("ComboBox5"));
-    for (const ClasseArea& c : ClassiPercorso()) ComboBox5_->addItem(Sv(c.Nome));
-    ComboBox5_->setCurrentIndex(ComboBox5_->findText(Qs(stato_.ClasseA)));
+    for (const ClasseArea& c : ClassiPercorso()) ComboBox5_->addItem(NomeClasse(c.Nome), Sv(c.Nome));
+    ComboBox5_->setCurrentIndex(ComboBox5_->findData(Qs(stato_.ClasseA)));
     Label8_ = new QLabel(Qm(473), gruppoClasse);
     Label8_->setObjectName(QStringLiteral("Label8"));
     MaskEdit3_ = new CampoDecimale(false, 6, gruppoClasse);
     MaskEdit3_->setObjectName(QStringLiteral("MaskEdit3"));
     MaskEdit3_->setText(Generale(stato_.EmMin));
     MaskEdit3_->setFixedWidth(64);
-    auto* Label10 = new QLabel(Qm(474), gruppoClasse);
-    Label10->setObjectName(QStringLiteral("Label10"));
+    Label10_ = new QLabel(gruppoClasse);
+    Label10_->setObjectName(QStringLiteral("Label10"));
     Label23_ = new QLabel(gruppoClasse);
     Label23_->setObjectName(QStringLiteral("Label23"));
     MaskEdit4_ = new CampoDecimale(false, 5, gruppoClasse);
@@ -63,12 +63,13 @@ TDefProgettoA::TDefProgettoA(StatoProgetto& stato, Interazione& ui, QWidget* gen
     MaskEdit4_->setFixedWidth(64);
     MaskEdit4_->setText(Generale(ClasseS() ? stato_.EminMin : stato_.UeMin));
     if (const ClasseArea* c = TrovaClasseArea(stato_.ClasseA)) Label23_->setText(Sv(EtichettaSecondoRequisito(*c)).simplified());
+    Label10_->setText(NomeSecondoRequisito(ClasseS()));
     posaClasse->addWidget(Label2, 0, 0);
     posaClasse->addWidget(ComboBox5_, 0, 1, 1, 2);
     posaClasse->addWidget(Label8_, 1, 0);
     posaClasse->addWidget(MaskEdit3_, 1, 1);
     posaClasse->addWidget(new QLabel(QStringLiteral("lx"), gruppoClasse), 1, 2);
-    posaClasse->addWidget(Label10, 2, 0);
+    posaClasse->addWidget(Label10_, 2, 0);
     posaClasse->addWidget(MaskEdit4_, 2, 1);
     posaClasse->addWidget(Label23_, 2, 2);
     posaClasse->setColumnStretch(0, 1);
@@ -121,8 +122,12 @@ TDefProgettoA::TDefProgettoA(StatoProgetto& stato, Interazione& ui, QWidget* gen
     ImpostaAiuto(this, QStringLiteral("TDefProgettoA"));
 }
 
+// The second requirement of a P/S class is the minimum illuminance, of a
+// C/CE class the uniformity.
+QString TDefProgettoA::NomeSecondoRequisito(bool classeS) { return Qm(classeS ? 482 : 474); }
+
 bool TDefProgettoA::ClasseS() const {
-    const ClasseArea* c = TrovaClasseArea(Ss(ComboBox5_->currentText()));
+    const ClasseArea* c = TrovaClasseArea(Ss(ComboBox5_->currentData().toString()));
     return !c || c->ClasseS;
 }
 
@@ -135,6 +140,7 @@ void TDefProgettoA::ScegliClasse(int i) {
     stato_.UeMin = c.UeMin;
     stato_.ClasseA = std::string(c.Nome);
     Label23_->setText(Sv(EtichettaSecondoRequisito(c)).simplified());
+    Label10_->setText(NomeSecondoRequisito(c.ClasseS));
     MaskEdit3_->setText(Generale(c.EmMin));
     MaskEdit4_->setText(Generale(c.ClasseS ? c.EminMin : c.UeMin));
 }
@@ -153,7 +159,7 @@ void TDefProgettoA::Ok() {
     }
     stato_.DeprezzA = fattore_->Fattore();
     stato_.EmMin = *em;
-    stato_.ClasseA = Ss(ComboBox5_->currentText());
+    stato_.ClasseA = Ss(ComboBox5_->currentData().toString());
     if (ClasseS()) {
         stato_.EminMin = *secondo;
         stato_.UeMin = 0;

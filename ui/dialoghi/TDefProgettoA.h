@@ -26,6 +26,7 @@ private:
     void ScegliClasse(int i);
     void Ok();
     bool ClasseS() const;
+    static QString NomeSecondoRequisito(bool classeS);
 
     StatoProgetto& stato_;
     Interazione& ui_;
@@ -34,6 +35,7 @@ private:
     QComboBox* ComboBox5_;
     QLineEdit* MaskEdit3_;
     CampoDecimale* MaskEdit4_;
+    QLabel* Label10_;
     QLabel* Label23_;
     QLabel* Label8_;
     QRadioButton* griglia_[2];

@@ -58,7 +58,7 @@ private:
 TFormDisposizione::TFormDisposizione(bool percorso, int attuale, QWidget* genitore)
     : QDialog(genitore), scelta_(attuale) {
     setObjectName(percorso ? QStringLiteral("TForm2") : QStringLiteral("TForm1"));
-    setWindowTitle(Qm(11));
+    setWindowTitle(Qm(percorso ? 2301 : 11));
     auto* griglia = new QGridLayout(this);
     for (int i = 1; i <= 6; ++i) {
         auto* b = new QPushButton(Qm(11 + i), this);

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "core/i18n/Lingua.h"
+#include "ui/principale/Aiuto.h"
 
 namespace nottaro::ui {
 
@@ -32,6 +33,7 @@ TLingua::TLingua(QWidget* genitore) : QDialog(genitore), scelta_(LinguaSenzaScel
         });
         colonna->addWidget(b);
     }
+    ImpostaAiuto(this, QStringLiteral("TLingua"));
 }
 
 int TLingua::Chiedi(QWidget* genitore) {

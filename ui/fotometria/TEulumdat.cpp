@@ -22,6 +22,7 @@
 #include "core/text/Testo.h"
 #include "grafica/DisegnaCurva.h"
 #include "grafica/EsportaDiagramma.h"
+#include "ui/comune/Acceleratori.h"
 #include "ui/comune/Campi.h"
 #include "ui/comune/Testi.h"
 #include "ui/fotometria/Ttabform.h"
@@ -241,6 +242,7 @@ TEulumdat::TEulumdat(StatoProgetto& stato, Interazione& ui, QWidget* genitore)
     ZoomXY_->setText(Generale(z.mostrato));
     PaintBox1_->setFixedSize(z.latoScatola, z.latoScatola);
     ImpostaTesti();
+    AcceleratoriDelDialogo(this);
     ImpostaAiuto(this, QStringLiteral("TEulumdat"));
 }
 

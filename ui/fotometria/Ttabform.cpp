@@ -21,6 +21,7 @@
 
 #include "core/i18n/Argomenti.h"
 #include "core/i18n/MessaggiFotometria.h"
+#include "ui/comune/Acceleratori.h"
 #include "ui/comune/Testi.h"
 #include "ui/fotometria/ModelloTabella.h"
 #include "ui/principale/Aiuto.h"
@@ -191,6 +192,7 @@ Ttabform::Ttabform(Fotometria& foto, Interazione& ui, QWidget* genitore)
     }
     ImpostaTesti();
     resize(760, 560);
+    AcceleratoriDelDialogo(this);
     ImpostaAiuto(this, QStringLiteral("Ttabform"));
 }
 

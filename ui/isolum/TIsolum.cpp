@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "core/intensity/Intensita.h"
+#include "ui/comune/Acceleratori.h"
 #include "ui/comune/Testi.h"
 #include "ui/isolum/EsportaCsv.h"
 #include "ui/isolum/MappaCampo.h"
@@ -71,7 +72,7 @@ QString CifraIlluminamento(double e) { return Cifra(e, e < 10 ? 2 : e <= 20 ? 1 
 TIsolum::TIsolum(VistaSoluzione vista, Interazione& ui, QWidget* genitore)
     : QDialog(genitore), vista_(std::move(vista)), ui_(ui) {
     setObjectName(QStringLiteral("TIsolum"));
-    setWindowTitle(Qm(26));
+    setWindowTitle(Qm(vista_.percorso ? 2303 : 26));
     auto* radice = new QHBoxLayout(this);
 
     // Panel: geometry, quality figures, utilisation, upward flux.
@@ -159,9 +160,9 @@ TIsolum::TIsolum(VistaSoluzione vista, Interazione& ui, QWidget* genitore)
     auto* lIll = new QVBoxLayout(pagIll);
     auto* figIll = new QGridLayout;
     const double e[] = {vista_.EmCalc, vista_.EminCalc, vista_.EmaxCalc};
-    const char* nomiE[] = {"Emed=", "Emin=", "Emax="};
+    const QString nomiE[] = {Qm(2320), QStringLiteral("Emin="), QStringLiteral("Emax=")};
     for (int k = 0; k < 3; ++k) {
-        figIll->addWidget(new QLabel(QLatin1String(nomiE[k]), pagIll), 0, 2 * k);
+        figIll->addWidget(new QLabel(nomiE[k], pagIll), 0, 2 * k);
         auto* v = Etichetta(pagIll, QStringLiteral("E%1").arg(k + 1));
         v->setText(CifraIlluminamento(e[k]));
         figIll->addWidget(v, 0, 2 * k + 1);
@@ -170,9 +171,9 @@ TIsolum::TIsolum(VistaSoluzione vista, Interazione& ui, QWidget* genitore)
     auto rapporto = [](double a, double b) { return b > 0 ? Cifra(a / b, 2) : QStringLiteral("-"); };
     const QString rapporti[] = {rapporto(vista_.EmCalc, vista_.EmaxCalc), rapporto(vista_.EminCalc, vista_.EmCalc),
                                 rapporto(vista_.EminCalc, vista_.EmaxCalc)};
-    const char* nomiR[] = {"Emed/Emax=", "Emin/Emed=", "Emin/Emax="};
+    const int nomiR[] = {1959, 1961, 1960};
     for (int k = 0; k < 3; ++k) {
-        figIll->addWidget(new QLabel(QLatin1String(nomiR[k]), pagIll), 1, 2 * k);
+        figIll->addWidget(new QLabel(Qm(nomiR[k]).trimmed(), pagIll), 1, 2 * k);
         auto* v = Etichetta(pagIll, QStringLiteral("Rapporto%1").arg(k + 1));
         v->setText(rapporti[k]);
         figIll->addWidget(v, 1, 2 * k + 1);
@@ -187,6 +188,7 @@ TIsolum::TIsolum(VistaSoluzione vista, Interazione& ui, QWidget* genitore)
     connect(esporta, &QPushButton::clicked, this, [this] { EsportaTabellaCorrente(); });
     Riempi();
     resize(1180, 600);
+    AcceleratoriDelDialogo(this);
     ImpostaAiuto(this, objectName());
 }
 

@@ -3,6 +3,10 @@
 #include <QBrush>
 #include <QColor>
 
+#include <utility>
+
+#include "ui/comune/Testi.h"
+
 namespace nottaro::ui {
 
 ModelloTabellaMP::ModelloTabellaMP(QObject* genitore) : QAbstractTableModel(genitore) {}
@@ -35,6 +39,17 @@ bool ModelloTabellaMP::ColonnaModificabile(int c) {
     }
 }
 
+QString ParolaEsito(const std::string& parola) {
+    // The batch writes its verdict in Italian, as files and other programs
+    // read it; the user reads it in the own language.
+    static const std::pair<const char*, int> parole[] = {{"0 Risultati", 2313}, {"Dati mancanti", 2314},
+                                                         {"LDT mancante", 2315}, {"ESATTO", 2316},
+                                                         {"MIN+MAX", 2317},      {"Solo MIN", 2318}};
+    for (const auto& [italiano, messaggio] : parole)
+        if (parola == italiano) return Qm(messaggio);
+    return QString::fromStdString(parola);
+}
+
 int ModelloTabellaMP::rowCount(const QModelIndex& p) const {
     return p.isValid() ? 0 : static_cast<int>(righe_.size());
 }
@@ -47,6 +62,7 @@ QVariant ModelloTabellaMP::data(const QModelIndex& i, int ruolo) const {
     const std::string& t = riga[static_cast<std::size_t>(i.column())];
     switch (ruolo) {
     case Qt::DisplayRole:
+        return i.column() == mp::TNote ? ParolaEsito(t) : QString::fromStdString(t);
     case Qt::EditRole:
         return QString::fromStdString(t);
     case Qt::BackgroundRole: {

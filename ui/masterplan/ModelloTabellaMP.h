@@ -13,6 +13,10 @@
 
 namespace nottaro::ui {
 
+// A row's verdict as the user reads it: the batch's Italian word ("ESATTO",
+// "Dati mancanti", ...) in the current language; any other text unchanged.
+QString ParolaEsito(const std::string& parola);
+
 class ModelloTabellaMP : public QAbstractTableModel {
     Q_OBJECT
 public:

@@ -37,6 +37,7 @@
 #include "masterplan_stampa/StampaMasterplan.h"
 #include "report/StampaProgetto.h"
 #include "ui/calcolo/FinestraOttimizza.h"
+#include "ui/comune/Acceleratori.h"
 #include "ui/comune/FrecceSuGiu.h"
 #include "ui/comune/Testi.h"
 #include "ui/interazione/InterazioneConProgresso.h"
@@ -89,6 +90,7 @@ TMasterPlan::TMasterPlan(StatoProgetto& stato, Interazione& ui, QWidget* genitor
     Deprezz_->setText(Generale(stato_.Deprezz));
     RiduzioneF_->setText(Generale(fattRiduzione_));
     ApriCartellaLavoro();
+    AcceleratoriDelDialogo(this);
     ImpostaAiuto(this, objectName());
 }
 
@@ -213,8 +215,8 @@ void TMasterPlan::Costruisci() {
         griglia_->setColumnWidth(c, std::clamp(fm.horizontalAdvance(t) + 24, 48, 160));
     }
     griglia_->setColumnWidth(mp::TVia, 160);
-    // The note and the spacing remark read whole ("Dati mancanti", "medio I/H: 4.2").
-    const int larghezzaTesto = fm.horizontalAdvance(QStringLiteral("Dati mancanti")) + 24;
+    // The note and the spacing remark read whole (a missing-data verdict, "medio I/H: 4.2").
+    const int larghezzaTesto = std::max(fm.horizontalAdvance(QStringLiteral("Dati mancanti")), fm.horizontalAdvance(Qm(2314))) + 24;
     griglia_->setColumnWidth(mp::TNote, larghezzaTesto);
     griglia_->setColumnWidth(mp::TLR17, larghezzaTesto);
     griglia_->setVisible(false);

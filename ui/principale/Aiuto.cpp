@@ -1,5 +1,6 @@
 #include "ui/principale/Aiuto.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFileInfo>
@@ -47,6 +48,12 @@ void ImpostaAiuto(QWidget* finestra, const QString& sezione) {
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), finestra);
     f1->setContext(Qt::WidgetWithChildrenShortcut);
     QObject::connect(f1, &QShortcut::activated, finestra, [finestra, sezione] { ApriAiuto(finestra, sezione); });
+    finestra->setProperty(ProprietaSezioneAiuto, sezione);
+}
+
+void PulsanteAiuto(QAbstractButton* pulsante, QWidget* finestra, const QString& sezione) {
+    QObject::connect(pulsante, &QAbstractButton::clicked, finestra, [finestra, sezione] { ApriAiuto(finestra, sezione); });
+    pulsante->setProperty(ProprietaSezioneAiuto, sezione);
 }
 
 }  // namespace nottaro::ui

@@ -4,6 +4,7 @@
 // (anchor = the window's class name) with F1.
 #include <QString>
 
+class QAbstractButton;
 class QWidget;
 
 namespace nottaro::ui {
@@ -19,5 +20,13 @@ void ApriAiuto(QWidget* genitore, const QString& sezione = QString());
 
 // F1 on `finestra` (and any child) opens the help at `sezione`.
 void ImpostaAiuto(QWidget* finestra, const QString& sezione);
+
+// A Help button of `finestra` that opens the help at `sezione`.
+void PulsanteAiuto(QAbstractButton* pulsante, QWidget* finestra, const QString& sezione);
+
+// The section a window or Help button opens is also kept on it under this
+// property, so every section the windows open can be checked against the
+// books of all languages.
+inline constexpr const char* ProprietaSezioneAiuto = "nottaroSezioneAiuto";
 
 }  // namespace nottaro::ui

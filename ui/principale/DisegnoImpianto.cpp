@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "ui/comune/Testi.h"
+
 namespace nottaro::ui {
 
 DisegnoImpianto::DisegnoImpianto(bool strada, QWidget* genitore) : QWidget(genitore), strada_(strada) {
@@ -57,8 +59,8 @@ void DisegnoImpianto::paintEvent(QPaintEvent*) {
     QFont f = font();
     f.setPointSizeF(f.pointSizeF() * 0.9);
     p.setFont(f);
-    p.drawText(QRect(x1, yq + 1, x2 - x1, 14), Qt::AlignCenter, QStringLiteral("Interdistanza [m]"));
-    p.drawText(QRect(x2 + 6, cima - 24, 90, 16), Qt::AlignLeft, QStringLiteral("Braccio"));
+    p.drawText(QRect(x1, yq + 1, x2 - x1, 14), Qt::AlignCenter, Qm(2322));
+    p.drawText(QRect(x2 + 6, cima - 24, 90, 16), Qt::AlignLeft, Qm(2321));
 }
 
 }  // namespace nottaro::ui

@@ -215,28 +215,21 @@ QWidget* TVelaro::CostruisciMasterplan() {
     auto* scheda = new QWidget;
     scheda->setObjectName(QStringLiteral("TabSheet3"));
     auto* griglia = new QGridLayout(scheda);
+    // Captions and the labels' "not defined" are set by Rietichetta and
+    // MostraSchedaMasterplan, in the current language.
     struct Cartella {
         const char* pulsante;
-        const char* testo;
         const char* etichetta;
-        const char* vuota;
     };
-    // The Masterplan tab keeps its own Italian captions in every language.
     static const Cartella voci[] = {
-        {"BitBtn17", "&File di progetto", "Label29", "Non definito"},
-        {"BitBtn14", "C&artella Files Fotometrici", "Label26", "Non definita"},
-        {"BitBtn15", "Ca&rtelle Foto apparecchi", "Label27", "Non definita"},
-        {"BitBtn16", "Car&tella Foto Applicazioni", "Label28", "Non definita"},
-        {"BitBtn13", "Car&tella di Progetto", "Label32", "Non definita"},
+        {"BitBtn17", "Label29"}, {"BitBtn14", "Label26"}, {"BitBtn15", "Label27"}, {"BitBtn16", "Label28"}, {"BitBtn13", "Label32"},
     };
     int r = 0;
     const bool masterplan = static_cast<bool>(ApriMasterplan());
     for (const Cartella& v : voci) {
         auto* b = NuovoPulsante(v.pulsante, scheda);
-        b->setText(QString::fromUtf8(v.testo));
         b->setEnabled(masterplan);
         auto* l = NuovaEtichetta(v.etichetta, scheda);
-        l->setText(QString::fromUtf8(v.vuota));
         l->setTextInteractionFlags(Qt::TextSelectableByMouse);
         griglia->addWidget(b, r, 0);
         griglia->addWidget(l, r, 1);
@@ -248,7 +241,6 @@ QWidget* TVelaro::CostruisciMasterplan() {
         });
     }
     auto* Label31 = NuovaEtichetta("Label31", scheda);
-    Label31->setText(QStringLiteral("Coeff. Manutenzione"));
     DeprezzMaster_ = new QLineEdit(scheda);
     DeprezzMaster_->setObjectName(QStringLiteral("Deprezz"));
     DeprezzMaster_->setReadOnly(true);

@@ -42,9 +42,9 @@ void TVelaro::MostraSchedaMasterplan() {
                                      &stato_.DirProgetto};
     for (int i = 0; i < 4; ++i)
         if (auto* l = findChild<QLabel*>(QLatin1String(EtichetteCartelle[i])))
-            l->setText(cartelle[i]->empty() ? QStringLiteral("Non definita") : Qs(*cartelle[i]));
+            l->setText(cartelle[i]->empty() ? Qm(2311) : Qs(*cartelle[i]));
     if (auto* l = findChild<QLabel*>(QStringLiteral("Label29")))
-        l->setText(stato_.FileMaster.empty() ? QStringLiteral("Non definito") : Qs(stato_.FileMaster));
+        l->setText(stato_.FileMaster.empty() ? Qm(2310) : Qs(stato_.FileMaster));
     if (auto* b = findChild<QPushButton*>(QStringLiteral("BitBtn19")))
         b->setVisible(!stato_.DirLdtMaster.empty() && !stato_.FileMaster.empty());
     DeprezzMaster_->setText(Generale(stato_.Deprezz));
@@ -55,7 +55,7 @@ void TVelaro::CartellaMasterplan(int quale) {
     if (quale < 0 || quale > 3) return;
     const QString scelta = ScegliCartella(Qm(1933), Qs(*cartelle[quale]));
     if (scelta.isEmpty()) {
-        // The label says "Non definita": the folder is no longer set either.
+        // The label says "not defined": the folder is no longer set either.
         ui_->Avviso(Msg(1932));
         cartelle[quale]->clear();
     } else {

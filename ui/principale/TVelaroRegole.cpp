@@ -43,7 +43,6 @@ void TVelaro::CostruisciMenu() {
         }
     }
     voci_[VoceCaricaEulumdat]->setShortcut(Qt::Key_F4);
-    voci_[VoceTedesco]->setEnabled(false);
     voci_[VoceProgettoStradale]->setEnabled(false);
     voci_[VoceProgettoCiclo]->setEnabled(false);
 
@@ -133,7 +132,7 @@ void TVelaro::Rietichetta() {
         }
         for (int i = 0; i < 7; ++i) {
             if (!s->didascalie[i]) continue;
-            s->didascalie[i]->setText(Qm(didascalie[i]).trimmed());
+            s->didascalie[i]->setText(Qm(i == 3 && s == &percorso_ ? 2300 : didascalie[i]).trimmed());
             s->didascalie[i]->setVisible(!italiano);
         }
         for (QLabel* l : s->didascalieProprie)
@@ -164,8 +163,19 @@ void TVelaro::Rietichetta() {
     RadioGroup1_->setTitle(Qm(447));
     risultati_[0]->setText(Qm(448));
     risultati_[1]->setText(Qm(449));
-    // One Alt+letter per command: the common commands first, then each tab's own.
+    // The Masterplan tab: the workbook, then the four folders.
+    static const char* const schedaMasterplan[] = {"BitBtn17", "BitBtn14", "BitBtn15", "BitBtn16", "BitBtn13"};
+    for (int i = 0; i < 5; ++i)
+        if (auto* b = findChild<QPushButton*>(QLatin1String(schedaMasterplan[i]))) b->setText(Qm(2305 + i));
+    if (auto* l = findChild<QLabel*>(QStringLiteral("Label31"))) l->setText(Qm(2312));
+    MostraSchedaMasterplan();
+    // One Alt+letter per command. The menu bar's letters come first: Alt+letter
+    // of a title opens its menu, so no button of the window may take one. Then
+    // the commands common to the tabs, then each tab's own.
+    RendiAcceleratoriUnici(menuBar()->actions());
     QSet<QChar> comuni;
+    for (QAction* a : menuBar()->actions())
+        if (const QChar c = Acceleratore(a->text()); !c.isNull()) comuni.insert(c);
     RendiAcceleratoriUnici({BitBtn4_, BitBtn3_, BitBtn5_, BitBtn8_, BitBtn7_, limiti_[0], limiti_[1], limiti_[2],
                             limiti_[3], risultati_[0], risultati_[1]},
                            comuni);
@@ -173,7 +183,6 @@ void TVelaro::Rietichetta() {
         QSet<QChar> usate = comuni;
         RendiAcceleratoriUnici(PageControl1_->widget(t)->findChildren<QAbstractButton*>(), usate);
     }
-    RendiAcceleratoriUnici(menuBar()->actions());
     for (QMenu* m : menu_) RendiAcceleratoriUnici(m->actions());
     if (stato_.DispPali) strada_.disposizione->setText(Qm(17 + stato_.DispPali));
     if (stato_.DispPaliA) percorso_.disposizione->setText(Qm(458 + stato_.DispPaliA));
@@ -197,7 +206,7 @@ void TVelaro::AggiornaRiassuntoStrada() {
 }
 
 void TVelaro::AggiornaRiassuntoPercorso() {
-    percorso_.riassunto[0]->setText(Qm(205) + QLatin1Char(' ') + Qs(stato_.ClasseA));
+    percorso_.riassunto[0]->setText(Qm(205) + QLatin1Char(' ') + NomeClasse(stato_.ClasseA));
     percorso_.riassunto[1]->setText(Qm(51) + QStringLiteral(": ") + Generale(stato_.DeprezzA * 100) + QLatin1Char('%'));
     percorso_.riassunto[2]->setText(QStringLiteral("Em= ") + Generale(stato_.EmMin) + QStringLiteral(" lx"));
 }

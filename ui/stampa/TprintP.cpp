@@ -45,7 +45,7 @@ TprintP::TprintP(DatiReport dati, Interazione& ui, QWidget* genitore)
         sezioni_[k]->setObjectName(QStringLiteral("CheckBox%1").arg(k + 1));
         radice->addWidget(sezioni_[k]);
     }
-    standard_ = new QCheckBox(Qm(414) + QStringLiteral(" standard"), this);
+    standard_ = new QCheckBox(Qm(2304), this);
     standard_->setObjectName(QStringLiteral("CheckBox5"));
     radice->addWidget(standard_);
     mappe_ = new QCheckBox(Qm(1713), this);
