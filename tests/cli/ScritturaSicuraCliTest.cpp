@@ -89,11 +89,16 @@ TEST_F(ScritturaSicura, AForeignTableAtTheSolutionTablesNameIsLeftAlone) {
 TEST_F(ScritturaSicura, AFullDiskKeepsTheOldPdfAndFails) {
     const std::string piccolo = dir.File("piccolo");
     fs::create_directory(piccolo);
+    fs::create_directory(dir.File("soluzioni"));
+    const auto sweep = EseguiCli("optimise --all-results --project " + Tra(dir.File("strada.nt0")) + Foto() +
+                                 " --out " + Tra(dir.File("soluzioni")));
+    ASSERT_EQ(sweep.esito, 0) << sweep.err;
     const struct {
         const char* nome;
         std::string argomenti;
     } casi[] = {
         {"report", "report --project " + Tra(dir.File("strada.nt0")) + Foto() + " --out "},
+        {"list-report", "list-report " + Tra(dir.File("soluzioni/ntrlux.dbf")) + " --kind complete --out "},
         {"masterplan", "masterplan " + Tra(test::Sorgente("data/masterplan/esempio.xlsx")) + " --ldt " +
                            Tra(test::Sorgente("data/masterplan/ldt")) + " --overwrite --out " +
                            Tra(dir.File("elenco.xlsx")) + " --pdf "},
@@ -104,7 +109,7 @@ TEST_F(ScritturaSicura, AFullDiskKeepsTheOldPdfAndFails) {
         // report needs, the old PDF, then the run. The child's exit status
         // carries the command's (tens) and whether all was kept (units).
         const int esito = test::ConDiscoPiccolo(piccolo, [&] {
-            std::ofstream(piccolo + "/riempitivo", std::ios::binary) << std::string(40 * 1024, 'x');
+            std::ofstream(piccolo + "/riempitivo", std::ios::binary) << std::string(56 * 1024, 'x');
             std::ofstream(pdf, std::ios::binary) << "%PDF vecchio";
             const auto u = EseguiCli(c.argomenti + Tra(pdf));
             std::set<std::string> nomi;

@@ -113,6 +113,25 @@ private slots:
         QVERIFY(f.readAll() != prima);
     }
 
+    // A copy that fails halfway (here: the chosen logo cannot be read)
+    // leaves the logo already in the folder as it was.
+    void LogoNonCopiatoLasciaIlVecchio() {
+        const QString dentro = Immagine(dir_.path() + "/Intestazioni/marchio.png", Qt::green);
+        QFile f(dentro);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray prima = f.readAll();
+        f.close();
+        QVERIFY(QDir().mkpath(dir_.path() + "/altrove/marchio.png"));
+        TPersonal d(stato_, ui_);
+        d.sceltaLogo = [&] { return dir_.path() + "/altrove/marchio.png"; };
+        ui_.risposte = {true};
+        test::Clic(d, "Button1");
+        QCOMPARE(ui_.Conta("avviso"), 1);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), prima);
+        QVERIFY(QDir(dir_.path() + "/Intestazioni").entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden).isEmpty());
+    }
+
     void SiAl119ConSalvataggioAnnullatoOFallitoResta() {
         TPersonal d(stato_, ui_);
         d.show();
