@@ -9,16 +9,19 @@
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
+#include <system_error>
 
 #include "catalogue/Catalogo.h"
 #include "catalogue/ElencoLdt.h"
 #include "catalogue/FileProdotti.h"
 #include "cli/Comando.h"
 #include "cli/InterazioneCli.h"
+#include "core/files/StessoFile.h"
 #include "core/i18n/Messaggi.h"
 #include "core/state/StatoProgetto.h"
 
@@ -125,6 +128,13 @@ int Esegui(const OpzioniCatalogo& o) {
     }
 
     if (o.lista.empty()) return 0;
+    // The list must not take the place of the catalogue or of anything it reads.
+    std::vector<std::string> letti;
+    std::error_code ec;
+    for (const auto& voce : std::filesystem::directory_iterator(o.cartella, ec)) letti.push_back(voce.path().string());
+    for (std::size_t r = 0; r < n; ++r) letti.push_back(c.FileFotometrico(r));
+    if (const std::string i = IngressoUguale(o.lista, letti); !i.empty())
+        return Errore(o.lista + " is the catalogue's file " + i + ": choose another name for the list");
     std::vector<std::string> file;
     for (std::size_t r = 0; r < n; ++r) {
         std::string f = c.FileFotometrico(r);

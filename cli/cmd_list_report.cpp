@@ -14,6 +14,7 @@
 
 #include "cli/AmbienteStampa.h"
 #include "cli/Comando.h"
+#include "core/files/StessoFile.h"
 #include "core/i18n/Messaggi.h"
 #include "core/text/Testo.h"
 #include "report/ElencoSoluzioni.h"
@@ -43,6 +44,8 @@ int Esegui(const OpzioniElencoCli& o) {
     opz.tipo = o.tipo == "complete" ? TipoElenco::Completo : TipoElenco::Ridotto;
     opz.percorso = o.progetto.empty() ? UgualiSenzaDistinguereMaiuscole(NomeFile(o.tabella), "ntrluxa.dbf")
                                       : o.progetto == "path";
+    if (!IngressoUguale(o.uscita, {o.tabella}).empty())
+        return Errore(o.uscita + " is the table itself: choose another output name");
     TabellaDbf t;
     t.CollegaFile(o.tabella);
     const auto aperta = t.Apri(true);

@@ -1,5 +1,5 @@
 // nottaro-cli masterplan WORKBOOK [--sheet NAME|N] [--ldt DIR] [--out FILE]
-//     [--threads N] [--json] [--check-only] [--force] [--maintenance F]
+//     [--threads N] [--json] [--check-only] [--force] [--overwrite] [--maintenance F]
 //     [--reduction F] [--wing-cut P] [--strips 0-3] [--relax M]
 //     [--all-results] [--limit none|fixed|min|ratio] [--limit-value V]
 //     [--pdf FILE] [--pdf-tables FILE] [--print OPTION,...] [--place TEXT] [--lang CODE]
@@ -7,7 +7,9 @@
 // result table beside the workbook (the workbook itself is only read);
 // --pdf prints the Masterplan report, --pdf-tables the photometric data.
 // Exit status: 0 done, 1 bad input, 2 rows to correct (the check's third
-// end; --force runs on), 130 interrupted (the finished rows are exported).
+// end; --force runs on and still ends with 2), 130 interrupted (the finished
+// rows are exported under a "-parziale" name). An existing export is replaced
+// only with --overwrite; no output may name the workbook itself.
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 #include <unistd.h>
@@ -25,6 +27,7 @@
 #include "cli/AmbienteStampa.h"
 #include "cli/InterazioneConBarra.h"
 #include "core/files/Configurazione.h"
+#include "core/files/StessoFile.h"
 #include "core/i18n/Messaggi.h"
 #include "core/state/StatoProgetto.h"
 #include "core/text/Testo.h"
@@ -51,7 +54,7 @@ struct OpzioniCli {
     std::string ldt;
     std::string uscita;
     int thread = 0;
-    bool json = false, soloVerifica = false, forza = false;
+    bool json = false, soloVerifica = false, forza = false, sostituisci = false;
     std::optional<double> manutenzione, riduzione, taglio;
     int strisce = 1, rilassa = 0;
     bool tutti = false;
@@ -159,6 +162,7 @@ int Esegui(const OpzioniCli& o) {
     OpzioniMP op = OpzioniDaStato(stato);
     if (o.riduzione) op.FattRiduzione = *o.riduzione;
     if (o.taglio) op.TaglioAli = *o.taglio;
+    if (o.thread < 0) return Errore("--threads must be 0 (every core) or more");
     if (o.strisce < 0 || o.strisce > 3) return Errore("--strips must be 0, 1, 2 or 3");
     if (o.rilassa < 0 || o.rilassa > 2) return Errore("--relax must be 0, 1 or 2");
     op.OpzioneStrisce = o.strisce;
@@ -166,6 +170,12 @@ int Esegui(const OpzioniCli& o) {
     OpzioniStampaMP opStampa;
     if (std::string e; !LeggiOpzioniStampa(o.stampa, opStampa, e)) return Errore(e);
     opStampa.Luogo = o.luogo;
+
+    // Nothing made from the workbook may take its place or another's file.
+    const std::string uscita = o.uscita.empty() ? PercorsoElenco(o.cartella) : o.uscita;
+    for (const std::string* u : {&uscita, &o.pdf, &o.pdfTabelle})
+        if (!IngressoUguale(*u, {o.cartella}).empty())
+            return Errore(*u + " is the workbook itself: choose another output name");
 
     Cartella cartella;
     std::string errore;
@@ -188,6 +198,15 @@ int Esegui(const OpzioniCli& o) {
     nlohmann::ordered_json j;
     j["workbook"] = o.cartella;
     j["sheet"] = foglio->Nome;
+    if (v.Fine == FineVerifica::Trattino) {
+        // A dash stops the check at once: nothing after it was looked at, so
+        // nothing but the message is shown.
+        j["check"]["stopped_by_dash"] = true;
+        j["check"]["message"] = v.Messaggio;
+        std::cerr << v.Messaggio << "\n";
+        if (o.json) std::cout << j.dump(2) << "\n";
+        return 1;
+    }
     j["check"]["rows_examined"] = v.Esaminate;
     j["check"]["end"] = v.Fine == FineVerifica::Pulito ? 1 : v.Fine == FineVerifica::SoloNonRiconosciute ? 2 : 3;
     j["check"]["message"] = v.Messaggio;
@@ -198,15 +217,19 @@ int Esegui(const OpzioniCli& o) {
         for (const auto& r : v.Elencate)
             std::cerr << "  row " << r.RigaFoglio << ": " << r.Celle[TVia] << " | " << r.Celle[TApplicazione] << " | "
                       << r.Celle[TCategoria] << " | " << r.Celle[TAltezza] << " | " << r.Celle[TLarghezza] << "\n";
-    if (v.Fine == FineVerifica::Trattino) {
+    if (v.Esaminate == 0) {
         if (o.json) std::cout << j.dump(2) << "\n";
-        return 1;
+        return Errore("no project rows");
     }
     const bool daSistemare = v.Fine == FineVerifica::DaSistemare;
     if (o.soloVerifica || (daSistemare && !o.forza)) {
         if (o.json) std::cout << j.dump(2) << "\n";
         return daSistemare ? 2 : 0;
     }
+
+    // Asked before the run, so a refusal costs no time.
+    if (!o.sostituisci && std::filesystem::exists(std::filesystem::symlink_status(uscita)))
+        return Errore(uscita + " already exists: give --overwrite to replace it");
 
     cli::InterazioneConBarra ui(::isatty(2) != 0, ConteggiMP);
     gFerma = false;
@@ -219,8 +242,9 @@ int Esegui(const OpzioniCli& o) {
 
     std::vector<CelleRiga> celle;
     for (const auto& r : ris.Righe) celle.push_back(r.Celle);
-    const std::string uscita = o.uscita.empty() ? PercorsoElenco(o.cartella) : o.uscita;
-    const bool esportato = EsportaLista(celle, uscita, errore);
+    // The rows of a cut run are never saved as if they were the whole table.
+    const std::string esportazione = ris.Interrotto ? PercorsoElencoParziale(uscita, o.sostituisci) : uscita;
+    const bool esportato = EsportaLista(celle, esportazione, errore);
     if (!esportato) std::cerr << Prefisso << Msg(1412, lingua) << ": " << errore << "\n";
 
     j["rows"] = nlohmann::ordered_json::array();
@@ -228,7 +252,11 @@ int Esegui(const OpzioniCli& o) {
     j["to_check"] = ris.DaVerificare;
     j["interrupted"] = ris.Interrotto;
     j["end"] = ris.TestoFine;
-    j["export"] = esportato ? uscita : "";
+    j["export"] = esportato ? esportazione : "";
+    j["forced_past_rows_to_correct"] = daSistemare && o.forza;
+    if (ris.Interrotto)
+        std::cerr << Prefisso << "interrupted: " << celle.size() << " finished rows"
+                  << (esportato ? " exported to " + esportazione : std::string(" not exported")) << "\n";
     if (o.json) {
         std::cout << j.dump(2) << "\n";
     } else {
@@ -237,12 +265,14 @@ int Esegui(const OpzioniCli& o) {
                       << c[TSol1 + SInt] << "\t" << c[TSol2 + SInt] << "\t" << c[TSol1 + SLivello] << "\t"
                       << c[TSol1 + SFotometrica] << "\n";
         std::cout << ris.TestoFine << "\n";
-        if (esportato) std::cout << NomeFile(uscita) << Msg(1411, lingua) << "\n";
+        if (esportato && !ris.Interrotto) std::cout << NomeFile(uscita) << Msg(1411, lingua) << "\n";
     }
     const bool stampato = (o.pdf.empty() && o.pdfTabelle.empty()) || Stampa(o, stato, ris, op, opStampa);
     if (ris.Interrotto) return 130;
     if (!esportato || !stampato) return 1;
-    return 0;
+    // Forced past rows to correct: the run is done, but a script must still
+    // see that rows need correcting.
+    return daSistemare ? 2 : 0;
 }
 
 cli::RegistraComando reg("masterplan", [](CLI::App& app, int& esito) {
@@ -255,7 +285,8 @@ cli::RegistraComando reg("masterplan", [](CLI::App& app, int& esito) {
     sub->add_option("--threads", o->thread, "Worker threads (0: every core)");
     sub->add_flag("--json", o->json, "Print the check and the table as JSON");
     sub->add_flag("--check-only", o->soloVerifica, "Stop after the data check");
-    sub->add_flag("--force", o->forza, "Run even when the check lists rows to correct");
+    sub->add_flag("--force", o->forza, "Run even when the check lists rows to correct (the exit status stays 2)");
+    sub->add_flag("--overwrite", o->sostituisci, "Replace an existing exported workbook");
     sub->add_option("--maintenance", o->manutenzione, "Maintenance factor (default 0.8)");
     sub->add_option("--reduction", o->riduzione, "Flux reduction factor (default 1.0; 0.7 = 30 % less)");
     sub->add_option("--wing-cut", o->taglio, "Wing cut, percent above the class minimum (default 7)");

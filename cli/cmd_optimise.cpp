@@ -26,6 +26,7 @@
 #include "cli/InterazioneConBarra.h"
 #include "cli/ValoriDaRiga.h"
 #include "core/files/FileProgetto.h"
+#include "core/files/StessoFile.h"
 #include "core/i18n/Messaggi.h"
 #include "core/photometry/LettoriFotometria.h"
 #include "core/state/StatoProgetto.h"
@@ -187,9 +188,22 @@ int EseguiOttimizza(const OpzioniOttimizzaCli& o) {
 
     TabellaDbf tabella;
     tabella.Collega(o.cartella, percorso ? "NTRLUXA" : "NTRLUX");
-    if (EsitoTabella e = tabella.Svuota(); !e) return Errore(e.errore);
-    if (EsitoTabella e = tabella.Apri(); !e) return Errore(e.errore);
+    if (const std::string i = IngressoUguale(tabella.Percorso(), {o.progetto, o.fotometria, o.lista}); !i.empty())
+        return Errore(tabella.Percorso() + " is the input " + i + ": choose another --out folder");
     RigheInTabella righe(tabella, tipo);
+    // A table already there is looked at before anything is written: one
+    // that is not a solution table (a catalogue, another program's) is left
+    // as it is.
+    if (std::filesystem::exists(tabella.Percorso())) {
+        if (EsitoTabella e = tabella.Apri(true); !e) return Errore(e.errore);
+        const bool nostra = righe.TabellaDiSoluzioni();
+        tabella.Chiudi();
+        if (!nostra) return Errore(MessaggioCatalogo{1101, {tabella.Percorso()}}.Testo());
+    }
+    // Emptied with this version's fields, so an older solution table takes
+    // the columns added since.
+    if (EsitoTabella e = tabella.Crea(); !e) return Errore(e.errore);
+    if (EsitoTabella e = tabella.Apri(); !e) return Errore(e.errore);
     if (!righe.CampiGiusti()) return Errore(MessaggioCatalogo{1101, {tabella.Percorso()}}.Testo());
 
     Riscontro riscontro(&ui);

@@ -19,6 +19,7 @@
 #include "cli/Comando.h"
 #include "cli/InterazioneCli.h"
 #include "cli/ValutaDaProgetto.h"
+#include "core/files/StessoFile.h"
 #include "core/i18n/Messaggi.h"
 #include "report/DatiReport.h"
 #include "report/LetteraIntestata.h"
@@ -72,6 +73,10 @@ int Esegui(const OpzioniReportCli& o) {
     opz.stile.standard = o.standard;
     opz.stile.mappe = o.mappe;
 
+    if (const std::string i =
+            IngressoUguale(o.uscita, {o.progetto.progetto, o.progetto.fotometria, o.intestazione});
+        !i.empty())
+        return Errore(o.uscita + " is the input " + i + ": choose another output name");
     cli::InterazioneCli ui(std::cerr);
     StatoProgetto intest;
     intest.DirProg = ".";

@@ -5,12 +5,11 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include <filesystem>
-#include <system_error>
-
+#include "core/files/SostituisciFile.h"
 #include "core/i18n/Argomenti.h"
 #include "core/i18n/Messaggi.h"
 #include "report/RoutinePagina.h"
+#include "report/ScritturaControllata.h"
 
 namespace nottaro {
 
@@ -59,52 +58,51 @@ EsitoStampa StampaProgetto(QPagedPaintDevice& dispositivo, const DatiReport& d, 
         ++pg.NumPagina;
         ++e.pagine;
     }
-    p.end();
+    const bool chiuso = p.end();
     e.immaginiIlleggibili = pg.ImmaginiIlleggibili();
-    e.ok = !e.annullato;
+    e.ok = !e.annullato && chiuso;
     return e;
 }
 
 EsitoStampa ScriviPdf(const std::string& file, bool orizzontale, const std::string& titolo,
                       const std::function<EsitoStampa(QPagedPaintDevice&)>& disegna) {
-    namespace fs = std::filesystem;
     EsitoStampa e;
     if (std::string c = VerificaCaratteri(); !c.empty()) {
         e.errore = c;
         return e;
     }
-    const fs::path dest(file);
-    const fs::path temp = dest.parent_path() / (dest.filename().string() + ".tmp-nottaro");
-    {
-        QPdfWriter w(QString::fromStdString(temp.string()));
-        w.setPageSize(QPageSize(QPageSize::A4));
-        w.setPageOrientation(orizzontale ? QPageLayout::Landscape : QPageLayout::Portrait);
-        w.setPageMargins(QMarginsF(0, 0, 0, 0));
-        w.setResolution(600);
-        w.setCreator(QStringLiteral("Nottaro"));
-        w.setTitle(QString::fromStdString(titolo));
-        e = disegna(w);
-    }
-    std::error_code ec;
-    // A file that could not even be opened: say which.
-    if (e.dispositivoRifiutato) e.errore = ConArgomenti(Msg(1711), {file, e.errore});
-    if (!e.ok || e.annullato) {
-        fs::remove(temp, ec);
-        return e;
-    }
-    if (!fs::exists(temp, ec) || fs::file_size(temp, ec) == 0) {
-        fs::remove(temp, ec);
-        e.ok = false;
-        e.errore = ConArgomenti(Msg(1711), {file, "no output"});
-        return e;
-    }
-    fs::rename(temp, dest, ec);
-    if (ec) {
-        std::error_code ignora;
-        fs::remove(temp, ignora);
-        e.ok = false;
-        e.errore = ConArgomenti(Msg(1711), {file, ec.message()});
-    }
+    // Every write of the document is checked, then the forcing to disk and
+    // the close: a full disk fails the print and the old file stays.
+    const std::string errore = SostituisciFile(file, [&](const std::string& temporaneo) -> std::string {
+        ScritturaControllata f(temporaneo);
+        if (!f.Aperta()) {
+            e.dispositivoRifiutato = true;
+            return f.Chiudi();
+        }
+        {
+            QPdfWriter w(&f);
+            w.setPageSize(QPageSize(QPageSize::A4));
+            w.setPageOrientation(orizzontale ? QPageLayout::Landscape : QPageLayout::Portrait);
+            w.setPageMargins(QMarginsF(0, 0, 0, 0));
+            w.setResolution(600);
+            w.setCreator(QStringLiteral("Nottaro"));
+            w.setTitle(QString::fromStdString(titolo));
+            e = disegna(w);
+        }
+        if (e.annullato) return "cancelled";
+        if (!e.errore.empty()) return e.errore;
+        const std::string scrittura = f.Chiudi();
+        if (!scrittura.empty() || !e.ok) {
+            e.ok = false;
+            return scrittura.empty() ? std::string("no output") : scrittura;
+        }
+        return {};
+    });
+    if (errore.empty()) return e;
+    e.ok = false;
+    // A file that could not even be opened, or a write that failed: say which.
+    if (!e.annullato && (e.dispositivoRifiutato || e.errore.empty()))
+        e.errore = ConArgomenti(Msg(1711), {file, e.errore.empty() ? errore : e.errore});
     return e;
 }
 

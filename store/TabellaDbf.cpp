@@ -9,6 +9,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "core/files/SostituisciFile.h"
 #include "core/text/Testo.h"
 #include "store/FileControllato.h"
 
@@ -48,13 +49,6 @@ std::optional<std::string> FormattaNumero(double x, int larghezza, int decimali)
 
 std::string DescriviNumero(double x) { return std::isfinite(x) ? FormatoGenerale(x) : std::string("a non-finite number"); }
 
-// shapelib derives the file name from the given one by replacing its
-// extension with ".dbf"; a temporary sibling keeps the table's own name free.
-std::string Temporaneo(const std::string& percorso) {
-    fs::path p(percorso);
-    return (p.parent_path() / (p.stem().string() + ".nuova.dbf")).string();
-}
-
 // A field as the file declares it: native type letter, width, decimals.
 struct CampoNativo {
     std::string nome;
@@ -92,13 +86,10 @@ std::string ScriviTabellaVuota(const std::string& percorso, const std::vector<Ca
 // Replaces the table at `percorso` with an empty one with `campi`, written
 // beside it first. Empty on success, else the reason.
 std::string RiscriviVuota(const std::string& percorso, const std::vector<CampoNativo>& campi) {
-    const std::string tmp = Temporaneo(percorso);
-    if (std::string e = ScriviTabellaVuota(tmp, campi); !e.empty()) return e;
-    std::error_code ec;
-    fs::rename(tmp, percorso, ec);
-    if (!ec) return {};
-    fs::remove(tmp, ec);
-    return "cannot replace it";
+    // shapelib derives the file name from the given one by replacing its
+    // extension with ".dbf": the new file's name ends so too.
+    return SostituisciFile(
+        percorso, [&](const std::string& tmp) { return ScriviTabellaVuota(tmp, campi); }, ".dbf");
 }
 
 EsitoTabella RigaRifiutata(const std::string& motivo) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/files/SostituisciFile.h"
 #include "core/text/Testo.h"
 
 namespace nottaro {
@@ -34,11 +35,7 @@ std::optional<int> LeggiLingua(const std::string& dirProg) {
 
 bool ScriviLingua(const std::string& dirProg, int lingua) {
     if (lingua < 0 || lingua > 4) return false;
-    std::ofstream out(InCartella(dirProg, "ntr.cfg"), std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out << lingua << FineRiga;
-    out.close();
-    return !out.fail();
+    return SostituisciFile(InCartella(dirProg, "ntr.cfg"), std::to_string(lingua) + FineRiga).empty();
 }
 
 bool LeggiMasterplan(const std::string& dirProg, StatoProgetto& stato) {

@@ -127,6 +127,17 @@ bool RigheInTabella::CampiGiusti() const {
     return true;
 }
 
+bool RigheInTabella::TabellaDiSoluzioni() const {
+    if (!tabella_.Aperta()) return false;
+    const Layout& atteso = tipo_ == TipoImpianto::Strada ? LayoutNTRLUX() : LayoutNTRLUXA();
+    const auto& campi = tabella_.Campi();
+    if (campi.empty() || campi.size() > atteso.size()) return false;
+    for (std::size_t i = 0; i < campi.size(); ++i)
+        if (tabella_.IndiceCampo(atteso[i].nome) != static_cast<int>(i) || campi[i].tipo != atteso[i].tipo)
+            return false;
+    return true;
+}
+
 std::string RigheInTabella::Aggiungi(const RigaStrada& r) { return tabella_.Aggiungi(ValoriDbf(r)).errore; }
 std::string RigheInTabella::Aggiungi(const RigaPercorso& r) { return tabella_.Aggiungi(ValoriDbf(r)).errore; }
 

@@ -31,6 +31,10 @@ public:
     RigheInTabella(TabellaDbf& tabella, TipoImpianto tipo);
     // The table is open and has the fields of the kind's layout, in order.
     bool CampiGiusti() const;
+    // The open table's fields are the first ones of the kind's layout, in
+    // order: a solution table of this program, perhaps written before the
+    // last columns were added, and never a foreign table.
+    bool TabellaDiSoluzioni() const;
     std::string Aggiungi(const RigaStrada& r) override;
     std::string Aggiungi(const RigaPercorso& r) override;
     bool Guasta() const override { return tabella_.ScritturaFallita(); }

@@ -6,6 +6,7 @@
 #include <set>
 #include <system_error>
 
+#include "core/files/SostituisciFile.h"
 #include "masterplan/VerificaDati.h"
 
 namespace nottaro::mp {
@@ -61,11 +62,10 @@ std::vector<std::string> ImmaginiMancanti(const std::vector<RigaTabellaMP>& righ
 }
 
 bool ScriviElencoMancanti(const std::string& percorso, const std::vector<std::string>& nomi, std::string& errore) {
-    std::ofstream f(percorso, std::ios::binary | std::ios::trunc);
-    for (const auto& n : nomi) f << n << "\r\n";
-    f.close();
-    if (!f) {
-        errore = percorso + ": cannot be written";
+    std::string testo;
+    for (const auto& n : nomi) testo += n + "\r\n";
+    if (const std::string e = SostituisciFile(percorso, testo); !e.empty()) {
+        errore = percorso + ": cannot be written (" + e + ")";
         return false;
     }
     return true;

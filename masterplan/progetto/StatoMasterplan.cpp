@@ -53,6 +53,13 @@ bool PortaRigaNelProgetto(StatoProgetto& s, const RigaTabellaMP& r, int soluzion
         return false;
     }
     const DatiRigaMP& d = *r.Dati;
+    // The design's road arrangements have no pair of luminaires on the centre
+    // line each facing its own side: carried as another arrangement, the
+    // design would show figures other than the row's.
+    if (d.Req.Tipo == TipoRiga::Strada && d.DispPali == 5) {
+        errore = Msg(2001, o.Lingua);
+        return false;
+    }
     const SoluzioneMP& sol = r.Esito.Sol[static_cast<std::size_t>(soluzione)];
     const std::string percorso = (std::filesystem::path(o.DirLdtMaster) / sol.File).string();
     // Read into a copy: a file that cannot be read leaves the design as it was.

@@ -2,7 +2,7 @@
 
 #include "engine/area/ValutaPercorso.h"
 #include "engine/road/IllumSoluzione.h"
-#include "engine/road/ValutazioneStrada.h"
+#include "engine/road/ValutaStradaFissa.h"
 
 namespace nottaro::mp {
 
@@ -18,24 +18,26 @@ DettaglioSoluzioneMP ValutaSoluzione(const DatiRigaMP& d, const OpzioniMP& o, co
     switch (d.Req.Tipo) {
     case TipoRiga::Strada: {
         const ParametriStrada p = ParametriStradaMP(d, o, s.Spaziatura, s.Lampada);
-        ValutazioneStrada v;
-        v.ImpostaFotometria(foto, s.Lampada);
-        const RisultatoStrada rs = v.Valuta(p, nullptr);
-        if (rs.Esito != EsitoStrada::Accettato) return r;
+        // The design's own evaluation of a fixed road, so the batch shows
+        // what the design shows, figures that are not finite refused alike.
+        RisultatoValutaStrada rs = ValutaStradaFissa(foto, p);
+        if (!rs.Valido()) return r;
         auto& st = r.Strada;
         st.LampCalc = s.Lampada;
         st.SolLm = rs.Lm;
         st.SolUo = rs.Uo;
         st.SolUl = rs.Ul;
         st.TICalc = rs.TI < 0 ? 0 : rs.TI;
-        st.campo = v.Campo();
-        if (!IllumSoluzione(ctx, v.Ricerca(), p, st.campo.Apparecchi, st.campo.Griglia, st.illum, st.stat)) return r;
+        st.campo = std::move(rs.campo);
+        st.illum = std::move(rs.illum);
+        st.stat = rs.stat;
         r.TI = st.TICalc;
-        if (!RapportoBordi(ctx, v.Ricerca(), p, st.campo, r.REI)) return r;
+        const RicercaIntensita ric(foto, s.Lampada);
+        if (!RapportoBordi(ctx, ric, p, st.campo, r.REI)) return r;
         const double larghezze[2] = {d.LargSx, d.LargDx};
         for (int lato = 0; lato < 2; ++lato)
             if (o.OpzioneStrisce >= 1 && larghezze[lato] > 0 &&
-                !IllumAreeLaterali(ctx, v.Ricerca(), p, st.campo, lato, larghezze[lato], r.Strisce[lato],
+                !IllumAreeLaterali(ctx, ric, p, st.campo, lato, larghezze[lato], r.Strisce[lato],
                                    &r.PuntiStrisce[lato]))
                 return r;
         st.ok = true;

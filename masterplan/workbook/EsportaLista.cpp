@@ -2,49 +2,59 @@
 
 #include <xlsxwriter.h>
 
-#include <cstdio>
+#include <cctype>
 #include <filesystem>
+#include <system_error>
 
-#include <unistd.h>
+#include "core/files/SostituisciFile.h"
 
 namespace nottaro::mp {
 
 std::string PercorsoElenco(const std::string& cartellaProgetto) {
     std::filesystem::path p(cartellaProgetto);
-    return (p.parent_path() / (p.stem().string() + "-Elenco_Progetti.xlsx")).string();
+    // mp.xls and mp.xlsx beside each other are two projects: their exports
+    // must not take each other's place.
+    std::string formato = p.extension().string();
+    for (auto& c : formato) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const std::string distinto = formato.empty() || formato == ".xlsx" ? "" : "-" + formato.substr(1);
+    return (p.parent_path() / (p.stem().string() + distinto + "-Elenco_Progetti.xlsx")).string();
+}
+
+std::string PercorsoElencoParziale(const std::string& percorso, bool sostituisci) {
+    namespace fs = std::filesystem;
+    const fs::path p(percorso);
+    const std::string base = (p.parent_path() / (p.stem().string() + "-parziale")).string();
+    std::string nome = base + ".xlsx";
+    std::error_code ec;
+    for (int n = 2; !sostituisci && fs::exists(fs::symlink_status(nome, ec)); ++n)
+        nome = base + "-" + std::to_string(n) + ".xlsx";
+    return nome;
 }
 
 bool EsportaLista(const std::vector<CelleRiga>& righe, const std::string& percorso, std::string& errore) {
-    const std::string temporaneo = percorso + ".tmp" + std::to_string(::getpid());
-    lxw_workbook* wb = workbook_new(temporaneo.c_str());
-    if (!wb) {
-        errore = percorso + ": cannot be created";
-        return false;
-    }
-    lxw_worksheet* ws = workbook_add_worksheet(wb, "Elenco progetti");
-    bool ok = ws != nullptr;
-    auto scrivi = [&](lxw_row_t r, const CelleRiga& celle) {
-        for (int c = 0; ok && c < NumColonneTabella; ++c)
-            if (!celle[c].empty() &&
-                worksheet_write_string(ws, r, static_cast<lxw_col_t>(c), celle[c].c_str(), nullptr) != LXW_NO_ERROR)
-                ok = false;
-    };
-    if (ok) scrivi(0, IntestazioniTabella());
-    for (std::size_t k = 0; ok && k < righe.size(); ++k) scrivi(static_cast<lxw_row_t>(k + 1), righe[k]);
-    const lxw_error chiusura = workbook_close(wb);
-    if (!ok || chiusura != LXW_NO_ERROR) {
-        errore = percorso + ": " + (chiusura != LXW_NO_ERROR ? lxw_strerror(chiusura) : "a cell could not be written");
-        std::remove(temporaneo.c_str());
-        return false;
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporaneo, percorso, ec);
-    if (ec) {
-        errore = percorso + ": " + ec.message();
-        std::remove(temporaneo.c_str());
-        return false;
-    }
-    return true;
+    errore = SostituisciFile(
+        percorso,
+        [&](const std::string& temporaneo) -> std::string {
+            lxw_workbook* wb = workbook_new(temporaneo.c_str());
+            if (!wb) return percorso + ": cannot be created";
+            lxw_worksheet* ws = workbook_add_worksheet(wb, "Elenco progetti");
+            bool ok = ws != nullptr;
+            auto scrivi = [&](lxw_row_t r, const CelleRiga& celle) {
+                for (int c = 0; ok && c < NumColonneTabella; ++c)
+                    if (!celle[c].empty() && worksheet_write_string(ws, r, static_cast<lxw_col_t>(c),
+                                                                    celle[c].c_str(), nullptr) != LXW_NO_ERROR)
+                        ok = false;
+            };
+            if (ok) scrivi(0, IntestazioniTabella());
+            for (std::size_t k = 0; ok && k < righe.size(); ++k) scrivi(static_cast<lxw_row_t>(k + 1), righe[k]);
+            const lxw_error chiusura = workbook_close(wb);
+            if (!ok || chiusura != LXW_NO_ERROR)
+                return percorso + ": " +
+                       (chiusura != LXW_NO_ERROR ? lxw_strerror(chiusura) : "a cell could not be written");
+            return {};
+        },
+        ".xlsx");
+    return errore.empty();
 }
 
 }  // namespace nottaro::mp

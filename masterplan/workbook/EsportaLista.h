@@ -7,8 +7,14 @@
 
 namespace nottaro::mp {
 
-// PROJECT less its extension + "-Elenco_Progetti.xlsx".
+// PROJECT less its extension + "-Elenco_Progetti.xlsx"; a workbook of
+// another format has it in the name too (mp.xls: mp-xls-Elenco_Progetti.xlsx).
 std::string PercorsoElenco(const std::string& cartellaProgetto);
+
+// Where the rows finished by an interrupted run go: the export's name with
+// "-parziale", never a complete export's name. Without `sostituisci` an
+// existing file keeps its place and the name takes a number (-parziale-2...).
+std::string PercorsoElencoParziale(const std::string& percorso, bool sostituisci);
 
 // Writes the header and rows as text cells of the sheet "Elenco progetti"
 // (table row r, column c at worksheet row r + 1, column c + 1), first to a

@@ -105,6 +105,20 @@ TEST_F(CatalogoCli, RefusesWhatItCannotUse) {
     EXPECT_NE(Catalogo("--lang xx").esito, 0);
 }
 
+// A list written over the catalogue or one of its photometric files would
+// destroy what it lists: refused, every file as it was.
+TEST_F(CatalogoCli, AListNamingACatalogueFileIsRefused) {
+    fs::create_hard_link(dir.File("ldt/due.ldt"), dir.File("collegato.ldt"));
+    for (const std::string nome : {"lightlist.dbf", "./lightlist.dbf", "NTRProd2.dat", "collegato.ldt"}) {
+        const std::string bersaglio = dir.File(nome);
+        const std::string prima = LeggiByte(bersaglio);
+        const auto u = Catalogo("--write-list " + Tra(bersaglio));
+        EXPECT_EQ(u.esito, 1) << nome;
+        EXPECT_NE(u.err.find("choose another name"), std::string::npos) << u.err;
+        EXPECT_EQ(LeggiByte(bersaglio), prima) << nome;
+    }
+}
+
 // The list of the catalogue's rows drives the road sweep: each listed file is
 // run, a missing entry is skipped and named, a file listed twice runs twice.
 TEST_F(CatalogoCli, AWrittenListFeedsTheRoadSweep) {

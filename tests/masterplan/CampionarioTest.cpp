@@ -126,7 +126,7 @@ TEST(EsportaLista, ReadBackGivesTheTableAndReplacesOnlyWhole) {
     nottaro::test::CartellaTemporanea dir;
     const auto celle = Celle(Esegui("esempio.xlsx", 2));
     const std::string p = PercorsoElenco(dir.File("progetto.xlsm"));
-    EXPECT_EQ(p, dir.File("progetto-Elenco_Progetti.xlsx"));
+    EXPECT_EQ(p, dir.File("progetto-xlsm-Elenco_Progetti.xlsx"));
     std::string errore;
     ASSERT_TRUE(EsportaLista(celle, p, errore)) << errore;
     ASSERT_TRUE(EsportaLista(celle, p, errore)) << errore;  // over an earlier export

@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "core/text/Testo.h"
+#include "masterplan/workbook/EsportaLista.h"
 #include "support/CartellaTemporanea.h"
 #include "support/EseguiCli.h"
 #include "support/Percorsi.h"
@@ -72,6 +73,7 @@ TEST(ComandoMasterplan, ExitStatusOfEachEnd) {
     test::ScriviFoglio(dir.File("errato.xlsx"), {{"titolo"}, intestazioni, RigaStrada("Via Roma", "99")});
     test::ScriviFoglio(dir.File("trattino.xlsx"), {{"titolo"}, intestazioni, RigaStrada("Via Roma", "-")});
     test::ScriviFoglio(dir.File("senzavia.xlsx"), {{"titolo"}, senzaVia, RigaStrada("Via Roma", "8")});
+    test::ScriviFoglio(dir.File("vuoto.xlsx"), {{"titolo"}, intestazioni});
     std::ofstream(dir.File("rotto.xlsx")) << "non zip";
     const std::string ldt = " --ldt " + Tra(Sorgente("data/masterplan/ldt"));
     struct Caso {
@@ -84,18 +86,55 @@ TEST(ComandoMasterplan, ExitStatusOfEachEnd) {
         {Tra(dir.File("buono.xlsx")) + ldt + " --sheet Foglio --check-only", 0, ""},
         {Tra(dir.File("buono.xlsx")) + ldt + " --sheet 2", 1, "no worksheet \"2\""},
         {Tra(dir.File("errato.xlsx")) + ldt, 2, "?99"},
-        {Tra(dir.File("errato.xlsx")) + ldt + " --force", 0, "Saved successfully"},
+        // Forced past the rows to correct: exported, yet a script still sees them.
+        {Tra(dir.File("errato.xlsx")) + ldt + " --force", 2, "Saved successfully"},
         {Tra(dir.File("trattino.xlsx")) + ldt, 1, "<-> in the column ALTEZZA"},
         {Tra(dir.File("senzavia.xlsx")) + ldt, 1, "VIA;"},
         {Tra(dir.File("rotto.xlsx")) + ldt, 1, "rotto.xlsx: "},
         {Tra(dir.File("buono.xlsx")) + " --ldt " + Tra(dir.File("manca")), 1, "does not exist"},
         {Tra(dir.File("buono.xlsx")) + ldt + " --strips 4", 1, "--strips"},
+        {Tra(dir.File("buono.xlsx")) + ldt + " --threads -1", 1, "--threads"},
+        {Tra(dir.File("vuoto.xlsx")) + ldt, 1, "no project rows"},
+        // The first case's export is there: kept unless replacing is asked for.
+        {Tra(dir.File("buono.xlsx")) + ldt, 1, "buono-Elenco_Progetti.xlsx already exists"},
+        {Tra(dir.File("buono.xlsx")) + ldt + " --overwrite", 0, "Saved successfully"},
     };
     for (const auto& k : casi) {
         const auto u = EseguiCli("masterplan " + k.argomenti, true);
         EXPECT_EQ(u.esito, k.esito) << k.argomenti << "\n" << u.out;
         EXPECT_NE(u.out.find(k.testo), std::string::npos) << k.argomenti << "\n" << u.out;
     }
+}
+
+// A dash stops the check at once: only its message, no rows, no end case.
+TEST(ComandoMasterplan, ADashStopShowsNothingMore) {
+    nottaro::test::CartellaTemporanea dir;
+    test::ScriviFoglio(dir.File("trattino.xlsx"), {{"titolo"}, kIntestazioni, RigaStrada("Via Roma", "8"),
+                                                   RigaStrada("Via Po", "-")});
+    const auto u = EseguiCli("masterplan --json " + Tra(dir.File("trattino.xlsx")) + " --ldt " +
+                             Tra(Sorgente("data/masterplan/ldt")));
+    EXPECT_EQ(u.esito, 1);
+    const auto j = nlohmann::json::parse(u.out);
+    EXPECT_EQ(j["check"]["stopped_by_dash"], true);
+    EXPECT_FALSE(j["check"]["message"].get<std::string>().empty());
+    EXPECT_FALSE(j["check"].contains("end"));
+    EXPECT_FALSE(j["check"].contains("listed"));
+    EXPECT_FALSE(j["check"].contains("rows_examined"));
+    EXPECT_FALSE(j.contains("rows"));
+}
+
+// An interrupted run's rows go under a name that says so, beside and never
+// over the full export; the .xls and .xlsx of one stem export apart.
+TEST(ComandoMasterplan, ExportNamesNeverMeet) {
+    EXPECT_EQ(PercorsoElenco("/a/mp.xlsx"), "/a/mp-Elenco_Progetti.xlsx");
+    EXPECT_EQ(PercorsoElenco("/a/mp.xls"), "/a/mp-xls-Elenco_Progetti.xlsx");
+    EXPECT_EQ(PercorsoElenco("/a/mp.XLSM"), "/a/mp-xlsm-Elenco_Progetti.xlsx");
+    nottaro::test::CartellaTemporanea dir;
+    const std::string pieno = dir.File("mp-Elenco_Progetti.xlsx");
+    EXPECT_EQ(PercorsoElencoParziale(pieno, false), dir.File("mp-Elenco_Progetti-parziale.xlsx"));
+    std::ofstream(dir.File("mp-Elenco_Progetti-parziale.xlsx")) << "earlier";
+    EXPECT_EQ(PercorsoElencoParziale(pieno, false), dir.File("mp-Elenco_Progetti-parziale-2.xlsx"));
+    EXPECT_EQ(PercorsoElencoParziale(pieno, true), dir.File("mp-Elenco_Progetti-parziale.xlsx"));
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include "RigheProva.h"
 #include "core/text/Testo.h"
 #include "store/TabellaDbf.h"
+#include "support/DiscoPiccolo.h"
 #include "support/EseguiCli.h"
 #include "support/LeggiFile.h"
 #include "support/Percorsi.h"
@@ -30,6 +31,7 @@ namespace nottaro {
 namespace {
 
 using test::CartellaTemporanea;
+using test::ConDiscoPiccolo;
 using test::RigaSoluzione;
 
 // Row n of the killed-writer run: every figure derived from n.
@@ -260,23 +262,6 @@ TEST(TabellaDbfFile, TheTableCommandPrintsTheWholeRowsOfALyingTableAfterOneWarni
     EXPECT_EQ(u.out, "3\n");
     EXPECT_EQ(std::count(u.err.begin(), u.err.end(), '\n'), 1) << u.err;
     EXPECT_NE(u.err.find("2147483644 rows are missing"), std::string::npos) << u.err;
-}
-
-// A run of `comando` inside a fresh mount namespace with a 64 KB file system
-// mounted at `cartella`; exit status 77 when this machine cannot mount one
-// (no root, no namespaces), so the caller can skip.
-int ConDiscoPiccolo(const std::string& cartella, const std::function<int()>& comando) {
-    const pid_t figlio = ::fork();
-    if (figlio < 0) return -1;
-    if (figlio == 0) {
-        if (::unshare(CLONE_NEWNS) != 0) ::_exit(77);
-        if (::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) ::_exit(77);
-        if (::mount("nottaro-piccolo", cartella.c_str(), "tmpfs", 0, "size=64k") != 0) ::_exit(77);
-        ::_exit(comando());
-    }
-    int stato = 0;
-    ::waitpid(figlio, &stato, 0);
-    return WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
 }
 
 TEST(TabellaDbfFile, AFullDiskStopsTheAppendsAndLeavesAValidTableOfTheRowsWritten) {

@@ -324,6 +324,21 @@ private slots:
         std::string errore;
         QVERIFY(mp::LeggiCartella(atteso, c, errore));
         QCOMPARE(c.Fogli.front().Testo(2, 2), std::string("Via Uno"));
+
+        // A file of that name is replaced only when the user says so.
+        QFile proprio(QString::fromStdString(atteso));
+        QVERIFY(proprio.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        proprio.write("mio");
+        proprio.close();
+        b.ui.risposte = {false, true};
+        b.finestra->Esporta();
+        QCOMPARE(b.ui.mostrati.back().tipo, std::string("conferma"));
+        QVERIFY(proprio.open(QIODevice::ReadOnly));
+        QCOMPARE(proprio.readAll(), QByteArray("mio"));
+        proprio.close();
+        b.finestra->Esporta();
+        QCOMPARE(b.Ultimo(), atteso + Msg(1411));
+        QVERIFY(mp::LeggiCartella(atteso, c, errore));
     }
 
     // A file gone after the run: its row is named, the others are printed.

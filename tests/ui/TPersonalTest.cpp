@@ -30,6 +30,11 @@ QString Immagine(const QString& file, QColor colore) {
     return file;
 }
 
+QByteArray Byte(const QString& file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 }  // namespace
 
 class TPersonalTest : public QObject {
@@ -111,6 +116,22 @@ private slots:
         test::Clic(d, "Button1");
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY(f.readAll() != prima);
+    }
+
+    // A copy that fails halfway (here: the chosen logo cannot be read)
+    // leaves the logo already in the folder as it was.
+    void LogoNonCopiatoLasciaIlVecchio() {
+        const QString dentro = Immagine(dir_.path() + "/Intestazioni/marchio.png", Qt::green);
+        const QByteArray prima = Byte(dentro);
+        QVERIFY(!prima.isEmpty());
+        QVERIFY(QDir().mkpath(dir_.path() + "/altrove/marchio.png"));
+        TPersonal d(stato_, ui_);
+        d.sceltaLogo = [&] { return dir_.path() + "/altrove/marchio.png"; };
+        ui_.risposte = {true};
+        test::Clic(d, "Button1");
+        QCOMPARE(ui_.Conta("avviso"), 1);
+        QCOMPARE(Byte(dentro), prima);
+        QVERIFY(QDir(dir_.path() + "/Intestazioni").entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden).isEmpty());
     }
 
     void SiAl119ConSalvataggioAnnullatoOFallitoResta() {

@@ -1,10 +1,8 @@
 #include "ui/isolum/EsportaCsv.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-
 #include <charconv>
+
+#include "core/files/SostituisciFile.h"
 
 namespace nottaro::ui {
 namespace {
@@ -31,13 +29,7 @@ std::string TestoCsv(const CampoVista& c) {
 }
 
 std::string EsportaCsv(const CampoVista& c, const std::string& percorso) {
-    std::ofstream f(percorso, std::ios::binary | std::ios::trunc);
-    if (!f) return std::strerror(errno);
-    const std::string t = TestoCsv(c);
-    f.write(t.data(), static_cast<std::streamsize>(t.size()));
-    f.close();
-    if (!f) return std::strerror(errno);
-    return {};
+    return SostituisciFile(percorso, TestoCsv(c));
 }
 
 }  // namespace nottaro::ui

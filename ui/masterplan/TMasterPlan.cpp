@@ -28,7 +28,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <system_error>
 
+#include "core/i18n/Argomenti.h"
 #include "core/i18n/Messaggi.h"
 #include "masterplan/OpzioniMP.h"
 #include "masterplan/progetto/CartellaProgetto.h"
@@ -588,7 +591,13 @@ void TMasterPlan::CopiaLdt() {
 }
 
 void TMasterPlan::Esporta() {
-    const std::string percorso = mp::PercorsoElenco(stato_.FileMaster);
+    // The rows of a cut run never take the name of a whole table.
+    const std::string completo = mp::PercorsoElenco(stato_.FileMaster);
+    const std::string percorso = ris_.Interrotto ? mp::PercorsoElencoParziale(completo, true) : completo;
+    std::error_code ec;
+    if (std::filesystem::exists(std::filesystem::symlink_status(percorso, ec)) &&
+        !ui_.Conferma(ConArgomenti(Msg(2000), {percorso})))
+        return;
     std::string errore;
     if (mp::EsportaLista(CelleRisultato(), percorso, errore)) ui_.Avviso(percorso + Msg(1411));
     else ui_.Avviso(Msg(1412) + ": " + errore);

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/files/SostituisciFile.h"
 #include "engine/area/DettaglioA.h"
 #include "engine/area/DisposizioneArea.h"
 #include "engine/area/OttimizzaArea.h"
@@ -117,22 +118,13 @@ EsitoTabella ApplicaCriterio(TabellaDbf& t, int voce, const SceltaBrowser& s, co
 void MostraOgniRiga(TabellaDbf& t, SceltaBrowser& s, std::string& filtroCorrente) { MostraTutto(t, s, filtroCorrente); }
 
 std::string SalvaCopiaTabella(TabellaDbf& t, const std::string& destinazione) {
-    namespace fs = std::filesystem;
-    const fs::path dest(destinazione);
-    const fs::path temporaneo = dest.parent_path() / (dest.filename().string() + ".tmp-nottaro");
-    if (EsitoTabella e = t.CopiaFile(temporaneo.string()); !e) {
-        std::error_code ec;
-        fs::remove(temporaneo, ec);
-        return e.errore;
-    }
-    std::error_code ec;
-    fs::rename(temporaneo, dest, ec);
-    if (ec) {
-        std::error_code ignora;
-        fs::remove(temporaneo, ignora);
-        return ec.message();
-    }
-    return {};
+    return SostituisciFile(
+        destinazione,
+        [&](const std::string& temporaneo) -> std::string {
+            EsitoTabella e = t.CopiaFile(temporaneo);
+            return e ? std::string() : e.errore;
+        },
+        ".dbf");
 }
 
 }  // namespace nottaro::ui

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/files/SostituisciFile.h"
 #include "core/i18n/Argomenti.h"
 #include "core/i18n/Messaggi.h"
 #include "report/LetteraIntestata.h"
@@ -130,11 +131,8 @@ void TPersonal::SelezionaLogo() {
     if (QFileInfo(destinazione).absoluteFilePath() != origine.absoluteFilePath()) {
         const bool esiste = QFileInfo::exists(destinazione);
         if (!esiste || ui_.Conferma(ConArgomenti(Msg(1714), {Ss(origine.fileName())}))) {
-            const QString temporaneo = destinazione + QStringLiteral(".tmp-nottaro");
-            QFile::remove(temporaneo);
-            if (!QFile::copy(scelto, temporaneo) || (esiste && !QFile::remove(destinazione)) ||
-                !QFile::rename(temporaneo, destinazione)) {
-                QFile::remove(temporaneo);
+            // The old logo is replaced only by a whole copy of the new one.
+            if (!SostituisciConCopia(Ss(destinazione), Ss(scelto)).empty()) {
                 ui_.Avviso(ConArgomenti(Msg(1715), {Ss(scelto), Ss(destinazione)}));
                 return;
             }
@@ -175,7 +173,7 @@ bool TPersonal::Salva() {
     const QString logo = Qs(stato_.DirIntest) + Qs(stato_.LogoIntest);
     const QString logoAccanto = cartella + Qs(stato_.LogoIntest);
     if (!stato_.LogoIntest.empty() && QFileInfo(logo).isFile() && !QFileInfo::exists(logoAccanto) &&
-        !QFile::copy(logo, logoAccanto))
+        !SostituisciConCopia(Ss(logoAccanto), Ss(logo)).empty())
         ui_.Avviso(ConArgomenti(Msg(1715), {Ss(logo), Ss(logoAccanto)}));
     const Intestazione nuova = DaiCampi();
     if (const std::string e = ScriviLP(Ss(scelto), nuova, stato_.LogoIntest); !e.empty()) {
