@@ -54,8 +54,11 @@ TabellaBlocco RicercaIntensita::Blocco() const {
     return t;
 }
 
-bool CercaIntensita(ContestoCalcolo& ctx, const RicercaIntensita& ricerca, const double* gamma, const double* c,
-                    std::size_t n, double* I) {
+namespace {
+
+template <class Blocco>
+bool CercaABlocchi(ContestoCalcolo& ctx, const RicercaIntensita& ricerca, const double* gamma, const double* c,
+                   std::size_t n, double* I, const Blocco& blocco) {
     if (n == 0) return true;
     if (ctx.ErrCalcolo) {  // already failed: the first lookup, as one by one
         I[0] = ricerca(ctx, gamma[0], c[0]);
@@ -65,7 +68,7 @@ bool CercaIntensita(ContestoCalcolo& ctx, const RicercaIntensita& ricerca, const
     int fatto[DirezioniPerBlocco];
     for (std::size_t da = 0; da < n; da += DirezioniPerBlocco) {
         const std::size_t m = std::min(DirezioniPerBlocco, n - da);
-        InterpolaBlocco(t, gamma + da, c + da, m, I + da, fatto);
+        blocco(t, gamma + da, c + da, m, I + da, fatto);
         for (std::size_t q = 0; q < m; ++q) {
             if (fatto[q]) continue;
             I[da + q] = ricerca(ctx, gamma[da + q], c[da + q]);
@@ -73,6 +76,20 @@ bool CercaIntensita(ContestoCalcolo& ctx, const RicercaIntensita& ricerca, const
         }
     }
     return true;
+}
+
+}  // namespace
+
+bool CercaIntensita(ContestoCalcolo& ctx, const RicercaIntensita& ricerca, const double* gamma, const double* c,
+                    std::size_t n, double* I) {
+    return CercaABlocchi(ctx, ricerca, gamma, c, n, I, InterpolaBlocco);
+}
+
+bool CercaIntensita(ContestoCalcolo& ctx, const RicercaIntensita& ricerca, const double* gamma, const double* c,
+                    std::size_t n, double* I, LarghezzaVettore larghezza) {
+    return CercaABlocchi(ctx, ricerca, gamma, c, n, I,
+                         [larghezza](const TabellaBlocco& t, const double* g, const double* cc, std::size_t m,
+                                     double* out, int* fatto) { InterpolaBloccoCon(larghezza, t, g, cc, m, out, fatto); });
 }
 
 }  // namespace nottaro

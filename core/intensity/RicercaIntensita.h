@@ -69,6 +69,9 @@ private:
 // direction are final.
 bool CercaIntensita(ContestoCalcolo& ctx, const RicercaIntensita& ricerca, const double* gamma, const double* c,
                     std::size_t n, double* I);
+// The same on a given vector width, which the processor must run (benchmarks).
+bool CercaIntensita(ContestoCalcolo& ctx, const RicercaIntensita& ricerca, const double* gamma, const double* c,
+                    std::size_t n, double* I, LarghezzaVettore larghezza);
 
 // The plain reference lookup behind the same call shape.
 struct IntensitaDiretta {
