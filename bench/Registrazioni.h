@@ -14,8 +14,6 @@ void RegistraSweep(bool piccolo);
 // Writing rows: the store committing per row or per group, and sweeps that
 // keep every candidate up to the row limit.
 void RegistraArchivio(bool piccolo);
-// Opening one solution row of a sweep's table, road and path.
-void RegistraApriSoluzione();
 // Prints the heap that 100 loaded photometric records hold.
 int MemoriaRecord();
 
