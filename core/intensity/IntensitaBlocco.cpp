@@ -2,10 +2,12 @@
 
 #include <cmath>
 
-
 namespace nottaro {
 
 namespace {
+
+// The kept reciprocals are read as a flat array of pairs.
+static_assert(sizeof(dettaglio::InversiLagrange) == 2 * sizeof(double));
 
 // First index k in 1..n with ang[k] >= x on an even grid, for every x of a
 // block: the estimate from the step. ok[k] stays 1 only where the estimate is
@@ -64,6 +66,9 @@ namespace {
 // A value that is neither infinite nor NaN: x - x is 0 for it alone.
 [[gnu::always_inline]] inline bool Finito(double x) { return x - x == 0; }
 
+// The block lookup: indices of the whole block, then one branch-free pass
+// that forms each direction's weights, reads its nine values and marks
+// whether the result is final. Built once per vector width below.
 [[gnu::always_inline]] inline void InterpolaCorpo(const TabellaBlocco& t, const double* __restrict gamma,
                                                   const double* __restrict c, std::size_t n, double* __restrict I,
                                                   int* __restrict fatto) {

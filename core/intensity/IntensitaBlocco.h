@@ -2,12 +2,12 @@
 // The intensity lookup of many luminaire-point directions in one pass: the
 // angle indices of a whole block first, then the quadratic interpolation of
 // every direction with its nine table values gathered, several directions
-// per instruction on the machine's vector unit. Only the directions inside
-// the table's inner nodes take this path (C strictly between the first and
-// the next-to-last plane, gamma above 0); those at the nadir, across the
-// C = 0 seam, or with a figure that is not finite are left to the lookup one
-// direction at a time. The arithmetic is that of InterpolaIntensita, term by
-// term, so an intensity formed here has the very bits of the single lookup.
+// per instruction on the machine's vector unit. Directions with gamma above 0
+// take this path, across the seam at C = 0 / 360 too; those at the nadir, on
+// a rounding edge of an even angle grid, with a node triple of zero width or
+// with a figure that is not finite are left to the lookup one direction at a
+// time. The arithmetic is that of InterpolaIntensita, term by term, so an
+// intensity formed here has the very bits of the single lookup.
 #include <cstddef>
 #include <vector>
 
