@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "bench/Registrazioni.h"
@@ -59,6 +60,38 @@ void IntensitaVeloce(benchmark::State& st, const char* file) {
         benchmark::ClobberMemory();
     }
     st.SetItemsProcessed(st.iterations() * static_cast<long long>(gamma.size()));
+}
+
+// The block lookup on one vector width, and the indexed lookup one direction
+// at a time (what every evaluation called before the block lookup).
+void IntensitaLarghezza(benchmark::State& st, LarghezzaVettore larghezza) {
+    const RicercaIntensita ricerca(Foto(FileStradale), 0);
+    std::vector<double> gamma, c;
+    for (const auto& d : Direzioni()) {
+        gamma.push_back(d.gamma);
+        c.push_back(d.c);
+    }
+    std::vector<double> I(gamma.size());
+    for (auto _ : st) {
+        ContestoCalcolo ctx;
+        CercaIntensita(ctx, ricerca, gamma.data(), c.data(), gamma.size(), I.data(), larghezza);
+        benchmark::DoNotOptimize(I.data());
+        benchmark::ClobberMemory();
+    }
+    st.SetItemsProcessed(st.iterations() * static_cast<long long>(gamma.size()));
+}
+
+void IntensitaUnaAllaVolta(benchmark::State& st) {
+    const RicercaIntensita ricerca(Foto(FileStradale), 0);
+    const auto& dir = Direzioni();
+    std::vector<double> I(dir.size());
+    for (auto _ : st) {
+        ContestoCalcolo ctx;
+        for (std::size_t k = 0; k < dir.size(); ++k) I[k] = ricerca(ctx, dir[k].gamma, dir[k].c);
+        benchmark::DoNotOptimize(I.data());
+        benchmark::ClobberMemory();
+    }
+    st.SetItemsProcessed(st.iterations() * static_cast<long long>(dir.size()));
 }
 
 // What a tilted candidate asks per pole and point once gamma and C are kept:
@@ -190,6 +223,9 @@ void RegistraKernel() {
     RegisterBenchmark("IntensitaLum/piana/pari", IntensitaPiana, FileStradale);
     RegisterBenchmark("IntensitaLum/veloce/pari", IntensitaVeloce, FileStradale);
     RegisterBenchmark("IntensitaLum/veloce/pari/inclinata", IntensitaVeloceInclinata);
+    RegisterBenchmark("IntensitaLum/veloce/pari/una", IntensitaUnaAllaVolta);
+    for (LarghezzaVettore l : LarghezzeDisponibili())
+        RegisterBenchmark((std::string("IntensitaLum/blocco/") + NomeLarghezza(l)).c_str(), IntensitaLarghezza, l);
     RegisterBenchmark("IntensitaLum/piana/irregolare", IntensitaPiana, FileGammaIrregolare);
     RegisterBenchmark("IntensitaLum/veloce/irregolare", IntensitaVeloce, FileGammaIrregolare);
     RegisterBenchmark("CoeffR/piana", CoeffRBench<false>);

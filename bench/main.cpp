@@ -29,6 +29,7 @@
 
 #include "bench/Registrazioni.h"
 #include "bench/Scenari.h"
+#include "core/intensity/IntensitaBlocco.h"
 #include "engine/area/OttimizzaArea.h"
 #include "engine/road/OttimizzaStrada.h"
 
@@ -95,7 +96,7 @@ void Sweep(const Raccolta& r, const char* tipo, const std::string& base, const C
     if (c.eseguito)
         std::printf("  fast/plain comparison: %lld candidates, %lld rows, rows identical: %s%s%s\n", c.candidati,
                     c.righe, c.identiche ? "yes" : "NO", c.differenza.empty() ? "" : " - ", c.differenza.c_str());
-    Rapporto(r, "fast/plain, 1 thread, same candidates", base + "/piana/1", base + "/veloce/1", "(target >= 5)");
+    Rapporto(r, "fast/plain, 1 thread, same candidates", base + "/piana/1", base + "/veloce/1", "(target >= 10)");
     Rapporto(r, "2 threads / 1 thread", base + "/completa/1", base + "/completa/2", "(target >= 1.8)");
     const Misura* s = r.Trova(base + "/completa/1");
     const Misura* k = r.Trova("IntensitaLum/veloce/pari");
@@ -103,7 +104,7 @@ void Sweep(const Raccolta& r, const char* tipo, const std::string& base, const C
         const double perLookupSweep = s->secondi / s->contatori.at("lookup");
         const double perLookupKernel = 1 / k->contatori.at("items_per_second");
         Riga("time per lookup in the sweep / in the lookup kernel", perLookupSweep / perLookupKernel,
-             "(target <= 2)");
+             "(target <= 1.3)");
         const Misura* ki = r.Trova("IntensitaLum/veloce/pari/inclinata");
         if (ki && ki->contatori.count("items_per_second"))
             Riga("time per lookup in the sweep / tilt rotation + lookup kernel",
@@ -133,6 +134,17 @@ void Riepilogo(const Raccolta& r) {
             std::printf("  IntensitaLum indexed, %s angle grid: %.4g lookups/s\n",
                         std::strcmp(g, "pari") == 0 ? "even" : "uneven", k->contatori.at("items_per_second"));
     }
+    for (LarghezzaVettore l : LarghezzeDisponibili()) {
+        const Misura* k = r.Trova(std::string("IntensitaLum/blocco/") + NomeLarghezza(l));
+        if (k && k->contatori.count("items_per_second"))
+            std::printf("  block lookup on %s, even angle grid: %.3g ns per lookup\n", NomeLarghezza(l),
+                        1e9 / k->contatori.at("items_per_second"));
+    }
+    if (const Misura* k = r.Trova("IntensitaLum/veloce/pari/una"); k && k->contatori.count("items_per_second"))
+        std::printf("  indexed lookup one direction at a time: %.3g ns per lookup\n",
+                    1e9 / k->contatori.at("items_per_second"));
+    Rapporto(r, "block lookup (widest) / one at a time, even angle grid", "IntensitaLum/veloce/pari/una",
+             "IntensitaLum/veloce/pari");
     Rapporto(r, "IntensitaLum indexed/plain, even angle grid", "IntensitaLum/piana/pari", "IntensitaLum/veloce/pari");
     Rapporto(r, "IntensitaLum indexed/plain, uneven angle grid", "IntensitaLum/piana/irregolare",
              "IntensitaLum/veloce/irregolare");
@@ -152,8 +164,8 @@ void Riepilogo(const Raccolta& r) {
     } scritture[] = {
         {"Archivio/aggiungi/1", "store alone, header committed after every row", ""},
         {"Archivio/aggiungi/135", "store alone, header committed per 135-row group", ""},
-        {"TuttiRisultati/strada/2", "road, every candidate kept, 2 threads", ""},
-        {"TuttiRisultati/percorso/2", "path, every candidate kept, 2 threads", "(target >= 50000)"},
+        {"TuttiRisultati/strada/2", "road, every candidate kept, 2 threads", "(target >= 100000)"},
+        {"TuttiRisultati/percorso/2", "path, every candidate kept, 2 threads", "(target >= 100000)"},
     };
     for (const auto& s : scritture)
         if (const Misura* m = r.Trova(s.nome); m && m->contatori.count("righe/s"))

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the benchmarks of a build folder and prints the figures and ratios of
 # this one run, then the peak memory of the road sweep at two sizes and the
-# heap held by 100 loaded photometric records.
+# heap held by 100 loaded photometric records, and opening a solution in the
+# detail window when the build has the windows.
 #   bash bench/run.sh [build folder]      (make bench: the Makefile's BUILD_DIR)
 # MIN_TIME sets the shortest measuring time per benchmark in seconds (0.3),
 # REPETITIONS how many times each runs (5; the fastest enters the ratios).
@@ -25,4 +26,9 @@ echo "Peak memory, road sweep on 2 threads:"
 "$BIN" --memoria=ampia
 echo "Peak memory of the records a list keeps:"
 "$BIN" --memoria=record
+# The desktop program's share, when the build has the windows.
+if [ -x "$BUILD_DIR/bench/nottaro_bench_finestre" ]; then
+    echo
+    "$BUILD_DIR/bench/nottaro_bench_finestre" 5 2>/dev/null || status=1
+fi
 exit $status

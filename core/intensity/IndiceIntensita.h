@@ -31,6 +31,13 @@ public:
     double operator()(int k) const { return ang_[static_cast<std::size_t>(k)]; }
     int Numero() const { return n_; }
     bool Uniforme() const { return uniforme_; }
+    // Finite and strictly ascending: every node triple has two widths.
+    bool Crescente() const { return crescente_; }
+    // The angles at 0..n + 1, and the even grid's first angle and reciprocal
+    // step (Uniforme only), for the block lookup that forms many indices at once.
+    const double* Dati() const { return ang_.data(); }
+    double Primo() const { return primo_; }
+    double InversoPasso() const { return inversoPasso_; }
 
 private:
     int PrimoNonMinoreCerca(double x) const;

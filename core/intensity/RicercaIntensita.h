@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/intensity/IndiceIntensita.h"
+#include "core/intensity/IntensitaBlocco.h"
 #include "core/intensity/Intensita.h"
 
 namespace nottaro {
@@ -46,6 +47,8 @@ public:
 
     const AsseAngoli& AsseC() const { return asseC_; }
     const AsseAngoli& AsseG() const { return asseG_; }
+    // The same table as raw arrays for the block lookup.
+    TabellaBlocco Blocco() const;
 
 private:
     std::shared_ptr<const IndiceIntensita> tieni_;  // keeps the shared arrays alive
@@ -59,11 +62,16 @@ private:
     double scala_ = 0;  // lamp flux / 1000
 };
 
-// I[k] = ricerca(ctx, gamma[k], c[k]) for k in [0, n): the loop every
-// evaluation looks its intensities up with, built for the widest vector unit
-// of the machine. False as soon as a lookup raises ErrCalcolo.
+// I[k] = ricerca(ctx, gamma[k], c[k]) for k in [0, n), to the last bit: the
+// lookup every evaluation calls, a block of directions at a time on the
+// machine's widest vector unit (IntensitaBlocco.h), the rest one by one.
+// False as soon as a lookup raises ErrCalcolo; the intensities before that
+// direction are final.
 bool CercaIntensita(ContestoCalcolo& ctx, const RicercaIntensita& ricerca, const double* gamma, const double* c,
                     std::size_t n, double* I);
+// The same on a given vector width, which the processor must run (benchmarks).
+bool CercaIntensita(ContestoCalcolo& ctx, const RicercaIntensita& ricerca, const double* gamma, const double* c,
+                    std::size_t n, double* I, LarghezzaVettore larghezza);
 
 // The plain reference lookup behind the same call shape.
 struct IntensitaDiretta {

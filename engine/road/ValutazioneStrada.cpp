@@ -230,7 +230,9 @@ void ValutazioneStrada::preparaAbbagliamento(const ParametriStrada& p) {
     veloValido_ = true;
     errVelo_ = Errori{};
     veli_.clear();
-    geoVeli_.Ridimensiona(0);
+    gammaVeli_.clear();
+    cZeroVeli_.clear();
+    cIncVeli_.clear();
     inizioVeli_.clear();
     const CostantiVelo& c = CostantiVelo::Valori();
     const double H = p.HPalo, s = p.Sbraccio, dz = H - 1.5;
@@ -256,12 +258,17 @@ void ValutazioneStrada::preparaAbbagliamento(const ParametriStrada& p) {
                 ContestoCalcolo ctxInc;
                 const double cInc = OrientaC(CalcC(ctxInc, xo, yo, l.x, l.y, 0, 1), VersoMenoY(l, s));
                 if (ctxInc.ErrCalcolo) errVelo_.inclinata = true;
-                geoVeli_.Aggiungi(gamma, cZero, cInc);
+                gammaVeli_.push_back(gamma);
+                cZeroVeli_.push_back(cZero);
+                cIncVeli_.push_back(cInc);
                 veli_.push_back(v);
             }
         }
     }
     inizioVeli_.push_back(static_cast<int>(veli_.size()));
+    // The sines and cosines of every veil direction in one pass.
+    geoVeli_.Ridimensiona(veli_.size());
+    geoVeli_.ImpostaBlocco(0, veli_.size(), gammaVeli_.data(), cZeroVeli_.data(), cIncVeli_.data());
 }
 
 // CalcTI over the lanes (the largest), the intensities for this tilt only.

@@ -90,6 +90,7 @@ private:
     Errori errVelo_;
     std::vector<GeometriaVelo> veli_;
     DirezioniInclinabili geoVeli_;  // [veil], toward the eye (gamma over H - 1.5)
+    std::vector<double> gammaVeli_, cZeroVeli_, cIncVeli_;  // the same, gathered before the block
     std::vector<int> inizioVeli_;  // [lane * (NPtiLong + 1) + m], one past the end last
 };
 
