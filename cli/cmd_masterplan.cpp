@@ -146,7 +146,7 @@ int Esegui(const OpzioniCli& o) {
     const int lingua = LinguaCatalogo();
     stato.Lingua = lingua;
     if (!o.ldt.empty()) stato.DirLdtMaster = o.ldt;
-    if (stato.DirLdtMaster.empty()) return Errore("no photometric folder: give --ldt DIR or write ntr-masterplan.cfg");
+    if (stato.DirLdtMaster.empty()) stato.DirLdtMaster = DirLdtAccanto(o.cartella);
     if (!std::filesystem::is_directory(stato.DirLdtMaster))
         return Errore(stato.DirLdtMaster + ": the photometric folder does not exist");
     if (o.limite == "fixed") stato.TipoLimite = 1;
@@ -280,7 +280,7 @@ cli::RegistraComando reg("masterplan", [](CLI::App& app, int& esito) {
     auto* sub = app.add_subcommand("masterplan", "Check, run and export a Masterplan project workbook");
     sub->add_option("workbook", o->cartella, "Project workbook (.xls, .xlsx, .xlsm)")->required();
     sub->add_option("--sheet", o->foglio, "Worksheet by name or number (default: the first)");
-    sub->add_option("--ldt", o->ldt, "Folder of the photometric files (default: from ntr-masterplan.cfg)");
+    sub->add_option("--ldt", o->ldt, "Folder of the photometric files (default: from ntr-masterplan.cfg, else ldt/ beside the workbook)");
     sub->add_option("--out", o->uscita, "Exported workbook (default: WORKBOOK-Elenco_Progetti.xlsx beside it)");
     sub->add_option("--threads", o->thread, "Worker threads (0: every core)");
     sub->add_flag("--json", o->json, "Print the check and the table as JSON");

@@ -50,4 +50,10 @@ bool LeggiMasterplan(const std::string& dirProg, StatoProgetto& stato) {
     return true;
 }
 
+std::string DirLdtAccanto(const std::string& fileCartella) {
+    auto cartella = std::filesystem::path(fileCartella).parent_path();
+    if (cartella.empty()) cartella = ".";
+    return (cartella / "ldt").string();
+}
+
 }  // namespace nottaro

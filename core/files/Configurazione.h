@@ -30,4 +30,8 @@ bool ScriviLingua(const std::string& dirProg, int lingua);
 // The labels, buttons and column map of the Masterplan tab are the window's.
 bool LeggiMasterplan(const std::string& dirProg, StatoProgetto& stato);
 
+// The photometric folder a Masterplan workbook uses when ntr-masterplan.cfg
+// names none: ldt/ beside the workbook, where a shipped sample keeps its files.
+std::string DirLdtAccanto(const std::string& fileCartella);
+
 }  // namespace nottaro

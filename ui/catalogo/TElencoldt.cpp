@@ -24,7 +24,7 @@ constexpr int MsgFileNonTrovati = 1802;
 // Filters matching either letter case of the extensions.
 const QString FiltroListe = QStringLiteral("Nottaro List (*.ntr *.NTR)");
 const QString FiltroFotometrie = QStringLiteral(
-    "Eulumdat ver. 1 (*.ldt *.LDT);;Eulumdat ver. 2 (*.elx *.ELX);;IESNA LM-63-1995 (*.ies *.IES);;Tutti i Files (*)");
+    "Eulumdat ver. 1 (*.ldt *.LDT);;Eulumdat ver. 2 (*.elx *.ELX);;LM-63 (1995, 2002, 2019) (*.ies *.IES);;Tutti i Files (*)");
 
 std::optional<std::string> Scelto(const QString& percorso) {
     if (percorso.isEmpty()) return std::nullopt;

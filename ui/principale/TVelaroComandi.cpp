@@ -41,7 +41,7 @@ namespace {
 
 QStringList FiltriFotometria() {
     return {QStringLiteral("Eulumdat ver. 1 (*.ldt *.LDT)"), QStringLiteral("Eulumdat ver. 2 (*.elx *.ELX)"),
-            QStringLiteral("Iesna LM-63-1995 & Iesna 91 (*.ies *.IES)"), QStringLiteral("All Files (*)")};
+            QStringLiteral("LM-63 (1995, 2002, 2019) (*.ies *.IES)"), QStringLiteral("All Files (*)")};
 }
 
 }  // namespace

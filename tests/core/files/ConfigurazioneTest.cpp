@@ -86,6 +86,15 @@ TEST(LeggiMasterplan, DerivesTheThreeFoldersFromTheBaseFolder) {
     EXPECT_TRUE(s.DirProgetto.empty());
 }
 
+TEST(DirLdtAccanto, IsTheLdtFolderBesideTheWorkbook) {
+    const struct { const char* cartella; const char* atteso; } casi[] = {
+        {"/dati/prog/strade.xlsx", "/dati/prog/ldt"},
+        {"rel/strade.xls", "rel/ldt"},
+        {"strade.xlsx", "./ldt"},  // a bare name lies in the working folder
+    };
+    for (const auto& c : casi) EXPECT_EQ(DirLdtAccanto(c.cartella), c.atteso) << c.cartella;
+}
+
 TEST(LeggiMasterplan, MissingOrBlankFileLeavesTheFoldersAlone) {
     for (const char* contenuto : {static_cast<const char*>(nullptr), "", "   \r\n"}) {
         CartellaTemporanea dir;
