@@ -167,6 +167,7 @@ int Esegui(const OpzioniCli& o) {
     if (o.rilassa < 0 || o.rilassa > 2) return Errore("--relax must be 0, 1 or 2");
     op.OpzioneStrisce = o.strisce;
     op.M = o.rilassa;
+    if (std::string e = VerificaOpzioniMP(op, o.thread); !e.empty()) return Errore(e);
     OpzioniStampaMP opStampa;
     if (std::string e; !LeggiOpzioniStampa(o.stampa, opStampa, e)) return Errore(e);
     opStampa.Luogo = o.luogo;
@@ -244,7 +245,9 @@ int Esegui(const OpzioniCli& o) {
     for (const auto& r : ris.Righe) celle.push_back(r.Celle);
     // The rows of a cut run are never saved as if they were the whole table.
     const std::string esportazione = ris.Interrotto ? PercorsoElencoParziale(uscita, o.sostituisci) : uscita;
-    const bool esportato = EsportaLista(celle, esportazione, errore);
+    std::vector<std::string> tagliate;
+    const bool esportato = EsportaLista(celle, esportazione, errore, &tagliate);
+    for (const auto& t : tagliate) std::cerr << Prefisso << t << "\n";
     if (!esportato) std::cerr << Prefisso << Msg(1412, lingua) << ": " << errore << "\n";
 
     j["rows"] = nlohmann::ordered_json::array();

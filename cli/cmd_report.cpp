@@ -84,6 +84,8 @@ int Esegui(const OpzioniReportCli& o) {
         const LetturaLP l = LeggiLP(o.intestazione);
         if (!l.letto) return Errore("cannot open letterhead " + o.intestazione);
         if (l.record.corto) ui.Avviso(MessaggioCatalogo{1700, {o.intestazione}}.Testo());
+        if (!l.record.logoRifiutato.empty())
+            ui.Avviso(MessaggioCatalogo{2102, {l.record.logoRifiutato, o.intestazione}}.Testo());
         const std::filesystem::path cartella = std::filesystem::path(o.intestazione).parent_path();
         intest.DirIntest = cartella.empty() ? std::string() : cartella.string() + "/";
         intest.Intest = l.record.intest;

@@ -1,5 +1,10 @@
 #include "masterplan/OpzioniMP.h"
 
+#include <string_view>
+
+#include "core/state/LimitiValori.h"
+#include "core/text/Testo.h"
+
 namespace nottaro::mp {
 
 OpzioniMP OpzioniDaStato(const StatoProgetto& s) {
@@ -13,6 +18,31 @@ OpzioniMP OpzioniDaStato(const StatoProgetto& s) {
     o.DirLdtMaster = s.DirLdtMaster;
     o.Lingua = s.Lingua;
     return o;
+}
+
+namespace {
+
+std::string Fuori(const char* nome, double v, const std::string& intervallo) {
+    return std::string(nome) + " " + FormatoGenerale(v) + " is outside its range " + intervallo;
+}
+
+}  // namespace
+
+std::string VerificaOpzioniMP(const OpzioniMP& o, int thread) {
+    StatoProgetto s;
+    s.Deprezz = o.Deprezz;
+    s.ValLimite = o.ValLimite;
+    for (const char* nome : {"Deprezz", "ValLimite"}) {
+        if (std::string_view(nome) == "ValLimite" && o.TipoLimite == 0) continue;
+        const LimiteValore* l = TrovaLimite(nome);
+        if (l && !l->Ammesso(l->Leggi(s))) return Fuori(nome, l->Leggi(s), l->TestoIntervallo());
+    }
+    if (!(o.FattRiduzione > 0 && o.FattRiduzione <= 1)) return Fuori("FattRiduzione", o.FattRiduzione, "(0, 1]");
+    if (!(o.TaglioAli >= 0 && o.TaglioAli <= 100)) return Fuori("TaglioAli", o.TaglioAli, "[0, 100]");
+    if (o.OpzioneStrisce < 0 || o.OpzioneStrisce > 3) return Fuori("OpzioneStrisce", o.OpzioneStrisce, "0..3");
+    if (o.M < 0 || o.M > 2) return Fuori("M", o.M, "0..2");
+    if (thread < 0 || thread > MaxThreadMP) return Fuori("threads", thread, "0.." + std::to_string(MaxThreadMP));
+    return {};
 }
 
 }  // namespace nottaro::mp

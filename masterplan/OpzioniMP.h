@@ -26,4 +26,13 @@ struct OpzioniMP {
 // The design state's values; the window's settings keep their defaults.
 OpzioniMP OpzioniDaStato(const StatoProgetto& s);
 
+// "" when every setting lies in its range, else one line naming the first
+// that does not and its range: the maintenance factor and the limit value
+// by the design values' own ranges, the flux reduction in (0, 1], the wing
+// cut in [0, 100] %, the strip option 0-3, the relaxations 0-2 and the
+// worker threads 0 (every core) to MaxThreadMP. A value that is not a
+// finite number is always outside.
+inline constexpr int MaxThreadMP = 1024;
+std::string VerificaOpzioniMP(const OpzioniMP& o, int thread);
+
 }  // namespace nottaro::mp

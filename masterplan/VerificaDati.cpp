@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "core/files/NomeInCartella.h"
 #include "core/i18n/Messaggi.h"
 #include "core/text/Testo.h"
 
@@ -62,6 +63,11 @@ EsitoVerifica VerificaDati(const Foglio& foglio, const MappaColonne& m, bool for
 
         if (r[CVia].empty()) marca(CVia, true);
         if (r[CModello].empty()) marca(CModello, false);
+        // The identifier names the row's photograph and the model its
+        // photometric files and picture: a folder part would reach files
+        // outside their folders.
+        else if (!NomeSenzaCartella(Trim(r[CModello]))) marca(CModello, true);
+        if (!r[CIdentificativo].empty() && !NomeSenzaCartella(Trim(r[CIdentificativo]))) marca(CIdentificativo, true);
 
         if (r[CAltezza].empty()) marca(CAltezza, true);
         else if (trattino(CAltezza, "ALTEZZA")) break;

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <filesystem>
 
+#include "core/files/NomeInCartella.h"
 #include "core/i18n/Argomenti.h"
 #include "core/i18n/Messaggi.h"
 #include "core/interaction/Interazione.h"
@@ -23,6 +24,9 @@ std::shared_ptr<FileLdt> LeggiFileStampa(const std::string& cartella, const std:
     f->Nome = nome;
     f->Percorso = (fs::path(cartella) / nome).string();
     f->Foto = std::make_unique<Fotometria>();
+    // A name with a folder part (or an absolute one) would leave the
+    // photometric folder: such a file is not read.
+    if (!NomeSenzaCartella(nome)) return f;
     InterazioneMuta muta;
     const int esito = LeggiEulumdat(f->Percorso, *f->Foto, muta);
     f->Leggibile = esito == 0 && f->Foto->NumC() > 0 && f->Foto->NumG() > 0 && f->Foto->NumLampade > 0;
@@ -30,7 +34,7 @@ std::shared_ptr<FileLdt> LeggiFileStampa(const std::string& cartella, const std:
 }
 
 std::string FotoApparecchio(const std::string& dirCorpi, const std::string& modello) {
-    if (dirCorpi.empty() || modello.empty()) return {};
+    if (dirCorpi.empty() || !NomeSenzaCartella(modello)) return {};
     std::error_code ec;
     const fs::path p = fs::path(dirCorpi) / (modello + ".jpg");
     return fs::is_regular_file(p, ec) ? p.string() : std::string();

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <system_error>
 
+#include "core/files/LeggiFileRegolare.h"
 #include "core/files/SostituisciFile.h"
 #include "core/i18n/Argomenti.h"
 #include "core/i18n/Messaggi.h"
@@ -45,6 +46,12 @@ RecordLP DecodificaLP(std::string_view byte) {
     // Unwritten bytes of a short or hand-made record read as blanks.
     while (!logo.empty() && (logo.back() == ' ' || logo.back() == '\0')) logo.remove_suffix(1);
     r.logoInUso = Cp1252InUtf8(logo);
+    // The logo is looked for beside the letterhead: a name with a folder part
+    // would print any picture of the disk.
+    if (r.logoInUso == ".." || r.logoInUso == "." || r.logoInUso.find_first_of("/\\") != std::string::npos) {
+        r.logoRifiutato = std::move(r.logoInUso);
+        r.logoInUso.clear();
+    }
     return r;
 }
 
@@ -64,11 +71,12 @@ std::string CodificaLP(const Intestazione& i, const std::string& logo) {
 
 LetturaLP LeggiLP(const std::string& percorso) {
     LetturaLP l;
-    std::ifstream in(percorso, std::ios::binary);
-    if (!in) return l;
-    std::string byte(DimensioneLP, '\0');
-    in.read(byte.data(), static_cast<std::streamsize>(DimensioneLP));
-    byte.resize(static_cast<std::size_t>(in.gcount()));
+    // A letterhead is one 679-byte record; a pipe, a device or a big file is
+    // none, and reading one would block or fill the memory.
+    constexpr std::uintmax_t kMaxByteLP = 64 * 1024;
+    std::string byte;
+    if (LeggiFileRegolare(percorso, kMaxByteLP, byte) != EsitoLettura::Letto) return l;
+    if (byte.size() > DimensioneLP) byte.resize(DimensioneLP);
     l.letto = true;
     l.record = DecodificaLP(byte);
     return l;
@@ -93,6 +101,7 @@ void CaricaIntestazione(StatoProgetto& s, Interazione& ui) {
     s.Intest = l.record.intest;
     s.LogoIntest = l.record.logoInUso;
     if (l.record.corto) ui.Avviso(ConArgomenti(Msg(1700), {file}));
+    if (!l.record.logoRifiutato.empty()) ui.Avviso(ConArgomenti(Msg(2102), {l.record.logoRifiutato, file}));
 }
 
 }  // namespace nottaro

@@ -31,6 +31,9 @@ struct RecordLP {
     Intestazione intest;      // Logo by its length byte
     std::string logoInUso;    // the 150 logo characters up to the last non-blank (inner blanks kept)
     bool corto = false;       // fewer than 679 bytes
+    // A logo name that would leave the letterhead's folder (a folder part,
+    // "..", an absolute path): logoInUso is then empty and this holds the name.
+    std::string logoRifiutato;
 };
 RecordLP DecodificaLP(std::string_view byte);
 
@@ -39,7 +42,7 @@ RecordLP DecodificaLP(std::string_view byte);
 std::string CodificaLP(const Intestazione& i, const std::string& logo);
 
 struct LetturaLP {
-    bool letto = false;       // false: the file could not be opened
+    bool letto = false;       // false: not a regular file of a letterhead's size, or unreadable
     RecordLP record;
 };
 LetturaLP LeggiLP(const std::string& percorso);

@@ -1,5 +1,7 @@
 #include "report/PaginaReport.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QImage>
@@ -13,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/files/LeggiFileRegolare.h"
 #include "core/i18n/Argomenti.h"
 #include "core/i18n/Messaggi.h"
 
@@ -102,9 +105,18 @@ void PaginaReport::Cerchio(int cx, int cy, int diametro, const QColor& riempimen
 
 QImage PaginaReport::Immagine(const std::string& file) {
     if (file.empty()) return {};
-    QImageReader r(QString::fromStdString(file));
-    r.setAutoTransform(true);
-    QImage img = r.read();
+    // A picture named by a letterhead or a workbook is read only when it is a
+    // regular file of a picture's size: a pipe there would hang the printing.
+    constexpr std::uintmax_t kMaxByteImmagine = std::uintmax_t{64} << 20;
+    std::string byte;
+    QImage img;
+    if (LeggiFileRegolare(file, kMaxByteImmagine, byte) == EsitoLettura::Letto) {
+        QByteArray dati(byte.data(), static_cast<qsizetype>(byte.size()));
+        QBuffer buffer(&dati);
+        QImageReader r(&buffer);
+        r.setAutoTransform(true);
+        img = r.read();
+    }
     if (img.isNull() && std::find(illeggibili_.begin(), illeggibili_.end(), file) == illeggibili_.end())
         illeggibili_.push_back(file);
     return img;

@@ -12,6 +12,7 @@
 #include "core/files/SostituisciFile.h"
 #include "core/text/Testo.h"
 #include "store/FileControllato.h"
+#include "store/IntestazioneDbf.h"
 
 namespace nottaro {
 namespace fs = std::filesystem;
@@ -139,6 +140,8 @@ EsitoTabella TabellaDbf::Svuota() {
     if (Aperta() && solaLettura_) return {"Table opened read-only: " + percorso_};
     if (!fs::exists(percorso_)) return Crea();
     // The file's own fields, as it declares them.
+    IntestazioneDbf intestazione;
+    if (std::string e = VerificaIntestazioneDbf(percorso_, intestazione); !e.empty()) return {"Cannot empty table " + e};
     SAHooks hook = dbf::HookControllati();
     DBFHandle h = DBFOpenLL(percorso_.c_str(), "rb", &hook);
     if (!h) return {"Cannot open table " + percorso_};
@@ -166,6 +169,10 @@ EsitoTabella TabellaDbf::Apri(bool solaLettura) {
         if (auto e = Crea(); !e) return e;
     }
     if (!fs::is_regular_file(percorso_, ec)) return {"Not a table file: " + percorso_};
+    // The header checked against itself before the library trusts it.
+    IntestazioneDbf intestazione;
+    if (std::string e = VerificaIntestazioneDbf(percorso_, intestazione); !e.empty())
+        return {"Cannot open table " + e};
     SAHooks hook = dbf::HookControllati();
     DBFHandle h = DBFOpenLL(percorso_.c_str(), solaLettura ? "rb" : "rb+", &hook);
     if (!h) return {"Cannot open table " + percorso_ + " (not a dBase table or not accessible)"};
@@ -175,20 +182,16 @@ EsitoTabella TabellaDbf::Apri(bool solaLettura) {
     }
     // The header's row count against the file's size: only whole rows are
     // read, so a truncated file or a header that lies shows no phantom rows
-    // (and appends go right after the last whole row).
-    const auto dimensione = fs::file_size(percorso_, ec);
-    const long long intere =
-        ec || dimensione < static_cast<std::uintmax_t>(h->nHeaderLength)
-            ? 0
-            : static_cast<long long>((dimensione - static_cast<std::uintmax_t>(h->nHeaderLength)) /
-                                     static_cast<std::uintmax_t>(h->nRecordLength));
-    if (h->nRecords < 0 || h->nRecords > intere) {
-        avviso_ = percorso_ + ": the header counts " + std::to_string(h->nRecords) + " rows but the file holds " +
-                  std::to_string(intere) + " whole rows; " +
-                  (h->nRecords < 0 ? std::string("the count is not valid")
-                                   : std::to_string(h->nRecords - intere) + " rows are missing");
-        h->nRecords = static_cast<int>(intere);
+    // (and appends go right after the last whole row). The count is taken
+    // from the header's own 32 bits: the library's signed copy loses the top
+    // bit of a count above 2^31.
+    if (intestazione.righeDichiarate > intestazione.righeIntere) {
+        avviso_ = percorso_ + ": the header counts " + std::to_string(intestazione.righeDichiarate) +
+                  " rows but the file holds " + std::to_string(intestazione.righeIntere) + " whole rows; " +
+                  std::to_string(intestazione.righeDichiarate - intestazione.righeIntere) + " rows are missing";
     }
+    h->nRecords = static_cast<int>(std::min<std::uint64_t>(
+        {intestazione.righeDichiarate, intestazione.righeIntere, static_cast<std::uint64_t>(INT32_MAX)}));
     dbf_ = h;
     solaLettura_ = solaLettura;
     const int n = DBFGetFieldCount(h);

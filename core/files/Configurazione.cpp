@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/files/LeggiFileRegolare.h"
 #include "core/files/SostituisciFile.h"
 #include "core/text/Testo.h"
 
@@ -14,13 +15,17 @@ std::string InCartella(const std::string& cartella, const char* nome) {
     return (std::filesystem::path(cartella) / nome).string();
 }
 
-// Line 1 of a configuration file; nullopt when the file cannot be opened.
+// A configuration file is one short line; a pipe, a device or anything
+// larger is no configuration.
+constexpr std::uintmax_t MaxByteConfigurazione = 64 * 1024;
+
+// Line 1 of a configuration file; nullopt when the file cannot be read.
 std::optional<std::string> PrimaRiga(const std::string& percorso) {
-    std::ifstream in(percorso, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string riga;
-    if (!LeggiRiga(in, riga)) riga.clear();
-    return riga;
+    std::string testo;
+    if (LeggiFileRegolare(percorso, MaxByteConfigurazione, testo) != EsitoLettura::Letto) return std::nullopt;
+    const std::size_t fine = testo.find_first_of("\r\n");
+    if (fine != std::string::npos) testo.resize(fine);
+    return testo;
 }
 
 }  // namespace

@@ -37,7 +37,10 @@ void ScriviFileProgetto(std::ostream& out, const StatoProgetto& s);
 
 // Reads a project file from `in` over the values already in `s` (the caller
 // resets it first). Returns true when every line the version calls for was
-// read; otherwise false with `errore` naming the line, the value and what
+// read and nothing but blank lines follows; a version text without a leading
+// number or newer than this program's, a flag other than "1"/"0", a class
+// text no class list holds and a read error of the medium are refused like
+// a line that does not convert: false with `errore` naming the line, the value and what
 // went wrong (a line that does not convert, or the end of the file) — `s`
 // then holds a partial read and must be thrown away. The version found is
 // returned in `versione`. Texts that are not valid UTF-8 are taken as

@@ -3,17 +3,24 @@
 // files an optimisation run compares. One reader, one writer and one entry
 // resolver for the list window, the command line, both sweeps and the
 // detailed recomputation, so a list means the same files everywhere.
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace nottaro {
 
+// No list of luminaire files comes near this size.
+inline constexpr std::uintmax_t MaxByteLista = std::uintmax_t{16} << 20;
+
 // Every line of the list, the last one included; an empty line is an empty
 // entry (the line end after the last entry adds none). A file that is valid
 // UTF-8 is taken as it is, any other as Windows-1252; a leading byte-order
-// mark is dropped; CR LF or LF line ends. False, leaving `voci` untouched,
-// when the file cannot be read.
+// mark is dropped; CR LF, LF or a lone CR end a line; blanks after an entry
+// are dropped. False, leaving `voci` untouched, when the file cannot be
+// read, is not a regular file of at most MaxByteLista bytes, or holds
+// control codes (a UTF-16 or binary file).
 bool LeggiListaNtr(const std::string& percorso, std::vector<std::string>& voci);
 
 // Writes the entries in order, UTF-8, each line ending in CR LF. The text
@@ -30,6 +37,25 @@ bool ScriviListaNtr(const std::string& percorso, const std::vector<std::string>&
 //    list and then in `dirProg`/ldt.
 // Empty folders are skipped; an empty entry names no file.
 std::string RisolviVoceLista(std::string_view voce, const std::string& cartellaLista, const std::string& dirProg);
+
+// RisolviVoceLista for every entry of one list: each folder is scanned once
+// for the letter-case search, however many entries are missing, so a long
+// list of another machine's paths costs one scan per folder, not one per
+// entry. Gives the same files as RisolviVoceLista while the folders stay as
+// they were.
+class RisolutoreLista {
+public:
+    RisolutoreLista(std::string cartellaLista, std::string dirProg);
+    ~RisolutoreLista();
+    RisolutoreLista(const RisolutoreLista&) = delete;
+    RisolutoreLista& operator=(const RisolutoreLista&) = delete;
+    std::string Risolvi(std::string_view voce);
+
+private:
+    struct Cartelle;
+    std::string cartellaLista_, dirProg_;
+    std::unique_ptr<Cartelle> cartelle_;
+};
 
 // The file called `nome` inside `cartella` whatever the letter case of the
 // stored name (the exact name first); "" when there is none, when `nome` is

@@ -2,11 +2,47 @@
 
 #include <array>
 
+#include "core/text/Testo.h"
+
 namespace nottaro {
 
 namespace {
 
 using S = StatoProgetto;
+
+bool Cifra(char c, char massima) { return c >= '0' && c <= massima; }
+
+// One class of the area lists: P1..P6, S1..S6, C0..C5, CE0..CE5 (any case).
+bool ClasseAreaSingola(std::string_view t) {
+    std::string m = Minuscole(Trim(t));
+    if (m.size() == 2 && (m[0] == 'p' || m[0] == 's')) return Cifra(m[1], '6') && m[1] != '0';
+    if (m.size() == 2 && m[0] == 'c') return Cifra(m[1], '5');
+    if (m.size() == 3 && m[0] == 'c' && m[1] == 'e') return Cifra(m[2], '5');
+    return false;
+}
+
+// Empty (no path class chosen yet), one class, or a list item "X o Y".
+bool NomeClasseAreaValido(std::string_view t) {
+    if (Trim(t).empty()) return true;
+    const std::size_t o = t.find(" o ");
+    if (o == std::string_view::npos) return ClasseAreaSingola(t);
+    return ClasseAreaSingola(t.substr(0, o)) && ClasseAreaSingola(t.substr(o + 3));
+}
+
+// Empty, or a lower-case code of the road and area classes: m1..m6 and
+// me1..me6 (with an a/b/c variant), s/p1..6, c/ce0..5.
+bool CodiceClasseValido(std::string_view t) {
+    const std::string c(Trim(t));
+    if (c.empty()) return true;
+    if (ClasseAreaSingola(c)) return c == Minuscole(c);
+    std::size_t i = 0;
+    if (c.rfind("me", 0) == 0) i = 2;
+    else if (c.rfind("m", 0) == 0) i = 1;
+    else return false;
+    if (i >= c.size() || !Cifra(c[i], '6') || c[i] == '0') return false;
+    ++i;
+    return i == c.size() || (i + 1 == c.size() && c[i] >= 'a' && c[i] <= 'c');
+}
 
 const std::array<RigaProgetto, 59> kBase{{
     {"DispPali", &S::DispPali},             // 2
@@ -96,7 +132,7 @@ const std::array<RigaProgetto, 15> kCicloPedonale{{
     {"EminMin", &S::EminMin},               // 79
     {"UeMin", &S::UeMin},                   // 80
     {"HPaloA", &S::HPaloA},                 // 81
-    {"ClasseA", &S::ClasseA},               // 82
+    {"ClasseA", TestoScelto{&S::ClasseA, NomeClasseAreaValido, "a path class name"}}, // 82
     {"SbraccioA", &S::SbraccioA},           // 83
     {"LargStradaA", &S::LargStradaA},       // 84
     {"InclinaA", &S::InclinaA},             // 85
@@ -106,7 +142,9 @@ const std::array<RigaProgetto, 15> kCicloPedonale{{
     {"NPtiY", &S::NPtiY},                   // 89
 }};
 
-const RigaProgetto kCodClasse{"CodClasse", &S::CodClasse};  // 90
+const std::array<RigaProgetto, 1> kFacoltative{{
+    {"CodClasse", TestoScelto{&S::CodClasse, CodiceClasseValido, "a road class code"}},  // 90
+}};
 
 }  // namespace
 
@@ -114,6 +152,6 @@ std::span<const RigaProgetto> RigheBase() { return kBase; }
 const RigaProgetto& RigaOssUNI() { return kOssUNI; }
 std::span<const RigaProgetto> RigheTesti() { return kTesti; }
 std::span<const RigaProgetto> RigheCicloPedonale() { return kCicloPedonale; }
-const RigaProgetto& RigaCodClasse() { return kCodClasse; }
+std::span<const RigaProgetto> RigheFacoltative() { return kFacoltative; }
 
 }  // namespace nottaro

@@ -2,6 +2,7 @@
 // Line layout of a project file, shared by the writer and the reader so the
 // two can never disagree. Line 1 (the writer's version text) is not listed.
 #include <span>
+#include <string_view>
 #include <variant>
 
 #include "core/state/StatoProgetto.h"
@@ -13,8 +14,15 @@ namespace nottaro {
 struct TestoCodificato {
     std::string StatoProgetto::* membro;
 };
+// A text that only holds one of a known set of values (a class name or code);
+// `valido` tells a value the program could have written from garbage.
+struct TestoScelto {
+    std::string StatoProgetto::* membro;
+    bool (*valido)(std::string_view);
+    const char* atteso;  // what the line holds, for messages
+};
 using CampoRiga = std::variant<double StatoProgetto::*, int StatoProgetto::*, bool StatoProgetto::*,
-                               std::string StatoProgetto::*, TestoCodificato>;
+                               std::string StatoProgetto::*, TestoCodificato, TestoScelto>;
 
 struct RigaProgetto {
     const char* nome;  // the value's name, for messages
@@ -29,7 +37,9 @@ const RigaProgetto& RigaOssUNI();
 std::span<const RigaProgetto> RigheTesti();
 // Lines 75..89: cycle/pedestrian project (files of version 4 and later).
 std::span<const RigaProgetto> RigheCicloPedonale();
-// Line 90: CodClasse (optional; files without it keep the current code).
-const RigaProgetto& RigaCodClasse();
+// Lines 90 onward: values added after the cycle/pedestrian lines, each
+// optional in this order (a file written before a value existed ends before
+// its line and keeps the current value). New values are appended here.
+std::span<const RigaProgetto> RigheFacoltative();
 
 }  // namespace nottaro

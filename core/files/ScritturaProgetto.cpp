@@ -39,6 +39,7 @@ std::string TestoRiga(const RigaProgetto& riga, const StatoProgetto& s) {
         std::string operator()(bool StatoProgetto::* m) const { return s.*m ? "1" : "0"; }
         std::string operator()(std::string StatoProgetto::* m) const { return SenzaACapo(s.*m); }
         std::string operator()(TestoCodificato t) const { return CodificaSuRiga(s.*(t.membro)); }
+        std::string operator()(TestoScelto t) const { return SenzaACapo(s.*(t.membro)); }
     };
     return std::visit(Visitatore{s}, riga.campo);
 }
@@ -73,7 +74,7 @@ void ScriviFileProgetto(std::ostream& out, const StatoProgetto& s) {
     Scrivi(out, RigaOssUNI(), s);
     for (const auto& r : RigheTesti()) Scrivi(out, r, s);
     for (const auto& r : RigheCicloPedonale()) Scrivi(out, r, s);
-    Scrivi(out, RigaCodClasse(), s);
+    for (const auto& r : RigheFacoltative()) Scrivi(out, r, s);
 }
 
 bool SalvaProgetto(const std::string& percorso, const StatoProgetto& s, Interazione& ui) {

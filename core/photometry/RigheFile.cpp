@@ -1,24 +1,19 @@
 #include "core/photometry/RigheFile.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <system_error>
+#include "core/files/LeggiFileRegolare.h"
 
 namespace nottaro {
 
 EsitoRighe LeggiRigheFile(const std::string& path, std::vector<std::string>& righe) {
     righe.clear();
-    std::error_code ec;
-    const auto stato = std::filesystem::status(path, ec);
-    if (ec || !std::filesystem::exists(stato)) return EsitoRighe::Mancante;
-    if (!std::filesystem::is_regular_file(stato)) return EsitoRighe::NonRegolare;
-    const auto byte = std::filesystem::file_size(path, ec);
-    if (ec) return EsitoRighe::Mancante;
-    if (byte > MaxByteFotometria) return EsitoRighe::TroppoGrande;
-    std::ifstream f(path, std::ios::binary);
-    if (!f.is_open()) return EsitoRighe::Mancante;
-    const std::string testo{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+    std::string testo;
+    switch (LeggiFileRegolare(path, MaxByteFotometria, testo)) {
+        case EsitoLettura::Letto: break;
+        case EsitoLettura::Mancante: return EsitoRighe::Mancante;
+        case EsitoLettura::NonRegolare: return EsitoRighe::NonRegolare;
+        case EsitoLettura::TroppoGrande: return EsitoRighe::TroppoGrande;
+        case EsitoLettura::Illeggibile: return EsitoRighe::Illeggibile;
+    }
     std::size_t i = 0;
     while (i < testo.size()) {
         const std::size_t fine = testo.find_first_of("\r\n", i);

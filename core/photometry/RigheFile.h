@@ -15,6 +15,7 @@ enum class EsitoRighe {
     Mancante,      // no such file, or it cannot be opened
     NonRegolare,   // a folder, a device, a pipe: never read
     TroppoGrande,  // a regular file above MaxByteFotometria
+    Illeggibile,   // the medium failed under the read (a network drive gone)
 };
 
 // All lines of a regular file of at most MaxByteFotometria bytes; a line
@@ -24,8 +25,10 @@ enum class EsitoRighe {
 EsitoRighe LeggiRigheFile(const std::string& path, std::vector<std::string>& righe);
 
 // Catalogue message that refuses a file LeggiRigheFile did not read because
-// of its type or size (NonRegolare, TroppoGrande).
-inline int MessaggioRifiuto(EsitoRighe e) { return e == EsitoRighe::TroppoGrande ? 1052 : 1051; }
+// of its type, its size or a read error.
+inline int MessaggioRifiuto(EsitoRighe e) {
+    return e == EsitoRighe::TroppoGrande ? 1052 : e == EsitoRighe::Illeggibile ? 2100 : 1051;
+}
 
 // Walks the lines in order; `Prossima` is false at the end of the file.
 class CursoreRighe {

@@ -32,9 +32,10 @@ bool LeggiListaFile(const std::string& percorso, std::vector<std::string>& righe
     std::vector<std::string> voci;
     if (!LeggiListaNtr(percorso, voci)) return false;
     righe.clear();
+    RisolutoreLista risolutore(CartellaDi(percorso), dirProg);
     for (const std::string& v : voci) {
         if (Trim(v).empty()) continue;
-        const std::string trovato = RisolviVoceLista(v, CartellaDi(percorso), dirProg);
+        const std::string trovato = risolutore.Risolvi(v);
         righe.push_back(trovato.empty() ? v : trovato);
     }
     return true;
@@ -136,6 +137,10 @@ RisultatoSweep EseguiSweep(const RichiestaCalcolo& richiesta, DestinazioneRighe&
         if (!continua) break;
     }
     motore.ProgressoFinale();
+    // A list of which no entry could be read was never compared: saying that
+    // no solution meets the requirements would blame the design.
+    if (conLista && !riscontro.Annullato() && r.fileScartati.size() == lista.size())
+        r.errore = {2101, {stato.FileLista}};
 
     r.NRisultati = motore.Righe();
     r.candidati = motore.CandidatiValutati();

@@ -6,6 +6,7 @@
 #include <set>
 #include <system_error>
 
+#include "core/files/NomeInCartella.h"
 #include "core/files/SostituisciFile.h"
 #include "masterplan/VerificaDati.h"
 
@@ -28,7 +29,8 @@ bool FinisceInJpg(const std::string& nome) {
 
 std::string FotoRiga(const RigaTabellaMP& r, const std::string& cartella, bool fotoInLR17) {
     const std::string radice = fotoInLR17 ? r.Origine[CLR17] : r.Celle[TIdentificativo];
-    if (radice.empty() || cartella.empty()) return {};
+    // An identifier such as "../../x" would print a picture from outside the folder.
+    if (!NomeSenzaCartella(radice) || cartella.empty()) return {};
     std::error_code ec;
     // The exact name first, then any letter case of the extension (pictures
     // copied from other systems often end in .JPG).

@@ -9,18 +9,23 @@ namespace nottaro::mp {
 
 const std::string& Foglio::Testo(int riga, int colonna) const {
     static const std::string vuoto;
-    if (riga < 1 || riga > NumRighe()) return vuoto;
-    const auto& r = Righe[static_cast<std::size_t>(riga - 1)];
-    if (colonna < 1 || colonna > static_cast<int>(r.size())) return vuoto;
-    return r[static_cast<std::size_t>(colonna - 1)];
+    const auto r = Righe.find(riga);
+    if (r == Righe.end()) return vuoto;
+    const auto c = r->second.find(colonna);
+    return c == r->second.end() ? vuoto : c->second;
 }
 
 void Foglio::Imposta(int riga, int colonna, std::string testo) {
     if (riga < 1 || colonna < 1) return;
-    if (riga > NumRighe()) Righe.resize(static_cast<std::size_t>(riga));
-    auto& r = Righe[static_cast<std::size_t>(riga - 1)];
-    if (colonna > static_cast<int>(r.size())) r.resize(static_cast<std::size_t>(colonna));
-    r[static_cast<std::size_t>(colonna - 1)] = std::move(testo);
+    if (testo.empty()) {
+        // An emptied cell is no longer present.
+        const auto r = Righe.find(riga);
+        if (r == Righe.end()) return;
+        r->second.erase(colonna);
+        if (r->second.empty()) Righe.erase(r);
+        return;
+    }
+    Righe[riga][colonna] = std::move(testo);
 }
 
 std::string NomeCella(int riga, int colonna) {
@@ -30,6 +35,9 @@ std::string NomeCella(int riga, int colonna) {
 }
 
 std::string TestoData(double seriale, bool conOra, bool soloOra) {
+    // 2958466 is 10000-01-01: beyond it (and before day 0) no spreadsheet
+    // shows a date, and the day count would not fit the conversion.
+    if (!(seriale >= 0 && seriale < 2958466)) return FormatoGenerale(seriale);
     long long giorni = static_cast<long long>(std::floor(seriale));
     long long secondi = std::llround((seriale - static_cast<double>(giorni)) * 86400.0);
     if (secondi >= 86400) {

@@ -20,7 +20,9 @@ std::string PercorsoElencoParziale(const std::string& percorso, bool sostituisci
 // (table row r, column c at worksheet row r + 1, column c + 1), first to a
 // temporary file in the same folder, then renamed over `percorso`: an
 // existing file is replaced only by a complete one. False with errore set
-// on failure (no file left behind).
-bool EsportaLista(const std::vector<CelleRiga>& righe, const std::string& percorso, std::string& errore);
+// on failure (no file left behind). A text above a cell's 32,767 characters
+// is cut, and the cell named in `avvisi` when given.
+bool EsportaLista(const std::vector<CelleRiga>& righe, const std::string& percorso, std::string& errore,
+                  std::vector<std::string>* avvisi = nullptr);
 
 }  // namespace nottaro::mp

@@ -21,7 +21,7 @@ std::string Motivo(int codice) {
 
 }  // namespace
 
-bool LeggiXls(const std::string& percorso, Cartella& cartella, std::string& errore) {
+bool LeggiXlsDiretto(const std::string& percorso, Cartella& cartella, std::string& errore) {
     const std::string nome = NomeFile(percorso);
     cartella.FormatoXls = true;
     const void* h = nullptr;

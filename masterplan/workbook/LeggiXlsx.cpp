@@ -7,6 +7,7 @@
 #include <pugixml.hpp>
 
 #include <cstring>
+#include <iterator>
 #include <memory>
 
 #include "core/text/Testo.h"
@@ -21,17 +22,33 @@ struct ChiudiZip {
 };
 using Zip = std::unique_ptr<zip_t, ChiudiZip>;
 
-// The part's bytes; false when the part is absent or cannot be read.
-bool LeggiParte(zip_t* z, const std::string& nome, std::string& dati) {
-    zip_stat_t st;
-    zip_stat_init(&st);
-    if (zip_stat(z, nome.c_str(), 0, &st) != 0 || !(st.valid & ZIP_STAT_SIZE)) return false;
+enum class Parte { Letta, Assente, TroppoGrande };
+
+// The part's bytes, read in blocks and never beyond MaxByteParte whatever
+// size the archive declares: a few hundred kilobytes can inflate to
+// gigabytes.
+Parte LeggiParte(zip_t* z, const std::string& nome, std::string& dati) {
+    dati.clear();
     zip_file_t* f = zip_fopen(z, nome.c_str(), 0);
-    if (!f) return false;
-    dati.resize(static_cast<std::size_t>(st.size));
-    const zip_int64_t letti = st.size ? zip_fread(f, dati.data(), st.size) : 0;
+    if (!f) return Parte::Assente;
+    char blocco[1 << 16];
+    for (;;) {
+        const zip_int64_t n = zip_fread(f, blocco, sizeof blocco);
+        if (n < 0) {
+            zip_fclose(f);
+            dati.clear();
+            return Parte::Assente;
+        }
+        if (n == 0) break;
+        if (dati.size() + static_cast<std::size_t>(n) > MaxByteParte) {
+            zip_fclose(f);
+            dati.clear();
+            return Parte::TroppoGrande;
+        }
+        dati.append(blocco, static_cast<std::size_t>(n));
+    }
     zip_fclose(f);
-    return letti == static_cast<zip_int64_t>(st.size);
+    return Parte::Letta;
 }
 
 // Text of a string item: <t> alone or the <t> of every rich run.
@@ -44,13 +61,20 @@ std::string TestoStringa(const pugi::xml_node& si) {
     return s;
 }
 
-// Row and column of "AB12"; false when malformed.
+// Row and column of "AB12"; false when malformed or beyond the sheet
+// (column XFD, row 1,048,576), so the numbers never overflow.
 bool Riferimento(const char* ref, int& riga, int& colonna) {
     colonna = 0;
     riga = 0;
     const char* p = ref;
-    while (*p >= 'A' && *p <= 'Z') colonna = colonna * 26 + (*p++ - 'A' + 1);
-    while (*p >= '0' && *p <= '9') riga = riga * 10 + (*p++ - '0');
+    while (*p >= 'A' && *p <= 'Z') {
+        colonna = colonna * 26 + (*p++ - 'A' + 1);
+        if (colonna > MaxColonne) return false;
+    }
+    while (*p >= '0' && *p <= '9') {
+        riga = riga * 10 + (*p++ - '0');
+        if (riga > MaxRighe) return false;
+    }
     return *p == 0 && riga > 0 && colonna > 0;
 }
 
@@ -106,6 +130,7 @@ std::string Cartellina(const std::string& base, const std::string& obiettivo) {
 
 bool LeggiXlsx(const std::string& percorso, Cartella& cartella, std::string& errore) {
     const std::string nome = NomeFile(percorso);
+    errore.clear();
     int codice = 0;
     Zip z(zip_open(percorso.c_str(), ZIP_RDONLY, &codice));
     if (!z) {
@@ -116,24 +141,45 @@ bool LeggiXlsx(const std::string& percorso, Cartella& cartella, std::string& err
         return false;
     }
     std::string dati;
+    // A part above the cap ends the read naming it; an absent optional part
+    // is simply not there.
+    auto leggi = [&](const std::string& parte) {
+        const Parte p = LeggiParte(z.get(), parte, dati);
+        if (p == Parte::TroppoGrande)
+            errore = nome + ": the part " + parte + " is larger than " + std::to_string(MaxByteParte >> 20) +
+                     " MB once unpacked; the workbook is not read";
+        return p == Parte::Letta;
+    };
     pugi::xml_document wb, rel;
-    if (!LeggiParte(z.get(), "xl/workbook.xml", dati) || !wb.load_buffer(dati.data(), dati.size())) {
-        errore = nome + ": no readable workbook part (xl/workbook.xml)";
+    if (!leggi("xl/workbook.xml") || !wb.load_buffer(dati.data(), dati.size())) {
+        if (errore.empty()) errore = nome + ": no readable workbook part (xl/workbook.xml)";
         return false;
     }
     std::map<std::string, std::string> bersagli;
-    if (LeggiParte(z.get(), "xl/_rels/workbook.xml.rels", dati) && rel.load_buffer(dati.data(), dati.size()))
+    if (leggi("xl/_rels/workbook.xml.rels") && rel.load_buffer(dati.data(), dati.size()))
         for (auto r : rel.child("Relationships").children("Relationship"))
             bersagli[r.attribute("Id").value()] = Cartellina("xl/", r.attribute("Target").value());
 
     std::vector<std::string> condivise;
     pugi::xml_document sst;
-    if (LeggiParte(z.get(), "xl/sharedStrings.xml", dati) && sst.load_buffer(dati.data(), dati.size()))
-        for (auto si : sst.child("sst").children("si")) condivise.push_back(TestoStringa(si));
+    std::size_t byteCondivise = 0;
+    if (leggi("xl/sharedStrings.xml") && sst.load_buffer(dati.data(), dati.size()))
+        for (auto si : sst.child("sst").children("si")) {
+            condivise.push_back(TestoStringa(si));
+            // Rich runs can repeat one text many times over: the strings
+            // together are held to the part cap too.
+            byteCondivise += condivise.back().size() + sizeof(std::string);
+            if (byteCondivise > MaxByteParte) {
+                errore = nome + ": the shared strings take more than " + std::to_string(MaxByteParte >> 20) +
+                         " MB; the workbook is not read";
+                return false;
+            }
+        }
+    if (!errore.empty()) return false;
 
     std::vector<Data> stili;
     pugi::xml_document sty;
-    if (LeggiParte(z.get(), "xl/styles.xml", dati) && sty.load_buffer(dati.data(), dati.size())) {
+    if (leggi("xl/styles.xml") && sty.load_buffer(dati.data(), dati.size())) {
         std::map<int, Data> formati;
         for (auto f : sty.child("styleSheet").child("numFmts").children("numFmt"))
             formati[f.attribute("numFmtId").as_int()] = TipoFormato(f.attribute("formatCode").value());
@@ -149,19 +195,43 @@ bool LeggiXlsx(const std::string& percorso, Cartella& cartella, std::string& err
         foglio.Nome = s.attribute("name").value();
         const auto it = bersagli.find(s.attribute("r:id").value());
         pugi::xml_document doc;
-        if (it == bersagli.end() || !LeggiParte(z.get(), it->second, dati) ||
-            !doc.load_buffer(dati.data(), dati.size())) {
-            errore = nome + ": worksheet \"" + foglio.Nome + "\" cannot be read";
+        if (it == bersagli.end() || !leggi(it->second) || !doc.load_buffer(dati.data(), dati.size())) {
+            if (errore.empty()) errore = nome + ": worksheet \"" + foglio.Nome + "\" cannot be read";
             return false;
         }
         const auto ws = doc.child("worksheet");
+        int rigaPrecedente = 0;
         for (auto row : ws.child("sheetData").children("row")) {
-            for (auto c : row.children("c")) {
-                int r = 0, col = 0;
-                if (!Riferimento(c.attribute("r").value(), r, col)) {
-                    errore = nome + ": malformed cell reference \"" + c.attribute("r").value() + "\"";
+            // Rows and cells may leave out their reference: they then follow
+            // the one before.
+            int rigaRow = rigaPrecedente + 1;
+            if (const auto attr = row.attribute("r")) {
+                const auto n = ConvertiIntero(attr.value());
+                if (!n || *n < 1 || *n > MaxRighe) {
+                    errore = nome + ": row number \"" + attr.value() + "\" is outside the sheet (1 to 1048576)";
                     return false;
                 }
+                rigaRow = *n;
+            }
+            if (rigaRow > MaxRighe) {
+                errore = nome + ": more rows than a sheet holds";
+                return false;
+            }
+            rigaPrecedente = rigaRow;
+            int colPrecedente = 0;
+            for (auto c : row.children("c")) {
+                int r = rigaRow, col = colPrecedente + 1;
+                if (const auto attr = c.attribute("r")) {
+                    if (!Riferimento(attr.value(), r, col)) {
+                        errore = nome + ": cell reference \"" + attr.value() +
+                                 "\" is malformed or outside the sheet (A1 to XFD1048576)";
+                        return false;
+                    }
+                } else if (col > MaxColonne) {
+                    errore = nome + ": row " + std::to_string(r) + " has more cells than a sheet holds";
+                    return false;
+                }
+                colPrecedente = col;
                 const std::string t = c.attribute("t").value();
                 const auto v = c.child("v");
                 std::string testo;
@@ -172,8 +242,13 @@ bool LeggiXlsx(const std::string& percorso, Cartella& cartella, std::string& err
                         cartella.Avvisi.push_back(foglio.Nome + "!" + NomeCella(r, col) +
                                                   ": formula without a stored value, read as empty");
                 } else if (t == "s") {
-                    const std::size_t k = static_cast<std::size_t>(v.text().as_llong(-1));
-                    if (k >= condivise.size()) {
+                    const auto indice = ConvertiIntero(v.text().get());
+                    if (!indice) {
+                        errore = nome + ": cell " + NomeCella(r, col) + " has a shared-string index that is not a number";
+                        return false;
+                    }
+                    const std::size_t k = static_cast<std::size_t>(*indice);
+                    if (*indice < 0 || k >= condivise.size()) {
                         errore = nome + ": cell " + NomeCella(r, col) + " names a missing shared string";
                         return false;
                     }
@@ -208,9 +283,16 @@ bool LeggiXlsx(const std::string& percorso, Cartella& cartella, std::string& err
             if (due == std::string::npos || !Riferimento(ref.substr(0, due).c_str(), r1, c1) ||
                 !Riferimento(ref.substr(due + 1).c_str(), r2, c2))
                 continue;
-            for (int r = r1; r <= r2; ++r)
-                for (int c = c1; c <= c2; ++c)
-                    if ((r != r1 || c != c1) && !foglio.Testo(r, c).empty()) foglio.Imposta(r, c, "");
+            // Only the cells present inside the area are visited: a merge of
+            // the whole sheet costs the cells it holds, not 17 billion.
+            for (auto riga = foglio.Righe.lower_bound(r1); riga != foglio.Righe.end() && riga->first <= r2;) {
+                auto& celle = riga->second;
+                for (auto cella = celle.lower_bound(c1); cella != celle.end() && cella->first <= c2;) {
+                    if (riga->first != r1 || cella->first != c1) cella = celle.erase(cella);
+                    else ++cella;
+                }
+                riga = celle.empty() ? foglio.Righe.erase(riga) : std::next(riga);
+            }
         }
         cartella.Fogli.push_back(std::move(foglio));
     }

@@ -1,11 +1,17 @@
 // The catalogue's filter panel: which rows each choice leaves, in any language.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
+
 #include <string>
 #include <vector>
 
 #include "CatalogoProva.h"
 #include "catalogue/Catalogo.h"
+#include "catalogue/FileProdotti.h"
+#include "core/files/ListaFile.h"
 #include "core/i18n/Messaggi.h"
 #include "support/CartellaTemporanea.h"
 #include "support/InterazioneFinta.h"
@@ -124,6 +130,16 @@ TEST(FileProdotti, ReadToTheLastLineWithoutTrailingBlanks) {
         test::ScriviFile(dir.File("NTRProd0.dat"), k.byte);
         EXPECT_EQ(LeggiDatiProdotti(dir.Str()).produttori, k.righe) << k.cosa;
     }
+    // A pipe or a file beyond the list cap is no choice file: read as absent,
+    // at once.
+    test::CartellaTemporanea ostile;
+    ASSERT_EQ(::mkfifo(ostile.File("NTRProd0.dat").c_str(), 0600), 0);
+    test::ScriviFile(ostile.File("NTRProd1.dat"), "\r\nModello\r\n");
+    std::filesystem::resize_file(ostile.File("NTRProd1.dat"), MaxByteLista + 1);
+    const DatiProdotti o = LeggiDatiProdotti(ostile.Str());
+    EXPECT_EQ(o.produttori, std::vector<std::string>{""});
+    EXPECT_EQ(o.modelli, std::vector<std::string>{""});
+
     test::CartellaTemporanea vuota;
     const DatiProdotti d = LeggiDatiProdotti(vuota.Str());
     EXPECT_EQ(d.produttori, std::vector<std::string>{""});

@@ -145,6 +145,24 @@ TEST(EsportaLista, ReadBackGivesTheTableAndReplacesOnlyWhole) {
     EXPECT_NE(errore.find("manca/elenco.xlsx"), std::string::npos);
 }
 
+// A text longer than a cell holds is cut at a character boundary and the
+// cell named; the rest of the table is written as usual.
+TEST(EsportaLista, TextBeyondACellsCapacityIsCutWithTheCellNamed) {
+    nottaro::test::CartellaTemporanea dir;
+    CelleRiga riga{};
+    riga[2] = std::string(32766, 'a') + "\xC3\xA8" + "coda";  // "è" across the limit
+    riga[3] = "breve";
+    std::string errore;
+    std::vector<std::string> avvisi;
+    ASSERT_TRUE(EsportaLista({riga}, dir.File("e.xlsx"), errore, &avvisi)) << errore;
+    ASSERT_EQ(avvisi.size(), 1u);
+    EXPECT_EQ(avvisi[0].rfind("C2: ", 0), 0u) << avvisi[0];
+    Cartella c;
+    ASSERT_TRUE(LeggiCartella(dir.File("e.xlsx"), c, errore)) << errore;
+    EXPECT_EQ(c.Fogli[0].Testo(2, 3), std::string(32766, 'a'));
+    EXPECT_EQ(c.Fogli[0].Testo(2, 4), "breve");
+}
+
 TEST(ValutaSoluzione, GivesTheFiguresOfTheRun) {
     const OpzioniMP o = Opzioni();
     const RisultatoMP r = Esegui("esempio.xlsx", 2, o);

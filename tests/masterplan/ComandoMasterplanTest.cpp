@@ -93,7 +93,14 @@ TEST(ComandoMasterplan, ExitStatusOfEachEnd) {
         {Tra(dir.File("rotto.xlsx")) + ldt, 1, "rotto.xlsx: "},
         {Tra(dir.File("buono.xlsx")) + " --ldt " + Tra(dir.File("manca")), 1, "does not exist"},
         {Tra(dir.File("buono.xlsx")) + ldt + " --strips 4", 1, "--strips"},
-        {Tra(dir.File("buono.xlsx")) + ldt + " --threads -1", 1, "--threads"},
+        // Every setting through the ranges the design values have.
+        {Tra(dir.File("buono.xlsx")) + ldt + " --maintenance -1", 1, "Deprezz -1"},
+        {Tra(dir.File("buono.xlsx")) + ldt + " --maintenance 5", 1, "Deprezz 5"},
+        {Tra(dir.File("buono.xlsx")) + ldt + " --reduction nan", 1, "FattRiduzione"},
+        {Tra(dir.File("buono.xlsx")) + ldt + " --reduction -1", 1, "FattRiduzione -1"},
+        {Tra(dir.File("buono.xlsx")) + ldt + " --wing-cut -100", 1, "TaglioAli -100"},
+        {Tra(dir.File("buono.xlsx")) + ldt + " --limit min --limit-value -5", 1, "ValLimite -5"},
+        {Tra(dir.File("buono.xlsx")) + ldt + " --threads -1", 1, "threads"},
         {Tra(dir.File("vuoto.xlsx")) + ldt, 1, "no project rows"},
         // The first case's export is there: kept unless replacing is asked for.
         {Tra(dir.File("buono.xlsx")) + ldt, 1, "buono-Elenco_Progetti.xlsx already exists"},

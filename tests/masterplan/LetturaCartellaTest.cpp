@@ -4,6 +4,7 @@
 
 #include <fstream>
 
+#include "core/text/Testo.h"
 #include "masterplan/workbook/Cartella.h"
 #include "tests/masterplan/CartelleProva.h"
 #include "support/CartellaTemporanea.h"
@@ -141,6 +142,97 @@ TEST(TestoData, SerialDaysOfThe1900System) {
     } casi[] = {{1, "1900-01-01"}, {59, "1900-02-28"}, {61, "1900-03-01"}, {45352, "2024-03-01"},
                 {36526, "2000-01-01"}, {45291.999999, "2024-01-01"}};
     for (const auto& k : casi) EXPECT_EQ(TestoData(k.seriale, false, false), k.testo) << k.seriale;
+    // Outside the spreadsheet's dates the number is shown as it is.
+    for (double x : {-1e300, -1.0, 2958466.0, 1e300}) EXPECT_EQ(TestoData(x, true, false), FormatoGenerale(x)) << x;
+}
+
+// One sheet from the XML of its sheetData (and what follows it), shared
+// strings optional.
+std::string FoglioDa(const CartellaTemporanea& dir, const std::string& dati, const std::string& condivise = "") {
+    const std::string p = dir.File("ostile.xlsx");
+    std::vector<std::pair<std::string, std::string>> parti = {
+        {"xl/workbook.xml", Workbook},
+        {"xl/_rels/workbook.xml.rels", Rels},
+        {"xl/worksheets/sheet1.xml",
+         "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">" + dati + "</worksheet>"},
+        {"xl/worksheets/sheet2.xml", Foglio2},
+        {"xl/sharedStrings.xml", condivise.empty() ? std::string(Stringhe) : condivise}};
+    Zippa(p, parti);
+    return p;
+}
+
+TEST(LeggiCartella, CellReferencesAreBoundedToTheSheetAndNamedWhenRefused) {
+    CartellaTemporanea dir;
+    struct Caso { const char* cella; const char* motivo; };
+    const Caso casi[] = {
+        {"XFE1", "XFE1"},                 // one column past XFD
+        {"A1048577", "A1048577"},         // one row past the last
+        {"A99999999999999999999", "A99999999999999999999"},  // would overflow an int
+        {"1A", "1A"},
+    };
+    for (const auto& c : casi) {
+        Cartella cartella;
+        std::string errore;
+        const std::string p = FoglioDa(dir, std::string("<sheetData><row><c r=\"") + c.cella + "\"><v>1</v></c></row></sheetData>");
+        EXPECT_FALSE(LeggiCartella(p, cartella, errore)) << c.cella;
+        EXPECT_NE(errore.find(c.motivo), std::string::npos) << errore;
+    }
+    // The last cell of the sheet is taken; cells and rows without a
+    // reference follow the one before.
+    Cartella cartella;
+    std::string errore;
+    ASSERT_TRUE(LeggiCartella(FoglioDa(dir, "<sheetData><row r=\"1048576\"><c r=\"XFD1048576\"><v>7</v></c></row>"
+                                            "</sheetData>"), cartella, errore)) << errore;
+    EXPECT_EQ(cartella.Fogli[0].Testo(MaxRighe, MaxColonne), "7");
+    ASSERT_TRUE(LeggiCartella(FoglioDa(dir, "<sheetData><row><c><v>1</v></c><c r=\"C1\"><v>3</v></c><c><v>4</v></c></row>"
+                                            "<row><c><v>5</v></c></row></sheetData>"), cartella, errore)) << errore;
+    const Foglio& f = cartella.Fogli[0];
+    EXPECT_EQ(f.Testo(1, 1), "1");
+    EXPECT_EQ(f.Testo(1, 3), "3");
+    EXPECT_EQ(f.Testo(1, 4), "4");
+    EXPECT_EQ(f.Testo(2, 1), "5");
+}
+
+TEST(LeggiCartella, SharedStringIndexThatIsNotANumberIsRefused) {
+    CartellaTemporanea dir;
+    for (const char* v : {"abc", "-1", "", "0x1"}) {
+        Cartella cartella;
+        std::string errore;
+        const std::string p = FoglioDa(dir, std::string("<sheetData><row r=\"2\"><c r=\"B2\" t=\"s\"><v>") + v +
+                                                "</v></c></row></sheetData>");
+        EXPECT_FALSE(LeggiCartella(p, cartella, errore)) << v;
+        EXPECT_NE(errore.find("B2"), std::string::npos) << errore;
+    }
+}
+
+// Hostile sheets that once cost billions of steps or gigabytes: a merge of
+// the whole sheet, cells far out at column XFD, a part that inflates beyond
+// the cap. Memory is held to 512 MB by the script that runs these under
+// ulimit -v (tests/masterplan/memoria_limitata.sh); here they must simply end,
+// right.
+TEST(LeggiCartella, HostileSheetsCostTheCellsTheyHold) {
+    CartellaTemporanea dir;
+    std::string celle = "<sheetData><row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>alto</t></is></c></row>";
+    for (int r = 1; r <= 4000; ++r)
+        celle += "<row r=\"" + std::to_string(r) + "\"><c r=\"XFD" + std::to_string(r) + "\"><v>" + std::to_string(r) +
+                 "</v></c></row>";
+    celle += "</sheetData><mergeCells count=\"2\"><mergeCell ref=\"A1:XFD1048576\"/>"
+             "<mergeCell ref=\"A1:XFD2147483647\"/></mergeCells>";
+    Cartella cartella;
+    std::string errore;
+    ASSERT_TRUE(LeggiCartella(FoglioDa(dir, celle), cartella, errore)) << errore;
+    const Foglio& f = cartella.Fogli[0];
+    EXPECT_EQ(f.Testo(1, 1), "alto") << "the top-left cell of a merge keeps its text";
+    EXPECT_EQ(f.Testo(2, MaxColonne), "") << "the cells the merge covers are emptied";
+    EXPECT_EQ(f.Righe.size(), 1u);
+
+    // Shared strings and a sheet that inflate past the part cap are refused
+    // naming the part, not read into memory.
+    const std::string grande(MaxByteParte + 1, 'x');
+    EXPECT_FALSE(LeggiCartella(FoglioDa(dir, "<sheetData/>", "<sst><si><t>" + grande + "</t></si></sst>"), cartella, errore));
+    EXPECT_NE(errore.find("sharedStrings"), std::string::npos) << errore;
+    EXPECT_FALSE(LeggiCartella(FoglioDa(dir, "<sheetData/>" + std::string("<!--") + grande + "-->"), cartella, errore));
+    EXPECT_NE(errore.find("sheet1.xml"), std::string::npos) << errore;
 }
 
 }  // namespace

@@ -101,6 +101,10 @@ TEST(VerificaDati, MarksAndListingPerCell) {
         {"power 255 only a luminaire problem", {{"New W", "255"}}, false, -1, ""},
         {"no model only a luminaire problem", {{"Modello Apparecchio New", ""}}, false, -1, ""},
         {"unknown application listed", {{"Applicazione", "mercato"}}, true, TApplicazione, "mercato"},
+        // Names that would reach files outside the photograph and photometric folders.
+        {"identifier leaving its folder", {{"Identificativo", "../../segreto/priv"}}, true, TIdentificativo, "?../../segreto/priv"},
+        {"absolute model name", {{"Modello Apparecchio New", "/etc/passwd"}}, true, TCorpo, "?/etc/passwd"},
+        {"model with a Windows folder", {{"Modello Apparecchio New", "..\\x"}}, true, TCorpo, "?..\\x"},
     };
     for (const auto& k : casi) {
         Foglio f = FoglioCon(kIntestazioni);

@@ -107,6 +107,29 @@ TEST(LetteraIntestata, StartUpLoadsCustomLpWithTheWholeLogoName) {
     EXPECT_EQ(senza.LogoIntest, "");
 }
 
+// The logo is looked for beside the letterhead only; a pipe or a huge file
+// named as the letterhead is not read at all.
+TEST(LetteraIntestata, LogoNamesLeavingTheFolderAndNonRegularFilesAreRefused) {
+    test::CartellaTemporanea dir;
+    std::filesystem::create_directories(dir.File("Intestazioni"));
+    for (const char* logo : {"../segreto.jpg", "/etc/logo.jpg", "..", "sotto\\logo.jpg"}) {
+        SCOPED_TRACE(logo);
+        ScriviByte(dir.File("Intestazioni/custom.LP"), CodificaLP(Esempio(), logo));
+        StatoProgetto s;
+        s.DirProg = dir.Str();
+        test::InterazioneFinta ui;
+        CaricaIntestazione(s, ui);
+        EXPECT_EQ(s.LogoIntest, "");
+        EXPECT_EQ(s.Intest.Societa, Esempio().Societa) << "the rest of the letterhead is kept";
+        ASSERT_EQ(ui.mostrati.size(), 1u);
+        EXPECT_NE(ui.mostrati[0].testo.find(logo), std::string::npos) << ui.mostrati[0].testo;
+    }
+    ASSERT_EQ(::mkfifo(dir.File("pipe.LP").c_str(), 0600), 0);
+    ScriviByte(dir.File("grande.LP"), CodificaLP(Esempio(), "logo.jpg"));
+    std::filesystem::resize_file(dir.File("grande.LP"), 1u << 20);
+    for (const char* nome : {"pipe.LP", "grande.LP"}) EXPECT_FALSE(LeggiLP(dir.File(nome)).letto) << nome;
+}
+
 TEST(LetteraIntestata, SavingReplacesAnExistingFileAndAFailureKeepsIt) {
     test::CartellaTemporanea dir;
     const std::string file = dir.File("studio.LP");

@@ -179,6 +179,15 @@ void ScriviConteggio(const std::string& file, std::uint32_t n) {
     for (int i = 0; i < 4; ++i) f.put(static_cast<char>((n >> (8 * i)) & 0xFF));
 }
 
+// A fresh NTRLUX table of `righe` rows numbered from 1.
+void ScriviRighe(const CartellaTemporanea& dir, int righe) {
+    TabellaDbf t;
+    t.Collega(dir.Str(), "NTRLUX");
+    ASSERT_TRUE(t.Crea());
+    ASSERT_TRUE(t.Apri());
+    for (int n = 1; n <= righe; ++n) ASSERT_TRUE(t.Aggiungi(RigaN(n)));
+}
+
 // Header length and record length of a closed table.
 std::pair<std::uintmax_t, std::uintmax_t> Misure(const std::string& file) {
     std::ifstream f(file, std::ios::binary);
@@ -198,6 +207,7 @@ TEST(TabellaDbfFile, AHeaderThatCountsMoreRowsThanTheFileHoldsShowsTheWholeRowsW
     const Caso casi[] = {
         {"whole", 5, -1, 5, ""},
         {"a header that lies", 0x7FFFFFFF, -1, 5, "2147483642 rows are missing"},
+        {"a count with its top bit set", 0x80000000u, -1, 5, "2147483643 rows are missing"},
         {"cut inside the fourth row", 5, 3.5, 3, "the file holds 3 whole rows; 2 rows are missing"},
         {"cut after the header", 5, 0, 0, "5 rows are missing"},
         {"a count not yet brought up to date", 3, -1, 3, ""},
@@ -206,13 +216,7 @@ TEST(TabellaDbfFile, AHeaderThatCountsMoreRowsThanTheFileHoldsShowsTheWholeRowsW
     for (const auto& c : casi) {
         SCOPED_TRACE(c.nome);
         const std::string file = dir.File("ntrlux.dbf");
-        {
-            TabellaDbf t;
-            t.Collega(dir.Str(), "NTRLUX");
-            ASSERT_TRUE(t.Crea());
-            ASSERT_TRUE(t.Apri());
-            for (int n = 1; n <= 5; ++n) ASSERT_TRUE(t.Aggiungi(RigaN(n)));
-        }
+        ASSERT_NO_FATAL_FAILURE(ScriviRighe(dir, 5));
         ScriviConteggio(file, c.conteggio);
         if (c.recordNelFile >= 0) {
             const auto [intestazione, record] = Misure(file);
@@ -244,6 +248,46 @@ TEST(TabellaDbfFile, AHeaderThatCountsMoreRowsThanTheFileHoldsShowsTheWholeRowsW
         ASSERT_EQ(t.NumeroRighe(), c.righe + 1);
         EXPECT_EQ(t.NumeroRiga(c.righe, "NUM"), 99.0);
         EXPECT_EQ(Dbfdump(file).size(), c.righe + 1);
+    }
+}
+
+// Header and record lengths that disagree with the field descriptors would
+// make the reader take every field a few bytes off, or no field at all.
+TEST(TabellaDbfFile, HeaderLengthsThatDisagreeWithTheFieldsAreRefusedNamingTheFile) {
+    struct Caso {
+        const char* nome;
+        std::size_t posizione;  // 8: header length, 10: record length
+        int delta;              // added to the length written there
+        unsigned assoluto;      // or this value instead (0: use delta)
+        const char* motivo;
+    };
+    const Caso casi[] = {
+        {"header one byte long", 8, 1, 0, "header length"},
+        {"header that holds no field", 8, 0, 32, "header length"},
+        {"record longer than its fields", 10, 1, 0, "record length"},
+        {"record shorter than its fields", 10, -1, 0, "record length"},
+    };
+    CartellaTemporanea dir;
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        const std::string file = dir.File("ntrlux.dbf");
+        ASSERT_NO_FATAL_FAILURE(ScriviRighe(dir, 3));
+        const auto [intestazione, record] = Misure(file);
+        const unsigned attuale = static_cast<unsigned>(c.posizione == 8 ? intestazione : record);
+        const unsigned nuovo = c.assoluto ? c.assoluto : static_cast<unsigned>(static_cast<int>(attuale) + c.delta);
+        {
+            std::fstream f(file, std::ios::in | std::ios::out | std::ios::binary);
+            f.seekp(static_cast<std::streamoff>(c.posizione));
+            f.put(static_cast<char>(nuovo & 0xFF));
+            f.put(static_cast<char>(nuovo >> 8));
+        }
+        TabellaDbf t;
+        t.Collega(dir.Str(), "NTRLUX");
+        const auto e = t.Apri(true);
+        EXPECT_FALSE(e);
+        EXPECT_NE(e.errore.find("ntrlux.dbf"), std::string::npos) << e.errore;
+        EXPECT_NE(e.errore.find(c.motivo), std::string::npos) << e.errore;
+        EXPECT_EQ(t.NumeroRighe(), 0u);
     }
 }
 

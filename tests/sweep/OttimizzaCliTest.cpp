@@ -92,6 +92,34 @@ TEST(OttimizzaCli, LimitiEInterdistanzaDelProgetto) {
     EXPECT_EQ(nlohmann::json::parse(u.out)["candidates"], 65);
 }
 
+// An unreadable entry is skipped and named while the others run; a list of
+// which nothing can be read is an error about the list, not "no solution".
+TEST(OttimizzaCli, ListeConVociIlleggibili) {
+    test::CartellaTemporanea dir;
+    const std::string buona = test::Fixture("photometry/eulumdat-analysis_sample_19_LEDiL_STRADA_street_isym0.ldt");
+    std::ofstream(dir.File("rumore.ldt"), std::ios::binary) << "rumore\n";
+    auto lista = [&](const char* nome, const std::string& byte) {
+        std::ofstream(dir.File(nome), std::ios::binary) << byte;
+        return dir.File(nome);
+    };
+    const std::string base = "--project '" + test::Fixture("projects/strada.nt0") + "' --json --out '" + dir.Str() + "' --list ";
+    const std::string mista = lista("mista.ntr", "/proc/self/mem\r" + buona + "  \r" + dir.File("rumore.ldt") + "\r");
+    const Uscita u = Esegui(base + "'" + mista + "'");
+    ASSERT_EQ(u.esito, 0) << u.err;
+    const auto j = nlohmann::json::parse(u.out);
+    EXPECT_EQ(j["skipped_files"], nlohmann::json::array({"/proc/self/mem", dir.File("rumore.ldt")}));
+    EXPECT_GT(j["candidates"].get<long long>(), 0) << "the readable entry was swept";
+
+    const std::string utf16("\xFF\xFE/\0x\0\r\0\n\0", 10);
+    for (const std::string& l : {lista("vuota.ntr", ""), lista("nessuna.ntr", "/proc/self/mem\r\n" + dir.File("rumore.ldt")),
+                                 lista("utf16.ntr", utf16)}) {
+        SCOPED_TRACE(l);
+        const Uscita v = Esegui(base + "'" + l + "'");
+        EXPECT_EQ(v.esito, 1) << v.out;
+        EXPECT_NE(v.err.find(l), std::string::npos) << v.err;
+    }
+}
+
 TEST(OttimizzaCli, InputErratoUnaRigaEUscitaNonZero) {
     test::CartellaTemporanea dir;
     const std::string progetto = "--project '" + test::Fixture("projects/strada.nt0") + "' --out '" + dir.Str() + "' ";

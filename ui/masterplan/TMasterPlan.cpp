@@ -443,6 +443,11 @@ void TMasterPlan::Avvia(Corsa tipo, int riga) {
     RichiestaMasterplan r;
     r.opzioni = OpzioniCorrenti();
     r.thread = thread;
+    // The settings pass the same ranges as on the command line.
+    if (const std::string fuori = mp::VerificaOpzioniMP(r.opzioni, r.thread); !fuori.empty()) {
+        ui_.Avviso(fuori);
+        return;
+    }
     if (tipo == Corsa::Completa) {
         r.tipo = RichiestaMasterplan::Tipo::Completa;
         r.foglio = std::shared_ptr<const mp::Foglio>(cartella_, &cartella_->Fogli.front());
@@ -599,8 +604,10 @@ void TMasterPlan::Esporta() {
         !ui_.Conferma(ConArgomenti(Msg(2000), {percorso})))
         return;
     std::string errore;
-    if (mp::EsportaLista(CelleRisultato(), percorso, errore)) ui_.Avviso(percorso + Msg(1411));
+    std::vector<std::string> tagliate;
+    if (mp::EsportaLista(CelleRisultato(), percorso, errore, &tagliate)) ui_.Avviso(percorso + Msg(1411));
     else ui_.Avviso(Msg(1412) + ": " + errore);
+    for (const auto& t : tagliate) ui_.Avviso(t);
 }
 
 void TMasterPlan::SetupStampante() {

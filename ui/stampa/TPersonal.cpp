@@ -152,6 +152,7 @@ void TPersonal::Apri() {
         return;
     }
     if (l.record.corto) ui_.Avviso(ConArgomenti(Msg(1700), {Ss(scelto)}));
+    if (!l.record.logoRifiutato.empty()) ui_.Avviso(ConArgomenti(Msg(2102), {l.record.logoRifiutato, Ss(scelto)}));
     stato_.DirIntest = Ss(ConSeparatore(QFileInfo(scelto).absolutePath()));
     stato_.Intest = l.record.intest;
     MostraCampi(l.record.intest);

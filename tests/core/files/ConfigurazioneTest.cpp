@@ -5,6 +5,8 @@
 #include <sstream>
 #include <string>
 
+#include <sys/stat.h>
+
 #include "core/files/Configurazione.h"
 #include "support/CartellaTemporanea.h"
 
@@ -27,6 +29,22 @@ std::string Contenuto(const std::string& percorso) {
 TEST(LeggiLingua, MissingFileAsksForTheFirstStartDialog) {
     CartellaTemporanea dir;
     EXPECT_FALSE(LeggiLingua(dir.Str()).has_value());
+}
+
+// A pipe would block the start (and report, list-report) for ever; a huge
+// file would fill the memory: neither is a configuration.
+TEST(LeggiLingua, PipesAndOversizedFilesAreNotReadAtAll) {
+    CartellaTemporanea dir;
+    const std::string pipe = dir.File("pipe"), grande = dir.File("grande");
+    std::filesystem::create_directories(pipe);
+    std::filesystem::create_directories(grande);
+    ASSERT_EQ(::mkfifo((pipe + "/ntr.cfg").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo((pipe + "/ntr-masterplan.cfg").c_str(), 0600), 0);
+    ScriviFile(grande + "/ntr.cfg", "2\r\n");
+    std::filesystem::resize_file(grande + "/ntr.cfg", 1u << 20);
+    for (const std::string& d : {pipe, grande}) EXPECT_FALSE(LeggiLingua(d).has_value()) << d;
+    StatoProgetto s;
+    EXPECT_FALSE(LeggiMasterplan(pipe, s));
 }
 
 TEST(LeggiLingua, LineOneDecidesAndAnythingUnusableMeansEnglish) {

@@ -394,6 +394,14 @@ TEST(CaricaProgetto, LineThatDoesNotConvertLeavesTheDesignAsItWas) {
         {4, "", "Deprezz"},          // empty real
         {9, "nan", "HPalo"},         // not a finite number
         {89, "tre", "NPtiY"},        // last of the path lines
+        {1, "", "version"},          // no version at all
+        {1, "x5.8d", "version"},     // no leading number
+        {1, "9.0", "version"},       // written by a newer program
+        {27, "yes", "IntAltRapp"},   // flags are "1" or "0" only
+        {28, "2", "TutteLampade"},
+        {56, "", "ChiediLampada"},
+        {82, "P9 o S9", "ClasseA"},  // no such path class
+        {90, "../me1", "CodClasse"}, // no such road class code
     };
     const auto originali = Righe(Contenuto(Fixture("projects/strada.nt0")));
     for (const auto& c : casi) {
@@ -414,6 +422,40 @@ TEST(CaricaProgetto, LineThatDoesNotConvertLeavesTheDesignAsItWas) {
         EXPECT_NE(msg.find(c.nome), std::string::npos) << msg;
         AttendiInvariato(s, prima);
     }
+}
+
+// The version decides which lines follow; lines the version does not call for
+// mean the file is damaged, never a road read out of a path project.
+TEST(CaricaProgetto, LinesLeftOverAfterTheLastValueAreRefused) {
+    struct Caso { const char* versione; std::vector<std::string> aggiunte; int riga; };
+    const Caso casi[] = {
+        {"3.8d", {}, 75},             // damaged version of a full path project
+        {"5.8d", {"altro"}, 91},      // one line more than any value
+        {"5.8d", {"", "x"}, 92},      // a blank line does not hide what follows
+    };
+    const auto originali = Righe(Contenuto(Fixture("projects/percorso.nt0")));
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.riga);
+        CartellaTemporanea dir;
+        auto righe = originali;
+        righe[0] = c.versione;
+        righe.insert(righe.end(), c.aggiunte.begin(), c.aggiunte.end());
+        ScriviFile(dir.File("lungo.nt0"), Unisci(righe));
+        StatoProgetto s = DesignInCorso();
+        InterazioneFinta ui;
+        auto esito = CaricaProgetto(dir.File("lungo.nt0"), s, ui);
+        EXPECT_FALSE(esito.letto);
+        EXPECT_FALSE(esito.avviaCalcolo);
+        ASSERT_EQ(ui.Conta("avviso"), 1);
+        EXPECT_NE(ui.mostrati[0].testo.find("line " + std::to_string(c.riga)), std::string::npos)
+            << ui.mostrati[0].testo;
+    }
+    // Blank lines an editor leaves at the end carry nothing.
+    CartellaTemporanea dir;
+    ScriviFile(dir.File("coda.nt0"), Unisci(originali) + "\r\n  \r\n");
+    StatoProgetto s = DesignInCorso();
+    InterazioneFinta ui;
+    EXPECT_TRUE(CaricaProgetto(dir.File("coda.nt0"), s, ui).letto);
 }
 
 TEST(CaricaProgetto, MissingProjectFileIsReported) {

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
 #include "core/files/ListaFile.h"
 #include "support/CartellaTemporanea.h"
 
@@ -38,6 +40,8 @@ TEST(ListaNtr, EveryLineIsAnEntry) {
         {"UTF-8 kept", "/l/citt\xC3\xA0.ldt\r\n", {"/l/citt\xC3\xA0.ldt"}},
         {"Windows-1252 decoded", "C:\\Luci\\citt\xE0.ldt\r\n", {"C:\\Luci\\citt\xC3\xA0.ldt"}},
         {"empty file", "", {}},
+        {"CR only", "/a/b.ldt\r/a/c.ldt\r", {"/a/b.ldt", "/a/c.ldt"}},
+        {"mixed ends, blanks after entries", "/a/b.ldt \t\r\n/a/c.ldt  \r/a/d.ldt\n", {"/a/b.ldt", "/a/c.ldt", "/a/d.ldt"}},
     };
     test::CartellaTemporanea dir;
     for (const Caso& c : casi) {
@@ -50,6 +54,26 @@ TEST(ListaNtr, EveryLineIsAnEntry) {
     EXPECT_FALSE(LeggiListaNtr(dir.File("missing.ntr"), v));
     EXPECT_FALSE(LeggiListaNtr(dir.Str(), v)) << "a folder is not a list";
     EXPECT_EQ(v, Voci{"previous"});
+}
+
+// A list that is not text must not turn into entries that name nothing.
+TEST(ListaNtr, UnreadableOrForeignFilesAreRefusedAtOnce) {
+    test::CartellaTemporanea dir;
+    const std::string utf16("\xFF\xFE/\0a\0.\0l\0d\0t\0\r\0\n\0", 18);
+    ScriviByte(dir.File("utf16.ntr"), utf16);
+    ScriviByte(dir.File("binario.ntr"), std::string("\x7F" "ELF\x02\x01\x01\0\0", 9));
+    ASSERT_EQ(::mkfifo(dir.File("fifo.ntr").c_str(), 0600), 0);
+    {
+        std::ofstream grande(dir.File("grande.ntr"), std::ios::binary);
+        grande.seekp(static_cast<std::streamoff>(MaxByteLista));
+        grande.put('\n');
+    }
+    for (const char* nome : {"utf16.ntr", "binario.ntr", "fifo.ntr", "grande.ntr", "/proc/self/mem"}) {
+        const std::string p = nome[0] == '/' ? std::string(nome) : dir.File(nome);
+        Voci v{"previous"};
+        EXPECT_FALSE(LeggiListaNtr(p, v)) << nome;
+        EXPECT_EQ(v, Voci{"previous"}) << nome;
+    }
 }
 
 TEST(ListaNtr, WritesUtf8WithCrLfAndReadsBackTheSameEntries) {
@@ -109,6 +133,11 @@ TEST(VoceLista, EntriesAreFoundAsWrittenFromTheListFolderOrByName) {
         {"   ", ""},
     };
     for (const Caso& c : casi) EXPECT_EQ(RisolviVoceLista(c.voce, liste, prog), c.atteso) << c.voce;
+    // One resolver for a whole list reuses its folder scans: twice over, the
+    // same files.
+    RisolutoreLista risolutore(liste, prog);
+    for (int giro = 0; giro < 2; ++giro)
+        for (const Caso& c : casi) EXPECT_EQ(risolutore.Risolvi(c.voce), c.atteso) << c.voce;
     EXPECT_EQ(RisolviVoceLista("accanto.ldt", "", prog), "") << "no list folder, not in ldt";
 }
 

@@ -186,6 +186,19 @@ TEST(FileOstili, OnlyRegularFilesUpTo64MbAreRead) {
         const test::UscitaCli info = test::EseguiCli("info " + Tra(k.path));
         EXPECT_EQ(info.esito, k.messaggio == 1051 ? 1 : 2) << info.err;
     }
+    // A medium that fails under the read (/proc/self/mem fails at offset 0,
+    // as a network drive gone away would): the reader's refusal, never an
+    // exception out of the reader.
+    {
+        Fotometria f;
+        InterazioneFinta ui;
+        EXPECT_EQ(LeggiFotometria("/proc/self/mem", f, ui), 0);
+        ASSERT_EQ(ui.mostrati.size(), 1u);
+        EXPECT_EQ(ui.mostrati[0].testo, "mem - " + Msg(2100));
+        const test::UscitaCli info = test::EseguiCli("info /proc/self/mem");
+        EXPECT_NE(info.esito, 0);
+        EXPECT_EQ(info.err.find("underflow"), std::string::npos) << info.err;
+    }
     // A project that names a device as its photometry.
     std::ifstream in(test::Fixture("projects/strada.nt0"), std::ios::binary);
     std::vector<std::string> righe;
