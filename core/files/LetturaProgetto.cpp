@@ -32,6 +32,17 @@ public:
             [&](auto campo) { return Assegna(campo, r.nome, riga); }, r.campo);
     }
 
+    // A line the file may end before: fine is set, and nothing read, at the end.
+    bool LeggiOpzionale(const RigaProgetto& r, bool& fine) {
+        std::string riga;
+        if (!LeggiRiga(in_, riga)) {
+            fine = true;
+            return true;
+        }
+        ++numero_;
+        return std::visit([&](auto campo) { return Assegna(campo, r.nome, riga); }, r.campo);
+    }
+
     int numero() const { return numero_; }
 
 private:
@@ -93,9 +104,18 @@ bool LeggiFileProgetto(std::istream& in, StatoProgetto& s, VersioneProgetto& ver
     if (versione.numero >= 4) {
         for (const auto& r : RigheCicloPedonale())
             if (!lettore.Leggi(r)) return false;
-        // Optional class code: files written before it existed end here.
-        std::string resto;
-        if (LeggiRiga(in, resto)) s.CodClasse = DecodificaLegacy(resto);
+        // Optional lines: files written before each existed end there, and
+        // what they lack keeps the default (the older class tables, the
+        // burning hours at full power).
+        s.EdizioneEN = 0;
+        s.OrePiena = s.OreRid1 = s.OreRid2 = 0;
+        s.FrazRid1 = s.FrazRid2 = 1;
+        bool fine = false;
+        if (!lettore.LeggiOpzionale(RigaCodClasse(), fine)) return false;
+        for (const auto& r : RigheOpzionali()) {
+            if (fine) break;
+            if (!lettore.LeggiOpzionale(r, fine)) return false;
+        }
     } else {
         s.TipoProgetto = 0;
     }

@@ -108,6 +108,15 @@ const std::array<RigaProgetto, 15> kCicloPedonale{{
 
 const RigaProgetto kCodClasse{"CodClasse", &S::CodClasse};  // 90
 
+const std::array<RigaProgetto, 6> kOpzionali{{
+    {"EdizioneEN", &S::EdizioneEN},  // 91
+    {"OrePiena", &S::OrePiena},      // 92
+    {"OreRid1", &S::OreRid1},        // 93
+    {"FrazRid1", &S::FrazRid1},      // 94
+    {"OreRid2", &S::OreRid2},        // 95
+    {"FrazRid2", &S::FrazRid2},      // 96
+}};
+
 }  // namespace
 
 std::span<const RigaProgetto> RigheBase() { return kBase; }
@@ -115,5 +124,6 @@ const RigaProgetto& RigaOssUNI() { return kOssUNI; }
 std::span<const RigaProgetto> RigheTesti() { return kTesti; }
 std::span<const RigaProgetto> RigheCicloPedonale() { return kCicloPedonale; }
 const RigaProgetto& RigaCodClasse() { return kCodClasse; }
+std::span<const RigaProgetto> RigheOpzionali() { return kOpzionali; }
 
 }  // namespace nottaro

@@ -31,5 +31,8 @@ std::span<const RigaProgetto> RigheTesti();
 std::span<const RigaProgetto> RigheCicloPedonale();
 // Line 90: CodClasse (optional; files without it keep the current code).
 const RigaProgetto& RigaCodClasse();
+// Lines 91 on: class edition and operating profile. A file may end before
+// any of them (written before they existed): the rest keep their defaults.
+std::span<const RigaProgetto> RigheOpzionali();
 
 }  // namespace nottaro

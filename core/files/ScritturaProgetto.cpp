@@ -74,6 +74,7 @@ void ScriviFileProgetto(std::ostream& out, const StatoProgetto& s) {
     for (const auto& r : RigheTesti()) Scrivi(out, r, s);
     for (const auto& r : RigheCicloPedonale()) Scrivi(out, r, s);
     Scrivi(out, RigaCodClasse(), s);
+    for (const auto& r : RigheOpzionali()) Scrivi(out, r, s);
 }
 
 bool SalvaProgetto(const std::string& percorso, const StatoProgetto& s, Interazione& ui) {
