@@ -127,6 +127,31 @@ void EseguiSweepBench(benchmark::State& st, const Tipo& t, Ampiezza a, bool pian
     }
 }
 
+// The road sweep with its rows' illuminance figures (Dp and De; EIR under the
+// 2015 edition) against the same sweep without them, side by side.
+void IndicatoriBench(benchmark::State& st, Ampiezza a, int edizione, bool senza) {
+    OpzioniOttimizza o;
+    o.thread = 1;
+    o.senzaIndicatori = senza;
+    StatoProgetto s = Strada().stato(a);
+    s.EdizioneEN = edizione;
+    const RichiestaCalcolo richiesta = RichiestaDaStato(s, TipoImpianto::Strada, o);
+    TabellaTemporanea tab(Strada().tabella);
+    Riscontro riscontro;
+    RisultatoSweep r;
+    for (auto _ : st) {
+        st.PauseTiming();
+        tab.Tabella().Svuota();
+        st.ResumeTiming();
+        r = OttimizzaStrada(richiesta, tab.Destinazione(), riscontro);
+        if (!r.errore.Vuoto()) {
+            st.SkipWithError(r.errore.Testo().c_str());
+            return;
+        }
+    }
+    st.counters["righe"] = benchmark::Counter(static_cast<double>(r.NRisultati));
+}
+
 void Registra(const std::string& nome, const Tipo& t, Ampiezza a, bool piano, int thread, bool confronta) {
     benchmark::RegisterBenchmark(nome.c_str(),
                                  [&t, a, piano, thread, confronta](benchmark::State& st) {
@@ -149,6 +174,15 @@ void RegistraSweep(bool piccolo) {
         Registra(base + "/completa/1", *t, completa, false, 1, false);
         Registra(base + "/completa/2", *t, completa, false, 2, false);
     }
+    const struct {
+        const char* nome;
+        int edizione;
+        bool senza;
+    } indicatori[] = {{"Indicatori/senza", 0, true}, {"Indicatori/con", 0, false}, {"Indicatori/con2015", 1, false}};
+    for (const auto& k : indicatori)
+        benchmark::RegisterBenchmark(k.nome, [completa, k](benchmark::State& st) { IndicatoriBench(st, completa, k.edizione, k.senza); })
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
 }
 
 }  // namespace nottaro::bench

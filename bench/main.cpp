@@ -156,6 +156,10 @@ void Riepilogo(const Raccolta& r) {
     Rapporto(r, "path candidate fast/plain, tilt step", "CandidatoPercorso/piana", "CandidatoPercorso/veloce");
     Sweep(r, "Road sweep, 7 m two-lane ME3b over R3", "SweepStrada", ConfrontoStrada());
     Sweep(r, "Path sweep, 3 m P2", "SweepPercorso", ConfrontoArea());
+    Rapporto(r, "road sweep with Dp and De / without (1 thread)", "Indicatori/con", "Indicatori/senza",
+             "(target < 1.15)");
+    Rapporto(r, "road sweep, 2015 edition with EIR, Dp and De / without (1 thread)", "Indicatori/con2015",
+             "Indicatori/senza", "(target < 1.15)");
     std::printf("Solution rows written\n");
     const struct {
         const char* nome;

@@ -29,6 +29,7 @@
 #include "cli/Comando.h"
 #include "cli/InterazioneCli.h"
 #include "cli/ValutaDaProgetto.h"
+#include "engine/progetto/GiudizioProgetto.h"
 
 namespace {
 
@@ -138,6 +139,27 @@ Json FigurePercorso(const RisultatoPercorso& r) {
     return j;
 }
 
+// EIR (2015 edition), the energy indicators and each criterion of the class
+// with its required value and verdict.
+void AggiungiGiudizio(const GiudizioProgetto& g, Json& j) {
+    if (g.EIR) j["EIR"] = Numero(*g.EIR);
+    j["Dp"] = Numero(g.indicatori.Dp);
+    j["De"] = Numero(g.indicatori.De);
+    Json criteri = Json::array();
+    for (const Criterio& c : g.criteri) {
+        Json k;
+        k["nome"] = std::string(c.nome);
+        k["richiesto"] = Numero(c.richiesto);
+        k["valore"] = Numero(c.valore);
+        k["limite"] = c.minimo ? "min" : "max";
+        k["giudicato"] = c.giudicato;
+        k["soddisfatto"] = c.soddisfatto;
+        criteri.push_back(std::move(k));
+    }
+    j["Criteri"] = std::move(criteri);
+    j["ConformeClasse"] = g.conforme;
+}
+
 constexpr const char* Prefisso = "nottaro-cli evaluate: ";
 
 int EseguiValuta(const OpzioniValuta& o) {
@@ -148,7 +170,13 @@ int EseguiValuta(const OpzioniValuta& o) {
         return p.esito;
     }
     const ValutazioneProgetto& v = p.valutazione;
-    const Json j = v.strada ? FigureStrada(*v.strada) : FigurePercorso(*v.percorso);
+    Json j = v.strada ? FigureStrada(*v.strada) : FigurePercorso(*v.percorso);
+    GiudizioProgetto g;
+    if (!GiudicaProgetto(*p.stato, p.stato->Foto, v, g)) {
+        std::cerr << Prefisso << "the edge strips of the road could not be computed\n";
+        return 2;
+    }
+    AggiungiGiudizio(g, j);
     if (o.json) std::cout << j.dump(2) << "\n";
     else StampaTesto(j);
     return 0;

@@ -128,6 +128,12 @@ bool LeggiFileProgetto(std::istream& in, StatoProgetto& s, VersioneProgetto& ver
     }
     for (const auto& r : RigheTesti())
         if (!lettore.Leggi(r)) return false;
+    // What a file written before the class edition and the operating profile
+    // lacks keeps the default: the older class tables, the burning hours at
+    // full power.
+    s.EdizioneEN = 0;
+    s.OrePiena = s.OreRid1 = s.OreRid2 = 0;
+    s.FrazRid1 = s.FrazRid2 = 1;
     if (versione.numero < 4) {
         s.TipoProgetto = 0;
     } else {
@@ -140,6 +146,9 @@ bool LeggiFileProgetto(std::istream& in, StatoProgetto& s, VersioneProgetto& ver
                 if (lettore.Fallito()) return false;
                 return true;
             }
+            // A blank line left by an editor ends the values; only blank
+            // lines may follow it.
+            if (Trim(riga).empty()) break;
             if (!lettore.Assegna(r, riga)) return false;
         }
     }

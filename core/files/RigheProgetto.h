@@ -37,9 +37,9 @@ const RigaProgetto& RigaOssUNI();
 std::span<const RigaProgetto> RigheTesti();
 // Lines 75..89: cycle/pedestrian project (files of version 4 and later).
 std::span<const RigaProgetto> RigheCicloPedonale();
-// Lines 90 onward: values added after the cycle/pedestrian lines, each
-// optional in this order (a file written before a value existed ends before
-// its line and keeps the current value). New values are appended here.
+// Lines 90 onward: the class code, then the class edition and the operating
+// profile, each optional in this order (a file written before a value existed
+// ends before its line and keeps the default). New values are appended here.
 std::span<const RigaProgetto> RigheFacoltative();
 
 }  // namespace nottaro

@@ -53,6 +53,10 @@ void Inizializza(StatoProgetto& s, const AgganciInizializza& agganci) {
     // 6. Economic inputs; the design lamp from the source picker (SorgDurata,
     // SorgCosto, SorgRiserva) stays.
     s.OreAcc = 4200;
+    s.OrePiena = 0;
+    s.OreRid1 = s.OreRid2 = 0;
+    s.FrazRid1 = s.FrazRid2 = 1;
+    s.EdizioneEN = 0;
     s.CostoE = 0.1;
     s.VitaImp = 25;
     s.CoeffMorte = 0.06;

@@ -16,7 +16,7 @@ constexpr double OreAnno = 8784;    // h in a leap year
 // Most rows give only name, member and range; the rest take their defaults.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-const std::array<LimiteValore, 73> kLimiti{{
+const std::array<LimiteValore, 79> kLimiti{{
     {"DispPali", &S::DispPali, 0, 6},
     {"ClassePav", &S::ClassePav, 0, 5},
     {"Deprezz", &S::Deprezz, 0, 1, true},
@@ -90,6 +90,12 @@ const std::array<LimiteValore, 73> kLimiti{{
     {"NPtiY", &S::NPtiY, 0, 1000},
     {"TipoLimite", &S::TipoLimite, 0, 3},
     {"ValLimite", &S::ValLimite, 0, 500},
+    {"EdizioneEN", &S::EdizioneEN, 0, 1},
+    {"OrePiena", &S::OrePiena, 0, OreAnno},
+    {"OreRid1", &S::OreRid1, 0, OreAnno},
+    {"FrazRid1", &S::FrazRid1, 0, 1},
+    {"OreRid2", &S::OreRid2, 0, OreAnno},
+    {"FrazRid2", &S::FrazRid2, 0, 1},
 }};
 #pragma GCC diagnostic pop
 

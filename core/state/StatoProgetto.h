@@ -88,6 +88,7 @@ struct StatoProgetto {
     std::string ClasseA;       // path class text as chosen in the list
     int GrigliaPers = 0;       // path grid: 0 standard EN 13201, 1 custom
     int NPtiX = 0, NPtiY = 0;  // custom path grid point counts
+    int EdizioneEN = 0;        // class tables: 0 as the program always had, 1 EN 13201-2:2015
 
     // --- Sweep parameters -------------------------------------------------
     double StepAlt = 0;        // m, pole-height step
@@ -107,6 +108,13 @@ struct StatoProgetto {
 
     // --- Economic inputs --------------------------------------------------
     double OreAcc = 0;         // h/year, burning hours
+    // Operating profile of the energy indicator De: hours at full power
+    // (0: OreAcc) and two dimmed periods, hours and power fraction.
+    double OrePiena = 0;       // h/year
+    double OreRid1 = 0;        // h/year
+    double FrazRid1 = 1;       // fraction of full power
+    double OreRid2 = 0;        // h/year
+    double FrazRid2 = 1;       // fraction of full power
     double CostoE = 0;         // €/kWh
     double VitaImp = 0;        // years, installation lifetime
     double CoeffMorte = 0;     // fraction, lamp mortality after 10000 h

@@ -2,6 +2,9 @@
 
 #include "core/intensity/RicercaIntensita.h"
 #include "engine/area/IlluminamentoArea.h"
+#include "engine/comune/ClassiEdizione2015.h"
+#include "engine/comune/FattUtil.h"
+#include "engine/comune/IndicatoriEnergia.h"
 
 namespace nottaro {
 namespace {
@@ -9,7 +12,9 @@ namespace {
 class LavoroPercorso : public LavoroSweep {
 public:
     LavoroPercorso(const ContestoFile& cf, const StatoProgetto& s, bool piana)
-        : cf_(cf), stato_(s), p_(ParametriAreaDaStato(s)), req_(RequisitiAreaDaStato(s)), piana_(piana) {}
+        : cf_(cf), stato_(s), p_(ParametriAreaDaStato(s)), req_(RequisitiAreaDaStato(s)), piana_(piana),
+          classe2015_(s.EdizioneEN == Edizione2015 ? ClasseE2015DaLista(s.ClasseA) : nullptr),
+          profilo_(ProfiloDaStato(s)) {}
 
     bool PreparaGruppo(const GruppoCandidati& g) override {
         if (g.lampada != lampada_) {
@@ -32,12 +37,22 @@ public:
                                : lavoro_.Valuta(ctx, ricerca_, p_);
         if (!ok || ctx.ErrCalcolo) return false;
         const StatisticheIllum& st = piana_ ? statPiane_ : lavoro_.Statistiche();
-        if (!stato_.TuttiRisultati && !VerificaClasseA(st, req_)) return false;
+        if (!stato_.TuttiRisultati && !Conforme(st)) return false;
         Riga(c, st, riga);
         return true;
     }
 
 private:
+    // Under the 2015 edition a class of its tables judges the path (P1 asks
+    // Emin 3.0 lx where the older tables' S1 asked 5); otherwise the requirements as set.
+    bool Conforme(const StatisticheIllum& st) const {
+        // The accepted excess over the class's Em still bounds the sweep, as under the older tables.
+        if (classe2015_)
+            return TuttiSoddisfatti(GiudicaPercorso2015(*classe2015_, st.EmCalc, st.EminCalc)) &&
+                   st.EmCalc <= classe2015_->EmMin * (1 + req_.ErrEm / 100);
+        return VerificaClasseA(st, req_);
+    }
+
     void Riga(const Candidato& c, const StatisticheIllum& st, RigaTrovata& riga) const {
         const Fotometria& f = *cf_.foto;
         const auto l = static_cast<std::size_t>(c.lampada);
@@ -58,6 +73,11 @@ private:
         rp.UO = st.Uo();
         rp.EMIN = st.EminCalc;
         rp.EMAX = st.EmaxCalc;
+        const SottoArea percorso{st.EmCalc, c.S * p_.LargStradaA};
+        const IndicatoriEnergia ie = CalcolaIndicatori(
+            ls.lampada.PotApp * ApparecchiPerInterdistArea(p_.DispPaliA), {&percorso, 1}, profilo_);
+        rp.DP = ie.Dp;
+        rp.DE = ie.De;
         riga.dati = std::move(rp);
     }
 
@@ -71,6 +91,8 @@ private:
     CampoIllum campoPiano_;
     StatisticheIllum statPiane_;
     int lampada_ = -1;
+    const ClasseE2015* classe2015_;
+    ProfiloEsercizio profilo_;
 };
 
 }  // namespace

@@ -1,5 +1,9 @@
 #include "engine/road/OttimizzaStrada.h"
 
+#include "engine/comune/ClassiEdizione2015.h"
+#include "engine/comune/IndicatoriEnergia.h"
+#include "engine/road/IllumSoluzione.h"
+#include "engine/road/RapportoBordo.h"
 #include "engine/road/ValutazioneStrada.h"
 #include "engine/road/reference/LuminanzaRiferimento.h"
 
@@ -8,8 +12,8 @@ namespace {
 
 class LavoroStrada : public LavoroSweep {
 public:
-    LavoroStrada(const ContestoFile& cf, const StatoProgetto& s, bool piana)
-        : cf_(cf), stato_(s), p_(ParametriStradaDaStato(s)), piana_(piana) {
+    LavoroStrada(const ContestoFile& cf, const StatoProgetto& s, bool piana, bool senzaIndicatori)
+        : cf_(cf), stato_(s), p_(ParametriStradaDaStato(s)), piana_(piana), senzaIndicatori_(senzaIndicatori) {
         // The engine tests Ul, then the Lm window and Uo; the quick estimate
         // drops nothing (ScartaSottoStima stays off).
         soglie_.LmMin = s.LmMin;
@@ -17,6 +21,9 @@ public:
         soglie_.UlMin = s.UlMin;
         soglie_.UoMin = s.UoMin;
         soglie_.TuttiRisultati = s.TuttiRisultati;
+        edizione2015_ = s.EdizioneEN == Edizione2015;
+        eirMin_ = EirMinDaCodice(s.CodClasse);
+        profilo_ = ProfiloDaStato(s);
     }
 
     bool PreparaGruppo(const GruppoCandidati& g) override {
@@ -27,6 +34,7 @@ public:
         p_.LampCalc = g.lampada;
         p_.HPalo = g.H;
         p_.Interdist = g.S;
+        griglia_ = CreaGriglia(p_, grigliaE_) && DisponiApparecchi(p_, app_);
         return true;
     }
 
@@ -36,12 +44,38 @@ public:
         const RisultatoStrada r =
             piana_ ? riferimento::ValutaStrada(*cf_.foto, p_, &soglie_, campoPiano_) : valutazione_.Valuta(p_, &soglie_);
         if (r.Esito != EsitoStrada::Accettato) return false;
-        Riga(c, r, riga);
+        // The illuminance figures cost a field each: only for candidates the
+        // luminance criteria kept.
+        Illuminamento il;
+        if (!senzaIndicatori_ && !Illumina(il)) return false;
+        if (edizione2015_ && !senzaIndicatori_ && !soglie_.TuttiRisultati &&
+            (r.TI > stato_.TiMax || il.eir < eirMin_))
+            return false;
+        Riga(c, r, il, riga);
         return true;
     }
 
 private:
-    void Riga(const Candidato& c, const RisultatoStrada& r, RigaTrovata& riga) const {
+    struct Illuminamento {
+        double Em = 0;   // lx over the carriageway
+        double eir = 0;  // 2015 edition only
+    };
+
+    bool Illumina(Illuminamento& il) {
+        if (!griglia_) return false;
+        ContestoCalcolo ctx;
+        StatisticheIllum stat;
+        const bool ok = piana_ ? IllumSoluzione(ctx, *cf_.foto, p_, app_, grigliaE_, campoE_, stat)
+                               : IllumSoluzione(ctx, valutazione_.Ricerca(), p_, app_, grigliaE_, campoE_, stat);
+        if (!ok || ctx.ErrCalcolo) return false;
+        il.Em = stat.EmCalc;
+        if (!edizione2015_) return true;
+        const bool okE = piana_ ? CalcolaEIR(ctx, *cf_.foto, p_, app_, 0, bordo_, il.eir)
+                                : CalcolaEIR(ctx, valutazione_.Ricerca(), p_, app_, 0, bordo_, il.eir);
+        return okE && !ctx.ErrCalcolo;
+    }
+
+    void Riga(const Candidato& c, const RisultatoStrada& r, const Illuminamento& il, RigaTrovata& riga) const {
         const Fotometria& f = *cf_.foto;
         const auto l = static_cast<std::size_t>(c.lampada);
         const LampadaSweep& ls = cf_.lampade[l];
@@ -63,6 +97,14 @@ private:
         rs.UNIFG = r.Uo;
         rs.UNIFL = r.Ul;
         rs.TI = r.TI;
+        rs.EIR = il.eir;
+        const SottoArea carreggiata{il.Em, c.S * p_.LargStrada};
+        const IndicatoriEnergia ie =
+            senzaIndicatori_ ? IndicatoriEnergia{}
+                             : CalcolaIndicatori(ls.lampada.PotApp * ApparecchiPerInterdistStrada(p_.DispPali),
+                                                 {&carreggiata, 1}, profilo_);
+        rs.DP = ie.Dp;
+        rs.DE = ie.De;
         riga.dati = std::move(rs);
     }
 
@@ -74,6 +116,15 @@ private:
     bool piana_;
     CampoStrada campoPiano_;
     int lampada_ = -1;
+    bool senzaIndicatori_;
+    bool edizione2015_ = false;
+    double eirMin_ = 0;
+    ProfiloEsercizio profilo_;
+    bool griglia_ = false;
+    GrigliaStrada grigliaE_;
+    std::vector<Apparecchio> app_;
+    CampoIllum campoE_;
+    LavoroBordo bordo_;
 };
 
 }  // namespace
@@ -104,7 +155,7 @@ RisultatoSweep OttimizzaStrada(const RichiestaCalcolo& richiesta, DestinazioneRi
     RichiestaCalcolo r = richiesta;
     r.tipo = TipoImpianto::Strada;
     return EseguiSweep(r, righe, riscontro, [&r](const ContestoFile& cf) {
-        return std::make_unique<LavoroStrada>(cf, r.Valori(), r.opzioni.valutazionePiana);
+        return std::make_unique<LavoroStrada>(cf, r.Valori(), r.opzioni.valutazionePiana, r.opzioni.senzaIndicatori);
     });
 }
 

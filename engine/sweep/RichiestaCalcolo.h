@@ -18,6 +18,9 @@ struct OpzioniOttimizza {
     // Evaluate every candidate with the plain reference transcription instead
     // of the fast path: same rows, slower; for equality tests and benchmarks.
     bool valutazionePiana = false;
+    // Rows without the illuminance figures (EIR, Dp, De; no judgement of TI
+    // and EIR): the baseline the benchmark measures their cost against.
+    bool senzaIndicatori = false;
 };
 
 struct RichiestaCalcolo {

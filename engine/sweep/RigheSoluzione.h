@@ -30,6 +30,9 @@ struct RigaStrada : DatiRiga {
     double UNIFG = 0;   // Uo
     double UNIFL = 0;   // Ul
     double TI = 0;      // %, threshold increment
+    double EIR = 0;     // edge illuminance ratio (2015 edition; 0 otherwise)
+    double DP = 0;      // W/(lx m²), power density
+    double DE = 0;      // kWh/(m² year), annual energy consumption indicator
 };
 
 struct RigaPercorso : DatiRiga {
@@ -37,6 +40,8 @@ struct RigaPercorso : DatiRiga {
     double UO = 0;    // Emin / Em
     double EMIN = 0;  // lx
     double EMAX = 0;  // lx
+    double DP = 0;    // W/(lx m²), power density
+    double DE = 0;    // kWh/(m² year), annual energy consumption indicator
 };
 
 // Where a sweep stores its rows, in order, on the caller's thread. Each call

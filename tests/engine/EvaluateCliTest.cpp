@@ -12,6 +12,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "core/files/FileProgetto.h"
 #include "core/photometry/LettoriFotometria.h"
@@ -220,6 +221,31 @@ TEST(EvaluateCli, BadInputIsOneLineAndAFailureStatus) {
         EXPECT_TRUE(u.out.empty()) << k.arg;
         EXPECT_NE(u.err.find(k.parola), std::string::npos) << u.err;
         EXPECT_EQ(std::count(u.err.begin(), u.err.end(), '\n'), 1) << u.err;
+    }
+}
+
+// The edition decides which criteria judge: the older tables record TI
+// without judging it and know no EIR; the 2015 edition judges both.
+TEST(EvaluateCli, EditionChoosesTheJudgedCriteria) {
+    const std::string base = "evaluate --json --project " + Tra(test::Fixture("projects/strada.nt0"));
+    struct Caso {
+        const char* set;
+        std::vector<std::string> criteri;
+        bool tiGiudicato;
+    };
+    for (const Caso& k : {Caso{"", {"Lm", "Uo", "Ul", "TI"}, false},
+                          Caso{" --set EdizioneEN=1", {"Lm", "Uo", "Ul", "TI", "EIR"}, true}}) {
+        const test::UscitaCli u = test::EseguiCli(base + k.set);
+        ASSERT_EQ(u.esito, 0) << u.err;
+        const auto j = nlohmann::json::parse(u.out);
+        std::vector<std::string> nomi;
+        for (const auto& c : j["Criteri"]) nomi.push_back(c["nome"].get<std::string>());
+        EXPECT_EQ(nomi, k.criteri) << k.set;
+        EXPECT_EQ(j["Criteri"][3]["giudicato"].get<bool>(), k.tiGiudicato) << k.set;
+        EXPECT_EQ(j.contains("EIR"), k.tiGiudicato) << k.set;
+        if (j.contains("EIR")) EXPECT_EQ(j["EIR"], j["Criteri"][4]["valore"]);
+        EXPECT_GT(j["Dp"].get<double>(), 0) << k.set;
+        EXPECT_GT(j["De"].get<double>(), 0) << k.set;
     }
 }
 

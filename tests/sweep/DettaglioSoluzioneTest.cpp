@@ -11,6 +11,7 @@
 #include "core/state/Inizializza.h"
 #include "engine/area/DettaglioA.h"
 #include "engine/area/OttimizzaArea.h"
+#include "engine/comune/ClassiEdizione2015.h"
 #include "engine/road/OttimizzaStrada.h"
 #include "engine/sweep/RigaDbf.h"
 #include "engine/road/RicalcolaSoluzione.h"
@@ -209,6 +210,46 @@ TEST(OttimizzaArea, RigheConformiEDettaglio) {
     EXPECT_EQ(dopo.InclinaA, *t.Numero("INCLINA"));
     EXPECT_EQ(dopo.TipoProgetto, 1);
     EXPECT_EQ(s.Foto.FlussoLamp[static_cast<std::size_t>(d.LampCalc)], *t.Numero("LUMEN"));
+}
+
+// Under the 2015 edition a path list class is judged by its P row (P1 asks
+// Emin 3.0 lx where S1 asked 5): the compliant rows are the every-result rows
+// that meet it within the accepted excess of Em.
+TEST(OttimizzaArea, Edizione2015GiudicaConLaClasseP) {
+    StatoProgetto s = StatoPercorso();
+    s.EdizioneEN = Edizione2015;
+    auto righe = [](const StatoProgetto& st) {
+        test::InterazioneFinta ui;
+        Riscontro riscontro(&ui);
+        RigheInMemoria m;
+        OpzioniOttimizza o;
+        o.thread = 2;
+        EXPECT_TRUE(OttimizzaArea(RichiestaDaStato(st, TipoImpianto::Percorso, o), m, riscontro).errore.Vuoto());
+        return m.percorso;
+    };
+    const std::vector<RigaPercorso> tutte = righe(s);
+    int provate = 0;
+    for (const char* classe : {"P1 o S1", "P2 o S2", "P3 o S3", "P4 o S4", "P5 o S5", "P6 o S6"}) {
+        const ClasseE2015& c = *ClasseE2015DaLista(classe);
+        std::vector<std::vector<ValoreCampo>> attese, ottenute;
+        for (const RigaPercorso& r : tutte)
+            if (TuttiSoddisfatti(GiudicaPercorso2015(c, r.EM, r.EMIN)) && r.EM <= c.EmMin * (1 + s.ErrEm / 100))
+                attese.push_back(ValoriDbf(r));
+        if (attese.empty()) continue;
+        ++provate;
+        StatoProgetto conformi = s;
+        conformi.ClasseA = classe;
+        conformi.TuttiRisultati = false;
+        for (const RigaPercorso& r : righe(conformi)) {
+            ottenute.push_back(ValoriDbf(r));
+            EXPECT_GT(r.DP, 0);
+        }
+        // NUM counts the stored rows: compare without it.
+        for (auto* v : {&attese, &ottenute})
+            for (auto& r : *v) r.erase(r.begin());
+        EXPECT_EQ(ottenute, attese) << classe;
+    }
+    EXPECT_GT(provate, 0);
 }
 
 }  // namespace

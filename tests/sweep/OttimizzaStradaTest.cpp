@@ -2,6 +2,7 @@
 // acceptance rules, what the run leaves in the design state, luminaire lists.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <fstream>
@@ -12,6 +13,10 @@
 
 #include "core/photometry/LettoriFotometria.h"
 #include "core/state/Inizializza.h"
+#include "engine/comune/ClassiEdizione2015.h"
+#include "engine/comune/FattUtil.h"
+#include "engine/road/Griglia.h"
+#include "engine/road/IllumSoluzione.h"
 #include "engine/road/OttimizzaStrada.h"
 #include "engine/road/ValutazioneStrada.h"
 #include "engine/progetto/ValutaProgetto.h"
@@ -355,6 +360,95 @@ TEST(OttimizzaStrada, RichiestaFuoriLimitiRifiutataDalMotore) {
         const ValutazioneProgetto v = ValutaProgetto(r);
         EXPECT_EQ(v.errore.numero, 1110);
         EXPECT_FALSE(v.strada.has_value());
+    }
+}
+
+// Under the 2015 edition TI and EIR decide too; every row carries Dp and De.
+
+std::vector<RigaStrada> RigheInMemoria2015(const StatoProgetto& s) {
+    test::InterazioneFinta ui;
+    Riscontro riscontro(&ui);
+    RigheInMemoria righe;
+    OpzioniOttimizza o;
+    o.thread = 2;
+    const RisultatoSweep r = OttimizzaStrada(RichiestaDaStato(s, TipoImpianto::Strada, o), righe, riscontro);
+    EXPECT_TRUE(r.errore.Vuoto()) << r.errore.Testo();
+    return righe.strada;
+}
+
+// The row without its running number, with the 2015 figures.
+std::vector<ValoreCampo> Chiave2015(const RigaStrada& r) {
+    std::vector<ValoreCampo> v = ValoriDbf(r);
+    v.erase(v.begin());
+    v.insert(v.end(), {r.EIR, r.DP, r.DE});
+    return v;
+}
+
+TEST(Sweep2015, RigheSonoQuelleDiTuttiIRisultatiCheRispettanoICinqueCriteri) {
+    StatoProgetto s = StatoStrada();
+    s.LmMin = 0.05;  // a small LED optic: Lm 0.12 .. 0.02 cd/m2 from 8 to 56 m
+    s.UoMin = 35;
+    s.UlMin = 40;
+    s.EdizioneEN = Edizione2015;
+    s.CodClasse = "m2";  // EIR at least 0.35
+    s.TuttiRisultati = true;
+    const std::vector<RigaStrada> tutte = RigheInMemoria2015(s);
+    // The TI limit at the median TI of the rows the luminance keeps, so that
+    // glare alone turns some of them away.
+    std::vector<double> ti;
+    for (const RigaStrada& r : tutte)
+        if (r.LUMINA >= s.LmMin && r.LUMINA <= s.LmMin * (1 + s.ErrLm / 100) && r.UNIFG >= s.UoMin / 100 &&
+            r.UNIFL >= s.UlMin / 100)
+            ti.push_back(r.TI);
+    ASSERT_GT(ti.size(), 4u);
+    std::sort(ti.begin(), ti.end());
+    s.TiMax = ti[ti.size() / 2];
+    s.TuttiRisultati = false;
+    const std::vector<RigaStrada> conformi = RigheInMemoria2015(s);
+
+    RequisitiLuminanza req{s.LmMin, s.UoMin, s.UlMin, s.TiMax, EirMinDaCodice(s.CodClasse)};
+    std::vector<std::vector<ValoreCampo>> attese;
+    int bocciatePerTiOEir = 0;
+    for (const RigaStrada& r : tutte) {
+        const auto criteri = GiudicaStrada(Edizione2015, req, {r.LUMINA, r.UNIFG, r.UNIFL, r.TI, r.EIR});
+        // The sweep keeps Lm within its accepted excess too.
+        const bool nellaFinestra = r.LUMINA <= s.LmMin * (1 + s.ErrLm / 100);
+        if (TuttiSoddisfatti(criteri) && nellaFinestra) attese.push_back(Chiave2015(r));
+        else if (nellaFinestra && TuttiSoddisfatti(std::span(criteri).first(3))) ++bocciatePerTiOEir;
+    }
+    std::vector<std::vector<ValoreCampo>> ottenute;
+    for (const RigaStrada& r : conformi) ottenute.push_back(Chiave2015(r));
+    ASSERT_FALSE(attese.empty());
+    EXPECT_GT(bocciatePerTiOEir, 0) << "the fixture should show TI or EIR deciding";
+    EXPECT_EQ(ottenute, attese);
+}
+
+// Under the default edition the rows carry Dp and De (no EIR): the luminaires
+// of one spacing over the carriageway's Em and area, through the year's hours.
+TEST(Sweep2015, DpEDeDiOgniRigaDallaSuaIlluminazione) {
+    StatoProgetto s = StatoStrada();
+    s.LmMin = 0.05;
+    const std::vector<RigaStrada> righe = RigheInMemoria2015(s);
+    ASSERT_FALSE(righe.empty());
+    for (std::size_t k : {std::size_t{0}, righe.size() / 2, righe.size() - 1}) {
+        const RigaStrada& r = righe[k];
+        ParametriStrada p = ParametriStradaDaStato(s);
+        p.HPalo = r.HPALO;
+        p.Interdist = r.INTER;
+        p.Sbraccio = r.SBRACCIO;
+        p.Inclina = r.INCLINA;
+        std::vector<Apparecchio> app;
+        GrigliaStrada g;
+        ASSERT_TRUE(DisponiApparecchi(p, app) && CreaGriglia(p, g));
+        ContestoCalcolo ctx;
+        CampoIllum campo;
+        StatisticheIllum st;
+        ASSERT_TRUE(IllumSoluzione(ctx, s.Foto, p, app, g, campo, st));
+        const double P = r.POTENZA * (1 + s.PerditaPot / 100) * ApparecchiPerInterdistStrada(s.DispPali);
+        const double A = r.INTER * s.LargStrada;
+        EXPECT_NEAR(r.DP, P / (st.EmCalc * A), 1e-12) << "row " << k;
+        EXPECT_NEAR(r.DE, P * s.OreAcc / 1000 / A, 1e-12) << "row " << k;
+        EXPECT_EQ(r.EIR, 0);
     }
 }
 

@@ -1,0 +1,59 @@
+#include "engine/progetto/GiudizioProgetto.h"
+
+#include "engine/comune/FattUtil.h"
+#include "engine/road/RapportoBordo.h"
+#include "engine/sweep/EnergiaCosti.h"
+
+namespace nottaro {
+namespace {
+
+// One luminaire's power with its gear, as the solution rows count it.
+double PotenzaApparecchio(const StatoProgetto& s, const Fotometria& foto, int lamp) {
+    const auto l = static_cast<std::size_t>(lamp);
+    return FamigliaLampada(foto.TipoLamp[l], foto.PotLamp[l], s).PotApp;
+}
+
+}  // namespace
+
+bool GiudicaProgetto(const StatoProgetto& s, const Fotometria& foto, const ValutazioneProgetto& v, GiudizioProgetto& g) {
+    const ProfiloEsercizio profilo = ProfiloDaStato(s);
+    g = {};
+    if (v.strada) {
+        const ParametriStrada& p = v.parametriStrada;
+        FigureLuminanza f{v.strada->Lm, v.strada->Uo, v.strada->Ul, v.strada->TI, 0};
+        if (s.EdizioneEN == Edizione2015) {
+            std::vector<Apparecchio> app;
+            LavoroBordo lavoro;
+            ContestoCalcolo ctx;
+            double eir = 0;
+            if (!DisponiApparecchi(p, app) || !CalcolaEIR(ctx, foto, p, app, 0, lavoro, eir) || ctx.ErrCalcolo)
+                return false;
+            g.EIR = f.EIR = eir;
+        }
+        const RequisitiLuminanza req{s.LmMin, s.UoMin, s.UlMin, s.TiMax, EirMinDaCodice(s.CodClasse)};
+        g.criteri = GiudicaStrada(s.EdizioneEN, req, f);
+        const SottoArea carreggiata{v.strada->stat.EmCalc, p.Interdist * p.LargStrada};
+        g.indicatori = CalcolaIndicatori(PotenzaApparecchio(s, foto, p.LampCalc) * ApparecchiPerInterdistStrada(p.DispPali),
+                                         {&carreggiata, 1}, profilo);
+    } else if (v.percorso) {
+        const ParametriArea& p = v.parametriArea;
+        const StatisticheIllum& st = v.percorso->Stat;
+        const ClasseE2015* c = s.EdizioneEN == Edizione2015 ? ClasseE2015DaLista(s.ClasseA) : nullptr;
+        if (c) {
+            g.criteri = GiudicaPercorso2015(*c, st.EmCalc, st.EminCalc);
+        } else {
+            g.criteri.push_back({"Em", s.EmMin, st.EmCalc, true, true, st.EmCalc >= s.EmMin});
+            if (s.EminMin > 0) g.criteri.push_back({"Emin", s.EminMin, st.EminCalc, true, true, st.EminCalc >= s.EminMin});
+            if (s.UeMin > 0) g.criteri.push_back({"Uo", s.UeMin / 100, st.Uo(), true, true, st.Uo() >= s.UeMin / 100});
+        }
+        const SottoArea percorso{st.EmCalc, p.Interdist * p.LargStradaA};
+        g.indicatori = CalcolaIndicatori(PotenzaApparecchio(s, foto, p.LampCalc) * ApparecchiPerInterdistArea(p.DispPaliA),
+                                         {&percorso, 1}, profilo);
+    } else {
+        return false;
+    }
+    g.conforme = TuttiSoddisfatti(g.criteri);
+    return true;
+}
+
+}  // namespace nottaro
