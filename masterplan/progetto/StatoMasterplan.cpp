@@ -13,8 +13,6 @@ namespace nottaro::mp {
 
 StatoProgetto StatoDopoMasterplan(const StatoProgetto& prima, const StatoProgetto& dopo) {
     StatoProgetto s = prima;
-    s.ErrLm = dopo.ErrLm;
-    s.ErrEm = dopo.ErrEm;
     s.Deprezz = dopo.Deprezz;
     s.DirLdtMaster = dopo.DirLdtMaster;
     s.DirCorpi = dopo.DirCorpi;

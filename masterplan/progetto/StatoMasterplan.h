@@ -11,9 +11,11 @@
 namespace nottaro::mp {
 
 // `prima` (the state when the window opened) with, from `dopo`, the
-// accepted excesses ErrLm and ErrEm the batch set, the maintenance factor the
-// user set on the tab or in the window, the batch folders and workbook, and
+// maintenance factor the user set on the tab or in the window, the batch folders and workbook, and
 // the identification and letterhead the report settings may have changed.
+// The wide Lm and Em excesses the batch accepts for its own rows stay with
+// the batch: the design keeps the ones it had, so the next road run is
+// judged against the class as before.
 StatoProgetto StatoDopoMasterplan(const StatoProgetto& prima, const StatoProgetto& dopo);
 
 // Whether row `r` can be carried into the design: a road or path row with

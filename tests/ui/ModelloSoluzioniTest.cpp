@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <set>
 
 #include "SupportoUi.h"
@@ -65,6 +66,73 @@ private slots:
         // A path table marks nothing.
         QVERIFY(!ModelloSoluzioni(t, true, 10).data(m.index(2, 1), Qt::BackgroundRole).isValid());
         QCOMPARE(m.data(m.index(0, ti), Qt::TextAlignmentRole).toInt(), int(Qt::AlignRight | Qt::AlignVCenter));
+    }
+
+    // "All results": each class criterion of a row is judged on its own cell;
+    // a row failing one criterion fails only that cell.
+    void VerdettiDeiCriteriStrada() {
+        QTemporaryDir dir;
+        TabellaDbf t;
+        t.Collega(dir.path().toStdString(), "NTRLUX");
+        QVERIFY(t.Svuota());
+        QVERIFY(t.Apri());
+        struct Caso {
+            double lm, uo, ul, ti;
+            const char* fallito;  // criterion field failing, "" for none
+        };
+        const Caso casi[] = {{1.1, 0.45, 0.75, 9, ""},     {0.065, 0.45, 0.75, 9, "LUMINA"}, {1.3, 0.45, 0.75, 9, "LUMINA"},
+                             {1.1, 0.39, 0.75, 9, "UNIFG"}, {1.1, 0.45, 0.69, 9, "UNIFL"},  {1.1, 0.45, 0.75, 15.5, "TI"}};
+        int n = 0;
+        for (const Caso& c : casi) {
+            std::vector<ValoreCampo> v;
+            for (const auto& campo : t.Campi()) {
+                if (campo.nome == "NUM") v.emplace_back(static_cast<double>(++n));
+                else if (campo.nome == "LUMINA") v.emplace_back(c.lm);
+                else if (campo.nome == "UNIFG") v.emplace_back(c.uo);
+                else if (campo.nome == "UNIFL") v.emplace_back(c.ul);
+                else if (campo.nome == "TI") v.emplace_back(c.ti);
+                else if (campo.tipo == TipoCampo::Testo) v.emplace_back(std::string("SAP"));
+                else v.emplace_back(1.0);
+            }
+            QVERIFY(t.Aggiungi(v));
+        }
+        StatoProgetto s;
+        s.LmMin = 1, s.ErrLm = 20, s.UoMin = 40, s.UlMin = 70, s.TiMax = 15;
+        ModelloSoluzioni m(t, false, s.TiMax);
+        QVERIFY(!m.data(m.index(0, m.Colonna("LUMINA")), ModelloSoluzioni::RuoloVerdetto).isValid());  // none set
+        m.ImpostaCriteri(CriteriClasse(s, false));
+        for (int r = 0; r < static_cast<int>(std::size(casi)); ++r)
+            for (const char* campo : {"LUMINA", "UNIFG", "UNIFL", "TI"}) {
+                const QVariant v = m.data(m.index(r, m.Colonna(campo)), ModelloSoluzioni::RuoloVerdetto);
+                QVERIFY(v.isValid());
+                QCOMPARE(v.toBool(), std::string(campo) != casi[r].fallito);
+            }
+        // Cells outside the criteria are not judged; figures show the decimals read.
+        QVERIFY(!m.data(m.index(0, m.Colonna("INTER")), ModelloSoluzioni::RuoloVerdetto).isValid());
+        QCOMPARE(m.data(m.index(1, m.Colonna("LUMINA")), Qt::DisplayRole).toString(), QStringLiteral("0.065"));
+        QCOMPARE(m.data(m.index(5, m.Colonna("TI")), Qt::DisplayRole).toString(), QStringLiteral("15.5"));
+    }
+
+    // The path's criteria: Em window, Emin and Emin/Em, each failing once.
+    void VerdettiDeiCriteriPercorso() {
+        StatoProgetto s;
+        s.EmMin = 10, s.ErrEm = 20, s.EminMin = 3, s.UeMin = 40;
+        const auto criteri = CriteriClasse(s, true);
+        QCOMPARE(criteri.size(), std::size_t{3});
+        struct Caso {
+            const char* campo;
+            double valore;
+            bool atteso;
+        };
+        const Caso casi[] = {{"EM", 10, true},  {"EM", 9.9, false}, {"EM", 12, true}, {"EM", 12.1, false},
+                             {"EMIN", 3, true}, {"EMIN", 2.9, false}, {"UO", 0.4, true}, {"UO", 0.39, false}};
+        for (const Caso& c : casi) {
+            const auto k = std::find_if(criteri.begin(), criteri.end(), [&](const CriterioClasse& x) { return x.campo == c.campo; });
+            QVERIFY(k != criteri.end());
+            QCOMPARE(k->Soddisfatto(c.valore), c.atteso);
+        }
+        s.EminMin = 0;  // no requirement, no criterion
+        QCOMPARE(CriteriClasse(s, true).size(), std::size_t{2});
     }
 
     // The chart: one series per energy class; a click on a point names its row.

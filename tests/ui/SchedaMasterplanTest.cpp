@@ -92,8 +92,8 @@ private slots:
         QVERIFY(!masterplan->isHidden());
     }
 
-    // Open, check, run, close: the design is as it was, but for the values
-    // the batch leaves (ErrLm 150, ErrEm 200, the factor set in the window).
+    // Open, check, run, close: the design is as it was, its own Lm and Em
+    // excesses included, but for the factor set in the window.
     void StatoDelProgettoRipristinatoAllaChiusura() {
         Banco b;
         CartellaMasterplan base;
@@ -103,6 +103,8 @@ private slots:
         b.stato->Interdist = 31;
         b.stato->LmMin = 1.5;
         b.stato->DispPali = 4;
+        b.stato->ErrLm = 25;
+        b.stato->ErrEm = 30;
         b.finestra->MostraStato();
         b.finestra->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(2);
         StatoProgetto atteso = *b.stato;
@@ -113,8 +115,6 @@ private slots:
             w->findChild<ui::FrecceSuGiu*>(QStringLiteral("UpDown3"))->Su()->click();
         });
         b.Trova<QPushButton>("BitBtn19")->click();
-        atteso.ErrLm = 150;
-        atteso.ErrEm = 200;
         atteso.Deprezz = 0.81;
         QCOMPARE(TestoProgetto(*b.stato), TestoProgetto(atteso));
         QCOMPARE(b.stato->Interdist, 31.0);
@@ -144,7 +144,8 @@ private slots:
             QVERIFY(b.stato->DaProgetto);
             QCOMPARE(QString::fromStdString(b.stato->FileFoto), QString::fromStdString(base.ldt + "/" + file));
             QVERIFY(b.stato->FotoCaricata);
-            QCOMPARE(b.stato->ErrLm, 150.0);
+            QCOMPARE(b.stato->ErrLm, 20.0);  // the design's own, not the batch's
+            QCOMPARE(b.stato->ErrEm, 20.0);
         }
         // The road row is still in the road tab; the path row is in the path tab.
         QCOMPARE(b.stato->HPalo, 8.0);

@@ -12,7 +12,9 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QProgressBar>
+#include <QScreen>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -24,6 +26,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "engine/sweep/VerdettiClasse.h"
 #include "ui/comune/Acceleratori.h"
 #include "ui/comune/Testi.h"
 #include "ui/interazione/InterazioneConProgresso.h"
@@ -205,10 +208,22 @@ void FinestraOttimizza::CostruisciBrowser(QWidget* p) {
     griglia_->horizontalHeader()->setDefaultSectionSize(110);
     griglia_->horizontalHeader()->setTextElideMode(Qt::ElideRight);
     griglia_->verticalHeader()->setDefaultSectionSize(22);
+    parziale_ = Testo(p, QStringLiteral("ElencoParziale"), Qm(2206));
+    parziale_->setStyleSheet(QStringLiteral("color: #a00000; font-weight: bold"));
+    parziale_->hide();
+    l->addWidget(parziale_);
     schede_->addTab(griglia_, Qm(1615));
     grafico_ = new GraficoSoluzioni(tabella_, p);
     schede_->addTab(grafico_, Qm(1616));
     l->addWidget(schede_, 1);
+    auto* sottoGriglia = new QHBoxLayout;
+    legenda_ = Testo(p, QStringLiteral("LegendaCriteri"), Qm(2204));
+    legenda_->hide();
+    mostrate_ = Testo(p, QStringLiteral("RigheMostrate"));
+    sottoGriglia->addWidget(legenda_);
+    sottoGriglia->addStretch();
+    sottoGriglia->addWidget(mostrate_);
+    l->addLayout(sottoGriglia);
 
     auto* bottoni = new QHBoxLayout;
     auto* progetto = Bottone(p, QStringLiteral("BitBtn7"), Qm(380));
@@ -314,10 +329,20 @@ void FinestraOttimizza::Concludi(EsitoOttimizza esito) {
         emit CalcoloFinito();
         return;
     }
-    barra_->setValue(100);
-    label4_->setText(QStringLiteral("100%"));
-    trovati_->setText(Qm(1601).arg(esito_.risultato.NRisultati));
-    rimanente_->setText(Qm(1603).arg(DurataTesto(0)));
+    const RisultatoSweep& r = esito_.risultato;
+    if (r.interrotto) {
+        // The bar stays where the run stopped: the list holds what was found until then.
+        const int perc = r.totale > 0 ? static_cast<int>(std::min<long long>(100, r.candidati * 100 / r.totale)) : 0;
+        barra_->setValue(perc);
+        label4_->setText(QStringLiteral("%1%").arg(perc));
+        candidati_->setText(Qm(2205).arg(perc).arg(QLocale().toString(r.candidati), QLocale().toString(r.totale)));
+        rimanente_->setText(Qm(1603).arg(DurataTesto(-1)));
+    } else {
+        barra_->setValue(100);
+        label4_->setText(QStringLiteral("100%"));
+        rimanente_->setText(Qm(1603).arg(DurataTesto(0)));
+    }
+    trovati_->setText(Qm(1601).arg(r.NRisultati));
     label1_->hide();  // no longer calculating
     interrompiBtn_->hide();
     okBtn_->show();
@@ -359,6 +384,10 @@ void FinestraOttimizza::MostraBrowser() {
     for (const std::string& a : ScelteAltezze(riep)) altezze_->addItem(Qs(a));
     for (const std::string& s : ScelteSbracci(riep)) sbracci_->addItem(Qs(s));
     modello_ = new ModelloSoluzioni(tabella_, percorso_, percorso_ ? 0 : stato_.TiMax, this);
+    // Rows kept whatever their figures: each criterion cell says whether it meets the class.
+    if (richiesta_.stato && richiesta_.stato->TuttiRisultati) modello_->ImpostaCriteri(CriteriClasse(*richiesta_.stato, percorso_));
+    legenda_->setVisible(!modello_->Criteri().empty());
+    parziale_->setVisible(esito_.risultato.interrotto);
     griglia_->setModel(modello_);
     griglia_->setColumnHidden(0, true);
     griglia_->horizontalHeader()->setMinimumHeight(3 * griglia_->fontMetrics().height() + 8);
@@ -372,9 +401,15 @@ void FinestraOttimizza::MostraBrowser() {
         griglia_->setColumnWidth(c, std::min(larghezza, 280));
     }
     pagine_->setCurrentIndex(1);
-    setMinimumSize(750, 480);
-    resize(std::max(width(), 1100), std::max(height(), 640));
-    if (n == 0) ui_.Informazione(Msg(134) + "\n" + Msg(135) + "\n" + Msg(136) + "\n" + Msg(137));
+    AggiornaMostrate();
+    AdattaAlloSchermo(QSize(1100, 640), QSize(750, 480));
+    if (n == 0) {
+        std::string spiegazione = Msg(134) + "\n" + Msg(135) + "\n" + Msg(136) + "\n" + Msg(137);
+        // A spacing kept from a loaded project is the first thing to free.
+        if (richiesta_.stato && richiesta_.stato->DaProgetto && richiesta_.stato->Interdist > 0)
+            spiegazione += "\n" + Ss(Qm(2209).arg(Generale(richiesta_.stato->Interdist)));
+        ui_.Informazione(spiegazione);
+    }
 }
 
 void FinestraOttimizza::DopoFiltro(const EsitoTabella& e) {
@@ -386,7 +421,35 @@ void FinestraOttimizza::DopoFiltro(const EsitoTabella& e) {
         tabella_.AttivaFiltro(true);
     }
     if (modello_) modello_->Ricarica();
+    AggiornaMostrate();
     if (schede_->currentIndex() == 1) grafico_->Aggiorna();
+}
+
+void FinestraOttimizza::AggiornaMostrate() {
+    const long long totale = percorso_ ? stato_.NRisultatiA : stato_.NRisultati;
+    mostrate_->setText(Qm(2210).arg(QLocale().toString(static_cast<qlonglong>(tabella_.NumeroRighe())),
+                                    QLocale().toString(totale)));
+}
+
+void FinestraOttimizza::AdattaAlloSchermo(QSize voluta, QSize minima) {
+    // Within the screen the window is on, grown around its own centre, so a
+    // small laptop screen still shows every button.
+    const QScreen* schermo = screen();
+    const QRect disponibile = schermo ? schermo->availableGeometry() : QRect(0, 0, 1366, 728);
+    // Room for the frame the window manager adds.
+    const QSize massima = disponibile.size() - QSize(16, 40);
+    setMinimumSize(minima.boundedTo(massima));
+    const QSize nuova = voluta.expandedTo(size()).boundedTo(massima);
+    const QPoint centro = isVisible() ? geometry().center() : disponibile.center();
+    QRect g(QPoint(0, 0), nuova);
+    g.moveCenter(centro);
+    // Kept inside the available area.
+    if (g.right() > disponibile.right()) g.moveRight(disponibile.right());
+    if (g.bottom() > disponibile.bottom()) g.moveBottom(disponibile.bottom());
+    if (g.left() < disponibile.left()) g.moveLeft(disponibile.left());
+    if (g.top() < disponibile.top() + 30) g.moveTop(disponibile.top() + 30);
+    resize(g.size());
+    if (isVisible()) move(g.topLeft() - (geometry().topLeft() - pos()));
 }
 
 void FinestraOttimizza::Filtra(bool criterio) {

@@ -82,6 +82,8 @@ private:
     void Tutto();
     void CambiaIntervallo(int passo);
     void DopoFiltro(const EsitoTabella& e);
+    void AggiornaMostrate();
+    void AdattaAlloSchermo(QSize voluta, QSize minima);
     bool ChiudiBrowser();  // false: stay (cancelled or failed save)
     bool SalvaTabella();
 
@@ -107,6 +109,7 @@ private:
     QProgressBar* barra_ = nullptr;
     QPushButton *interrompiBtn_ = nullptr, *okBtn_ = nullptr;
     QLabel* etichette_[5] = {};  // Label17..21
+    QLabel *parziale_ = nullptr, *legenda_ = nullptr, *mostrate_ = nullptr;
     QComboBox *altezze_ = nullptr, *sbracci_ = nullptr, *criteri_ = nullptr;
     QLineEdit* intervalloEdit_ = nullptr;
     QTableView* griglia_ = nullptr;

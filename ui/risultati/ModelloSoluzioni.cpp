@@ -23,6 +23,15 @@ int MessaggioTitolo(std::size_t campo) {
 
 }  // namespace
 
+int DecimaliCampo(const std::string& campo) {
+    static const std::pair<const char*, int> decimali[] = {
+        {"LUMINA", 3}, {"UNIFG", 3}, {"UNIFL", 3}, {"TI", 1}, {"INTER", 2},
+        {"EM", 1},     {"EMIN", 1},  {"EMAX", 1},  {"UO", 3}};
+    for (const auto& [nome, d] : decimali)
+        if (campo == nome) return d;
+    return -1;
+}
+
 QString TitoloCampo(const std::string& campo, bool percorso) {
     static const char* const strada[] = {"NUM", "HPALO", "SBRACCIO", "INTER", "INCLINA", "LUMINA", "UNIFG", "UNIFL",
                                          "TI", "INDICER", "INDICEI", "POTENZAM2", "POTENZALM", "POTENZA", "LUMEN",
@@ -39,6 +48,9 @@ QString TitoloCampo(const std::string& campo, bool percorso) {
         if (campo == "EMAX") return Qm(483) + QStringLiteral(" [lx]");
         if (campo == "POTENZALM") return Qm(481);
     }
+    // The spacing and the energy class letter under their own names.
+    if (campo == "INTER") return Qm(2200);
+    if (campo == "CORPO") return Qm(2201);
     for (std::size_t i = 0; i < std::size(strada); ++i)
         if (campo == strada[i]) return i == 0 ? QString() : Qm(MessaggioTitolo(i));
     return {};
@@ -64,14 +76,37 @@ QVariant ModelloSoluzioni::data(const QModelIndex& indice, int ruolo) const {
     switch (ruolo) {
         case Qt::DisplayRole: {
             if (letture_) letture_(indice.row());
+            const int decimali = DecimaliCampo(campo.nome);
+            if (decimali >= 0) {
+                if (const auto v = tabella_.NumeroRiga(riga, campo.nome)) return QString::number(*v, 'f', decimali);
+            }
             const auto t = tabella_.TestoRiga(riga, campo.nome);
             return t ? Qs(*t) : QVariant();
         }
         case Qt::TextAlignmentRole:
             return campo.tipo == TipoCampo::Numero ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
                                                    : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+        case RuoloVerdetto: {
+            const auto v = Verdetto(riga, indice.column());
+            return v ? QVariant(*v) : QVariant();
+        }
         case Qt::BackgroundRole:
         case Qt::ToolTipRole: {
+            if (const auto v = Verdetto(riga, indice.column())) {
+                if (ruolo == Qt::BackgroundRole) return QBrush(*v ? QColor(214, 240, 206) : QColor(255, 196, 186));
+                const CriterioClasse& c = criteri_[static_cast<std::size_t>(criterioColonna_[static_cast<std::size_t>(indice.column())])];
+                const double x = tabella_.NumeroRiga(riga, campo.nome).value_or(0);
+                QString richiesto;
+                if (c.minimo && c.massimo) richiesto = Generale(*c.minimo) + QStringLiteral(" … ") + Generale(*c.massimo);
+                else if (c.minimo) richiesto = QStringLiteral("≥ ") + Generale(*c.minimo);
+                else if (c.massimo) richiesto = QStringLiteral("≤ ") + Generale(*c.massimo);
+                return Qm(*v ? 2202 : 2203).arg(Qs(c.nome), Generale(x), richiesto);
+            }
+            if (ruolo == Qt::ToolTipRole && DecimaliCampo(campo.nome) >= 0) {
+                // The figure as stored, whole.
+                const auto t = tabella_.TestoRiga(riga, campo.nome);
+                if (colonnaTi_ != indice.column() || !t) return t ? Qs(*t).trimmed() : QVariant();
+            }
             if (colonnaTi_ < 0) return {};
             const auto ti = tabella_.NumeroRiga(riga, "TI");
             if (!ti || *ti <= tiMax_) return {};
@@ -99,6 +134,26 @@ QVariant ModelloSoluzioni::headerData(int sezione, Qt::Orientation o, int ruolo)
         if (migliore > 0) titolo[migliore] = QLatin1Char('\n');
     }
     return Qs(nome) + QLatin1Char('\n') + titolo;
+}
+
+void ModelloSoluzioni::ImpostaCriteri(std::vector<CriterioClasse> criteri) {
+    beginResetModel();
+    criteri_ = std::move(criteri);
+    criterioColonna_.assign(tabella_.Campi().size(), -1);
+    for (std::size_t k = 0; k < criteri_.size(); ++k) {
+        const int c = tabella_.IndiceCampo(criteri_[k].campo.c_str());
+        if (c >= 0) criterioColonna_[static_cast<std::size_t>(c)] = static_cast<int>(k);
+    }
+    endResetModel();
+}
+
+std::optional<bool> ModelloSoluzioni::Verdetto(std::size_t riga, int colonna) const {
+    if (colonna < 0 || static_cast<std::size_t>(colonna) >= criterioColonna_.size()) return std::nullopt;
+    const int k = criterioColonna_[static_cast<std::size_t>(colonna)];
+    if (k < 0) return std::nullopt;
+    const CriterioClasse& c = criteri_[static_cast<std::size_t>(k)];
+    const auto v = tabella_.NumeroRiga(riga, c.campo);
+    return v ? c.Soddisfatto(*v) : false;
 }
 
 void ModelloSoluzioni::Ricarica() {

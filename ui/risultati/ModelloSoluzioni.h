@@ -2,11 +2,16 @@
 // The solution table as a Qt model: cells are read from the table's cursor
 // when the view asks for them, so only the rows on screen are ever read,
 // whatever the number of rows. Column c is field c of the table (NUM first;
-// the view hides it). Numbers are right-aligned as stored.
+// the view hides it). Numbers are right-aligned; the light figures show the
+// decimals a designer reads, the stored value whole in the tooltip.
 #include <QAbstractTableModel>
 
 #include <functional>
+#include <optional>
 
+#include <vector>
+
+#include "engine/sweep/VerdettiClasse.h"
 #include "store/TabellaDbf.h"
 
 namespace nottaro::ui {
@@ -23,6 +28,14 @@ public:
     QVariant data(const QModelIndex& indice, int ruolo) const override;
     QVariant headerData(int sezione, Qt::Orientation o, int ruolo) const override;
 
+    // Cells judged against the class (one column per criterion): the
+    // background says pass or fail, the tooltip the value and the requirement,
+    // and RuoloVerdetto gives the verdict (true: meets it) to tests and
+    // delegates. No criteria: no cell is judged.
+    static constexpr int RuoloVerdetto = Qt::UserRole + 1;
+    void ImpostaCriteri(std::vector<CriterioClasse> criteri);
+    const std::vector<CriterioClasse>& Criteri() const { return criteri_; }
+
     // After the table's filter changed: every view reads afresh.
     void Ricarica();
     // Called with the row of every cell read (tests count the rows read).
@@ -35,8 +48,14 @@ private:
     bool percorso_;
     double tiMax_;
     int colonnaTi_ = -1;
+    std::vector<CriterioClasse> criteri_;
+    std::vector<int> criterioColonna_;  // per column: index into criteri_, -1 when not judged
+    std::optional<bool> Verdetto(std::size_t riga, int colonna) const;
     std::function<void(int)> letture_;
 };
+
+// Decimals a figure of `campo` is shown with; -1: as stored.
+int DecimaliCampo(const std::string& campo);
 
 // Catalogue title of a solution-table field ("" for NUM).
 QString TitoloCampo(const std::string& campo, bool percorso);
