@@ -11,6 +11,7 @@
 
 #include "core/i18n/Argomenti.h"
 #include "core/i18n/Messaggi.h"
+#include "core/state/DisposizioniStrada.h"
 #include "core/text/Testo.h"
 #include "report/RoutinePagina.h"
 
@@ -86,7 +87,7 @@ void StampaDatiMP(PaginaReport& pg, const ProgettoMP& p) {
     pg.TestoEntro(pg.x(13), pg.y(y + 1), pg.M(342), PW2 + pg.x(1), pg.p.font().bold());
     pg.TestoEntro(PW2 + pg.x(3), pg.y(y + 1), pg.M(343), destra, pg.p.font().bold());
     QString disposizione;
-    if (d.TipoProgetto == 0 && d.DispPali >= 1 && d.DispPali <= 6) disposizione = pg.M(17 + d.DispPali);
+    if (d.TipoProgetto == 0 && MsgDisposizioneStrada(d.DispPali)) disposizione = pg.M(MsgDisposizioneStrada(d.DispPali));
     if (d.TipoProgetto == 1 && d.DispPaliA >= 1 && d.DispPaliA <= 6) disposizione = pg.M(458 + d.DispPaliA);
     const std::pair<QString, QString> impianto[] = {
         {pg.M(344), Cifra(strada ? d.LargStrada : d.LargStradaA, 2)},

@@ -10,6 +10,7 @@
 #include "core/photometry/LettoriFotometria.h"
 #include "core/text/Testo.h"
 #include "masterplan/progetto/CartellaProgetto.h"
+#include "masterplan/progetto/StatoMasterplan.h"
 
 namespace nottaro::mp {
 
@@ -120,7 +121,8 @@ std::optional<ProgettoMP> PreparaProgettoMP(const RigaTabellaMP& r, int indice, 
     dati.PrjRiga5 = r.Celle[TCategoria];
     dati.PrjDescr = r.Celle[TDescrizione];
     if (strada) {
-        dati.LargStrada = dr.W, dati.NCorsie = dr.NCorsie, dati.ClassePav = 1, dati.DispPali = dr.DispPali;
+        dati.LargStrada = dr.W, dati.NCorsie = dr.NCorsie, dati.ClassePav = 1;
+        dati.DispPali = DisposizioneStradaNelProgetto(dr.DispPali);
         dati.Deprezz = o.Deprezz;
         dati.LmMin = dr.Req.LmMin, dati.UoMin = dr.Req.UoMin, dati.UlMin = dr.Req.UlMin, dati.TiMax = dr.Req.TiMax;
     } else {

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 
+#include "core/state/DisposizioniStrada.h"
 #include "core/text/Testo.h"
 #include "report/RoutinePagina.h"
 
@@ -29,7 +30,7 @@ std::array<Riga, 6> RigheImpianto(const PaginaReport& pg, const DatiReport& d) {
     if (strada) {
         categoria = QStringLiteral("Lm = ") + G(d.LmMin) + QStringLiteral("cd/m2 - Uo = ") + G(d.UoMin) +
                     QStringLiteral("% - Ul = ") + G(d.UlMin) + QStringLiteral("% - Ti =") + G(d.TiMax) + QStringLiteral("%");
-        if (d.DispPali >= 1 && d.DispPali <= 6) disposizione = pg.M(17 + d.DispPali);
+        if (MsgDisposizioneStrada(d.DispPali)) disposizione = pg.M(MsgDisposizioneStrada(d.DispPali));
     } else {
         categoria = d.UeMin != 0 ? QStringLiteral("Em = ") + G(d.EmMin) + QStringLiteral("lx - Uo = ") + G(d.UeMin)
                                  : QStringLiteral("Em = ") + G(d.EmMin) + QStringLiteral("lx - Emin = ") + G(d.EminMin) + QStringLiteral("lx");

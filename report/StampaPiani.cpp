@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "core/intensity/Intensita.h"
+#include "core/state/DisposizioniStrada.h"
 #include "grafica/DisegnaMappa.h"
 #include "report/RoutinePagina.h"
 
@@ -162,6 +163,7 @@ void Pittogramma(PaginaReport& pg, const DatiReport& d, int i) {
         case 4: palo(-20, 80), palo(20, 80), palo(0, 95); break;
         case 5: palo(-20, 95), palo(20, 95), palo(0, 80); break;
         case 6: palo(-20, 80), palo(20, 80), palo(-20, 95), palo(20, 95); break;
+        case DispDoppioCentro: palo(-20, 87), palo(-20, 89), palo(20, 87), palo(20, 89); break;
         default: break;
     }
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "core/state/DisposizioniStrada.h"
 #include "core/text/Testo.h"
 
 namespace nottaro {
@@ -17,7 +18,7 @@ constexpr double OreAnno = 8784;    // h in a leap year
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 const std::array<LimiteValore, 79> kLimiti{{
-    {"DispPali", &S::DispPali, 0, 6},
+    {"DispPali", &S::DispPali, 0, DispPaliMax},
     {"ClassePav", &S::ClassePav, 0, 5},
     {"Deprezz", &S::Deprezz, 0, 1, true},
     {"LmMin", &S::LmMin, 0, 50},

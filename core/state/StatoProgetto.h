@@ -48,7 +48,7 @@ struct StatoProgetto {
     std::string LampTipo;
 
     // --- Road and cycle/pedestrian geometry --------------------------------
-    int DispPali = 0;          // road arrangement 1..6, 0 not chosen
+    int DispPali = 0;          // road arrangement 1..7 (7: double centre row), 0 not chosen
     int DispPaliA = 0;         // path arrangement 1..6, 0 not chosen
     double HPalo = 0;          // m, fixed pole height, 0 = variable
     double HPaloA = 0;         // m, path project, 0 = variable

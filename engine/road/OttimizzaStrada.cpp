@@ -1,5 +1,6 @@
 #include "engine/road/OttimizzaStrada.h"
 
+#include "core/state/DisposizioniStrada.h"
 #include "engine/comune/ClassiEdizione2015.h"
 #include "engine/comune/IndicatoriEnergia.h"
 #include "engine/road/IllumSoluzione.h"
@@ -133,7 +134,10 @@ ParametriStrada ParametriStradaDaStato(const StatoProgetto& s) { return Parametr
 
 ParametriStrada ParametriStradaDaStato(const StatoProgetto& s, int lampCalc) {
     ParametriStrada p;
-    p.DispPali = s.DispPali;
+    // The double centre row is the engine's arrangement 5 laid out as pairs
+    // on the centre line, as the batch evaluates it.
+    p.DoppioCentro = s.DispPali == DispDoppioCentro;
+    p.DispPali = p.DoppioCentro ? 5 : s.DispPali;
     p.LargStrada = s.LargStrada;
     p.NCorsie = s.NCorsie;
     p.ClassePav = s.ClassePav;

@@ -7,6 +7,7 @@
 #include "core/i18n/Messaggi.h"
 #include "core/interaction/Interazione.h"
 #include "core/photometry/LettoriFotometria.h"
+#include "core/state/DisposizioniStrada.h"
 #include "engine/comune/ClassiArea.h"
 
 namespace nottaro::mp {
@@ -26,6 +27,8 @@ StatoProgetto StatoDopoMasterplan(const StatoProgetto& prima, const StatoProgett
     s.Intest = dopo.Intest, s.DirIntest = dopo.DirIntest, s.LogoIntest = dopo.LogoIntest;
     return s;
 }
+
+int DisposizioneStradaNelProgetto(int dispRiga) { return dispRiga == 5 ? DispDoppioCentro : dispRiga; }
 
 bool PuoPortareNelProgetto(const RigaTabellaMP& r, int soluzione) {
     if (!r.Dati || soluzione < 0 || soluzione > 1) return false;
@@ -51,13 +54,6 @@ bool PortaRigaNelProgetto(StatoProgetto& s, const RigaTabellaMP& r, int soluzion
         return false;
     }
     const DatiRigaMP& d = *r.Dati;
-    // The design's road arrangements have no pair of luminaires on the centre
-    // line each facing its own side: carried as another arrangement, the
-    // design would show figures other than the row's.
-    if (d.Req.Tipo == TipoRiga::Strada && d.DispPali == 5) {
-        errore = Msg(2001, o.Lingua);
-        return false;
-    }
     const SoluzioneMP& sol = r.Esito.Sol[static_cast<std::size_t>(soluzione)];
     const std::string percorso = (std::filesystem::path(o.DirLdtMaster) / sol.File).string();
     // Read into a copy: a file that cannot be read leaves the design as it was.
@@ -81,7 +77,7 @@ bool PortaRigaNelProgetto(StatoProgetto& s, const RigaTabellaMP& r, int soluzion
         s.Sbraccio = d.s;
         s.Inclina = 0;
         s.LargStrada = d.W;
-        s.DispPali = d.DispPali;
+        s.DispPali = DisposizioneStradaNelProgetto(d.DispPali);
         s.LmMin = d.Req.LmMin;
         s.UoMin = d.Req.UoMin;
         s.UlMin = d.Req.UlMin;

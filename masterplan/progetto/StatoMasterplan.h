@@ -22,6 +22,10 @@ StatoProgetto StatoDopoMasterplan(const StatoProgetto& prima, const StatoProgett
 // solution `soluzione` (0 or 1) present.
 bool PuoPortareNelProgetto(const RigaTabellaMP& r, int soluzione);
 
+// The design's road arrangement for a batch road row's: the batch's 5 is
+// the double centre row, not the staggered layout 5 of the design.
+int DisposizioneStradaNelProgetto(int dispRiga);
+
 // Writes row `r` into the road tab (roads) or the path tab (paths and
 // areas): fixed height, overhang, tilt 0, width, lanes, arrangement, the
 // class with its requirements and the batch's grid, surface and observers,

@@ -14,7 +14,9 @@
 
 #include "Finestre.h"
 #include "SupportoUi.h"
+#include "core/state/DisposizioniStrada.h"
 #include "ui/comune/FrecceSuGiu.h"
+#include "ui/dialoghi/TFormDisposizione.h"
 #include "ui/masterplan/ModelloTabellaMP.h"
 #include "ui/principale/FinestreCollegate.h"
 
@@ -95,6 +97,23 @@ private slots:
         QCOMPARE(b.Trova<QLineEdit>("LSbraccio")->text(), QStringLiteral("0"));
         QVERIFY(b.Trova<QLineEdit>("LSbraccio")->isVisible());
         QCOMPARE(b.Trova<QLabel>("Label5")->text(), QString::fromStdString(Msg(20)));
+    }
+
+    // The road picker's seventh choice is the double centre row: the design
+    // takes it, the tab names it, and the path picker keeps its six.
+    void DisposizioneDoppioCentroScelta() {
+        Banco b;
+        b.stato->Sbraccio = 1.5;
+        AlProssimoDialogo([](QDialog* d) {
+            QVERIFY(d->findChild<QLabel*>(QStringLiteral("Label7")));
+            d->findChild<QPushButton*>(QStringLiteral("Button7"))->click();
+        });
+        b.Trova<QPushButton>("BitBtn2")->click();
+        QCOMPARE(b.stato->DispPali, DispDoppioCentro);
+        QCOMPARE(b.stato->Sbraccio, 1.5);
+        QCOMPARE(b.Trova<QLabel>("Label5")->text(), QString::fromStdString(Msg(2002)));
+        ui::TFormDisposizione percorso(true, 0);
+        QVERIFY(!percorso.findChild<QPushButton*>(QStringLiteral("Button7")));
     }
 
     void FiltriDeiTasti_data() {

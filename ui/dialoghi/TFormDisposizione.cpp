@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "core/state/DisposizioniStrada.h"
 #include "ui/comune/Acceleratori.h"
 #include "ui/comune/Testi.h"
 #include "ui/dialoghi/Dialoghi.h"
@@ -43,6 +44,7 @@ protected:
                     if (percorso_) { palo(x - 4, centro); palo(x + 4, centro); }
                     else palo(x, i % 2 ? sopra : sotto);
                     break;
+                case DispDoppioCentro: palo(x, centro - 5); palo(x, centro + 5); break;
                 default: palo(x, sopra); palo(x, sotto); break;
             }
         }
@@ -60,15 +62,17 @@ TFormDisposizione::TFormDisposizione(bool percorso, int attuale, QWidget* genito
     setObjectName(percorso ? QStringLiteral("TForm2") : QStringLiteral("TForm1"));
     setWindowTitle(Qm(percorso ? 2301 : 11));
     auto* griglia = new QGridLayout(this);
-    for (int i = 1; i <= 6; ++i) {
-        auto* b = new QPushButton(Qm(11 + i), this);
+    // Roads also have the double centre row, after the six layouts both kinds share.
+    const int ultima = percorso ? 6 : DispDoppioCentro;
+    for (int i = 1; i <= ultima; ++i) {
+        auto* b = new QPushButton(Qm(i <= 6 ? 11 + i : 2003), this);
         b->setObjectName(QStringLiteral("Button%1").arg(i));
         b->setAutoDefault(false);
-        auto* d = new QLabel(Qm(percorso ? 458 + i : 17 + i), this);
+        auto* d = new QLabel(Qm(percorso ? 458 + i : MsgDisposizioneStrada(i)), this);
         d->setObjectName(QStringLiteral("Label%1").arg(i));
         d->setWordWrap(true);
         d->setMinimumWidth(220);
-        const int r = (i - 1) % 3, c = (i - 1) / 3 * 3;
+        const int r = i <= 6 ? (i - 1) % 3 : 3, c = i <= 6 ? (i - 1) / 3 * 3 : 0;
         griglia->addWidget(new PiantaDisposizione(i, percorso, this), r, c);
         griglia->addWidget(b, r, c + 1);
         griglia->addWidget(d, r, c + 2);

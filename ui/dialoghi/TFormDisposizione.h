@@ -1,5 +1,6 @@
 #pragma once
-// The arrangement pickers: six buttons, each with its description; a button
+// The arrangement pickers: six buttons (roads seven, with the double centre
+// row), each with its description; a button
 // stores its number and closes, closing otherwise leaves the value.
 #include <QDialog>
 

@@ -15,6 +15,7 @@
 #include <cmath>
 
 #include "core/i18n/Lingua.h"
+#include "core/state/DisposizioniStrada.h"
 #include "core/state/Inizializza.h"
 #include "ui/comune/Acceleratori.h"
 #include "ui/comune/CampoDecimale.h"
@@ -184,7 +185,7 @@ void TVelaro::Rietichetta() {
         RendiAcceleratoriUnici(PageControl1_->widget(t)->findChildren<QAbstractButton*>(), usate);
     }
     for (QMenu* m : menu_) RendiAcceleratoriUnici(m->actions());
-    if (stato_.DispPali) strada_.disposizione->setText(Qm(17 + stato_.DispPali));
+    if (MsgDisposizioneStrada(stato_.DispPali)) strada_.disposizione->setText(Qm(MsgDisposizioneStrada(stato_.DispPali)));
     if (stato_.DispPaliA) percorso_.disposizione->setText(Qm(458 + stato_.DispPaliA));
     if (stato_.LmMin != 0 && stato_.UoMin != 0 && stato_.UlMin != 0 && stato_.TiMax != 0) AggiornaRiassuntoStrada();
     if (stato_.EmMin != 0) AggiornaRiassuntoPercorso();
@@ -212,7 +213,8 @@ void TVelaro::AggiornaRiassuntoPercorso() {
 }
 
 void TVelaro::AggiornaDisposizione() {
-    strada_.disposizione->setText(stato_.DispPali ? Qm(17 + stato_.DispPali) : QString());
+    const int testo = MsgDisposizioneStrada(stato_.DispPali);
+    strada_.disposizione->setText(testo ? Qm(testo) : QString());
     percorso_.disposizione->setText(stato_.DispPaliA ? Qm(458 + stato_.DispPaliA) : QString());
 }
 

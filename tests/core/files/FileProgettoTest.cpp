@@ -8,6 +8,7 @@
 
 #include "core/files/FileProgetto.h"
 #include "core/i18n/Messaggi.h"
+#include "core/state/DisposizioniStrada.h"
 #include "support/CartellaTemporanea.h"
 #include "support/InterazioneFinta.h"
 #include "support/Percorsi.h"
@@ -168,6 +169,38 @@ TEST(CaricaProgetto, FileEndingBeforeTheEditionReadsAsTheOlderTables) {
     std::string errore;
     EXPECT_FALSE(LeggiFileProgetto(in, s, v, errore));
     EXPECT_NE(errore.find("EdizioneEN"), std::string::npos) << errore;
+}
+
+// The double centre row is one more value on the arrangement line: it comes
+// back as saved, files written before it read as they always did, and a value
+// beyond it is refused.
+TEST(CaricaProgetto, RoadArrangementLineReadsOldAndNewValues) {
+    CartellaTemporanea dir;
+    for (const auto& [file, disp] : {std::pair{"strada.nt0", 2}, std::pair{"versione0.nt0", 1}}) {
+        InterazioneFinta ui;
+        StatoProgetto vecchio;
+        vecchio.Inizializza();
+        ASSERT_TRUE(CaricaProgetto(Fixture(std::string("projects/") + file), vecchio, ui).letto) << file;
+        EXPECT_EQ(vecchio.DispPali, disp) << file;
+    }
+    struct Caso {
+        int disp;
+        bool letto;
+    };
+    for (const Caso& k : {Caso{DispDoppioCentro, true}, Caso{6, true}, Caso{DispDoppioCentro + 1, false}}) {
+        SCOPED_TRACE(k.disp);
+        InterazioneFinta ui;
+        StatoProgetto s;
+        s.Inizializza();
+        ASSERT_TRUE(CaricaProgetto(Fixture("projects/strada.nt0"), s, ui).letto);
+        s.DispPali = k.disp;
+        ASSERT_TRUE(SalvaProgetto(dir.File("d.nt0"), s, ui));
+        EXPECT_EQ(Righe(Contenuto(dir.File("d.nt0"))).at(1), std::to_string(k.disp));
+        StatoProgetto letto;
+        letto.Inizializza();
+        EXPECT_EQ(CaricaProgetto(dir.File("d.nt0"), letto, ui).letto, k.letto);
+        EXPECT_EQ(letto.DispPali, k.letto ? k.disp : 0);
+    }
 }
 
 TEST(SalvaProgetto, LineBreakInAOneLineTextKeepsTheLayout) {
