@@ -7,7 +7,7 @@ SAMPLE ?= data/ldt/sample_street_isym0.ldt
 SANITIZE_DIR ?= build-sanitize
 SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
 
-.PHONY: deps configure build run test bench golden sanitize screenshots clean catalogue-sample report-references
+.PHONY: deps configure build run test bench golden sanitize screenshots clean catalogue-sample report-references package
 
 deps:
 	@bash scripts/install-deps.sh
@@ -32,6 +32,10 @@ run: build
 screenshots: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/app/nottaro-screenshots $(BUILD_DIR)/screenshots data
 	@echo "screenshots in $(BUILD_DIR)/screenshots"
+
+# The Debian package: $(BUILD_DIR)/nottaro_<version>_<arch>.deb
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)

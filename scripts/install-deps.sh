@@ -10,6 +10,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n fonts-dejavu-core fonts-liberation2
   poppler-utils
+  lintian desktop-file-utils appstream dpkg-dev file
   libfreexl-dev libzip-dev libpugixml-dev libxlsxwriter-dev
   python3-xlsxwriter python3-xlwt
 )
