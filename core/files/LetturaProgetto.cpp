@@ -146,9 +146,9 @@ bool LeggiFileProgetto(std::istream& in, StatoProgetto& s, VersioneProgetto& ver
                 if (lettore.Fallito()) return false;
                 return true;
             }
-            // A blank line left by an editor ends the values; only blank
-            // lines may follow it.
-            if (Trim(riga).empty()) break;
+            // After the class code (a text that may be empty) a blank line is
+            // one an editor left at the end: only blank lines may follow it.
+            if (&r != RigheFacoltative().data() && Trim(riga).empty()) break;
             if (!lettore.Assegna(r, riga)) return false;
         }
     }
