@@ -45,8 +45,11 @@ using namespace nottaro::mp;
 
 constexpr const char* Prefisso = "nottaro-cli masterplan: ";
 
-std::atomic<bool> gFerma{false};
-extern "C" void SuFermata(int) { gFerma.store(true); }
+// The run Ctrl-C stops; the handler only raises its stop request.
+std::atomic<Riscontro*> gRiscontro{nullptr};
+extern "C" void SuFermata(int) {
+    if (Riscontro* r = gRiscontro.load()) r->Annulla();
+}
 
 struct OpzioniCli {
     std::string cartella;
@@ -233,10 +236,12 @@ int Esegui(const OpzioniCli& o) {
         return Errore(uscita + " already exists: give --overwrite to replace it");
 
     cli::InterazioneConBarra ui(::isatty(2) != 0, ConteggiMP);
-    gFerma = false;
+    Riscontro riscontro(&ui);
+    gRiscontro = &riscontro;
     auto precedente = std::signal(SIGINT, SuFermata);
-    RisultatoMP ris = CalcolaMasterplan(*foglio, mappa, v.Corretti, op, o.thread, &ui, &gFerma);
+    RisultatoMP ris = CalcolaMasterplan(*foglio, mappa, v.Corretti, op, o.thread, riscontro);
     std::signal(SIGINT, precedente == SIG_ERR ? SIG_DFL : precedente);
+    gRiscontro = nullptr;
     ui.ChiudiRiga();
     for (const auto& r : ris.Righe)
         for (const auto& a : r.Esito.Avvisi) std::cerr << Prefisso << "row " << r.Origine.RigaFoglio << ": " << a << "\n";

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <chrono>
-#include <thread>
 
 #include "core/i18n/Messaggi.h"
 #include "core/intensity/Intensita.h"
 #include "core/text/Testo.h"
+#include "engine/sweep/InOrdineInParallelo.h"
 #include "masterplan/VerificaDati.h"
 #include "masterplan/valutazioni/Valutazioni.h"
 
@@ -137,54 +137,57 @@ RigaTabellaMP EseguiRiga(const RigaMP& r, const ArchivioLdt& archivio, const Opz
 
 namespace {
 
-// Runs esegui(k) for k in [0, n) on `thread` workers, whole items each,
-// reporting progress from the calling thread. Returns how many items, from
-// the first, are done (fewer than n only after a stop).
-template <class Esegui, class Contatore>
-std::size_t InParallelo(std::size_t n, int thread, Interazione* ui, const std::atomic<bool>* ferma, Esegui esegui,
-                        Contatore daVerificare) {
-    if (thread <= 0) thread = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-    thread = static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(thread), std::max<std::size_t>(n, 1)));
-    std::atomic<std::size_t> prossimo{0}, fatti{0};
-    auto lavora = [&] {
-        for (;;) {
-            if (ferma && ferma->load()) return;
-            const std::size_t k = prossimo.fetch_add(1);
-            if (k >= n) return;
-            esegui(k);
-            fatti.fetch_add(1);
-        }
+double Adesso() {
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+// Runs the rows `righe` with the long jobs' parallel loop, each into
+// `destinazione(k)`; progress (rows done, rows to check, time left) goes to
+// the Riscontro a few times a second. Returns how many rows, from the first,
+// were run (fewer only after a stop).
+template <class Destinazione>
+std::size_t EseguiRighe(const std::vector<RigaMP>& righe, const ArchivioLdt& archivio, const OpzioniMP& o, int thread,
+                        Riscontro& riscontro, Destinazione destinazione) {
+    const std::size_t n = righe.size();
+    const double inizio = Adesso();
+    double ultimo = -1;
+    std::size_t fatte = 0;
+    long long daVerificare = 0;
+    auto progresso = [&](bool forza) {
+        const double t = Adesso();
+        if (!forza && ultimo >= 0 && t - ultimo < 0.1) return;
+        ultimo = t;
+        Avanzamento a;
+        a.fatti = static_cast<long long>(fatte);
+        a.totale = static_cast<long long>(n);
+        a.trovati = daVerificare;
+        a.secondi = t - inizio;
+        a.secondiRimasti = fatte > 0 ? a.secondi / static_cast<double>(fatte) * static_cast<double>(n - fatte) : -1;
+        riscontro.Progresso(a);
+        riscontro.ConsegnaSeChiamante();
     };
-    const auto inizio = std::chrono::steady_clock::now();
-    std::vector<std::thread> lavoratori;
-    for (int t = 1; t < thread; ++t) lavoratori.emplace_back(lavora);
-    if (ui == nullptr) {
-        lavora();
-    } else {
-        // The calling thread reports and relays the stop request.
-        std::thread ultimo(lavora);
-        for (;;) {
-            const std::size_t f = fatti.load();
-            Avanzamento a;
-            a.fatti = static_cast<long long>(f);
-            a.totale = static_cast<long long>(n);
-            a.trovati = daVerificare();
-            a.secondi = std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio).count();
-            a.secondiRimasti = f > 0 ? a.secondi / static_cast<double>(f) * static_cast<double>(n - f) : -1;
-            ui->Progresso(a);
-            if (f >= n || (ferma && ferma->load())) break;
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        }
-        ultimo.join();
-    }
-    for (auto& t : lavoratori) t.join();
-    return std::min(n, prossimo.load());
+    progresso(true);
+    OpzioniInOrdine par;
+    par.thread = thread;
+    const std::size_t ricevute = InOrdineInParallelo(
+        n, par, [] { return 0; },
+        [&](std::size_t k, int&, const FermataLavori&) { return EseguiRiga(righe[k], archivio, o); },
+        [&](std::size_t k, RigaTabellaMP& r) {
+            if (r.DaVerificare) ++daVerificare;
+            destinazione(k) = std::move(r);
+            ++fatte;
+            return true;
+        },
+        [&] { return riscontro.Annullato(); }, [&] { progresso(false); });
+    progresso(true);
+    return ricevute;
 }
 
 }  // namespace
 
 RisultatoMP CalcolaMasterplan(const Foglio& foglio, const MappaColonne& m, const Correzioni& corr,
-                              const OpzioniMP& o, int thread, Interazione* ui, const std::atomic<bool>* ferma) {
+                              const OpzioniMP& o, int thread, Riscontro& riscontro) {
     RisultatoMP ris;
     ris.Archivio = std::make_shared<ArchivioLdt>(o.DirLdtMaster);
     // Rows with a known application, and every file they match, read once here.
@@ -199,22 +202,21 @@ RisultatoMP CalcolaMasterplan(const Foglio& foglio, const MappaColonne& m, const
     }
     ris.Archivio->Carica(nomi);
     ris.Righe.resize(righe.size());
-    std::atomic<int> daVerificare{0};
-    const std::size_t fatte = InParallelo(
-        righe.size(), thread, ui, ferma,
-        [&](std::size_t k) {
-            ris.Righe[k] = EseguiRiga(righe[k], *ris.Archivio, o);
-            if (ris.Righe[k].DaVerificare) daVerificare.fetch_add(1);
-        },
-        [&] { return static_cast<long long>(daVerificare.load()); });
+    const std::size_t fatte =
+        EseguiRighe(righe, *ris.Archivio, o, thread, riscontro, [&](std::size_t k) -> RigaTabellaMP& { return ris.Righe[k]; });
     ris.Interrotto = fatte < righe.size();
     ris.Righe.resize(fatte);
     ChiudiRisultato(ris, o.Lingua);
     return ris;
 }
 
-void RicalcolaRighe(RisultatoMP& ris, int riga, const OpzioniMP& o, int thread, Interazione* ui,
-                    const std::atomic<bool>* ferma) {
+RisultatoMP CalcolaMasterplan(const Foglio& foglio, const MappaColonne& m, const Correzioni& corr,
+                              const OpzioniMP& o, int thread) {
+    Riscontro nessuno;
+    return CalcolaMasterplan(foglio, m, corr, o, thread, nessuno);
+}
+
+bool RicalcolaRighe(RisultatoMP& ris, int riga, const OpzioniMP& o, int thread, Riscontro& riscontro) {
     if (!ris.Archivio) ris.Archivio = std::make_shared<ArchivioLdt>(o.DirLdtMaster);
     std::vector<std::size_t> scelte;
     for (std::size_t k = 0; k < ris.Righe.size(); ++k)
@@ -230,15 +232,15 @@ void RicalcolaRighe(RisultatoMP& ris, int riga, const OpzioniMP& o, int thread, 
         righe.push_back(std::move(r));
     }
     ris.Archivio->Carica(nomi);
-    std::atomic<int> daVerificare{0};
-    InParallelo(
-        righe.size(), thread, ui, ferma,
-        [&](std::size_t i) {
-            ris.Righe[scelte[i]] = EseguiRiga(righe[i], *ris.Archivio, o);
-            if (ris.Righe[scelte[i]].DaVerificare) daVerificare.fetch_add(1);
-        },
-        [&] { return static_cast<long long>(daVerificare.load()); });
+    const std::size_t fatte = EseguiRighe(righe, *ris.Archivio, o, thread, riscontro,
+                                          [&](std::size_t i) -> RigaTabellaMP& { return ris.Righe[scelte[i]]; });
     ChiudiRisultato(ris, o.Lingua);
+    return fatte == righe.size();
+}
+
+void RicalcolaRighe(RisultatoMP& ris, int riga, const OpzioniMP& o, int thread) {
+    Riscontro nessuno;
+    RicalcolaRighe(ris, riga, o, thread, nessuno);
 }
 
 void ChiudiRisultato(RisultatoMP& ris, int lingua) {

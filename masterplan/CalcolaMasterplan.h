@@ -3,13 +3,12 @@
 // becomes a table row with its result word and its two solutions. Rows are
 // independent: workers take whole rows, and the table is the same on any
 // number of threads. Nothing writes the workbook or the design state.
-#include <atomic>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "core/interaction/Interazione.h"
+#include "core/interaction/Riscontro.h"
 #include "masterplan/ColonneMP.h"
 #include "masterplan/FileLdtMP.h"
 #include "masterplan/SoluzioniMP.h"
@@ -43,17 +42,20 @@ std::optional<DatiRigaMP> PreparaRiga(const RigaMP& r, const ArchivioLdt& archiv
 RigaTabellaMP EseguiRiga(const RigaMP& r, const ArchivioLdt& archivio, const OpzioniMP& o);
 
 // The full run from the sheet (with the check's corrections). thread <= 0
-// uses every core. ui gets progress (rows done, rows to check, time left)
-// and may be null; ferma stops the run after the rows in hand.
+// uses every core. `riscontro` gets the progress (rows done, rows to check,
+// time left); its stop request ends the run after the rows in hand.
 RisultatoMP CalcolaMasterplan(const Foglio& foglio, const MappaColonne& m, const Correzioni& corr,
-                              const OpzioniMP& o, int thread, Interazione* ui = nullptr,
-                              const std::atomic<bool>* ferma = nullptr);
+                              const OpzioniMP& o, int thread, Riscontro& riscontro);
+// Nobody to tell and no stop.
+RisultatoMP CalcolaMasterplan(const Foglio& foglio, const MappaColonne& m, const Correzioni& corr,
+                              const OpzioniMP& o, int thread);
 
 // Runs table row `riga` (1-based; 0 = every row) again from the table's own
-// cells, writing back into the same row(s). ui and ferma as for
-// CalcolaMasterplan: a stop leaves the rows not reached as they were.
-void RicalcolaRighe(RisultatoMP& ris, int riga, const OpzioniMP& o, int thread = 1, Interazione* ui = nullptr,
-                    const std::atomic<bool>* ferma = nullptr);
+// cells, writing back into the same row(s). `riscontro` as for
+// CalcolaMasterplan: a stop leaves the rows not reached as they were, and
+// returns false.
+bool RicalcolaRighe(RisultatoMP& ris, int riga, const OpzioniMP& o, int thread, Riscontro& riscontro);
+void RicalcolaRighe(RisultatoMP& ris, int riga, const OpzioniMP& o, int thread = 1);
 
 // Writes the end message and the counts from the rows.
 void ChiudiRisultato(RisultatoMP& ris, int lingua);

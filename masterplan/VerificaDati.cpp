@@ -37,12 +37,26 @@ bool ApplicazioneNota(const std::string& a) {
 
 bool SorgenteNota(const std::string& s) { return Tra(s, {"sap", "cdo", "cdm", "cpo", "led", "hci", "jm", "hg"}); }
 
-EsitoVerifica VerificaDati(const Foglio& foglio, const MappaColonne& m, bool formatoXls, int lingua) {
+EsitoVerifica VerificaDati(const Foglio& foglio, const MappaColonne& m, bool formatoXls, int lingua,
+                           Riscontro* riscontro) {
     EsitoVerifica e;
     bool celleVuote = false;
     std::optional<Stop> stop;
     const int ultima = foglio.NumRighe();
     for (int riga = PrimaRigaMP; riga <= ultima && !stop; ++riga) {
+        if (riscontro) {
+            if (riscontro->Annullato()) {
+                e.Interrotta = true;
+                return e;
+            }
+            if (e.Esaminate % 64 == 0) {
+                Avanzamento a;
+                a.fatti = e.Esaminate;
+                a.totale = ultima - PrimaRigaMP + 1;
+                riscontro->Progresso(a);
+                riscontro->ConsegnaSeChiamante();
+            }
+        }
         RigaMP r = LeggiRigaMP(foglio, m, e.Corretti, riga);
         const std::string app = Minuscolo(r[CApplicazione]);
         if (app.empty() && Trim(foglio.Testo(riga + 1, m.Col[CApplicazione])).empty()) break;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/interaction/Riscontro.h"
 #include "masterplan/ColonneMP.h"
 #include "masterplan/TabellaMP.h"
 
@@ -30,6 +31,7 @@ struct EsitoVerifica {
     std::vector<RigaElencata> Elencate;
     Correzioni Corretti;         // cells set by the check: DX, 1, 2
     int Esaminate = 0;           // rows examined
+    bool Interrotta = false;     // stopped on request: nothing else here is to be used
 };
 
 // The accepted class codes, the ten applications and the eight sources (lower case).
@@ -40,6 +42,9 @@ bool SorgenteNota(const std::string& minuscolo);
 // Checks rows from PrimaRigaMP to the sheet's last row; the examination stops
 // early after an empty application followed by another. formatoXls adds to the
 // end message the advice to save as .xlsx when needed cells were empty.
-EsitoVerifica VerificaDati(const Foglio& foglio, const MappaColonne& m, bool formatoXls, int lingua);
+// `riscontro`, when given, gets the rows examined as progress and may stop
+// the check between rows.
+EsitoVerifica VerificaDati(const Foglio& foglio, const MappaColonne& m, bool formatoXls, int lingua,
+                           Riscontro* riscontro = nullptr);
 
 }  // namespace nottaro::mp

@@ -2,12 +2,11 @@
 
 #include <algorithm>
 #include <chrono>
-#include <condition_variable>
 #include <exception>
 #include <stdexcept>
-#include <map>
-#include <mutex>
 #include <thread>
+
+#include "engine/sweep/InOrdineInParallelo.h"
 
 
 namespace nottaro {
@@ -80,134 +79,88 @@ void MotoreSweep::ProgressoFinale() { Progresso(true); }
 
 bool MotoreSweep::Esegui(const std::vector<GruppoCandidati>& gruppi, const std::vector<double>& sbracci,
                          const std::vector<double>& inclinazioni, const FabbricaLavoro& fabbrica) {
-    const std::size_t n = gruppi.size();
-    const std::size_t finestra = static_cast<std::size_t>(nThread_) * 8;
-    std::mutex m;
-    std::condition_variable cv;
-    std::map<std::size_t, EsitoGruppo> pronti;
-    std::size_t prossimo = 0;    // next group to hand out
-    std::size_t scritti = 0;     // groups appended so far
-    std::atomic<bool> ferma{false};
-    auto richiestaStop = [&] { return ferma.load() || riscontro_.Annullato(); };
+    OpzioniInOrdine par;
+    par.thread = nThread_;
+    par.finestra = static_cast<std::size_t>(nThread_) * 8;
+    par.intervallo = std::min(0.05, opz_.intervalloProgresso);
 
-    auto lavoratore = [&] {
-        std::unique_ptr<LavoroSweep> lavoro;
+    // One group on a worker, with that worker's own work object.
+    auto valutaGruppo = [&](std::size_t indice, std::unique_ptr<LavoroSweep>& lavoro, const FermataLavori& fermata) {
+        EsitoGruppo e;
+        const GruppoCandidati& g = gruppi[indice];
         try {
-            lavoro = fabbrica();
-        } catch (...) {
-        }
-        for (;;) {
-            std::size_t indice;
-            {
-                std::unique_lock lk(m);
-                cv.wait(lk, [&] { return richiestaStop() || prossimo >= n || prossimo < scritti + finestra; });
-                if (richiestaStop() || prossimo >= n) return;
-                indice = prossimo++;
-            }
-            EsitoGruppo e;
-            const GruppoCandidati& g = gruppi[indice];
-            try {
-                if (!lavoro) throw std::runtime_error("no work context");
-                const bool pronto = lavoro->PreparaGruppo(g);
-                for (double o : sbracci) {
-                    for (double t : inclinazioni) {
-                        if (richiestaStop()) {
-                            e.completo = false;
-                            break;
-                        }
-                        Candidato c{g.lampada, g.H, g.S, o, t};
-                        RigaTrovata riga;
-                        if (pronto && lavoro->Valuta(c, riga)) {
-                            riga.candidato = c;
-                            riga.posizione = e.valutati;
-                            e.righe.push_back(std::move(riga));
-                        }
-                        e.ultimo = c;
-                        ++e.valutati;
-                        fatti_.fetch_add(1, std::memory_order_relaxed);
-                    }
-                    if (!e.completo) break;
-                }
-            } catch (const std::exception& ex) {
-                e.errore = ex.what();
-                e.completo = false;
-            } catch (...) {
-                e.errore = "unknown failure";
-                e.completo = false;
-            }
-            {
-                std::lock_guard lk(m);
-                pronti.emplace(indice, std::move(e));
-            }
-            cv.notify_all();
-        }
-    };
-
-    std::vector<std::thread> thread;
-    const int nLav = static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(nThread_), std::max<std::size_t>(n, 1)));
-    for (int i = 0; i < nLav; ++i) thread.emplace_back(lavoratore);
-
-    bool continua = true;
-    const auto attesa = std::chrono::duration<double>(std::min(0.05, opz_.intervalloProgresso));
-    while (continua) {
-        std::vector<EsitoGruppo> lotto;
-        bool finito = false;
-        {
-            std::unique_lock lk(m);
-            cv.wait_for(lk, attesa, [&] { return pronti.count(scritti) > 0 || scritti >= n; });
-            while (true) {
-                auto it = pronti.find(scritti);
-                if (it == pronti.end()) break;
-                lotto.push_back(std::move(it->second));
-                pronti.erase(it);
-                ++scritti;
-            }
-            finito = scritti >= n;
-            // Once stopped, a group nobody took will never arrive.
-            if (richiestaStop() && lotto.empty() && pronti.count(scritti) == 0 && prossimo <= scritti) finito = true;
-        }
-        cv.notify_all();  // the window moved on
-        for (EsitoGruppo& e : lotto) {
-            if (!continua) break;
-            for (RigaTrovata& r : e.righe) {
-                if (!Memorizza(r)) {
-                    if (!errore_.empty()) {
-                        continua = false;
+            if (!lavoro) throw std::runtime_error("no work context");
+            const bool pronto = lavoro->PreparaGruppo(g);
+            for (double o : sbracci) {
+                for (double t : inclinazioni) {
+                    if (fermata()) {
+                        e.completo = false;
                         break;
                     }
-                    continue;
+                    Candidato c{g.lampada, g.H, g.S, o, t};
+                    RigaTrovata riga;
+                    if (pronto && lavoro->Valuta(c, riga)) {
+                        riga.candidato = c;
+                        riga.posizione = e.valutati;
+                        e.righe.push_back(std::move(riga));
+                    }
+                    e.ultimo = c;
+                    ++e.valutati;
+                    fatti_.fetch_add(1, std::memory_order_relaxed);
                 }
-                if (righe_ >= opz_.limiteRighe) {
-                    // The last row the table takes is stored; the run stops after it.
-                    limite_ = true;
-                    e.valutati = r.posizione + 1;
-                    e.ultimo = r.candidato;
-                    riscontro_.Messaggio({480, {}});
-                    break;
-                }
+                if (!e.completo) break;
             }
-            valutati_ += e.valutati;
-            if (e.valutati > 0) ultimo_ = e.ultimo;
-            if (!e.errore.empty()) {
-                errore_ = e.errore;
-                continua = false;
-            } else if (limite_) {
-                continua = false;
-            } else if (!e.completo) {
-                interrotto_ = true;
-                continua = false;
+        } catch (const std::exception& ex) {
+            e.errore = ex.what();
+            e.completo = false;
+        } catch (...) {
+            e.errore = "unknown failure";
+            e.completo = false;
+        }
+        return e;
+    };
+
+    // The group's rows stored in loop order; false ends the run after it.
+    auto memorizzaGruppo = [&](std::size_t, EsitoGruppo& e) {
+        for (RigaTrovata& r : e.righe) {
+            if (!Memorizza(r)) {
+                if (!errore_.empty()) return false;
+                continue;
+            }
+            if (righe_ >= opz_.limiteRighe) {
+                // The last row the table takes is stored; the run stops after it.
+                limite_ = true;
+                e.valutati = r.posizione + 1;
+                e.ultimo = r.candidato;
+                riscontro_.Messaggio({480, {}});
+                break;
             }
         }
-        if (!continua) {
-            ferma = true;
-            cv.notify_all();
+        valutati_ += e.valutati;
+        if (e.valutati > 0) ultimo_ = e.ultimo;
+        if (!e.errore.empty()) {
+            errore_ = e.errore;
+            return false;
         }
-        Progresso(false);
-        if (finito) break;
-    }
-    ferma = true;
-    cv.notify_all();
-    for (auto& t : thread) t.join();
+        if (limite_) return false;
+        if (!e.completo) {
+            interrotto_ = true;
+            return false;
+        }
+        return true;
+    };
+
+    InOrdineInParallelo(
+        gruppi.size(), par,
+        [&] {
+            std::unique_ptr<LavoroSweep> lavoro;
+            try {
+                lavoro = fabbrica();
+            } catch (...) {
+            }
+            return lavoro;
+        },
+        valutaGruppo, memorizzaGruppo, [&] { return riscontro_.Annullato(); }, [&] { Progresso(false); });
     if (!limite_ && errore_.empty() && riscontro_.Annullato()) interrotto_ = true;
     return !(interrotto_ || limite_ || !errore_.empty());
 }

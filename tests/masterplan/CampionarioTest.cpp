@@ -97,12 +97,13 @@ TEST(CalcolaMasterplan, NotesResultWordsAndTheEndMessage) {
 }
 
 // Asks to stop at the first progress report, as Ctrl-C or "Interrompi" would.
+// Stops the run once a few rows are done, from the progress it is handed.
 class Fermata : public nottaro::test::InterazioneFinta {
 public:
-    std::atomic<bool> ferma{false};
+    Riscontro* riscontro = nullptr;
     void Progresso(const Avanzamento& a) override {
         InterazioneFinta::Progresso(a);
-        ferma = true;
+        if (a.fatti >= 3) riscontro->Annulla();
     }
 };
 
@@ -114,8 +115,11 @@ TEST(CalcolaMasterplan, AStopKeepsTheFinishedRowsInOrder) {
     const MappaColonne m = MappaColonneMP(c.Fogli[0]);
     const EsitoVerifica v = VerificaDati(c.Fogli[0], m, false, 1);
     Fermata ui;
-    const RisultatoMP r = CalcolaMasterplan(c.Fogli[0], m, v.Corretti, Opzioni(), 2, &ui, &ui.ferma);
+    Riscontro riscontro(&ui);
+    ui.riscontro = &riscontro;
+    const RisultatoMP r = CalcolaMasterplan(c.Fogli[0], m, v.Corretti, Opzioni(), 2, riscontro);
     EXPECT_TRUE(r.Interrotto);
+    ASSERT_GE(r.Righe.size(), 3u);
     ASSERT_LT(r.Righe.size(), tutte.size());
     for (std::size_t k = 0; k < r.Righe.size(); ++k) EXPECT_EQ(r.Righe[k].Celle, tutte[k]) << k;
     ASSERT_FALSE(ui.progressi.empty());

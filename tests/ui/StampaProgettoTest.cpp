@@ -14,6 +14,7 @@
 
 #include "CampioneUi.h"
 #include "InterazioneScritta.h"
+#include "Schermata.h"
 #include "SupportoUi.h"
 #include "report/StampaProgetto.h"
 #include "ui/isolum/TIsolum.h"
@@ -143,6 +144,36 @@ private slots:
         QVERIFY(!TestoPdf(pdf).contains(QStringLiteral("Pagina 2")));
         test::Clic(d, "BitBtnPdf");
         QVERIFY(TestoPdf(pdf).contains(QStringLiteral("Pagina 2")));
+    }
+
+    // "Interrompi" shows only while the pages are drawn and stops them: the
+    // PDF is not written, the dialog takes clicks again.
+    void InterrompiFermaLaStampa() {
+        QTemporaryDir dir;
+        DatiReport dati = Dati(0);
+        // Many observers, a luminance page each: a long document.
+        dati.NCorsie = 60;
+        dati.osservatori.resize(60, dati.osservatori.front());
+        TprintP d(dati, ui_);
+        d.show();
+        const QString pdf = dir.path() + "/lungo.pdf";
+        d.sceltaFilePdf = [&] { return pdf; };
+        auto* interrompi = Figlio<QPushButton>(d, "Interrompi");
+        QVERIFY(interrompi->isHidden());
+        bool premuto = false;
+        connect(Figlio<QProgressBar>(d, "ProgressBar1"), &QProgressBar::valueChanged, &d, [&](int v) {
+            if (v < 2 || premuto) return;
+            premuto = true;
+            QVERIFY(interrompi->isVisible() && interrompi->isEnabled());
+            test::SalvaSchermata(&d, QStringLiteral("TprintP-stampa"));
+            interrompi->click();
+        });
+        test::Clic(d, "BitBtnPdf");
+        QVERIFY(premuto);
+        QVERIFY(!QFile::exists(pdf));
+        QVERIFY(interrompi->isHidden());
+        QVERIFY(Figlio<QPushButton>(d, "BitBtn3")->isEnabled());
+        QCOMPARE(ui_.Conta("avviso"), 0);
     }
 
     void LaStampanteSceltaRestaPerLaStampa() {

@@ -9,6 +9,9 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QTimer>
+#include <QProgressDialog>
+#include <QProgressBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -190,7 +193,9 @@ private slots:
         b.finestra->Verifica();
         QVERIFY(b.finestra->InCorso());
         QVERIFY(b.Visibile("Interrompi"));
-        QTest::qWait(300);
+        // Once a few rows are done.
+        QVERIFY(QTest::qWaitFor([&] { return b.Trova<QProgressBar>("ProgressBar1")->value() >= 2; }, 60000));
+        SalvaSchermata(b.finestra.get(), QStringLiteral("TMasterPlan-corsa"));
         b.Trova<QPushButton>("Interrompi")->click();
         b.Attendi();
         const auto& ris = b.finestra->Risultato();
@@ -339,6 +344,47 @@ private slots:
         b.finestra->Esporta();
         QCOMPARE(b.Ultimo(), atteso + Msg(1411));
         QVERIFY(mp::LeggiCartella(atteso, c, errore));
+    }
+
+    // Cancel on the print progress stops the document after the project in
+    // hand; the window was never blocked meanwhile.
+    void AnnullaFermaLaStampaDelMasterplan() {
+        std::vector<RigaProva> righe;
+        for (int k = 0; k < 40; ++k) righe.push_back(StradaProva(std::to_string(k), "Via", "12"));
+        BancoMP b(righe);
+        b.finestra->Verifica();
+        b.Attendi();
+        const QString pdf = b.base.dir.filePath(QStringLiteral("lungo.pdf"));
+        b.finestra->sceltaStampante = [pdf](QPrinter& p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(pdf);
+            return true;
+        };
+        QString etichetta;
+        bool annullato = false;
+        QTimer controllo;
+        connect(&controllo, &QTimer::timeout, b.finestra.get(), [&] {
+            auto* d = b.finestra->findChild<QProgressDialog*>(QStringLiteral("AvanzamentoStampa"));
+            // Once the second project is under way.
+            if (annullato || !d || d->value() < 1) return;
+            annullato = true;
+            etichetta = d->labelText();
+            SalvaSchermata(d, QStringLiteral("TMasterPlan-stampa"));
+            d->cancel();
+        });
+        controllo.start(1);
+        b.Trova<QPushButton>("BitBtn1")->click();
+        controllo.stop();
+        QVERIFY(annullato);
+        QVERIFY(etichetta.startsWith(QString::fromStdString(Msg(1994)).section(QLatin1Char('%'), 0, 0)));
+        QVERIFY(!b.finestra->InCorso());
+        QCOMPARE(b.ui.Conta("avviso"), 0);
+        QProcess testo;
+        testo.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(testo.waitForFinished(30000));
+        // Fewer than the forty projects of five pages each.
+        const auto pagine = QString::fromUtf8(testo.readAllStandardOutput()).count(QLatin1Char('\f'));
+        QVERIFY2(pagine >= 5 && pagine < 200, qPrintable(QString::number(pagine)));
     }
 
     // A file gone after the run: its row is named, the others are printed.

@@ -29,9 +29,7 @@
 #include "engine/sweep/VerdettiClasse.h"
 #include "ui/comune/Acceleratori.h"
 #include "ui/comune/Testi.h"
-#include "ui/interazione/InterazioneConProgresso.h"
-#include "ui/interazione/InterazioneSuFinestra.h"
-#include "ui/interazione/LavoroInSottofondo.h"
+#include "ui/interazione/LavoroSeguito.h"
 #include "ui/isolum/TIsolum.h"
 #include "ui/motore/MotoreRisultati.h"
 #include "ui/principale/Aiuto.h"
@@ -70,11 +68,10 @@ FinestraOttimizza::FinestraOttimizza(StatoProgetto& stato, Interazione& ui, bool
     : QDialog(genitore),
       stato_(stato),
       ui_(ui),
-      percorso_(percorso),
-      ponte_(std::make_unique<InterazioneConProgresso>(ui, [this](const Avanzamento& a) { Progresso(a); })) {
+      percorso_(percorso) {
     setObjectName(percorso ? QStringLiteral("TCalcolaa") : QStringLiteral("TCalcola"));
     setWindowTitle(Qm(159));
-    verso_ = new InterazioneSuFinestra(*ponte_, this);
+    lavoro_ = new LavoroSeguito(ui, [this](const Avanzamento& a) { Progresso(a); }, this);
     pagine_ = new QStackedWidget(this);
     auto* corsa = new QWidget;
     auto* browser = new QWidget;
@@ -90,11 +87,10 @@ FinestraOttimizza::FinestraOttimizza(StatoProgetto& stato, Interazione& ui, bool
 }
 
 FinestraOttimizza::~FinestraOttimizza() {
-    // A window going away stops its run and waits for the worker, which may
-    // be waiting for an answer on this thread.
+    // A window going away stops its run and takes what it left.
     chiusura_ = true;
-    interrompi_ = true;
-    AttendiServendoEventi(lavoro_);
+    lavoro_->Annulla();
+    lavoro_->Attendi();
 }
 
 void FinestraOttimizza::CostruisciCorsa(QWidget* p) {
@@ -126,7 +122,7 @@ void FinestraOttimizza::CostruisciCorsa(QWidget* p) {
     bottoni->addWidget(interrompiBtn_);
     bottoni->addWidget(okBtn_);
     l->addLayout(bottoni);
-    connect(interrompiBtn_, &QPushButton::clicked, this, [this] { interrompi_ = true; });
+    lavoro_->CollegaStop(interrompiBtn_);
     connect(okBtn_, &QPushButton::clicked, this, [this] { MostraBrowser(); });
 }
 
@@ -296,12 +292,10 @@ void FinestraOttimizza::Avvia() {
     richiesta_.percorso = percorso_;
     richiesta_.cartella = stato_.DirProg;
     richiesta_.limiteRighe = limiteRighe;
-    interrompi_ = false;
     fase_ = Fase::InCorso;
     QApplication::setOverrideCursor(Qt::BusyCursor);
-    lavoro_ = AvviaLavoro(
-        this, [r = richiesta_, verso = verso_, stop = &interrompi_] { return EseguiOttimizzazione(r, *verso, *stop); },
-        [this](EsitoOttimizza e) { Concludi(std::move(e)); });
+    lavoro_->Avvia([r = richiesta_](Riscontro& riscontro) { return EseguiOttimizzazione(r, riscontro); },
+                   [this](EsitoOttimizza e) { Concludi(std::move(e)); });
 }
 
 void FinestraOttimizza::Progresso(const Avanzamento& a) {
@@ -536,8 +530,8 @@ void FinestraOttimizza::closeEvent(QCloseEvent* e) {
             return;
         }
         chiusura_ = true;
-        interrompi_ = true;
-        AttendiServendoEventi(lavoro_);
+        lavoro_->Annulla();
+        lavoro_->Attendi();
         e->accept();
         return;
     }

@@ -5,9 +5,7 @@
 // it is the browser of the stored solutions (filters, ranking criteria,
 // chart) from which one row opens in detail (TIsolum).
 #include <QDialog>
-#include <QFuture>
 
-#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -31,7 +29,7 @@ class QTableView;
 namespace nottaro::ui {
 
 class GraficoSoluzioni;
-class InterazioneSuFinestra;
+class LavoroSeguito;
 class ModelloSoluzioni;
 class TIsolum;
 
@@ -92,10 +90,7 @@ private:
     bool percorso_;
     Fase fase_ = Fase::Pronta;
     bool avviata_ = false, chiusura_ = false, chiusuraConfermata_ = false;
-    std::atomic<bool> interrompi_{false};
-    std::unique_ptr<Interazione> ponte_;
-    InterazioneSuFinestra* verso_ = nullptr;
-    QFuture<void> lavoro_;
+    LavoroSeguito* lavoro_ = nullptr;
     RichiestaOttimizza richiesta_;
     EsitoOttimizza esito_;
     TabellaDbf tabella_;

@@ -1,8 +1,8 @@
 #pragma once
 // The desktop answer to the compute code's questions: modal message boxes of
 // the three kinds (with the system beep), the lamp data prompt and the
-// progress of a long job. Lives on the window thread; compute code running on
-// a worker reaches it through InterazioneSuFinestra.
+// progress of a long job. Lives on the window thread; a job on a worker
+// reaches it through its Riscontro, which the window drains (LavoroSeguito).
 #include <QPointer>
 #include <QString>
 #include <QWidget>

@@ -43,9 +43,8 @@
 #include "ui/comune/Acceleratori.h"
 #include "ui/comune/FrecceSuGiu.h"
 #include "ui/comune/Testi.h"
-#include "ui/interazione/InterazioneConProgresso.h"
-#include "ui/interazione/InterazioneSuFinestra.h"
-#include "ui/interazione/LavoroInSottofondo.h"
+#include "ui/interazione/LavoroSeguito.h"
+#include "ui/motore/MotoreStampa.h"
 #include "ui/masterplan/ModelloTabellaMP.h"
 #include "ui/motore/MotoreMasterplan.h"
 #include "ui/principale/Aiuto.h"
@@ -82,12 +81,12 @@ TMasterPlan::TMasterPlan(StatoProgetto& stato, Interazione& ui, QWidget* genitor
       stato_(stato),
       ui_(ui),
       prima_(prima ? std::move(*prima) : stato),
-      ponte_(std::make_unique<InterazioneConProgresso>(ui, [this](const Avanzamento& a) { Progresso(a); })),
       stampante_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     setObjectName(QStringLiteral("TMasterPlan"));
     setWindowTitle(QStringLiteral("Masterplan"));
-    verso_ = new InterazioneSuFinestra(*ponte_, this);
+    lavoro_ = new LavoroSeguito(ui, [this](const Avanzamento& a) { Progresso(a); }, this);
     Costruisci();
+    lavoro_->CollegaStop(interrompiBtn_);
     // What the original did at every activation runs once, at opening: the
     // factors, the table's headers and the workbook.
     Deprezz_->setText(Generale(stato_.Deprezz));
@@ -98,11 +97,10 @@ TMasterPlan::TMasterPlan(StatoProgetto& stato, Interazione& ui, QWidget* genitor
 }
 
 TMasterPlan::~TMasterPlan() {
-    // A window going away stops its run and waits for the worker, which may
-    // be waiting for an answer on this thread.
+    // A window going away stops its job and takes what it left.
     chiusura_ = true;
-    interrompi_ = true;
-    AttendiServendoEventi(lavoro_);
+    lavoro_->Annulla();
+    lavoro_->Attendi();
     Congeda();
 }
 
@@ -290,7 +288,6 @@ void TMasterPlan::Costruisci() {
     connect(BitBtn1_, &QPushButton::clicked, this, [this] { StampaMasterplan(); });
     connect(BitBtn9_, &QPushButton::clicked, this, [this] { StampaTabFotometriche(); });
     connect(BitBtn3_, &QPushButton::clicked, this, [this] { close(); });
-    connect(interrompiBtn_, &QPushButton::clicked, this, [this] { interrompi_ = true; });
     connect(griglia_, &QTableView::customContextMenuRequested, this, [this](const QPoint& p) { MenuRiga(p); });
 }
 
@@ -328,7 +325,32 @@ mp::OpzioniMP TMasterPlan::OpzioniCorrenti() const {
 
 void TMasterPlan::Verifica() {
     if (!cartellaLetta_ || inCorso_) return;
-    verifica_ = mp::VerificaDati(cartella_->Fogli.front(), mappa_, cartella_->FormatoXls, stato_.Lingua);
+    RichiestaVerificaMasterplan r;
+    r.foglio = std::shared_ptr<const mp::Foglio>(cartella_, &cartella_->Fogli.front());
+    r.mappa = mappa_;
+    r.formatoXls = cartella_->FormatoXls;
+    r.lingua = stato_.Lingua;
+    verificaInCorso_ = true;
+    rigaInCorsa_ = 0;
+    ImpostaOccupata(true);
+    lavoro_->Avvia([r = std::move(r)](Riscontro& riscontro) { return EseguiVerificaMasterplan(r, riscontro); },
+                   [this](mp::EsitoVerifica v) {
+                       DopoVerifica(std::move(v));
+                       // A check that leads into the run ends with the run.
+                       if (!inCorso_) emit CorsaFinita();
+                   });
+}
+
+void TMasterPlan::DopoVerifica(mp::EsitoVerifica v) {
+    verificaInCorso_ = false;
+    ImpostaOccupata(false);
+    if (chiusura_) return;
+    if (v.Interrotta) {
+        // Nothing of a stopped check is kept: the table stays as it was.
+        ui_.Informazione(Msg(2750));
+        return;
+    }
+    verifica_ = std::move(v);
     Label7_->setText(Qm(1939).arg(verifica_.Esaminate));
     using mp::FineVerifica;
     if (verifica_.Fine == FineVerifica::Trattino) {
@@ -466,15 +488,24 @@ void TMasterPlan::Avvia(Corsa tipo, int riga) {
         if (tipo == Corsa::Revisione) rigaModificata_ = -1;
     }
     rigaInCorsa_ = tipo == Corsa::Riga ? riga + 1 : 0;
-    interrompi_ = false;
     ImpostaOccupata(true);
-    lavoro_ = AvviaLavoro(
-        this, [r = std::move(r), verso = verso_, stop = &interrompi_] { return EseguiMasterplan(r, *verso, *stop); },
-        [this, tipo](mp::RisultatoMP ris) { Concludi(tipo, std::move(ris)); });
+    lavoro_->Avvia([r = std::move(r)](Riscontro& riscontro) mutable { return EseguiMasterplan(std::move(r), riscontro); },
+                   [this, tipo](mp::RisultatoMP ris) { Concludi(tipo, std::move(ris)); });
 }
 
 void TMasterPlan::Progresso(const Avanzamento& a) {
     if (!inCorso_) return;
+    if (avanzamentoStampa_) {
+        avanzamentoStampa_->setMaximum(static_cast<int>(std::max<long long>(a.totale, 1)));
+        avanzamentoStampa_->setValue(static_cast<int>(a.fatti));
+        if (a.totale > 0) avanzamentoStampa_->setLabelText(Qm(1994).arg(std::min(a.fatti + 1, a.totale)).arg(a.totale));
+        return;
+    }
+    if (verificaInCorso_) {
+        barra_->setValue(a.totale > 0 ? static_cast<int>(std::min<long long>(100, a.fatti * 100 / a.totale)) : 0);
+        Label7_->setText(Qm(1939).arg(a.fatti));
+        return;
+    }
     const int perc = a.totale > 0 ? static_cast<int>(std::min<long long>(100, a.fatti * 100 / a.totale)) : 0;
     barra_->setValue(perc);
     avanzamento_->setText(Qm(1937).arg(a.fatti).arg(a.totale).arg(a.trovati) + QStringLiteral("   ") +
@@ -533,7 +564,7 @@ void TMasterPlan::Concludi(Corsa tipo, mp::RisultatoMP ris) {
     MostraDopoCorsa();
     Label7_->setText(rigaInCorsa_ > 0 ? Qm(1938).arg(rigaInCorsa_) : QString());
     // A revision stopped keeps the rows not reached as they were.
-    const bool interrotta = tipo == Corsa::Completa ? ris_.Interrotto : interrompi_.load();
+    const bool interrotta = tipo == Corsa::Completa ? ris_.Interrotto : lavoro_->Annullato();
     if (interrotta) ui_.Informazione(Msg(1945));
     if (tipo == Corsa::Completa && ris_.Pronto && !ris_.Interrotto) ui_.Informazione(ris_.TestoFine);
     emit CorsaFinita();
@@ -642,29 +673,38 @@ bool TMasterPlan::ScegliStampante(const QString& titolo) {
     return d.exec() == QDialog::Accepted;
 }
 
-// Prints on the window's printer with a progress dialog whose Cancel ends
-// the document after the pages drawn; then names the rows left out.
-void TMasterPlan::StampaConAvanzamento(const QString& titolo, const Documento& documento) {
+// Prints on the window's printer from a worker, with a progress dialog whose
+// Cancel ends the document after the project in hand; then names the rows
+// left out. Every row is computed again and drawn on the worker: the window
+// stays responsive, and the modal dialog keeps it from being used meanwhile.
+void TMasterPlan::StampaConAvanzamento(const QString& titolo, RichiestaStampaMasterplan::Documento documento) {
     if (inCorso_ || ris_.Righe.empty() || !ScegliStampante(titolo)) return;
-    mp::AmbienteStampaMP a;
-    a.DirLdtMaster = stato_.DirLdtMaster;
-    a.DirCorpi = stato_.DirCorpi;
-    a.DirImmagini = stato_.DirImmagini;
-    a.base = DatiReportDaStato(stato_);
+    RichiestaStampaMasterplan r;
+    r.documento = documento;
+    r.righe = ris_.Righe;
+    r.opzioni = OpzioniCorrenti();
+    r.stampa = OpzioniStampa();
+    r.ambiente.DirLdtMaster = stato_.DirLdtMaster;
+    r.ambiente.DirCorpi = stato_.DirCorpi;
+    r.ambiente.DirImmagini = stato_.DirImmagini;
+    r.ambiente.base = DatiReportDaStato(stato_);
+    r.stampante = stampante_.get();
     QProgressDialog avanzamento(titolo, Qm(278).remove(QLatin1Char('&')), 0, 100, this);
     avanzamento.setObjectName(QStringLiteral("AvanzamentoStampa"));
     avanzamento.setWindowModality(Qt::WindowModal);
     avanzamento.setMinimumDuration(0);
-    // The progress dialog is modal to this window: nothing here can be
-    // pressed while the pages are drawn.
-    const mp::EsitoStampaMP e = documento(a, [&](int k, int n) {
-        avanzamento.setMaximum(n);
-        avanzamento.setValue(k - 1);
-        avanzamento.setLabelText(Qm(1994).arg(k).arg(n));
-        QApplication::processEvents();
-        return !avanzamento.wasCanceled();
-    });
+    lavoro_->CollegaStop(&avanzamento);
+    avanzamentoStampa_ = &avanzamento;
+    inCorso_ = true;
+    mp::EsitoStampaMP e;
+    lavoro_->Avvia([r = std::move(r)](Riscontro& riscontro) { return EseguiStampaMasterplan(r, riscontro); },
+                   [&e](mp::EsitoStampaMP esito) { e = std::move(esito); });
+    avanzamento.show();
+    lavoro_->Attendi();
+    inCorso_ = false;
+    avanzamentoStampa_ = nullptr;
     avanzamento.setValue(avanzamento.maximum());
+    if (chiusura_) return;
     if (!e.stampa.errore.empty()) ui_.Avviso(e.stampa.errore);
     if (const std::string t = mp::TestoNonStampate(e, stato_.Lingua); !t.empty()) ui_.Avviso(t);
     if (const std::string t = AvvisoImmagini(e.stampa.immaginiIlleggibili, stato_.Lingua); !t.empty()) ui_.Avviso(t);
@@ -673,20 +713,11 @@ void TMasterPlan::StampaConAvanzamento(const QString& titolo, const Documento& d
 }
 
 void TMasterPlan::StampaMasterplan() {
-    const mp::OpzioniMP o = OpzioniCorrenti();
-    const mp::OpzioniStampaMP s = OpzioniStampa();
-    StampaConAvanzamento(Qm(413) + QStringLiteral(": ") + Qm(159), [&](const mp::AmbienteStampaMP& a,
-                                                                        const mp::AvanzamentoRighe& avanzamento) {
-        return mp::StampaMasterplan(*stampante_, ris_.Righe, o, s, a, avanzamento);
-    });
+    StampaConAvanzamento(Qm(413) + QStringLiteral(": ") + Qm(159), RichiestaStampaMasterplan::Documento::Progetti);
 }
 
 void TMasterPlan::StampaTabFotometriche() {
-    const mp::OpzioniStampaMP s = OpzioniStampa();
-    StampaConAvanzamento(Qm(413) + QStringLiteral(": ") + Qm(1923), [&](const mp::AmbienteStampaMP& a,
-                                                                         const mp::AvanzamentoRighe& avanzamento) {
-        return mp::StampaTabFotometriche(*stampante_, ris_.Righe, s, a, stato_.Lingua, avanzamento);
-    });
+    StampaConAvanzamento(Qm(413) + QStringLiteral(": ") + Qm(1923), RichiestaStampaMasterplan::Documento::TabFotometriche);
 }
 
 void TMasterPlan::closeEvent(QCloseEvent* e) {
@@ -696,8 +727,8 @@ void TMasterPlan::closeEvent(QCloseEvent* e) {
             return;
         }
         chiusura_ = true;
-        interrompi_ = true;
-        AttendiServendoEventi(lavoro_);
+        lavoro_->Annulla();
+        lavoro_->Attendi();
     }
     Congeda();
     e->accept();

@@ -7,9 +7,7 @@
 // for the values the batch leaves (ErrLm, ErrEm, Deprezz, folders), or with
 // the row carried across by "Apri nel progetto".
 #include <QDialog>
-#include <QFuture>
 
-#include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -20,6 +18,7 @@
 #include "masterplan/VerificaDati.h"
 #include "masterplan/workbook/Cartella.h"
 #include "masterplan_stampa/StampaMasterplan.h"
+#include "ui/motore/MotoreStampa.h"
 
 class QCheckBox;
 class QComboBox;
@@ -28,6 +27,7 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPrinter;
+class QProgressDialog;
 class QPushButton;
 class QRadioButton;
 class QTableView;
@@ -35,7 +35,7 @@ class QTableView;
 namespace nottaro::ui {
 
 class FrecceSuGiu;
-class InterazioneSuFinestra;
+class LavoroSeguito;
 class ModelloTabellaMP;
 
 class TMasterPlan : public QDialog {
@@ -95,8 +95,8 @@ private:
     void Costruisci();
     void Congeda();  // the design state put back, once
     bool ScegliStampante(const QString& titolo);
-    using Documento = std::function<mp::EsitoStampaMP(const mp::AmbienteStampaMP&, const mp::AvanzamentoRighe&)>;
-    void StampaConAvanzamento(const QString& titolo, const Documento& documento);
+    void StampaConAvanzamento(const QString& titolo, RichiestaStampaMasterplan::Documento documento);
+    void DopoVerifica(mp::EsitoVerifica v);
     void ApriCartellaLavoro();
     void Avvia(Corsa tipo, int riga);
     void Progresso(const Avanzamento& a);
@@ -113,11 +113,10 @@ private:
     StatoProgetto& stato_;
     Interazione& ui_;
     StatoProgetto prima_;
-    std::unique_ptr<Interazione> ponte_;
     std::unique_ptr<QPrinter> stampante_;  // the printer the print commands use
-    InterazioneSuFinestra* verso_ = nullptr;
-    QFuture<void> lavoro_;
-    std::atomic<bool> interrompi_{false};
+    LavoroSeguito* lavoro_ = nullptr;      // the check, the runs and the printing, one at a time
+    QProgressDialog* avanzamentoStampa_ = nullptr;  // while a document is drawn
+    bool verificaInCorso_ = false;
     bool inCorso_ = false, chiusura_ = false, congedata_ = false, portata_ = false;
     bool progettiModificati_ = false;
     bool tabellaRisultati_ = false;  // the grid shows the result rows (not the check's list)

@@ -1,12 +1,11 @@
 #pragma once
 // Every call the windows make into the lighting engines goes through this
 // file, so the windows do not depend on how a run is asked for.
-#include <atomic>
 #include <memory>
 #include <span>
 #include <string>
 
-#include "core/interaction/Interazione.h"
+#include "core/interaction/Riscontro.h"
 #include "core/state/StatoProgetto.h"
 #include "engine/comune/ClassiArea.h"
 #include "engine/sweep/EsecuzioneSweep.h"
@@ -29,11 +28,10 @@ struct EsitoOttimizza {
     std::string errore;           // the table could not be emptied or opened, or the run failed
 };
 
-// Runs on a worker: empties and fills the table, reports through `ui`
-// (already forwarded to the window thread) and stops when `interrompi` is set.
-// The table is closed, complete and valid, when this returns.
-EsitoOttimizza EseguiOttimizzazione(const RichiestaOttimizza& richiesta, Interazione& ui,
-                                   const std::atomic<bool>& interrompi);
+// Runs on a worker: empties and fills the table, reports to `riscontro` and
+// stops at its stop request. The table is closed, complete and valid, when
+// this returns.
+EsitoOttimizza EseguiOttimizzazione(const RichiestaOttimizza& richiesta, Riscontro& riscontro);
 
 // On the window thread: writes back what a finished run leaves in the state.
 void ApplicaEsitoOttimizzazione(StatoProgetto& stato, const RichiestaOttimizza& richiesta,

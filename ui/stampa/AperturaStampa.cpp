@@ -1,6 +1,5 @@
 #include "ui/stampa/AperturaStampa.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -10,6 +9,8 @@
 #include "core/i18n/Messaggi.h"
 #include "store/TabellaDbf.h"
 #include "ui/comune/Testi.h"
+#include "ui/interazione/LavoroSeguito.h"
+#include "ui/motore/MotoreStampa.h"
 #include "ui/stampa/TFormVerifica.h"
 
 namespace nottaro::ui {
@@ -54,7 +55,7 @@ EsitoStampa StampaElencoSu(QPrinter& stampante, const StatoProgetto& stato, bool
         return e;
     }
     t.AttivaFiltro(true);
-    const std::vector<RigaElenco> righe = RigheElenco(t);
+    std::vector<RigaElenco> righe = RigheElenco(t);
     t.Chiudi();
     if (std::string c = VerificaCaratteri(); !c.empty()) {
         ui.Avviso(c);
@@ -77,15 +78,22 @@ EsitoStampa StampaElencoSu(QPrinter& stampante, const StatoProgetto& stato, bool
     avanzamento.setObjectName(QStringLiteral("AvanzamentoElenco"));
     avanzamento.setWindowModality(Qt::WindowModal);
     avanzamento.setMinimumDuration(0);
-    e = StampaElenco(stampante, righe, o, [&](int pagina, int pagine) {
-        avanzamento.setMaximum(pagine);
-        avanzamento.setValue(pagina - 1);
-        avanzamento.setLabelText(Qs(ConArgomenti(Msg(1712), {std::to_string(pagina), std::to_string(pagine)})));
-        QCoreApplication::processEvents();
-        // A cancelled job is withdrawn from the printer, not sent half done.
-        if (avanzamento.wasCanceled()) stampante.abort();
-        return !avanzamento.wasCanceled();
+    // The pages are drawn on a worker; the dialog shows them and its Cancel stops the job.
+    LavoroSeguito lavoro(ui, [&avanzamento](const Avanzamento& a) {
+        if (a.totale <= 0) return;
+        avanzamento.setMaximum(static_cast<int>(a.totale));
+        avanzamento.setValue(static_cast<int>(a.fatti));
+        avanzamento.setLabelText(Qs(ConArgomenti(Msg(1712), {std::to_string(a.fatti + 1), std::to_string(a.totale)})));
     });
+    lavoro.CollegaStop(&avanzamento);
+    RichiestaStampaElenco r;
+    r.righe = std::move(righe);
+    r.opzioni = o;
+    r.stampante = &stampante;
+    lavoro.Avvia([r = std::move(r)](Riscontro& riscontro) { return EseguiStampaElenco(r, riscontro); },
+                 [&e](EsitoStampa esito) { e = std::move(esito); });
+    avanzamento.show();
+    lavoro.Attendi();
     avanzamento.reset();
     if (e.annullato && !stampante.outputFileName().isEmpty()) QFile::remove(stampante.outputFileName());
     if (!e.errore.empty()) ui.Avviso(e.errore);

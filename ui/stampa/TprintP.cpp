@@ -1,7 +1,6 @@
 #include "ui/stampa/TprintP.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPrintDialog>
@@ -15,6 +14,7 @@
 #include "report/PaginaReport.h"
 #include "ui/comune/Acceleratori.h"
 #include "ui/comune/Testi.h"
+#include "ui/interazione/LavoroSeguito.h"
 #include "ui/principale/Aiuto.h"
 #include "ui/stampa/SceltaFile.h"
 
@@ -65,9 +65,20 @@ TprintP::TprintP(DatiReport dati, Interazione& ui, QWidget* genitore)
     pdf->setObjectName(QStringLiteral("BitBtnPdf"));
     auto* esci = new QPushButton(Qm(6), this);
     esci->setObjectName(QStringLiteral("BitBtn2"));
-    for (QPushButton* b : {setup, stampa, pdf, esci}) bottoni->addWidget(b);
+    // Shown only while the pages are drawn.
+    interrompi_ = new QPushButton(Qm(278), this);
+    interrompi_->setObjectName(QStringLiteral("Interrompi"));
+    interrompi_->hide();
+    for (QPushButton* b : {setup, stampa, pdf, esci, interrompi_}) bottoni->addWidget(b);
     radice->addLayout(bottoni);
     AcceleratoriDelDialogo(this);
+    comandi_ = {gruppo, sezioni_[0], sezioni_[1], sezioni_[2], sezioni_[3], standard_, mappe_, setup, stampa, pdf, esci};
+    lavoro_ = new LavoroSeguito(ui_, [this](const nottaro::Avanzamento& a) {
+        if (a.totale <= 0) return;
+        barra_->setMaximum(static_cast<int>(a.totale));
+        barra_->setValue(static_cast<int>(a.fatti + 1));
+    }, this);
+    lavoro_->CollegaStop(interrompi_);
 
     connect(completo_, &QRadioButton::toggled, this, [this](bool si) { Completo(si); });
     connect(setup, &QPushButton::clicked, this, [this] {
@@ -104,31 +115,22 @@ OpzioniReport TprintP::Opzioni() const {
     return o;
 }
 
-namespace {
-
-// While the pages are drawn the bar is redrawn between pages, so the dialog
-// takes no click meanwhile: a second "Stampa" would paint on a printer
-// already in use.
-class Occupato {
-public:
-    explicit Occupato(QWidget* w) : w_(w) { w_->setEnabled(false); }
-    ~Occupato() { w_->setEnabled(true); }
-    Occupato(const Occupato&) = delete;
-    Occupato& operator=(const Occupato&) = delete;
-
-private:
-    QWidget* w_;
-};
-
-}  // namespace
-
-AvanzamentoStampa TprintP::Avanzamento() {
-    return [this](int pagina, int pagine) {
-        barra_->setMaximum(pagine);
-        barra_->setValue(pagina);
-        QCoreApplication::processEvents();
-        return true;
-    };
+// The pages are drawn on a worker; meanwhile only "Interrompi" takes a click
+// (a second "Stampa" would paint on a printer already in use) and the bar
+// follows the pages.
+EsitoStampa TprintP::Esegui(RichiestaStampaReport r) {
+    barra_->setValue(0);
+    for (QWidget* w : comandi_) w->setEnabled(false);
+    interrompi_->show();
+    EsitoStampa e;
+    lavoro_->Avvia([r = std::move(r)](Riscontro& riscontro) { return EseguiStampaReport(r, riscontro); },
+                   [&e](EsitoStampa esito) { e = std::move(esito); });
+    lavoro_->Attendi();
+    interrompi_->hide();
+    for (QWidget* w : comandi_) w->setEnabled(true);
+    // The radio buttons' own locks, not a plain enable.
+    Completo(completo_->isChecked());
+    return e;
 }
 
 void TprintP::Mostra(const EsitoStampa& e) {
@@ -142,18 +144,22 @@ void TprintP::Stampa() {
         return;
     }
     stampante_->setPageOrientation(QPageLayout::Portrait);
-    barra_->setValue(0);
-    const Occupato occupato(this);
-    Mostra(StampaProgetto(*stampante_, dati_, Opzioni(), Avanzamento()));
+    RichiestaStampaReport r;
+    r.dati = dati_;
+    r.opzioni = Opzioni();
+    r.stampante = stampante_.get();
+    Mostra(Esegui(std::move(r)));
 }
 
 void TprintP::StampaPdf() {
     const QString file =
         FileDaSalvare(sceltaFilePdf, this, Qm(1707), QString(), Qm(1708), QStringLiteral("pdf"), &ui_);
     if (file.isEmpty()) return;
-    barra_->setValue(0);
-    const Occupato occupato(this);
-    Mostra(StampaProgettoPdf(Ss(file), dati_, Opzioni(), Avanzamento()));
+    RichiestaStampaReport r;
+    r.dati = dati_;
+    r.opzioni = Opzioni();
+    r.filePdf = Ss(file);
+    Mostra(Esegui(std::move(r)));
 }
 
 }  // namespace nottaro::ui

@@ -1,15 +1,18 @@
 #pragma once
 // The project report dialog: complete or detail (the four sections), the
 // standard style, false-colour maps, the printer set-up (the chosen printer
-// stays for the next print), print, "PDF…" and a progress bar.
+// stays for the next print), print, "PDF…", a progress bar and "Interrompi"
+// while the pages are drawn.
 #include <QDialog>
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "core/interaction/Interazione.h"
 #include "report/DatiReport.h"
 #include "report/StampaProgetto.h"
+#include "ui/motore/MotoreStampa.h"
 
 class QCheckBox;
 class QPrinter;
@@ -18,6 +21,8 @@ class QPushButton;
 class QRadioButton;
 
 namespace nottaro::ui {
+
+class LavoroSeguito;
 
 class TprintP : public QDialog {
     Q_OBJECT
@@ -40,7 +45,7 @@ public:
 private:
     void Completo(bool completo);
     void Mostra(const EsitoStampa& e);
-    AvanzamentoStampa Avanzamento();
+    EsitoStampa Esegui(RichiestaStampaReport r);
 
     DatiReport dati_;
     Interazione& ui_;
@@ -51,6 +56,9 @@ private:
     QCheckBox* standard_ = nullptr;
     QCheckBox* mappe_ = nullptr;
     QProgressBar* barra_ = nullptr;
+    QPushButton* interrompi_ = nullptr;
+    std::vector<QWidget*> comandi_;  // locked while the pages are drawn
+    LavoroSeguito* lavoro_ = nullptr;
 };
 
 }  // namespace nottaro::ui
