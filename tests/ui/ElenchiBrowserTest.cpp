@@ -120,7 +120,8 @@ private slots:
         };
         // "Interrompi" on the progress window as soon as it shows.
         QTimer::singleShot(0, &f, [&f] {
-            if (auto* d = f.findChild<QProgressDialog*>(QStringLiteral("AvanzamentoElenco"))) d->cancel();
+            if (auto* d = f.findChild<QProgressDialog*>(QStringLiteral("AvanzamentoElenco")))
+                d->findChild<QPushButton*>()->click();
         });
         Figlio<QPushButton>(f, "BitBtn6")->click();
         QVERIFY(!QFile::exists(pdf));

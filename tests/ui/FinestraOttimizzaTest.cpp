@@ -12,6 +12,7 @@
 
 #include "InterazioneScritta.h"
 #include "ProgettiProva.h"
+#include "Schermata.h"
 #include "SupportoRisultati.h"
 #include "SupportoUi.h"
 #include "core/i18n/Messaggi.h"
@@ -146,6 +147,7 @@ private slots:
         f.show();
         QVERIFY(QTest::qWaitFor([&] { return !Figlio<QLabel>(f, "Candidati")->text().isEmpty(); }, 30000));
         const int battitiAllaFermata = battiti;
+        test::SalvaSchermata(&f, QStringLiteral("TCalcola-corsa"));
         Figlio<QPushButton>(f, "BitBtn1")->click();
         QVERIFY(test::EseguiFinestra(f));
         QVERIFY(f.Esito().risultato.interrotto);

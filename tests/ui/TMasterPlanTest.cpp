@@ -97,6 +97,7 @@ private slots:
         QVERIFY(b.Visibile("BitBtn7"));
 
         b.finestra->Verifica();
+        b.Attendi();
         QCOMPARE(b.Ultimo(), Msg(1403));
         QCOMPARE(b.finestra->Modello()->rowCount(), 1);  // the unknown application, listed
         QVERIFY(b.Visibile("BitBtn2"));
@@ -125,6 +126,7 @@ private slots:
         alta[3] = "99";  // no pole is 99 m high
         BancoMP b({StradaProva("R1", "Via Uno"), alta});
         b.finestra->Verifica();
+        b.Attendi();
         QVERIFY(!b.finestra->InCorso());
         QCOMPARE(b.Ultimo().rfind(Msg(1404), 0), std::size_t{0});
         QCOMPARE(b.finestra->Modello()->rowCount(), 1);
@@ -366,11 +368,11 @@ private slots:
         connect(&controllo, &QTimer::timeout, b.finestra.get(), [&] {
             auto* d = b.finestra->findChild<QProgressDialog*>(QStringLiteral("AvanzamentoStampa"));
             // Once the second project is under way.
-            if (annullato || !d || d->value() < 1) return;
+            if (annullato || !d || d->findChild<QProgressBar*>()->value() < 1) return;
             annullato = true;
             etichetta = d->labelText();
             SalvaSchermata(d, QStringLiteral("TMasterPlan-stampa"));
-            d->cancel();
+            d->findChild<QPushButton*>()->click();
         });
         controllo.start(1);
         b.Trova<QPushButton>("BitBtn1")->click();

@@ -1,7 +1,10 @@
 #include "ui/interazione/LavoroSeguito.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QEventLoop>
+#include <QProgressBar>
 #include <QProgressDialog>
 
 namespace nottaro::ui {
@@ -35,6 +38,9 @@ LavoroSeguito::LavoroSeguito(Interazione& ui, std::function<void(const Avanzamen
 LavoroSeguito::~LavoroSeguito() {
     // The result is not wanted any more, only the worker's end. The worker
     // never waits for this thread, so blocking here cannot hang.
+    // Marked first: a job the pool had not started yet runs right here, and
+    // its continuation with it.
+    *vivo_ = false;
     Annulla();
     lavoro_.waitForFinished();
 }
@@ -61,7 +67,16 @@ void LavoroSeguito::CollegaStop(QAbstractButton* b) {
 }
 
 void LavoroSeguito::CollegaStop(QProgressDialog* d) {
+    // The Cancel button; QProgressDialog::cancel() alone only hides the window.
     connect(d, &QProgressDialog::canceled, this, &LavoroSeguito::Annulla);
+}
+
+void MostraAvanzamento(QProgressDialog& d, const Avanzamento& a, const QString& testo) {
+    if (auto* barra = d.findChild<QProgressBar*>()) {
+        barra->setRange(0, static_cast<int>(std::max<long long>(a.totale, 1)));
+        barra->setValue(static_cast<int>(std::min(a.fatti, std::max<long long>(a.totale, 1))));
+    }
+    if (!testo.isEmpty()) d.setLabelText(testo);
 }
 
 void LavoroSeguito::Attendi() {

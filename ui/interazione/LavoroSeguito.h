@@ -66,9 +66,15 @@ private:
     std::unique_ptr<Interazione> ponte_;
     std::shared_ptr<Riscontro> riscontro_;
     QFuture<void> lavoro_;  // the worker's own run
+    std::shared_ptr<bool> vivo_ = std::make_shared<bool>(true);
     QTimer timer_;
     bool inCorso_ = false;
 };
+
+// A progress window's bar and text, set without QProgressDialog::setValue,
+// which for a modal window runs the event loop itself (and would re-enter
+// whoever is drawing it). `testo` empty keeps the text.
+void MostraAvanzamento(QProgressDialog& d, const Avanzamento& a, const QString& testo);
 
 template <class Calcola, class Scrivi>
 bool LavoroSeguito::Avvia(Calcola calcola, Scrivi scrivi) {
@@ -78,7 +84,9 @@ bool LavoroSeguito::Avvia(Calcola calcola, Scrivi scrivi) {
     QFuture<Risultato> lavoro =
         QtConcurrent::run([calcola = std::move(calcola), r = riscontro_]() mutable { return calcola(*r); });
     lavoro_ = lavoro;
-    lavoro.then(this, [this, scrivi = std::move(scrivi)](Risultato risultato) mutable {
+    lavoro.then(this, [this, vivo = vivo_, scrivi = std::move(scrivi)](Risultato risultato) mutable {
+        // The helper may have gone meanwhile: then nobody wants the result.
+        if (!*vivo) return;
         Concludi();
         scrivi(std::move(risultato));
         // A job started from `scrivi` ends with its own signal.

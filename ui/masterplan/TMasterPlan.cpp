@@ -496,9 +496,8 @@ void TMasterPlan::Avvia(Corsa tipo, int riga) {
 void TMasterPlan::Progresso(const Avanzamento& a) {
     if (!inCorso_) return;
     if (avanzamentoStampa_) {
-        avanzamentoStampa_->setMaximum(static_cast<int>(std::max<long long>(a.totale, 1)));
-        avanzamentoStampa_->setValue(static_cast<int>(a.fatti));
-        if (a.totale > 0) avanzamentoStampa_->setLabelText(Qm(1994).arg(std::min(a.fatti + 1, a.totale)).arg(a.totale));
+        MostraAvanzamento(*avanzamentoStampa_, a,
+                          a.totale > 0 ? Qm(1994).arg(std::min(a.fatti + 1, a.totale)).arg(a.totale) : QString());
         return;
     }
     if (verificaInCorso_) {
@@ -703,7 +702,7 @@ void TMasterPlan::StampaConAvanzamento(const QString& titolo, RichiestaStampaMas
     lavoro_->Attendi();
     inCorso_ = false;
     avanzamentoStampa_ = nullptr;
-    avanzamento.setValue(avanzamento.maximum());
+    avanzamento.hide();
     if (chiusura_) return;
     if (!e.stampa.errore.empty()) ui_.Avviso(e.stampa.errore);
     if (const std::string t = mp::TestoNonStampate(e, stato_.Lingua); !t.empty()) ui_.Avviso(t);

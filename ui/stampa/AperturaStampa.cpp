@@ -81,9 +81,8 @@ EsitoStampa StampaElencoSu(QPrinter& stampante, const StatoProgetto& stato, bool
     // The pages are drawn on a worker; the dialog shows them and its Cancel stops the job.
     LavoroSeguito lavoro(ui, [&avanzamento](const Avanzamento& a) {
         if (a.totale <= 0) return;
-        avanzamento.setMaximum(static_cast<int>(a.totale));
-        avanzamento.setValue(static_cast<int>(a.fatti));
-        avanzamento.setLabelText(Qs(ConArgomenti(Msg(1712), {std::to_string(a.fatti + 1), std::to_string(a.totale)})));
+        MostraAvanzamento(avanzamento, a,
+                          Qs(ConArgomenti(Msg(1712), {std::to_string(a.fatti + 1), std::to_string(a.totale)})));
     });
     lavoro.CollegaStop(&avanzamento);
     RichiestaStampaElenco r;
@@ -94,7 +93,7 @@ EsitoStampa StampaElencoSu(QPrinter& stampante, const StatoProgetto& stato, bool
                  [&e](EsitoStampa esito) { e = std::move(esito); });
     avanzamento.show();
     lavoro.Attendi();
-    avanzamento.reset();
+    avanzamento.hide();
     if (e.annullato && !stampante.outputFileName().isEmpty()) QFile::remove(stampante.outputFileName());
     if (!e.errore.empty()) ui.Avviso(e.errore);
     return e;
