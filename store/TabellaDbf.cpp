@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -34,18 +35,24 @@ bool UgualiSenzaMaiuscole(std::string_view a, std::string_view b) {
            std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return MinuscolaAscii(x) == MinuscolaAscii(y); });
 }
 
-// Right-aligned fixed-point text of exactly `larghezza` characters, or nullopt
-// when the value is not finite or does not fit.
-std::optional<std::string> FormattaNumero(double x, int larghezza, int decimali) {
-    if (!std::isfinite(x)) return std::nullopt;
+// Writes x right-aligned in fixed point over exactly `larghezza` characters
+// at `dest`; false (nothing written) when the value is not finite or does
+// not fit. Formatted in place: a row of forty numbers allocates nothing.
+bool FormattaNumero(double x, int larghezza, int decimali, char* dest) {
+    if (!std::isfinite(x)) return false;
     char buf[400];
     auto [fine, ec] = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, decimali);
-    if (ec != std::errc()) return std::nullopt;
-    std::string s(buf, fine);
+    if (ec != std::errc()) return false;
+    const char* inizio = buf;
     // A value that rounds to zero is written without a sign.
-    if (s[0] == '-' && s.find_first_of("123456789") == std::string::npos) s.erase(0, 1);
-    if (static_cast<int>(s.size()) > larghezza) return std::nullopt;
-    return std::string(static_cast<std::size_t>(larghezza) - s.size(), ' ') + s;
+    if (*inizio == '-' && std::none_of(inizio, static_cast<const char*>(fine), [](char k) { return k >= '1' && k <= '9'; }))
+        ++inizio;
+    const std::size_t n = static_cast<std::size_t>(fine - inizio);
+    if (static_cast<int>(n) > larghezza) return false;
+    const std::size_t spazi = static_cast<std::size_t>(larghezza) - n;
+    std::memset(dest, ' ', spazi);
+    std::memcpy(dest + spazi, inizio, n);
+    return true;
 }
 
 std::string DescriviNumero(double x) { return std::isfinite(x) ? FormatoGenerale(x) : std::string("a non-finite number"); }
@@ -218,6 +225,8 @@ void TabellaDbf::Chiudi() {
     dbf_ = nullptr;
     campi_.clear();
     righe_.clear();
+    vivi_.clear();
+    scansionati_ = 0;
     corrente_ = 0;
     filtro_.reset();
     testoFiltro_.clear();
@@ -239,40 +248,45 @@ EsitoTabella TabellaDbf::Aggiungi(const std::vector<ValoreCampo>& valori) {
         return {"Row of " + std::to_string(valori.size()) + " values for " + std::to_string(campi_.size()) +
                 " fields in " + percorso_};
     // Every value is formatted and checked before anything is written, so a
-    // refused row leaves the table as it was.
-    std::vector<std::string> testi;
-    testi.reserve(valori.size());
-    for (std::size_t i = 0; i < valori.size(); ++i) {
+    // refused row leaves the table as it was. The fields go one after the
+    // other into one reused buffer, each ended by a zero byte as the engine
+    // takes them.
+    std::size_t larghezzaRiga = 0;
+    for (const DefinizioneCampo& c : campi_) larghezzaRiga += static_cast<std::size_t>(c.larghezza) + 1;
+    rigaScritta_.resize(larghezzaRiga);
+    std::size_t inizio = 0;
+    for (std::size_t i = 0; i < valori.size(); inizio += static_cast<std::size_t>(campi_[i].larghezza) + 1, ++i) {
         const DefinizioneCampo& c = campi_[i];
+        char* campo = rigaScritta_.data() + inizio;
+        campo[c.larghezza] = '\0';
         if (c.tipo == TipoCampo::Numero) {
             const double* x = std::get_if<double>(&valori[i]);
             if (const std::string* t = std::get_if<std::string>(&valori[i]); t && t->empty()) {
-                testi.emplace_back(static_cast<std::size_t>(c.larghezza), ' ');  // no value stored
+                std::memset(campo, ' ', static_cast<std::size_t>(c.larghezza));  // no value stored
                 continue;
             }
             if (!x) return {"Field " + c.nome + " needs a number"};
-            auto s = FormattaNumero(*x, c.larghezza, c.decimali);
-            if (!s)
+            if (!FormattaNumero(*x, c.larghezza, c.decimali, campo))
                 return {"Value " + DescriviNumero(*x) + " does not fit field " + c.nome + " (" +
                         std::to_string(c.larghezza) + " characters, " + std::to_string(c.decimali) + " decimals)"};
-            testi.push_back(std::move(*s));
         } else {
             const std::string* t = std::get_if<std::string>(&valori[i]);
             if (!t) return {"Field " + c.nome + " needs a text"};
-            std::string s = Utf8InCp1252(*t);
+            const std::string s = Utf8InCp1252(*t);
             if (static_cast<int>(s.size()) > c.larghezza)
                 return {"Text \"" + *t + "\" is longer than field " + c.nome + " (" + std::to_string(c.larghezza) +
                         " characters)"};
-            s.resize(static_cast<std::size_t>(c.larghezza), ' ');
-            testi.push_back(std::move(s));
+            std::memcpy(campo, s.data(), s.size());
+            std::memset(campo + s.size(), ' ', static_cast<std::size_t>(c.larghezza) - s.size());
         }
     }
     if (!erroreScrittura_.empty()) return RigaRifiutata(erroreScrittura_);
     DBFHandle h = H(dbf_);
     const int record = DBFGetRecordCount(h);
     bool scritta = true;
-    for (std::size_t i = 0; scritta && i < testi.size(); ++i)
-        scritta = DBFWriteAttributeDirectly(h, record, static_cast<int>(i), testi[i].data()) != 0;
+    inizio = 0;
+    for (std::size_t i = 0; scritta && i < campi_.size(); inizio += static_cast<std::size_t>(campi_[i].larghezza) + 1, ++i)
+        scritta = DBFWriteAttributeDirectly(h, record, static_cast<int>(i), rigaScritta_.data() + inizio) != 0;
     // Flushes the row and writes the new record count to disk; every byte of
     // both is checked.
     if (scritta) DBFUpdateHeader(h);
@@ -287,6 +301,10 @@ EsitoTabella TabellaDbf::Aggiungi(const std::vector<ValoreCampo>& valori) {
         return RigaRifiutata(erroreScrittura_);
     }
     const bool visibile = !filtroAttivo_ || !filtro_ || filtro_->Accetta([&](int c) { return Grezzo(record, c); });
+    if (scansionati_ == record) {
+        vivi_.push_back(record);
+        scansionati_ = record + 1;
+    }
     if (visibile) righe_.push_back(record);
     return {};
 }
@@ -319,12 +337,20 @@ void TabellaDbf::AggiornaRighe() {
     if (!Aperta()) return;
     DBFHandle h = H(dbf_);
     const int n = DBFGetRecordCount(h);
-    const bool filtra = filtroAttivo_ && filtro_ && !filtro_->AccettaTutto();
-    for (int r = 0; r < n; ++r) {
-        if (DBFIsRecordDeleted(h, r)) continue;
-        if (filtra && !filtro_->Accetta([&](int c) { return Grezzo(r, c); })) continue;
-        righe_.push_back(r);
+    if (n < scansionati_) {
+        vivi_.clear();
+        scansionati_ = 0;
     }
+    for (int r = scansionati_; r < n; ++r)
+        if (!DBFIsRecordDeleted(h, r)) vivi_.push_back(r);
+    scansionati_ = n;
+    const bool filtra = filtroAttivo_ && filtro_ && !filtro_->AccettaTutto();
+    if (!filtra) {
+        righe_ = vivi_;
+        return;
+    }
+    for (int r : vivi_)
+        if (filtro_->Accetta([&](int c) { return Grezzo(r, c); })) righe_.push_back(r);
 }
 
 std::size_t TabellaDbf::NumeroRecord() const {

@@ -148,9 +148,15 @@ private:
     std::string testoFiltro_;
     bool filtroAttivo_ = false;
     std::vector<int> righe_;  // record numbers of the visible rows
+    // Records not marked deleted among the first `scansionati_`: nothing here
+    // deletes a row, so each record's mark is read once per opening, and a
+    // filter switched off shows them without reading the file again.
+    std::vector<int> vivi_;
+    int scansionati_ = 0;
     std::size_t corrente_ = 0;
     std::string avviso_;           // warning of the last Apri
     std::string erroreScrittura_;  // set when the file refused a row
+    std::string rigaScritta_;      // the fields of the row being appended
 };
 
 }  // namespace nottaro

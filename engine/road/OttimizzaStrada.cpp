@@ -66,8 +66,10 @@ private:
         if (!griglia_) return false;
         ContestoCalcolo ctx;
         StatisticheIllum stat;
+        // The fast evaluation still holds the intensities of the luminance
+        // field, which is the illuminance grid seen from the same poles.
         const bool ok = piana_ ? IllumSoluzione(ctx, *cf_.foto, p_, app_, grigliaE_, campoE_, stat)
-                               : IllumSoluzione(ctx, valutazione_.Ricerca(), p_, app_, grigliaE_, campoE_, stat);
+                               : valutazione_.Illuminamento(p_, campoE_, stat);
         if (!ok || ctx.ErrCalcolo) return false;
         il.Em = stat.EmCalc;
         if (!edizione2015_) return true;

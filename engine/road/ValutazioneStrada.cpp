@@ -123,9 +123,11 @@ void ValutazioneStrada::preparaCampo(const ParametriStrada& p) {
     }
     geoCampo_.Ridimensiona(static_cast<std::size_t>(np_) * nq_);
     rCampo_.resize(static_cast<std::size_t>(nOss) * np_ * nq_);
+    cos3Campo_.resize(geoCampo_.size());
     for (int a = 0; a < np_; ++a) {
         const std::size_t da = static_cast<std::size_t>(a) * nq_;
         direzioni(p, app[a], xs_.data(), ys_.data(), nq_, geoCampo_, da, errCampo_);
+        for (std::size_t q = da; q < da + static_cast<std::size_t>(nq_); ++q) cos3Campo_[q] = Cos3(geoCampo_.gamma[q]);
         for (int o = 0; o < nOss; ++o) {
             const double xo = p.OssUNI == 1 ? oss.PosOssUNIX : oss.OssX;
             const double yo = p.OssUNI == 1 ? oss.PosOssUNIY : oss.OssY[o];
@@ -137,6 +139,7 @@ void ValutazioneStrada::preparaCampo(const ParametriStrada& p) {
 
 RisultatoStrada ValutazioneStrada::Valuta(const ParametriStrada& p, const SoglieStrada* soglie) {
     RisultatoStrada r;
+    iCampoValide_ = false;
     if (lampCalc_ < 0 || p.LampCalc != lampCalc_ || p.ClassePav < 0 || p.ClassePav > 5 || !preparaDisposizione(p)) return r;
     preparaGeometria(p);
     AzzeraCampi(campo_);
@@ -192,6 +195,7 @@ RisultatoStrada ValutazioneStrada::Valuta(const ParametriStrada& p, const Soglie
     if (errCampo_.Per(t)) return errore("LumOsservatore");
     iCampo_.resize(geoCampo_.size());
     if (!inclinate_.Calcola(ctx, ricerca_, geoCampo_, t, iCampo_.data())) return errore("LumOsservatore");
+    iCampoValide_ = true;
     for (int o = 0; o < campo_.NOss; ++o) {
         double* lum = campo_.LumGriglia.data() + static_cast<std::size_t>(o) * nq_;
         for (int a = 0; a < np_; ++a) {
@@ -222,6 +226,21 @@ RisultatoStrada ValutazioneStrada::Valuta(const ParametriStrada& p, const Soglie
     if (ctx.ErrCalcolo) return errore("CalcTI");
     r.Esito = EsitoStrada::Accettato;
     return r;
+}
+
+bool ValutazioneStrada::Illuminamento(const ParametriStrada& p, CampoIllum& campo, StatisticheIllum& stat) const {
+    if (!iCampoValide_) return false;
+    const auto& g = campo_.Griglia;
+    AzzeraIllum(campo, g.NPtiLong, g.NPtiTrasv);
+    // E = I cos^3(gamma) / H^2 x f, pole after pole in the layout's order as
+    // the point-by-point sum adds them.
+    const double H2 = p.HPalo * p.HPalo, dep = p.Deprezz * p.FattRiduzione;
+    for (int a = 0; a < np_; ++a) {
+        const std::size_t da = static_cast<std::size_t>(a) * nq_;
+        AccumulaLuce(campo.Illum.data(), iCampo_.data() + da, cos3Campo_.data() + da, nq_, H2, dep);
+    }
+    stat = CalcolaStatisticheIllum(campo);
+    return true;
 }
 
 // The glare geometry of CalcTI, kept while only the tilt changes.

@@ -17,6 +17,7 @@
 #include "core/intensity/DirezioniInclinabili.h"
 #include "core/intensity/RicercaIntensita.h"
 #include "engine/road/Abbagliamento.h"
+#include "engine/comune/CampoIllum.h"
 #include "engine/road/CampoStrada.h"
 
 namespace nottaro {
@@ -33,6 +34,12 @@ public:
     // exits and acceptance apply; without, every figure is computed. The
     // fields of the candidate stay in Campo() until the next call.
     RisultatoStrada Valuta(const ParametriStrada& p, const SoglieStrada* soglie);
+
+    // Maintained horizontal illuminance of the grid for the last candidate
+    // Valuta accepted, from the very intensities its luminance field used:
+    // the figures of IllumSoluzione to the last bit, without a lookup. False
+    // when the last candidate stopped before its luminance field.
+    bool Illuminamento(const ParametriStrada& p, CampoIllum& campo, StatisticheIllum& stat) const;
 
     const CampoStrada& Campo() const { return campo_; }
     const RicercaIntensita& Ricerca() const { return ricerca_; }
@@ -76,6 +83,8 @@ private:
     // geometry passes the Ul test: most candidates that fail it fail it for
     // every tilt of their overhang, and the field is three times the lanes.
     bool campoValido_ = false;
+    bool iCampoValide_ = false;      // iCampo_ belongs to the last candidate
+    std::vector<double> cos3Campo_;  // [pole][point], cos^3 of the unrotated gamma
     Errori errStima_, errAsse_, errCampo_;
     std::vector<double> iCampo_, iAsse_, iStima_, iVeli_;
     IntensitaInclinate inclinate_;  // the rotated angles of the tilt in hand

@@ -56,6 +56,10 @@ TEST(CampoDifferitoStrada, FormatoDopoUnArrestoAlTestUl) {
             const std::string ctx = "overhang " + std::to_string(sbraccio) + " tilt " + std::to_string(inclina);
             if (inclina == -10) {
                 EXPECT_EQ(veloce.Valuta(p, &soloUl).Esito, EsitoStrada::SottoUl) << ctx;
+                // No field, so no illuminance left over from the candidate before.
+                CampoIllum e;
+                StatisticheIllum st;
+                EXPECT_FALSE(veloce.Illuminamento(p, e, st)) << ctx;
                 continue;
             }
             const RisultatoStrada a = riferimento::ValutaStrada(*foto, p, nullptr, rif);

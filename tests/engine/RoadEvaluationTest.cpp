@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/photometry/LettoriFotometria.h"
+#include "engine/road/IllumSoluzione.h"
 #include "engine/road/ValutazioneStrada.h"
 #include "engine/road/reference/LuminanzaRiferimento.h"
 #include "support/InterazioneFinta.h"
@@ -157,6 +158,17 @@ TEST_P(FastEqualsPlain, OverHeightsOverhangsTiltsSpacingsArrangementsAndGrids) {
                         if (a.Esito == EsitoStrada::Accettato) {
                             ++accettati;
                             ConfrontaCampi(rif, veloce.Campo(), ctx);
+                            // The illuminance from the field's own intensities
+                            // against the point-by-point plain sum.
+                            ContestoCalcolo ctxE;
+                            CampoIllum eA, eB;
+                            StatisticheIllum sA, sB;
+                            ASSERT_TRUE(IllumSoluzione(ctxE, *foto, p, rif.Apparecchi, rif.Griglia, eA, sA)) << ctx;
+                            ASSERT_TRUE(veloce.Illuminamento(p, eB, sB)) << ctx;
+                            ASSERT_EQ(eA.Illum.size(), eB.Illum.size()) << ctx;
+                            for (std::size_t q = 0; q < eA.Illum.size(); ++q)
+                                Uguali(eA.Illum[q], eB.Illum[q], ctx + " Illum");
+                            Uguali(sA.EmCalc, sB.EmCalc, ctx + " EmCalc");
                         }
                         ++n;
                     }

@@ -216,6 +216,64 @@ TEST(TabellaDbf, MissingOrUnreadableFilesAreReported) {
     EXPECT_FALSE(t.Aperta());
 }
 
+// Rows are read from the disk a block at a time: every row reads back as
+// written forwards and backwards across the blocks, and rows written over
+// the same bytes after emptying, or appended after a scan, are never read
+// from the block taken before them.
+TEST(TabellaDbf, ScansAcrossReadBlocksSeeEveryRowAsLastWritten) {
+    CartellaTemporanea dir;
+    TabellaDbf t;
+    t.Collega(dir.Str(), "NTRLUX");
+    ASSERT_TRUE(t.Apri());
+    const int righe = 600;  // several read blocks of 40-field rows
+    auto verifica = [&](double altezza, int n, const char* quando) {
+        ASSERT_EQ(t.NumeroRighe(), static_cast<std::size_t>(n)) << quando;
+        for (int i = 0; i < n; ++i) ASSERT_EQ(t.NumeroRiga(static_cast<std::size_t>(i), "HPALO"), altezza + i) << quando;
+        for (int i = n - 1; i >= 0; --i) ASSERT_EQ(t.NumeroRiga(static_cast<std::size_t>(i), "NUM"), i + 1) << quando;
+    };
+    for (int i = 0; i < righe; ++i) ASSERT_TRUE(t.Aggiungi(RigaSoluzione(LayoutNTRLUX(), i + 1, 1000 + i, 0)));
+    verifica(1000, righe, "first write");
+    ASSERT_TRUE(t.Svuota());
+    for (int i = 0; i < righe / 2; ++i) ASSERT_TRUE(t.Aggiungi(RigaSoluzione(LayoutNTRLUX(), i + 1, 5000 + i, 0)));
+    verifica(5000, righe / 2, "rewritten after emptying");
+    ASSERT_TRUE(t.Aggiungi(RigaSoluzione(LayoutNTRLUX(), righe / 2 + 1, 5000 + righe / 2, 0)));
+    verifica(5000, righe / 2 + 1, "appended after a scan");
+}
+
+// A row another program marked deleted stays hidden with the filter on or
+// off, and rows appended after it show.
+TEST(TabellaDbf, RowsMarkedDeletedStayHiddenThroughFiltersAndAppends) {
+    CartellaTemporanea dir;
+    TabellaDbf t;
+    t.Collega(dir.Str(), "NTRLUX");
+    ASSERT_TRUE(t.Apri());
+    for (int i = 1; i <= 5; ++i) ASSERT_TRUE(t.Aggiungi(RigaSoluzione(LayoutNTRLUX(), i, i % 2 ? 8 : 10, 0)));
+    t.Scollega();
+    {
+        // The deletion mark is the first byte of a record.
+        std::fstream f(dir.File("ntrlux.dbf"), std::ios::in | std::ios::out | std::ios::binary);
+        unsigned char testa[12];
+        f.read(reinterpret_cast<char*>(testa), 12);
+        const int inizio = testa[8] | testa[9] << 8, lunghezza = testa[10] | testa[11] << 8;
+        f.seekp(inizio + 2 * lunghezza);
+        f.put('*');
+    }
+    t.Collega(dir.Str(), "NTRLUX");
+    ASSERT_TRUE(t.Apri());
+    auto numeri = [&t] {
+        std::vector<double> v;
+        for (std::size_t i = 0; i < t.NumeroRighe(); ++i) v.push_back(t.NumeroRiga(i, "NUM").value_or(-1));
+        return v;
+    };
+    EXPECT_EQ(numeri(), (std::vector<double>{1, 2, 4, 5}));
+    ASSERT_TRUE(t.ImpostaFiltro("HPALO = '8'"));
+    t.AttivaFiltro(true);
+    EXPECT_EQ(numeri(), (std::vector<double>{1, 5}));
+    ASSERT_TRUE(t.Aggiungi(RigaSoluzione(LayoutNTRLUX(), 6, 8, 0)));
+    t.AttivaFiltro(false);
+    EXPECT_EQ(numeri(), (std::vector<double>{1, 2, 4, 5, 6}));
+}
+
 TEST(TabellaDbf, CursorFollowsTheFilterAndAppendedRows) {
     CartellaTemporanea dir;
     TabellaDbf t;

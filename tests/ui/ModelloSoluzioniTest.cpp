@@ -135,16 +135,19 @@ private slots:
         QCOMPARE(CriteriClasse(s, true).size(), std::size_t{2});
     }
 
-    // The chart: one series per energy class; a click on a point names its row.
+    // The chart: one series per energy class; a click on a point names its
+    // row. Rows at the same place in the same class share one marker, which
+    // names the first of them; another class at that place has its own.
     void ClicSulPuntoScegleLaRiga() {
         QTemporaryDir dir;
         TabellaDbf t;
-        Riempi(t, dir, {{1, 20, 1500, "B"}, {1, 25, 1200, "A"}, {1, 30, 1400, "B"}, {1, 35, 900, "A+"}});
+        Riempi(t, dir, {{1, 20, 1500, "B"}, {1, 25, 1200, "A"}, {1, 30, 1400, "B"}, {1, 35, 900, "A+"},
+                        {2, 20, 1500, "B"}, {1, 20, 1500, "A"}});
         GraficoSoluzioni g(t);
         g.resize(600, 400);
         g.show();
         g.Aggiorna();
-        QCOMPARE(g.Punti(), std::size_t{4});
+        QCOMPARE(g.Punti(), std::size_t{5});
         auto* vista = g.findChild<QChartView*>();
         const auto serie = vista->chart()->series();
         QCOMPARE(serie.size(), 3);
@@ -155,7 +158,7 @@ private slots:
         }
         std::set<int> righe;
         for (const auto& a : scelte) righe.insert(a.at(0).toInt());
-        QCOMPARE(righe, (std::set<int>{0, 1, 2, 3}));
+        QCOMPARE(righe, (std::set<int>{0, 1, 2, 3, 5}));
     }
 
     // 65,000 rows: scrolling to the end reads the rows on screen, not the table.

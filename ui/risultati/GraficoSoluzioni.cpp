@@ -9,6 +9,8 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <set>
+#include <utility>
 
 #include "ui/comune/Testi.h"
 
@@ -59,6 +61,12 @@ void GraficoSoluzioni::Aggiorna() {
     serie_.clear();
     std::map<int, std::pair<QString, std::vector<int>>> perClasse;
     std::map<int, QScatterSeries*> serie;
+    // Rows that differ only in height, overhang or tilt share spacing and
+    // power per km: one marker per place and class, standing for the first of
+    // its rows (the one a click on the stacked markers used to pick). 65,000
+    // rows come down to a few hundred markers.
+    std::map<int, std::set<std::pair<double, double>>> posti;
+    std::map<int, QList<QPointF>> punti;  // handed to each series at once
     double xmin = std::numeric_limits<double>::max(), xmax = -xmin, ymin = xmin, ymax = -xmin;
     for (std::size_t r = 0; r < tabella_.NumeroRighe(); ++r) {
         const auto x = tabella_.NumeroRiga(r, "INTER");
@@ -74,8 +82,10 @@ void GraficoSoluzioni::Aggiorna() {
             s->setBorderColor(ColoreClasse(k).darker(140));
             s->setMarkerSize(8);
         }
-        s->append(*x, *y);
-        perClasse[k].second.push_back(static_cast<int>(r));
+        if (posti[k].emplace(*x, *y).second) {
+            punti[k].append(QPointF(*x, *y));
+            perClasse[k].second.push_back(static_cast<int>(r));
+        }
         xmin = std::min(xmin, *x), xmax = std::max(xmax, *x), ymin = std::min(ymin, *y), ymax = std::max(ymax, *y);
     }
     auto* ax = new QValueAxis;
@@ -93,6 +103,7 @@ void GraficoSoluzioni::Aggiorna() {
         ay->applyNiceNumbers();
     }
     for (auto& [k, s] : serie) {
+        s->append(punti[k]);
         c->addSeries(s);
         s->attachAxis(ax);
         s->attachAxis(ay);

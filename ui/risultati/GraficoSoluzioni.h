@@ -21,7 +21,7 @@ public:
     explicit GraficoSoluzioni(TabellaDbf& tabella, QWidget* genitore = nullptr);
     // Reads the shown rows again (after a filter).
     void Aggiorna();
-    // Series per energy class and the rows behind their points (tests).
+    // Markers drawn: one per distinct place and energy class (tests).
     std::size_t Punti() const;
 
 signals:
