@@ -84,7 +84,7 @@ bool Spedita(const std::string& cartella, const std::vector<std::string>& spedit
 bool ECartellaProgramma(const std::string& cartella) {
     if (cartella.empty() || ::access(cartella.c_str(), W_OK | X_OK) != 0) return false;
     std::error_code ec;
-    for (const char* segno : {"ntr.cfg", "ntrlux.dbf", "ntrluxa.dbf", "lightlist.dbf", "Intestazioni"})
+    for (const char* segno : {"ntr.cfg", "ntr-masterplan.cfg", "ntrlux.dbf", "ntrluxa.dbf", "lightlist.dbf", "Intestazioni"})
         if (fs::exists(fs::path(cartella) / segno, ec)) return true;
     return false;
 }

@@ -28,7 +28,7 @@ struct CartellaProgramma {
 };
 
 // A folder already used as a program folder: one the user can write holding
-// the language file, a solution table, the catalogue or the letterheads.
+// a configuration file, a solution table, the catalogue or the letterheads.
 bool ECartellaProgramma(const std::string& cartella);
 
 // $XDG_DATA_HOME/nottaro, or ~/.local/share/nottaro when XDG_DATA_HOME is

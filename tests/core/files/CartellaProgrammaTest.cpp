@@ -39,6 +39,8 @@ TEST(CartellaProgramma, ChoosesTheRequestedThenAWorkingProgramFolderThenThePerUs
     const fs::path d(dir.Str());
     const fs::path programma = d / "programma", vuota = d / "vuota";
     Scrivi(programma / "ntr.cfg", "1\r\n");
+    const fs::path soloMasterplan = d / "dati-masterplan";
+    Scrivi(soloMasterplan / "ntr-masterplan.cfg", "/dati\r\n");
     fs::create_directories(vuota);
     const std::string shipped = (d / "spedita").string();
     Scrivi(fs::path(shipped) / "lightlist.dbf");  // a program folder, but the shipped one
@@ -50,6 +52,8 @@ TEST(CartellaProgramma, ChoosesTheRequestedThenAWorkingProgramFolderThenThePerUs
     const Caso casi[] = {
         {"requested wins", (d / "scelta").string(), programma.string(), "", (d / "casa").string(), (d / "scelta").string()},
         {"working program folder", "", programma.string(), "", (d / "casa").string(), programma.string()},
+        {"Masterplan configuration only", "", soloMasterplan.string(), "", (d / "casa").string(),
+         soloMasterplan.string()},
         {"plain working folder", "", vuota.string(), "", (d / "casa").string(), (d / "casa/.local/share/nottaro").string()},
         {"XDG_DATA_HOME", "", vuota.string(), (d / "xdg").string(), (d / "casa").string(), (d / "xdg/nottaro").string()},
         {"relative XDG_DATA_HOME ignored", "", vuota.string(), "xdg", (d / "casa").string(),
