@@ -57,15 +57,22 @@ report-references: build
 golden: build
 	@bash tests/golden/aggiorna.sh $(BUILD_DIR)
 
-# The tests under AddressSanitizer and UndefinedBehaviorSanitizer, in a build
-# folder of their own (one vector width, see NOTTARO_UN_SOLO_VETTORE); not
-# part of `make test`.
+# The readers and writers under AddressSanitizer and UndefinedBehaviorSanitizer,
+# in a build folder of their own (one vector width, see NOTTARO_UN_SOLO_VETTORE),
+# fed their damaged and hostile inputs: the tests of the programs named in
+# SANITIZE_TESTS (ctest labels; each test_<label> program and nottaro-cli are
+# built). SANITIZE_TESTS=. runs every test after a full build. Not part of
+# `make test`.
+SANITIZE_TESTS ?= core|store|masterplan|catalogue|cli
 sanitize: deps
 	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNOTTARO_UN_SOLO_VETTORE=ON \
 		-DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)" >/dev/null
-	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	@if [ "$(SANITIZE_TESTS)" = "." ]; then cmake --build $(SANITIZE_DIR) -j $(JOBS); \
+	else cmake --build $(SANITIZE_DIR) -j $(JOBS) --target nottaro-cli \
+		$$(echo "$(SANITIZE_TESTS)" | tr '|' '\n' | sed 's/^/test_/'); fi
 	@cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
-		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS) \
+		$(if $(filter .,$(SANITIZE_TESTS)),,-L '^($(SANITIZE_TESTS))$$')
 
 clean:
 	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR)

@@ -14,6 +14,9 @@ void RegistraSweep(bool piccolo);
 // Writing rows: the store committing per row or per group, and sweeps that
 // keep every candidate up to the row limit.
 void RegistraArchivio(bool piccolo);
+// A list of 100,000 entries none of which exists: resolved per list against
+// per entry (exits 1 when the two resolve any entry differently).
+void RegistraListe(bool piccolo);
 // Prints the heap that 100 loaded photometric records hold.
 int MemoriaRecord();
 

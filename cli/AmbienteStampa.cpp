@@ -5,8 +5,11 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
 
+#include "cli/CartellaProgrammaCli.h"
 #include "core/files/Configurazione.h"
+#include "core/i18n/Messaggi.h"
 
 namespace nottaro::cli {
 namespace {
@@ -43,7 +46,13 @@ std::optional<int> LinguaDaCodice(const std::string& c) {
 
 std::optional<int> LinguaReport(const std::string& codice) {
     if (!codice.empty()) return LinguaDaCodice(codice);
-    return LeggiLingua(".").value_or(0);
+    MessaggioCatalogo avviso;
+    const int lingua = LeggiLingua(CartellaProgrammaCli(), &avviso).value_or(0);
+    if (!avviso.Vuoto()) {
+        ImpostaLinguaCatalogo(lingua);
+        std::cerr << "nottaro-cli: " << avviso.Testo() << "\n";
+    }
+    return lingua;
 }
 
 }  // namespace nottaro::cli

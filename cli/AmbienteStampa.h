@@ -23,7 +23,7 @@ private:
 
 // "it", "en", "fr", "de", "es" → 0..4.
 std::optional<int> LinguaDaCodice(const std::string& codice);
-// --lang when given, else ntr.cfg of the working folder, else Italian.
+// --lang when given, else ntr.cfg of the program folder, else Italian.
 std::optional<int> LinguaReport(const std::string& codice);
 
 }  // namespace nottaro::cli

@@ -19,6 +19,7 @@
 #include "catalogue/Catalogo.h"
 #include "catalogue/ElencoLdt.h"
 #include "catalogue/FileProdotti.h"
+#include "cli/CartellaProgrammaCli.h"
 #include "cli/Comando.h"
 #include "cli/InterazioneCli.h"
 #include "core/files/StessoFile.h"
@@ -32,7 +33,7 @@ using namespace nottaro;
 constexpr const char* Prefisso = "nottaro-cli catalogue: ";
 
 struct OpzioniCatalogo {
-    std::string cartella = ".";
+    std::string cartella;  // empty: the program folder
     int linea = 0, disposizione = 0, lampada = 0;
     std::optional<int> potenza;
     std::string modello, produttore, filtro, lingua, lista;
@@ -80,7 +81,8 @@ nlohmann::ordered_json RigaJson(const Catalogo& c, std::size_t riga) {
     return j;
 }
 
-int Esegui(const OpzioniCatalogo& o) {
+int Esegui(OpzioniCatalogo o) {
+    if (o.cartella.empty()) o.cartella = cli::CartellaProgrammaCli();
     if (!o.lingua.empty()) {
         const auto l = LinguaDaCodice(o.lingua);
         if (!l) return Errore("unknown language \"" + o.lingua + "\" (use it, en, fr, de or es)");
@@ -157,7 +159,7 @@ int Esegui(const OpzioniCatalogo& o) {
 cli::RegistraComando reg("catalogue", [](CLI::App& app, int& esito) {
     auto o = std::make_shared<OpzioniCatalogo>();
     auto* sub = app.add_subcommand("catalogue", "Filter the luminaire catalogue (lightlist.dbf) and list its rows");
-    sub->add_option("--dir", o->cartella, "Program folder holding lightlist.dbf, NTRProd*.dat, img/ and ldt/")
+    sub->add_option("--dir", o->cartella, "Folder holding lightlist.dbf, NTRProd*.dat, img/ and ldt/ (default: the program folder)")
         ->check(CLI::ExistingDirectory);
     sub->add_option("--line", o->linea, "Product line: 1 road, 2 period street furniture, 3 modern")
         ->check(CLI::Range(1, 3));

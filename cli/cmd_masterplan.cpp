@@ -25,6 +25,7 @@
 
 #include "cli/Comando.h"
 #include "cli/AmbienteStampa.h"
+#include "cli/CartellaProgrammaCli.h"
 #include "cli/InterazioneConBarra.h"
 #include "core/files/Configurazione.h"
 #include "core/files/StessoFile.h"
@@ -139,7 +140,7 @@ nlohmann::ordered_json RigaJson(const CelleRiga& c) {
 int Esegui(const OpzioniCli& o) {
     StatoProgetto stato;
     stato.Inizializza();
-    stato.DirProg = std::filesystem::current_path().string();
+    stato.DirProg = cli::CartellaProgrammaCli();
     LeggiMasterplan(stato.DirProg, stato);
     if (!o.lingua.empty()) {
         const auto l = cli::LinguaDaCodice(o.lingua);

@@ -22,6 +22,7 @@
 #include <optional>
 #include <string>
 
+#include "cli/CartellaProgrammaCli.h"
 #include "cli/Comando.h"
 #include "cli/InterazioneConBarra.h"
 #include "cli/ValoriDaRiga.h"
@@ -151,9 +152,9 @@ int EseguiOttimizza(const OpzioniOttimizzaCli& o) {
     if (!EsisteFile(o.progetto)) return Errore("cannot open project " + o.progetto);
 
     auto stato = std::make_unique<StatoProgetto>();
-    // The working folder is the program folder, as for the desktop program:
-    // a list entry from another machine is also looked for in its ldt/.
-    stato->DirProg = std::filesystem::current_path().string();
+    // A list entry from another machine is also looked for in the program
+    // folder's ldt/, as in the desktop program.
+    stato->DirProg = cli::CartellaProgrammaCli();
     const EsitoCaricaProgetto esito = CaricaProgetto(o.progetto, *stato, ui);
     if (!esito.letto) return Errore("cannot read project " + o.progetto);
     StatoProgetto& s = *stato;

@@ -3,7 +3,7 @@
 //     [--letterhead F.LP] --out FILE.pdf [--lang it|en|fr|de|es]
 // Evaluates the project's fixed geometry as `evaluate` does and prints the
 // project report of that evaluation as a PDF (A4, the desktop program's
-// pages). The letterhead defaults to Intestazioni/custom.LP of the working
+// pages). The letterhead defaults to Intestazioni/custom.LP of the program
 // folder, the language to its ntr.cfg (else Italian).
 // Exit status: 0 written (warnings on stderr), 1 bad input (nothing
 // written), 2 calculation error (the routine is named).
@@ -16,6 +16,7 @@
 #include <string>
 
 #include "cli/AmbienteStampa.h"
+#include "cli/CartellaProgrammaCli.h"
 #include "cli/Comando.h"
 #include "cli/InterazioneCli.h"
 #include "cli/ValutaDaProgetto.h"
@@ -79,7 +80,7 @@ int Esegui(const OpzioniReportCli& o) {
         return Errore(o.uscita + " is the input " + i + ": choose another output name");
     cli::InterazioneCli ui(std::cerr);
     StatoProgetto intest;
-    intest.DirProg = ".";
+    intest.DirProg = cli::CartellaProgrammaCli();
     if (!o.intestazione.empty()) {
         const LetturaLP l = LeggiLP(o.intestazione);
         if (!l.letto) return Errore("cannot open letterhead " + o.intestazione);

@@ -6,6 +6,7 @@
 #include <exception>
 #include <iostream>
 
+#include "cli/CartellaProgrammaCli.h"
 #include "cli/Comando.h"
 #include "cli/VersioneCli.h"
 
@@ -22,6 +23,16 @@ int main(int argc, char** argv) {
     CLI::App app{"Nottaro: street lighting design without a display"};
     app.set_version_flag("--version", nottaro::cli::TestoVersione(), "Print the program name, version and build commit");
     app.require_subcommand(1);
+    // Accepted before or after the command's name.
+    app.fallthrough();
+    app.add_option_function<std::string>(
+           "--program-dir",
+           [](const std::string& d) {
+               if (std::string e = nottaro::cli::RichiediCartellaProgramma(d); !e.empty()) throw CLI::ValidationError(e);
+           },
+           "Program folder (language, Masterplan folders, letterheads, catalogue); default: the working folder "
+           "when it is one, else $XDG_DATA_HOME/nottaro, filled at first use from the shipped one")
+        ->type_name("DIR");
     int esito = 0;
     auto& comandi = nottaro::cli::Comandi();
     std::sort(comandi.begin(), comandi.end(), [](const auto& a, const auto& b) { return a.nome < b.nome; });

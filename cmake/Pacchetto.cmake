@@ -1,7 +1,18 @@
 # The Debian package (`make package`): both programs, the shipped program
 # folder under share/nottaro, the menu entry, its icon, the AppStream record
-# and the manual page of the command-line program.
+# and the manual pages of both programs.
 include(GNUInstallDirs)
+
+# The package carries the version the programs print ("5.8d"): a letter after
+# the number is a valid Debian version and sorts as the program's revisions
+# do (5.8 < 5.8c < 5.8d < 5.9).
+file(STRINGS ${CMAKE_SOURCE_DIR}/core/files/FileProgetto.h NOTTARO_RIGA_VERSIONE
+     REGEX "VersioneProgramma = \"[^\"]+\"")
+string(REGEX REPLACE ".*VersioneProgramma = \"([^\"]+)\".*" "\\1" NOTTARO_VERSIONE "${NOTTARO_RIGA_VERSIONE}")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/core/files/FileProgetto.h)
+if(NOT NOTTARO_VERSIONE MATCHES "^[0-9][0-9A-Za-z.+~]*$")
+  message(FATAL_ERROR "no Debian version in the program's version \"${NOTTARO_VERSIONE}\"")
+endif()
 
 # Installing (and so packaging) never builds: `make package` builds first, and
 # the package test must not start a build inside a tree other tests are using.
@@ -33,7 +44,7 @@ install(FILES ${NOTTARO_PACCHETTO}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR
 # (no name, no time stamp), so the package is the same on every build.
 find_program(NOTTARO_GZIP gzip REQUIRED)
 set(NOTTARO_COMPRESSI ${CMAKE_BINARY_DIR}/pacchetto)
-foreach(coppia "man/nottaro-cli.1|nottaro-cli.1.gz" "packaging/changelog|changelog.gz")
+foreach(coppia "man/nottaro.1|nottaro.1.gz" "man/nottaro-cli.1|nottaro-cli.1.gz" "packaging/changelog|changelog.gz")
   string(REPLACE "|" ";" coppia "${coppia}")
   list(GET coppia 0 sorgente)
   list(GET coppia 1 compresso)
@@ -44,12 +55,13 @@ foreach(coppia "man/nottaro-cli.1|nottaro-cli.1.gz" "packaging/changelog|changel
   list(APPEND NOTTARO_FILE_COMPRESSI ${NOTTARO_COMPRESSI}/${compresso})
 endforeach()
 add_custom_target(nottaro_pacchetto_compressi ALL DEPENDS ${NOTTARO_FILE_COMPRESSI})
-install(FILES ${NOTTARO_COMPRESSI}/nottaro-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${NOTTARO_COMPRESSI}/nottaro.1.gz ${NOTTARO_COMPRESSI}/nottaro-cli.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${NOTTARO_COMPRESSI}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/nottaro)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME nottaro)
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VERSION ${NOTTARO_VERSIONE})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGE_CONTACT "Nottaro developers <dev@nottaro.org>")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Nottaro developers <dev@nottaro.org>")
@@ -77,6 +89,6 @@ find_program(NOTTARO_APPSTREAMCLI appstreamcli)
 if(NOTTARO_DPKG_DEB AND NOTTARO_DPKG_SHLIBDEPS AND NOTTARO_FILE AND NOTTARO_LINTIAN
    AND NOTTARO_DESKTOP_VALIDATE AND NOTTARO_APPSTREAMCLI AND TARGET nottaro)
   add_test(NAME PacchettoDebian
-           COMMAND bash ${CMAKE_SOURCE_DIR}/tests/package/pacchetto.sh ${CMAKE_BINARY_DIR} ${PROJECT_VERSION})
+           COMMAND bash ${CMAKE_SOURCE_DIR}/tests/package/pacchetto.sh ${CMAKE_BINARY_DIR} ${NOTTARO_VERSIONE})
   set_tests_properties(PacchettoDebian PROPERTIES TIMEOUT 900 RUN_SERIAL TRUE)
 endif()

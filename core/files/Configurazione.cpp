@@ -30,12 +30,21 @@ std::optional<std::string> PrimaRiga(const std::string& percorso) {
 
 }  // namespace
 
-std::optional<int> LeggiLingua(const std::string& dirProg) {
-    auto riga = PrimaRiga(InCartella(dirProg, "ntr.cfg"));
+std::optional<int> LeggiLingua(const std::string& dirProg, MessaggioCatalogo* avviso) {
+    const std::string percorso = InCartella(dirProg, "ntr.cfg");
+    auto riga = PrimaRiga(percorso);
     if (!riga) return std::nullopt;
     auto n = ConvertiIntero(*riga);
-    if (!n || *n < 0 || *n > 4) return LinguaPredefinita;
-    return *n;
+    if (n && *n >= 0 && *n <= 4) return *n;
+    if (avviso) {
+        // UTF-16 starts with its byte-order mark, or has a zero byte beside
+        // every digit.
+        const bool utf16 = riga->starts_with("\xFF\xFE") || riga->starts_with("\xFE\xFF") ||
+                           riga->find('\0') != std::string::npos;
+        *avviso = utf16 ? MessaggioCatalogo{2104, {percorso}}
+                        : MessaggioCatalogo{2103, {DecodificaLegacy(Trim(*riga).substr(0, 40)), percorso}};
+    }
+    return LinguaPredefinita;
 }
 
 bool ScriviLingua(const std::string& dirProg, int lingua) {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "core/interaction/Riscontro.h"
 #include "core/state/StatoProgetto.h"
 
 namespace nottaro {
@@ -15,8 +16,10 @@ inline constexpr int LinguaPredefinita = 1;  // English
 // nullopt when the file is missing or cannot be opened: the caller then shows
 // the first-start language dialog and writes the file with ScriviLingua.
 // A line 1 that is not an integer, or an integer outside 0..4, gives 1
-// (English); reading never fails otherwise.
-std::optional<int> LeggiLingua(const std::string& dirProg);
+// (English); so does a file saved as UTF-16, which a text editor may do.
+// Either way `avviso` (when given) receives the warning that says so, for the
+// caller to show once the language is set; reading never fails otherwise.
+std::optional<int> LeggiLingua(const std::string& dirProg, MessaggioCatalogo* avviso = nullptr);
 
 // Creates or overwrites dirProg/ntr.cfg with the decimal text of `lingua`
 // and CR LF. false, leaving the file as it was, when lingua is outside 0..4

@@ -82,14 +82,41 @@ private slots:
         QCOMPARE(b.Trova<QLabel>("Label29")->text(), QStringLiteral("Non definito"));
         QVERIFY(b.stato->FileMaster.empty());
 
-        b.fileScelti << QString::fromStdString(buona);
+        // A workbook away from its photometry: the folder is still to choose.
+        QDir().mkpath(QString::fromStdString(base.Percorso("altrove")));
+        const std::string lontana = base.Percorso("altrove/PIANO.xlsx");
+        QVERIFY(QFile::copy(QString::fromStdString(buona), QString::fromStdString(lontana)));
+        b.fileScelti << QString::fromStdString(lontana);
         b.Trova<QPushButton>("BitBtn17")->click();
-        QCOMPARE(b.Trova<QLabel>("Label29")->text(), QString::fromStdString(buona));
+        QCOMPARE(b.Trova<QLabel>("Label29")->text(), QString::fromStdString(lontana));
         QVERIFY(masterplan->isHidden());  // no photometric folder yet
+        QVERIFY(b.stato->DirLdtMaster.empty());
         QVERIFY(!b.Trova<QWidget>("RadioGroup1")->isHidden());
         b.fileScelti << QString::fromStdString(base.ldt);
         b.Trova<QPushButton>("BitBtn14")->click();
         QVERIFY(!masterplan->isHidden());
+    }
+
+    // The workbook kept with its photometry in ldt/ beside it (the shipped
+    // sample) runs without a folder chosen; a folder already set stays.
+    void CartellaLdtAccantoAlFileDiProgetto() {
+        CartellaMasterplan base;
+        const std::string piano = base.Cartella({StradaProva("R1", "Via")}, "PIANO.XLSX");
+        {
+            Banco b;
+            b.fileScelti << QString::fromStdString(piano);
+            b.Trova<QPushButton>("BitBtn17")->click();
+            QCOMPARE(QDir::cleanPath(QString::fromStdString(b.stato->DirLdtMaster)), QString::fromStdString(base.ldt));
+            QCOMPARE(QDir::cleanPath(b.Trova<QLabel>("Label26")->text()), QString::fromStdString(base.ldt));
+            QVERIFY(!b.Trova<QPushButton>("BitBtn19")->isHidden());
+        }
+        {
+            Banco b;
+            b.stato->DirLdtMaster = base.Percorso("mia");
+            b.fileScelti << QString::fromStdString(piano);
+            b.Trova<QPushButton>("BitBtn17")->click();
+            QCOMPARE(b.stato->DirLdtMaster, base.Percorso("mia"));
+        }
     }
 
     // Open, check, run, close: the design is as it was, its own Lm and Em

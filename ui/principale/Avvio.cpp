@@ -1,16 +1,21 @@
 #include "ui/principale/Avvio.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QMessageBox>
 #include <QTranslator>
 
 #include <memory>
 
+#include "core/files/CartellaProgramma.h"
 #include "core/files/Configurazione.h"
+#include "core/files/FileProgetto.h"
 #include "core/i18n/Lingua.h"
 #include "core/state/StatoProgetto.h"
+#include "ui/comune/Testi.h"
 #include "ui/dialoghi/TLingua.h"
 #include "ui/principale/Aiuto.h"
 #include "ui/principale/TVelaro.h"
@@ -41,7 +46,8 @@ void InstallaTraduzioniQt(int lingua) {
 
 void PreparaLingua(StatoProgetto& stato, const std::string& cartella) {
     stato.DirProg = cartella;
-    if (auto l = LeggiLingua(stato.DirProg)) {
+    MessaggioCatalogo avviso;
+    if (auto l = LeggiLingua(stato.DirProg, &avviso)) {
         stato.Lingua = *l;
     } else {
         stato.Lingua = TLingua::Chiedi();
@@ -50,11 +56,33 @@ void PreparaLingua(StatoProgetto& stato, const std::string& cartella) {
     AdottaLingua(stato);
     ImpostaFileAiuto(QString::fromStdString(stato.FileHelp));
     InstallaTraduzioniQt(stato.Lingua);
+    if (!avviso.Vuoto())
+        QMessageBox::warning(nullptr, QCoreApplication::applicationName(), QString::fromStdString(avviso.Testo()));
 }
 
 int EseguiProgramma(QApplication& app) {
+    QCoreApplication::setApplicationVersion(QLatin1String(VersioneProgramma));
+    QCommandLineParser riga;
+    riga.setApplicationDescription(QStringLiteral("Street lighting design for roads and areas"));
+    riga.addHelpOption();
+    riga.addVersionOption();
+    const QCommandLineOption dirProg(
+        QStringLiteral("program-dir"),
+        QStringLiteral("Program folder (language, solution tables, projects, letterheads); default: the working "
+                       "folder when it is one, else $XDG_DATA_HOME/nottaro, filled at first start from the shipped one"),
+        QStringLiteral("DIR"));
+    riga.addOption(dirProg);
+    riga.process(app);
+
+    const CartellaProgramma cartella = ScegliCartellaProgramma(FontiDelProcesso(Ss(riga.value(dirProg))));
+    if (cartella.cartella.empty()) {
+        QMessageBox::critical(nullptr, QCoreApplication::applicationName(), Qm(2600).arg(Qs(cartella.errore)));
+        return 1;
+    }
+    // The program folder is the working folder, as every dialog expects.
+    QDir::setCurrent(Qs(cartella.cartella));
     auto stato = std::make_unique<StatoProgetto>();
-    PreparaLingua(*stato, QDir::currentPath().toStdString());
+    PreparaLingua(*stato, cartella.cartella);
     TVelaro finestra(*stato);
     finestra.show();
     return app.exec();

@@ -2,6 +2,7 @@
 // maintenance factor, and the start of the batch window.
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/files/Configurazione.h"
 #include "masterplan/ColonneMP.h"
 #include "masterplan/workbook/Cartella.h"
 #include "ui/comune/CampoDecimale.h"
@@ -84,6 +86,12 @@ void TVelaro::FileMasterplan() {
             ui_->Avviso(mp::TestoColonneMancanti(m, stato_.Lingua));
             stato_.FileMaster.clear();
         }
+    }
+    // A workbook kept with its photometry (as the shipped sample is) needs no
+    // folder chosen: ldt/ beside it, unless a folder is set already.
+    if (!stato_.FileMaster.empty() && stato_.DirLdtMaster.empty()) {
+        const std::string accanto = DirLdtAccanto(stato_.FileMaster);
+        if (QFileInfo(Qs(accanto)).isDir()) stato_.DirLdtMaster = Ss(QDir::toNativeSeparators(Qs(accanto)));
     }
     MostraSchedaMasterplan();
     if (!stato_.FileMaster.empty()) {

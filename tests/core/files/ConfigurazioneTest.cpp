@@ -47,27 +47,39 @@ TEST(LeggiLingua, PipesAndOversizedFilesAreNotReadAtAll) {
     EXPECT_FALSE(LeggiMasterplan(pipe, s));
 }
 
-TEST(LeggiLingua, LineOneDecidesAndAnythingUnusableMeansEnglish) {
-    struct Caso { const char* contenuto; int atteso; };
+// Whatever line 1 holds, the start goes on; a value the program cannot take
+// is English and is warned of (2103 names the value, 2104 the UTF-16 file).
+TEST(LeggiLingua, LineOneDecidesAndAnythingUnusableMeansEnglishWithAWarning) {
+    using namespace std::string_literals;
+    struct Caso { std::string contenuto; int atteso; int avviso; const char* valore; };
     const Caso casi[] = {
-        {"2\r\n", 2},       // French
-        {"3\r\n", 3},       // German: only through the file
-        {"0\n", 0},         // LF line end
-        {"4", 4},           // no line end
-        {"0\r\n3\r\n", 0},  // later lines are never read
-        {"7\r\n", 1},       // out of range
-        {"-1\r\n", 1},
-        {"abc\r\n", 1},     // not an integer: never stops the start
-        {"2.5\r\n", 1},
-        {"", 1},            // empty file
-        {"\r\n2\r\n", 1},   // blank line 1
+        {"2\r\n", 2, -1, ""},       // French
+        {"3\r\n", 3, -1, ""},       // German: only through the file
+        {"0\n", 0, -1, ""},         // LF line end
+        {"4", 4, -1, ""},           // no line end
+        {"0\r\n3\r\n", 0, -1, ""},  // later lines are never read
+        {"7\r\n", 1, 2103, "7"},    // out of range
+        {"-1\r\n", 1, 2103, "-1"},
+        {"abc\r\n", 1, 2103, "abc"},  // not an integer: never stops the start
+        {"2.5\r\n", 1, 2103, "2.5"},
+        {"", 1, 2103, ""},          // empty file
+        {"\r\n2\r\n", 1, 2103, ""},   // blank line 1
+        {"\xFF\xFE" "2\0\r\0\n\0"s, 1, 2104, nullptr},  // UTF-16, as Notepad saves "Unicode"
+        {"\xFE\xFF\0" "2\0\r\0\n"s, 1, 2104, nullptr},  // UTF-16 big-endian
+        {"2\0\r\0\n\0"s, 1, 2104, nullptr},              // UTF-16 without its mark
     };
     for (const auto& c : casi) {
         CartellaTemporanea dir;
         ScriviFile(dir.File("ntr.cfg"), c.contenuto);
-        auto lingua = LeggiLingua(dir.Str());
+        MessaggioCatalogo avviso;
+        auto lingua = LeggiLingua(dir.Str(), &avviso);
         ASSERT_TRUE(lingua.has_value()) << c.contenuto;
         EXPECT_EQ(*lingua, c.atteso) << "ntr.cfg holding \"" << c.contenuto << "\"";
+        EXPECT_EQ(avviso.numero, c.avviso) << c.contenuto;
+        if (c.avviso < 0) continue;
+        ASSERT_FALSE(avviso.argomenti.empty());
+        EXPECT_EQ(avviso.argomenti.back(), dir.File("ntr.cfg"));
+        if (c.valore) EXPECT_EQ(avviso.argomenti.front(), c.valore);
     }
 }
 
