@@ -112,6 +112,22 @@ void ImmagineInScatola(PaginaReport& pg, const std::string& file, int cx, int cy
     pg.p.drawImage(QRect(cx - m.w / 2, cy - m.h / 2, m.w, m.h), img);
 }
 
+// The class and the verdict in two lines from y: the first page of every
+// report says whether the solution meets what it was designed for.
+void StampaClasseInBreve(PaginaReport& pg, const DatiReport& d, int y) {
+    const int destra = pg.PW - pg.x(11);
+    pg.Carattere(10, true);
+    const QString etichetta = pg.M(2501);
+    pg.Testo(pg.x(20), y, etichetta);
+    const int xValore = pg.x(20) + pg.Larghezza(etichetta) + pg.x(3);
+    pg.Carattere(10);
+    pg.TestoEntro(xValore, y, TestoClasse(pg, d), destra, false);
+    pg.Carattere(10, true);
+    if (!d.criteri.empty() && !d.conforme) pg.Colore(QColor(170, 0, 0));
+    pg.TestoEntro(pg.x(20), y + pg.y(4.3), TestoEsitoClasse(pg, d), destra, true);
+    pg.Colore(Qt::black);
+}
+
 }  // namespace
 
 void StampaIntestazione(PaginaReport& pg, const DatiReport& d) {
@@ -160,24 +176,29 @@ void StampaIntestazione(PaginaReport& pg, const DatiReport& d) {
 }
 
 void StampaPiePagina(PaginaReport& pg, const DatiReport& d) {
-    const QString pagina = pg.stile.testoPiede.empty()
-                               ? pg.M(338) + QStringLiteral(" ") + QString::number(pg.NumPagina)
-                               : Q(pg.stile.testoPiede);
+    QString pagina;
+    if (!pg.stile.testoPiede.empty()) pagina = Q(pg.stile.testoPiede);
+    else if (pg.NumPagine > 0)
+        pagina = Q(ConArgomenti(Msg(2533, pg.lingua), {std::to_string(pg.NumPagina), std::to_string(pg.NumPagine)}));
+    else pagina = pg.M(338) + QStringLiteral(" ") + QString::number(pg.NumPagina);
     const QString societa = pg.stile.conIntestazione ? Qt1(d.Intest.Societa) : QString();
+    // The project's number and title on every page, so a loose page is
+    // still known; the company after them where there is one.
+    QString progetto = Qt1(d.PrjRiga1);
+    for (const QString& t : {Qt1(d.PrjRiga3), societa})
+        if (!t.isEmpty()) progetto += (progetto.isEmpty() ? QString() : QStringLiteral(" - ")) + t;
     pg.Carattere(9);
     if (pg.stile.standard) {
         pg.Colore(Qt::black);
         pg.Penna();
         pg.Rettangolo(pg.x(10), pg.PH - pg.y(21), pg.PW - pg.x(10), pg.PH - pg.y(15));
         pg.Rettangolo(pg.PW - pg.x(50), pg.PH - pg.y(21), pg.PW - pg.x(10), pg.PH - pg.y(15));
-        pg.Testo(pg.x(20), pg.PH - pg.y(20), societa);
-        pg.Testo(pg.PW - pg.x(40), pg.PH - pg.y(20), pagina);
+        pg.TestoEntro(pg.x(20), pg.PH - pg.y(20), progetto, pg.PW - pg.x(51), false);
+        pg.TestoEntro(pg.PW - pg.x(48), pg.PH - pg.y(20), pagina, pg.PW - pg.x(11), false);
     } else {
         pg.Colore(Navy);
-        QString sinistra = Q(d.PrjRiga1);
-        if (!societa.isEmpty()) sinistra += QStringLiteral(" - ") + societa;
-        pg.Testo(pg.x(20), pg.PH - pg.y(10), sinistra);
-        pg.Testo(pg.PW - pg.x(40), pg.PH - pg.y(10), pagina);
+        pg.TestoEntro(pg.x(20), pg.PH - pg.y(10), progetto, pg.PW - pg.x(52), false);
+        pg.TestoEntro(pg.PW - pg.x(50), pg.PH - pg.y(10), pagina, pg.PW - pg.x(10), false);
     }
     pg.Colore(Qt::black);
     pg.Carattere(10);
@@ -194,6 +215,7 @@ void StampaPresentazione(PaginaReport& pg, const DatiReport& d) {
         pg.Testo(PW2 - pg.x(20), pg.y(45), pg.M(86) + QStringLiteral(" ") + Q(d.PrjRiga1));
         pg.Carattere(12);
         pg.Testo(PW2 - pg.x(15), pg.y(55), pg.M(87) + QStringLiteral(" ") + Q(d.PrjRiga2));
+        StampaClasseInBreve(pg, d, pg.y(59.5));
         pg.Carattere(14, true);
         pg.Testo(PW2 - pg.x(15), pg.PH - pg.y(120), pg.M(88));
         pg.Carattere(11, true);
@@ -218,6 +240,7 @@ void StampaPresentazione(PaginaReport& pg, const DatiReport& d) {
         pg.Testo(pg.x(20), pg.y(75), pg.M(89));
         pg.Carattere(10);
         pg.Testo(pg.x(20), pg.y(82), Q(d.PrjRiga4));
+        StampaClasseInBreve(pg, d, pg.y(88));
         pg.Penna();
         pg.Rettangolo(PW2 - pg.x(60), pg.PH - pg.y(59), PW2 + pg.x(60), pg.PH - pg.y(47));
         pg.Rettangolo(PW2 - pg.x(60), pg.PH - pg.y(47), PW2 + pg.x(60), pg.PH - pg.y(35));

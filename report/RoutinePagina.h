@@ -51,4 +51,12 @@ void StampaLuminanze(PaginaReport& pg, const DatiReport& d, int i);
 void StampaIlluminamenti(PaginaReport& pg, const DatiReport& d);
 void StampaIlluminamentiArea(PaginaReport& pg, const DatiReport& d);
 
+// The class as chosen with its standard ("ME3b — EN 13201-2"), and the
+// one-line verdict naming the criteria not met.
+QString TestoClasse(const PaginaReport& pg, const DatiReport& d);
+QString TestoEsitoClasse(const PaginaReport& pg, const DatiReport& d);
+// The verification page: class, verdict table, energy indicators, the
+// luminaire, the calculation data and the report's origin.
+void StampaVerifica(PaginaReport& pg, const DatiReport& d);
+
 }  // namespace nottaro
