@@ -131,7 +131,9 @@ bool AggiungiVerifica(DatiReport& d, const StatoProgetto& s, const Fotometria& f
         return false;
     }
     ClasseENorma(d, s);
-    d.criteri = g.criteri;
+    d.criteri.clear();
+    for (const Criterio& c : g.criteri)
+        d.criteri.push_back({std::string(c.nome), c.richiesto, c.valore, c.minimo, c.giudicato, c.soddisfatto});
     d.conforme = g.conforme;
     d.EIR = g.EIR;
     d.conEnergia = true;

@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "core/photometry/Fotometria.h"
-#include "engine/comune/ClassiEdizione2015.h"
 #include "core/state/Intestazione.h"
 #include "core/state/StatoProgetto.h"
 
@@ -34,6 +33,15 @@ struct OsservatoreReport {
     double y = 0;                // m, transverse position (the UNI observer's with the UNI rule)
     double Lm = 0, Uo = 0, Ul = 0;  // cd/m², ratios
     CampoReport luminanze;       // cd/m²
+};
+
+// One criterion of the class as the report prints it: its name ("Lm", "Uo",
+// "Ul", "TI", "EIR", "Em", "Emin"), the required and the calculated value,
+// a lower (else upper) bound, judged or only recorded, and its verdict.
+struct CriterioReport {
+    std::string nome;
+    double richiesto = 0, valore = 0;
+    bool minimo = true, giudicato = true, soddisfatto = true;
 };
 
 struct DatiReport {
@@ -72,7 +80,7 @@ struct DatiReport {
     // requirements set by hand), the standard whose tables give it, and the
     // verdict of every criterion. No criteria: the solution was not judged.
     std::string Classe, Norma;
-    std::vector<Criterio> criteri;
+    std::vector<CriterioReport> criteri;
     bool conforme = false;
     std::optional<double> EIR;
     // Energy indicators and the equivalent full-power hours a year they use.

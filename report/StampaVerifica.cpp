@@ -41,7 +41,7 @@ QString ConUnita(const QString& v, const char* unita) {
 
 // The calculated value with enough decimals that a value just short of its
 // limit never prints as the limit itself beside "not met".
-QString ValoreCalcolato(const Criterio& c) {
+QString ValoreCalcolato(const CriterioReport& c) {
     const Formato f = FormatoCriterio(c.nome);
     int n = f.decimali;
     QString t = Cifra(c.valore, n);
@@ -49,12 +49,12 @@ QString ValoreCalcolato(const Criterio& c) {
     return ConUnita(t, f.unita);
 }
 
-QString ValoreRichiesto(const Criterio& c) {
+QString ValoreRichiesto(const CriterioReport& c) {
     const Formato f = FormatoCriterio(c.nome);
     return (c.minimo ? QStringLiteral("≥ ") : QStringLiteral("≤ ")) + ConUnita(Cifra(c.richiesto, f.decimali), f.unita);
 }
 
-QString Esito(const PaginaReport& pg, const Criterio& c) {
+QString Esito(const PaginaReport& pg, const CriterioReport& c) {
     return !c.giudicato ? pg.M(2509) : c.soddisfatto ? pg.M(2507) : pg.M(2508);
 }
 
@@ -65,7 +65,7 @@ struct Riga {
 // A 7 mm band with its title from y mm, then the rows 5 mm apart; returns
 // where the next block may start (mm).
 double Blocco(PaginaReport& pg, double y, const QString& titolo, const std::vector<Riga>& righe) {
-    const int destra = pg.PW - pg.x(11), xv = pg.x(85);
+    const int destra = pg.PW - pg.x(11), xv = pg.x(97);
     pg.Penna();
     pg.Rettangolo(pg.x(10), pg.y(y), pg.PW - pg.x(10), pg.y(y + 7));
     pg.Carattere(11, true);
@@ -95,8 +95,8 @@ QString TestoEsitoClasse(const PaginaReport& pg, const DatiReport& d) {
     const std::string classe = d.Classe.empty() ? Msg(2502, pg.lingua) : d.Classe;
     if (d.conforme) return Q(ConArgomenti(Msg(2510, pg.lingua), {classe}));
     std::string mancati;
-    for (const Criterio& c : d.criteri)
-        if (c.giudicato && !c.soddisfatto) mancati += (mancati.empty() ? "" : ", ") + std::string(c.nome);
+    for (const CriterioReport& c : d.criteri)
+        if (c.giudicato && !c.soddisfatto) mancati += (mancati.empty() ? "" : ", ") + c.nome;
     return Q(ConArgomenti(Msg(2511, pg.lingua), {classe, mancati}));
 }
 
@@ -128,10 +128,10 @@ void StampaVerifica(PaginaReport& pg, const DatiReport& d) {
     for (int c = 0; c < 4; ++c)
         pg.TestoEntro(pg.x(colonne[c] + 2), pg.y(y + 1.2), pg.M(titoli[c]), pg.x(colonne[c + 1] - 1), true);
     for (std::size_t k = 0; k < d.criteri.size(); ++k) {
-        const Criterio& c = d.criteri[k];
+        const CriterioReport& c = d.criteri[k];
         const double yr = y + (static_cast<double>(k) + 1) * passo + 1.2;
         pg.Carattere(9.5);
-        pg.Testo(pg.x(colonne[0] + 2), pg.y(yr), QString::fromUtf8(c.nome.data(), static_cast<int>(c.nome.size())));
+        pg.Testo(pg.x(colonne[0] + 2), pg.y(yr), Q(c.nome));
         pg.Testo(pg.x(colonne[1] + 2), pg.y(yr), ValoreRichiesto(c));
         pg.Testo(pg.x(colonne[2] + 2), pg.y(yr), ValoreCalcolato(c));
         const bool mancato = c.giudicato && !c.soddisfatto;
@@ -150,8 +150,10 @@ void StampaVerifica(PaginaReport& pg, const DatiReport& d) {
                     {pg.M(2516), Cifra(d.OreEsercizio, 0) + QStringLiteral(" ") + pg.M(2535)}});
     }
 
-    // The luminaire as its photometric record names it, with the lamp set calculated.
-    auto oTratto = [](const std::string& s) { return s.empty() ? QStringLiteral("-") : Q(s); };
+    // The luminaire as its photometric record names it, with the lamp set
+    // calculated; a field the record leaves empty shows a dash that text
+    // extraction cannot take for a word break.
+    auto oTratto = [](const std::string& s) { return s.empty() ? QStringLiteral("—") : Q(s); };
     QString lampada = oTratto(d.SolLampada);
     y = Blocco(pg, y, pg.M(351),
                {{pg.M(2517), oTratto(d.Ditta)},
@@ -160,7 +162,7 @@ void StampaVerifica(PaginaReport& pg, const DatiReport& d) {
                 {pg.M(292), lampada},
                 {pg.M(126), Q(d.SolLumen) + QStringLiteral(" lm")},
                 {pg.M(127), Q(d.SolPotenza) + QStringLiteral(" W")},
-                {pg.M(2520), d.LORL > 0 ? Cifra(d.LORL, 1) + QStringLiteral(" %") : QStringLiteral("-")},
+                {pg.M(2520), d.LORL > 0 ? Cifra(d.LORL, 1) + QStringLiteral(" %") : QStringLiteral("—")},
                 {pg.M(2521), oTratto(d.FileFotometria.empty() ? d.CatNomeFile : d.FileFotometria)}});
 
     std::vector<Riga> calcolo;

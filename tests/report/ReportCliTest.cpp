@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <vector>
 
 #include "SupportoPdf.h"
@@ -52,7 +53,7 @@ std::string StradaSenzaFotometria(const test::CartellaTemporanea& dir) {
     const std::string p = StradaCon(dir, "", "");
     std::ifstream in(p, std::ios::binary);
     std::vector<std::string> righe;
-    for (std::string r; std::getline(in, r);) righe.push_back(r);
+    for (std::string r; std::getline(in, r);) righe.push_back(r.substr(0, r.find('\r')));
     righe[73] = dir.File("tolta.ldt");
     return dir.Scrivi("senza-fotometria.nt0", righe);
 }
@@ -127,8 +128,9 @@ TEST(ReportCli, PathReportPrintsItsIlluminanceOnThe3mBand) {
         EXPECT_TRUE(Contiene(piano, l.illuminamenti));
         EXPECT_TRUE(Contiene(piano, l.pagina));
         EXPECT_TRUE(Contiene(piano, "Emin/Emed= " + Cifra(double(v["EminCalc"]) / double(v["EmCalc"]), 2)));
-        // The ruler across is the path's 3 m, not the road width of the project.
-        EXPECT_TRUE(Contiene(piano, "2.4"));
+        // The ruler across is the path's 3 m, not the road width of the
+        // project, labelled at the points: 0.5, 1.5, 2.5 m.
+        EXPECT_TRUE(Contiene(piano, "2.5"));
         EXPECT_FALSE(Contiene(piano, "7.5"));
         // Every point value of the grid is printed.
         for (const auto& riga : v["Illum"])
@@ -223,6 +225,42 @@ TEST(ReportCli, LongDescriptionEndsAboveTheSummaryOfTheStandardPage) {
         const auto p = t.find("riga " + std::to_string(k));
         ASSERT_NE(p, std::string::npos) << k << t;
         EXPECT_LT(p, riepilogo) << k;
+    }
+}
+
+// Numbered words to `n` characters, so every part of a text can be found.
+std::string Parole(const std::string& radice, std::size_t n) {
+    std::string t;
+    for (int k = 1; t.size() < n; ++k) t += (t.empty() ? "" : " ") + radice + std::to_string(k);
+    return t.substr(0, n);
+}
+
+TEST(ReportCli, LongTitleSiteAndCompanyArePrintedWholeInBothStyles) {
+    test::CartellaTemporanea dir;
+    const std::string titolo = Parole("titolo", 120), luogo = Parole("luogo", 108), societa = Parole("ditta", 80);
+    std::vector<std::string> righe;
+    {
+        std::ifstream in(StradaCon(dir, "", ""), std::ios::binary);
+        for (std::string r; std::getline(in, r);) righe.push_back(r.substr(0, r.find('\r')));
+    }
+    righe[63] = titolo;
+    righe[64] = luogo;
+    const std::string progetto = dir.Scrivi("lunghi.nt0", righe);
+    Intestazione i;
+    i.Societa = societa;
+    ASSERT_EQ(ScriviLP(dir.File("lunga.LP"), i, ""), "");
+    for (const char* stile : {"", " --standard"}) {
+        const std::string pdf = dir.File("r.pdf");
+        const test::UscitaCli u = test::CliIn(dir.Str(), "report --lang it --sections presentation --project " +
+                                                             Tra(progetto) + " --letterhead " + Tra(dir.File("lunga.LP")) +
+                                                             stile + " --out " + Tra(pdf));
+        ASSERT_EQ(u.esito, 0) << u.err;
+        const std::string t = test::TestoPdf(pdf, 1);
+        // Every word on the page: wrapped, not run off its edge or cut.
+        for (const std::string* testo : {&titolo, &luogo, &societa}) {
+            std::istringstream parole(*testo);
+            for (std::string w; parole >> w;) EXPECT_TRUE(Contiene(t, w)) << stile << " " << w << "\n" << t;
+        }
     }
 }
 
