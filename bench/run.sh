@@ -2,7 +2,8 @@
 # Runs the benchmarks of a build folder and prints the figures and ratios of
 # this one run, then the peak memory of the road sweep at two sizes and the
 # heap held by 100 loaded photometric records, and opening a solution in the
-# detail window when the build has the windows.
+# detail window when the build has the windows, then the time and pages of
+# the printed documents (bench/stampa.sh).
 #   bash bench/run.sh [build folder]      (make bench: the Makefile's BUILD_DIR)
 # MIN_TIME sets the shortest measuring time per benchmark in seconds (0.3),
 # REPETITIONS how many times each runs (5; the fastest enters the ratios).
@@ -31,4 +32,7 @@ if [ -x "$BUILD_DIR/bench/nottaro_bench_finestre" ]; then
     echo
     "$BUILD_DIR/bench/nottaro_bench_finestre" 5 2>/dev/null || status=1
 fi
+# Printed documents through the command line: time and pages.
+echo
+bash "$(dirname "$0")/stampa.sh" "$BUILD_DIR" || status=1
 exit $status

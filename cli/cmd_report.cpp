@@ -104,7 +104,11 @@ int Esegui(const OpzioniReportCli& o) {
     s.Lingua = *lingua;
     DatiReport d = DatiReportDaStato(s);
     if (!AggiungiValutazione(d, p.valutazione)) return Errore("the evaluation gave no result to print", 2);
-    TestiLampadaDaFotometria(d, s.Foto, s.FileFoto);
+    if (std::string e; !AggiungiVerifica(d, s, s.Foto, p.valutazione, e)) return Errore(e, 2);
+    d.FileProgetto = std::filesystem::path(o.progetto.progetto).filename().string();
+    // A section asked for by name that the project cannot have is said, not dropped.
+    if (s.TipoProgetto == 1 && !o.sezioni.empty() && opz.sezioni.luminanze)
+        return Errore("luminance pages exist only for roads: this project is a cycle/pedestrian path");
 
     cli::AmbienteStampa ambiente;
     const EsitoStampa e = StampaProgettoPdf(o.uscita, d, opz);

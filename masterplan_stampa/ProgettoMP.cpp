@@ -9,6 +9,7 @@
 #include "core/interaction/Interazione.h"
 #include "core/photometry/LettoriFotometria.h"
 #include "core/text/Testo.h"
+#include "engine/progetto/GiudizioProgetto.h"
 #include "masterplan/progetto/CartellaProgetto.h"
 #include "masterplan/progetto/StatoMasterplan.h"
 
@@ -58,6 +59,24 @@ void CampiDaDettaglio(DatiReport& d, const DettaglioSoluzioneMP& p) {
         d.EmCalc = r.Stat.EmCalc, d.EminCalc = r.Stat.EminCalc, d.EmaxCalc = r.Stat.EmaxCalc;
         d.illuminamenti = CampoReportDa(r.Campo.Illum, 0, r.Campo.NPtiLong, r.Campo.NPtiTrasv);
     }
+}
+
+// The row's class judged on the figures of the solution its pages show,
+// so the presentation page names the class and says whether it is met.
+void Verdetto(DatiReport& d, const DettaglioSoluzioneMP& p, const RequisitiMP& req) {
+    std::vector<Criterio> criteri;
+    if (p.Tipo == TipoRiga::Strada) {
+        const SoluzioneStrada& s = p.Strada;
+        criteri = GiudicaStrada(EdizioneParti, {req.LmMin, req.UoMin, req.UlMin, req.TiMax, 0},
+                                {s.SolLm, s.SolUo, s.SolUl, s.TICalc, 0});
+    } else {
+        const StatisticheIllum& st = p.Tipo == TipoRiga::Rotatoria ? p.StatAnello : p.Percorso.risultato.Stat;
+        criteri = GiudicaPercorsoParti(req.EmMin, req.EminMin, req.UeMin, st);
+    }
+    d.criteri.clear();
+    for (const Criterio& c : criteri)
+        d.criteri.push_back({std::string(c.nome), c.richiesto, c.valore, c.minimo, c.giudicato, c.soddisfatto});
+    d.conforme = TuttiSoddisfatti(criteri);
 }
 
 }  // namespace
@@ -140,6 +159,9 @@ std::optional<ProgettoMP> PreparaProgettoMP(const RigaTabellaMP& r, int indice, 
     dati.osservatori.clear();
     dati.illuminamenti = {};
     if (p.piani) CampiDaDettaglio(dati, *p.piani);
+    dati.Classe = classe;
+    dati.Norma = "EN 13201-2";
+    Verdetto(dati, p.dettagli[kPiani >= 0 ? kPiani : 0], dr.Req);
     // The diagram of solution 2's luminaire when the table shows solution 2.
     const int kCurva = !r.Celle[TSol2 + SLivello].empty() && p.file[1] ? 1 : 0;
     dati.Foto = std::shared_ptr<const Fotometria>(p.file[kCurva], p.file[kCurva]->Foto.get());

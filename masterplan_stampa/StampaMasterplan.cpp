@@ -3,8 +3,10 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
+#include <algorithm>
 #include <exception>
 
+#include "core/i18n/Argomenti.h"
 #include "core/i18n/Messaggi.h"
 #include "masterplan_stampa/PagineMP.h"
 #include "report/RoutinePagina.h"
@@ -43,16 +45,21 @@ void StampaProgettoMP(Documento& doc, const ProgettoMP& p, const OpzioniStampaMP
     PaginaReport& pg = doc.pg;
     const DatiReport& d = p.dati;
     int pagina = 1;
+    // The project's pages: presentation, data, the plans (illuminance and one
+    // luminance plan per lane of a road), the strips beside the road.
+    const bool strisce = s.Marciapiedi && HaAreeLaterali(p);
+    const int luminanze = p.piani && d.TipoProgetto == 0 ? std::min(d.NCorsie, static_cast<int>(d.osservatori.size())) : 0;
+    const int pagine = 2 + (p.piani ? 1 + luminanze : 0) + (strisce ? 1 : 0);
     auto piede = [&] {
-        pg.stile.testoPiede = std::to_string(pagina) + " - " + p.numero;
+        pg.stile.testoPiede = ConArgomenti(Msg(2533, pg.lingua), {std::to_string(pagina), std::to_string(pagine)}) +
+                              " - " + p.numero;
         StampaPiePagina(pg, d);
         ++pagina;
     };
     doc.Pagina();
     StampaIntestazione(pg, d);
     StampaPresentazione(pg, d);
-    if (s.FormatoStandard) piede();
-    else ++pagina;
+    piede();
     doc.Pagina();
     StampaIntestazione(pg, d);
     StampaDatiMP(pg, p);
@@ -63,8 +70,7 @@ void StampaProgettoMP(Documento& doc, const ProgettoMP& p, const OpzioniStampaMP
         d.TipoProgetto == 0 ? StampaIlluminamenti(pg, d) : StampaIlluminamentiArea(pg, d);
         piede();
         if (d.TipoProgetto == 0) {
-            const int n = std::min(d.NCorsie, static_cast<int>(d.osservatori.size()));
-            for (int i = 0; i < n; ++i) {
+            for (int i = 0; i < luminanze; ++i) {
                 doc.Pagina();
                 StampaIntestazione(pg, d);
                 StampaLuminanze(pg, d, i);
@@ -72,7 +78,7 @@ void StampaProgettoMP(Documento& doc, const ProgettoMP& p, const OpzioniStampaMP
             }
         }
     }
-    if (s.Marciapiedi && HaAreeLaterali(p)) {
+    if (strisce) {
         doc.Pagina();
         StampaIntestazione(pg, d);
         StampaAreeLaterali(pg, p);

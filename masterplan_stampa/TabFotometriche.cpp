@@ -58,7 +58,9 @@ void StampaDatiFotometrici(PaginaReport& pg, const Fotometria& f, const std::str
     pg.Carattere(11, true);
     pg.Testo(pg.x(15), pg.y(101), pg.M(1975));
     QString simmetria;
-    if (f.Simmetria >= 1 && f.Simmetria <= 4) simmetria = pg.M(1976 + f.Simmetria);
+    if (f.Simmetria == 0) simmetria = pg.M(2537);
+    else if (f.Simmetria >= 1 && f.Simmetria <= 4) simmetria = pg.M(1976 + f.Simmetria);
+    else simmetria = QString::number(f.Simmetria);
     const double passoC = f.NumC() > 1 ? f.Intens.AngoloC(2) - f.Intens.AngoloC(1) : 0;
     const double passoG = f.NumG() > 1 ? f.Intens.AngoloG(2) - f.Intens.AngoloG(1) : 0;
     Voce(pg, 108, pg.M(1976), simmetria);
@@ -104,7 +106,9 @@ void StampaDatiFotometrici(PaginaReport& pg, const Fotometria& f, const std::str
 void StampaTabellaIntensita(PaginaReport& pg, const Fotometria& f, const std::string& nome, int bc, int br) {
     pg.Colore(Qt::black);
     pg.Carattere(9, true);
-    pg.Testo(pg.x(65), pg.y(25), pg.M(1992) + QString::fromStdString(nome));
+    // Left of the plain style's letterhead column, never over its lines.
+    pg.TestoEntro(pg.x(10), pg.y(25), pg.M(1992) + QString::fromStdString(nome),
+                  pg.stile.conIntestazione && !pg.stile.standard ? pg.PW - pg.x(102) : pg.PW - pg.x(10), true);
     const int c0 = bc * PianiPerBlocco + 1, c1 = std::min(f.NumC(), c0 + PianiPerBlocco - 1);
     const int g0 = br * AngoliPerBlocco + 1, g1 = std::min(f.NumG(), g0 + AngoliPerBlocco - 1);
     // 190 mm across for the gamma column and 32 planes, 3.1 mm per row from
@@ -174,9 +178,14 @@ EsitoStampaMP StampaTabFotometriche(QPagedPaintDevice& dispositivo, const std::v
         const int bc = Blocchi(f->Foto->NumC(), PianiPerBlocco), br = Blocchi(f->Foto->NumG(), AngoliPerBlocco);
         for (int c = 0; c < bc; ++c)
             for (int g = 0; g < br; ++g) {
+                // The standard style's letterhead lines stand where the
+                // table's 75 rows must go: these pages print without them.
+                const bool intestazione = pg.stile.conIntestazione;
+                if (pg.stile.standard) pg.stile.conIntestazione = false;
                 nuova();
                 StampaTabellaIntensita(pg, *f->Foto, nome, c, g);
                 piede();
+                pg.stile.conIntestazione = intestazione;
             }
         ++e.progetti;
     }

@@ -1,6 +1,13 @@
 #include "report/DatiReport.h"
 
+#include <cctype>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+
+#include "core/files/FileProgetto.h"
 #include "core/text/Testo.h"
+#include "engine/progetto/GiudizioProgetto.h"
 #include "engine/progetto/ValutaProgetto.h"
 
 namespace nottaro {
@@ -26,6 +33,7 @@ DatiReport DatiReportDaStato(const StatoProgetto& s) {
     d.Sbraccio = percorso ? s.SbraccioA : s.Sbraccio;
     d.Inclina = percorso ? s.InclinaA : s.Inclina;
     d.SolLampada = s.SolLampada, d.SolLumen = s.SolLumen, d.SolPotenza = s.SolPotenza, d.CatNomeFile = s.CatNomeFile;
+    ClasseENorma(d, s);
     if (s.Foto.NumC() > 0 && s.Foto.NumG() > 0) d.Foto = std::make_shared<const Fotometria>(s.Foto);
     return d;
 }
@@ -76,6 +84,104 @@ bool AggiungiValutazione(DatiReport& d, const ValutazioneProgetto& v) {
         return true;
     }
     return false;
+}
+
+namespace {
+
+// "me3b" as the class is written: the letters before the first digit in
+// capitals, the variant letter after it as it is ("ME3b", "M3").
+std::string NomeClasseStrada(const std::string& codice) {
+    std::string t = Trim(codice);
+    bool cifra = false;
+    for (char& c : t) {
+        if (std::isdigit(static_cast<unsigned char>(c))) cifra = true;
+        if (!cifra) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return t;
+}
+
+// Today's date as the calculation date (year-month-day, local time).
+std::string DataOdierna() {
+    const std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    char buf[16];
+    std::strftime(buf, sizeof buf, "%Y-%m-%d", &tm);
+    return buf;
+}
+
+}  // namespace
+
+void ClasseENorma(DatiReport& d, const StatoProgetto& s) {
+    d.Norma = s.EdizioneEN == Edizione2015 ? "EN 13201-2:2015" : "EN 13201-2";
+    if (s.TipoProgetto == 1) {
+        std::string c = Trim(s.ClasseA);
+        for (std::size_t k = c.find(" o "); k != std::string::npos; k = c.find(" o ", k + 3)) c.replace(k, 3, " / ");
+        d.Classe = c;
+    } else {
+        d.Classe = NomeClasseStrada(s.CodClasse);
+    }
+}
+
+bool AggiungiVerifica(DatiReport& d, const StatoProgetto& s, const Fotometria& foto, const ValutazioneProgetto& v,
+                      std::string& errore) {
+    GiudizioProgetto g;
+    if (!GiudicaProgetto(s, foto, v, g)) {
+        errore = "the edge strips of the road could not be computed";
+        return false;
+    }
+    ClasseENorma(d, s);
+    d.criteri.clear();
+    for (const Criterio& c : g.criteri)
+        d.criteri.push_back({std::string(c.nome), c.richiesto, c.valore, c.minimo, c.giudicato, c.soddisfatto});
+    d.conforme = g.conforme;
+    d.EIR = g.EIR;
+    d.conEnergia = true;
+    d.Dp = g.indicatori.Dp;
+    d.De = g.indicatori.De;
+    d.OreEsercizio = ProfiloDaStato(s).OreEquivalenti();
+
+    d.Ditta = Trim(foto.DittaLdt);
+    d.NomeApp = Trim(foto.NomeApp);
+    d.NumApp = Trim(foto.NumApp);
+    d.LORL = foto.LORL;
+    d.FileFotometria = !foto.FileLdt.empty() ? foto.FileLdt : NomeFile(s.FileFoto);
+    // The lamp block of the lamp set that was calculated: a design carried
+    // over from another record keeps that record's texts, which a signed
+    // report would certify.
+    const int lamp = v.strada ? v.parametriStrada.LampCalc : v.parametriArea.LampCalc;
+    if (lamp >= 0 && lamp < MaxLampade && lamp < foto.NumLampade) {
+        const auto l = static_cast<std::size_t>(lamp);
+        d.SolLampada = Trim(foto.TipoLamp[l]);
+        d.SolLumen = FormatoGenerale(foto.FlussoLamp[l]);
+        d.SolPotenza = FormatoGenerale(foto.PotLamp[l]);
+        d.CatNomeFile = d.FileFotometria;
+    }
+
+    d.posizioniOsservatori.clear();
+    if (v.strada) {
+        const CampoStrada& c = v.strada->campo;
+        const GrigliaStrada& gr = c.Griglia;
+        d.ClassePavCalcolo = s.ClassePav;
+        d.PuntiLong = gr.NPtiLong, d.PuntiTrasv = gr.NPtiTrasv;
+        d.PassoLong = gr.NPtiLong > 1 ? gr(1, 0).x - gr(0, 0).x : v.parametriStrada.Interdist;
+        d.PassoTrasv = gr.NPtiTrasv > 1 ? gr(0, 1).y - gr(0, 0).y : v.parametriStrada.LargStrada;
+        d.LunghezzaCampo = v.parametriStrada.Interdist;
+        if (c.NOss == 1 && v.parametriStrada.OssUNI == 1)
+            d.posizioniOsservatori.push_back({c.Oss.PosOssUNIX, c.Oss.PosOssUNIY});
+        else
+            for (int k = 0; k < c.NOss && k < static_cast<int>(c.Oss.OssY.size()); ++k)
+                d.posizioniOsservatori.push_back({c.Oss.OssX, c.Oss.OssY[static_cast<std::size_t>(k)]});
+    } else if (v.percorso) {
+        const GrigliaArea& gr = v.percorso->Griglia;
+        d.ClassePavCalcolo = -1;
+        d.PuntiLong = gr.NPtiLong, d.PuntiTrasv = gr.NPtiTrasv;
+        d.PassoLong = gr.PassoX, d.PassoTrasv = gr.PassoY;
+        d.LunghezzaCampo = v.parametriArea.Interdist;
+    }
+    d.DataCalcolo = DataOdierna();
+    d.Versione = VersioneProgramma;
+    return true;
 }
 
 void TestiLampadaDaFotometria(DatiReport& d, const Fotometria& f, const std::string& fileFoto) {

@@ -5,7 +5,9 @@
 // printed solution. The page routines read only this value, never the design
 // state, so a report cannot mix the figures of two solutions; the Masterplan
 // fills one per printed row.
+#include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +33,15 @@ struct OsservatoreReport {
     double y = 0;                // m, transverse position (the UNI observer's with the UNI rule)
     double Lm = 0, Uo = 0, Ul = 0;  // cd/m², ratios
     CampoReport luminanze;       // cd/m²
+};
+
+// One criterion of the class as the report prints it: its name ("Lm", "Uo",
+// "Ul", "TI", "EIR", "Em", "Emin"), the required and the calculated value,
+// a lower (else upper) bound, judged or only recorded, and its verdict.
+struct CriterioReport {
+    std::string nome;
+    double richiesto = 0, valore = 0;
+    bool minimo = true, giudicato = true, soddisfatto = true;
 };
 
 struct DatiReport {
@@ -64,6 +75,31 @@ struct DatiReport {
     CampoReport illuminamenti;                           // lx
 
     std::shared_ptr<const Fotometria> Foto;              // the polar diagram's record; null: no diagram
+
+    // The class the design must meet, as chosen ("ME3b", "P2 / S2"; empty:
+    // requirements set by hand), the standard whose tables give it, and the
+    // verdict of every criterion. No criteria: the solution was not judged.
+    std::string Classe, Norma;
+    std::vector<CriterioReport> criteri;
+    bool conforme = false;
+    std::optional<double> EIR;
+    // Energy indicators and the equivalent full-power hours a year they use.
+    bool conEnergia = false;
+    double Dp = 0, De = 0, OreEsercizio = 0;
+
+    // The luminaire as its photometric record names it.
+    std::string Ditta, NomeApp, NumApp, FileFotometria;
+    double LORL = 0;  // %
+
+    // How it was calculated: the grid of the field (points and their steps),
+    // the field's length along the road and the observers (x, y in m).
+    int ClassePavCalcolo = -1;  // r-table of the road surface; -1: a path
+    int PuntiLong = 0, PuntiTrasv = 0;
+    double PassoLong = 0, PassoTrasv = 0, LunghezzaCampo = 0;
+    std::vector<std::array<double, 2>> posizioniOsservatori;
+
+    // Traceability: when and by which program version from which project file.
+    std::string DataCalcolo, Versione, FileProgetto;
 };
 
 // The design values, identification, letterhead (DirIntest + LogoIntest),
@@ -87,5 +123,19 @@ std::vector<OsservatoreReport> OsservatoriReport(const CampoStrada& c, bool uni)
 // The lamp texts of the evaluated lamp set when the state has none (a
 // project evaluated outside the browser): type, flux, power, file name.
 void TestiLampadaDaFotometria(DatiReport& d, const Fotometria& f, const std::string& fileFoto);
+
+// The class named as chosen and its standard: a road's class code ("me3b"
+// as "ME3b"), a path's class list text ("P2 o S2" as "P2 / S2").
+void ClasseENorma(DatiReport& d, const StatoProgetto& s);
+
+// What a report must prove beside the figures, from the design values `s`,
+// the record `foto` that was evaluated and its evaluation `v`: the verdict of
+// each criterion and the energy indicators (the engine's own verdict, so the
+// report says what evaluate says), the luminaire's identity and the lamp
+// block of the lamp set evaluated (replacing whatever lamp texts the design
+// carried from another record), the grid, field and observers. False (an
+// error text in `errore`) when the verdict cannot be formed.
+bool AggiungiVerifica(DatiReport& d, const StatoProgetto& s, const Fotometria& foto, const ValutazioneProgetto& v,
+                      std::string& errore);
 
 }  // namespace nottaro

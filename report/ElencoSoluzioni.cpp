@@ -12,6 +12,7 @@
 #include <set>
 
 #include "core/files/FileProgetto.h"
+#include "core/i18n/Argomenti.h"
 #include "core/i18n/Messaggi.h"
 #include "core/intensity/Intensita.h"
 #include "core/text/Testo.h"
@@ -27,14 +28,14 @@ double AltDettaglio(TipoElenco t) { return t == TipoElenco::Ridotto ? 5.8 : 44.5
 FoglioRif Foglio(TipoElenco t) { return t == TipoElenco::Ridotto ? FoglioRif{210, 297} : FoglioRif{297, 210}; }
 double LargBanda(TipoElenco t) { return t == TipoElenco::Ridotto ? 190 : 277; }
 
-const std::set<std::string> CampiTesto = {"CORPO", "LAMPADA"};
+const std::set<std::string> CampiTesto = {"CORPO", "LAMPADA", "FILELDT"};
 const std::set<std::string> CampiInteri = {"NUM", "NPALI", "LUMEN", "POTENZAKM", "KWHANNO", "DELTAWKM", "DELTALMKM", "DELTAKWHAN"};
 const char* const CampiStampati[] = {
     "NUM",        "CORPO",      "LAMPADA",    "HPALO",      "SBRACCIO",   "INCLINA",   "INTER",      "INDICER",
     "INDICEI",    "LUMINA",     "UNIFG",      "UNIFL",      "TI",         "POTENZA",   "LUMEN",      "NPALI",
     "COSTONUOVO", "POTENZAKM",  "KWHANNO",    "SPESAEANNO", "COSTOTOT",   "RISPIMPIAN", "RISPIMPIAP", "RISPMANUTE",
     "RISPMANUTP", "RISPEANNO",  "RISPEANNOP", "RISPE25ANN", "COSTOADEGU", "DELTAWKM",  "DELTALMKM",  "DELTALMP",
-    "DELTAKWHAN", "RISPEANNOA", "RISPEAP",    "RISPMANUTA", "BREAKEVEN"};
+    "DELTAKWHAN", "RISPEANNOA", "RISPEAP",    "RISPMANUTA", "BREAKEVEN",  "FILELDT"};
 
 // A field printed at x mm (left, centred in `larghezza` or right-aligned
 // ending at x).
@@ -162,7 +163,18 @@ public:
             {"UNIFL", v(171.2, 173.3), 0.8, v(9.0, 11.0), Allinea::Centro},
             {"TI", v(183.1, 186.3), 0.8, v(6.9, 8.0), Allinea::Centro},
         };
-        for (const Campo& k : riga1) CampoRiga(k, r, y0);
+        // The luminaire column names the luminaire of the row: its
+        // photometric file, else what the row stores as its body.
+        RigaElenco conApparecchio;
+        const RigaElenco* riga = &r;
+        if (const auto f = r.find("FILELDT"); f != r.end() && !Trim(f->second).empty()) {
+            conApparecchio = r;
+            const std::string file = NomeFile(Trim(f->second));
+            const auto punto = file.rfind('.');
+            conApparecchio["CORPO"] = punto == std::string::npos || punto == 0 ? file : file.substr(0, punto);
+            riga = &conApparecchio;
+        }
+        for (const Campo& k : riga1) CampoRiga(k, *riga, y0);
         if (!c) return;
         CampoRiga({"NPALI", 198.7, 0.8, 12.0, Allinea::Centro}, r, y0);
         CampoRiga({"LAMPADA", 6.3, 4.8, 35.0, Allinea::Sinistra}, r, y0);
@@ -211,10 +223,18 @@ public:
         pg_.Linea(X(0), Y(y0 + 43.1), X(LargBanda(o_.tipo)), Y(y0 + 43.1));
     }
 
-    void Piede(const QString& data) {
+    void Piede(const QString& data, int pagina, int pagine) {
         pg_.Carattere(9);
         const double y0 = Foglio(o_.tipo).altezza - Margine - AltPiede + 1;
+        pg_.Testo(X(0), Y(y0), QString::fromStdString(ConArgomenti(Msg(2533, o_.lingua),
+                                                                  {std::to_string(pagina), std::to_string(pagine)})));
         pg_.TestoADestra(X(completo_ ? 274.1 : 189.4), Y(y0), data);
+    }
+
+    // Under the column header of a list without rows.
+    void NessunaRiga(double y0) {
+        pg_.Carattere(10, false, true);
+        pg_.Testo(X(6.3), Y(y0 + 2), pg_.M(2536));
     }
 
 private:
@@ -229,6 +249,16 @@ private:
 // road table uses for luminance.
 const std::pair<const char*, const char*> CampiPercorso[] = {
     {"LUMINA", "EM"}, {"UNIFG", "UO"}, {"UNIFL", "EMIN"}, {"TI", "EMAX"}};
+
+// A stored figure to n decimals, halves away from zero, as the table's
+// decimal text reads: the binary value of -1106.84 lies just above it and
+// 1.005 just below its half, and neither may lose its last digit.
+std::string CifraElenco(double x, int n) {
+    const double scala = std::pow(10.0, n);
+    const double t = x * scala;
+    const double r = std::round(t + std::copysign(1e-9 * std::max(1.0, std::fabs(t)), t)) / scala;
+    return FormatoGenerale(r == 0 ? 0.0 : r);
+}
 
 std::vector<RigaElenco> RigheElenco(TabellaDbf& t) {
     std::vector<RigaElenco> righe;
@@ -245,7 +275,7 @@ std::vector<RigaElenco> RigheElenco(TabellaDbf& t) {
             if (!campo) continue;
             if (CampiTesto.count(nome) == 0) {
                 if (const auto x = t.Numero(campo)) {
-                    r[nome] = FormatoGenerale(Arrotonda(*x, CampiInteri.count(nome) ? 0 : 2));
+                    r[nome] = CifraElenco(*x, CampiInteri.count(nome) ? 0 : 2);
                     continue;
                 }
             }
@@ -314,11 +344,12 @@ EsitoStampa StampaElenco(QPagedPaintDevice& dispositivo, const std::vector<RigaE
             double y = dis.Testata(Margine);
             if (n == 1) y = dis.Titolo(y);
             y = dis.Colonne(y);
+            if (righe.empty()) dis.NessunaRiga(y);
             for (int k = 0; k < quante; ++k) {
                 dis.Dettaglio(righe[primaRiga + static_cast<std::size_t>(k)], y);
                 y += AltDettaglio(o.tipo);
             }
-            dis.Piede(data);
+            dis.Piede(data, n, totale);
             ++e.pagine;
         }
         primaRiga += static_cast<std::size_t>(quante);

@@ -19,11 +19,14 @@ class TabellaDbf;
 
 enum class TipoElenco { Ridotto, Completo };
 
-// One solution row: every field the lists print, as printed (numbers through
-// Arrotonda: 0 decimals for NUM, NPALI, LUMEN and the per-km W, kWh and lm
+// One solution row: every field the lists print, as printed (numbers to
+// their stored decimal value, halves away from zero: 0 decimals for NUM, NPALI, LUMEN and the per-km W, kWh and lm
 // figures, 2 for the rest; texts as stored). A path table's EM, UO, EMIN and
 // EMAX fill LUMINA, UNIFG, UNIFL and TI.
 using RigaElenco = std::map<std::string, std::string>;
+
+// x to n decimals as its stored decimal text rounds (halves away from zero).
+std::string CifraElenco(double x, int n);
 
 // The rows the table's cursor shows (under its filter), in stored order.
 std::vector<RigaElenco> RigheElenco(TabellaDbf& t);

@@ -45,6 +45,7 @@ public:
     const FoglioRif rif;
     int lingua = 0;
     int NumPagina = 1;
+    int NumPagine = 0;  // pages of the document; 0: not known, the footer gives the page alone
     StilePagina stile;
 
     // a millimetres in device units along the page's height (verticale) or

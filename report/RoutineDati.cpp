@@ -26,14 +26,11 @@ std::array<Riga, 6> RigheImpianto(const PaginaReport& pg, const DatiReport& d) {
     const QString metri = QStringLiteral(" ") + pg.M(339);
     const bool strada = d.TipoProgetto == 0;
     static const char* const pav[] = {"C1", "C2", "R1", "R2", "R3", "R4"};
-    QString categoria, disposizione;
+    QString disposizione;
+    const QString categoria = TestoClasse(pg, d);
     if (strada) {
-        categoria = QStringLiteral("Lm = ") + G(d.LmMin) + QStringLiteral("cd/m2 - Uo = ") + G(d.UoMin) +
-                    QStringLiteral("% - Ul = ") + G(d.UlMin) + QStringLiteral("% - Ti =") + G(d.TiMax) + QStringLiteral("%");
         if (MsgDisposizioneStrada(d.DispPali)) disposizione = pg.M(MsgDisposizioneStrada(d.DispPali));
     } else {
-        categoria = d.UeMin != 0 ? QStringLiteral("Em = ") + G(d.EmMin) + QStringLiteral("lx - Uo = ") + G(d.UeMin)
-                                 : QStringLiteral("Em = ") + G(d.EmMin) + QStringLiteral("lx - Emin = ") + G(d.EminMin) + QStringLiteral("lx");
         if (d.DispPaliA >= 1 && d.DispPaliA <= 6) disposizione = pg.M(458 + d.DispPaliA);
     }
     return {{{pg.M(344), G(strada ? d.LargStrada : d.LargStradaA) + metri},
@@ -65,10 +62,11 @@ std::array<Riga, 4> RigheApparecchio(const PaginaReport& pg, const DatiReport& d
 std::array<Riga, 4> RigheRisultati(const PaginaReport& pg, const DatiReport& d) {
     if (d.TipoProgetto == 0)
         return {{{pg.M(166) + QStringLiteral(" (Lm)"), Cifra(d.SolLm, 2) + QStringLiteral(" cd/m2")},
-                 {pg.M(206) + QStringLiteral(" (Uo)"), Cifra(d.SolUo * 100, 1) + QStringLiteral("%")},
-                 {pg.M(207) + QStringLiteral(" (Ul)"), Cifra(d.SolUl * 100, 1) + QStringLiteral("%")},
+                 {pg.M(206) + QStringLiteral(" (Uo)"), Cifra(d.SolUo, 2)},
+                 {pg.M(207) + QStringLiteral(" (Ul)"), Cifra(d.SolUl, 2)},
                  {pg.M(208) + QStringLiteral(" (Ti)"), Cifra(d.TICalc, 0) + QStringLiteral("%")}}};
-    const QString uo = d.EmCalc > 0 ? Cifra(d.EminCalc / d.EmCalc * 100, 2) + QStringLiteral("%") : QStringLiteral("-");
+    // Uniformities as ratios throughout the report, as the class states them.
+    const QString uo = Rapporto(d.EminCalc, d.EmCalc, 2);
     return {{{pg.M(473) + QStringLiteral(" (Em)"), CifraE(d.EmCalc) + QStringLiteral(" lx")},
              {pg.M(474) + QStringLiteral(" (Eo)"), uo},
              {pg.M(482) + QStringLiteral(" (Emin)"), CifraE(d.EminCalc) + QStringLiteral(" lx")},
@@ -116,11 +114,17 @@ void BloccoInBanda(PaginaReport& pg, int yBanda, const QString& titolo, const st
                    righe[k].valore, pg.x(xv - 1), destra);
 }
 
+// The luminaire's picture in its 65 mm box; without one the box says so
+// rather than stay empty.
 void ImmagineApparecchio(PaginaReport& pg, const DatiReport& d, int L, int T) {
-    if (d.FotoApp.empty()) return;
-    const QImage img = pg.Immagine(d.FotoApp);
-    if (img.isNull()) return;
     const int W = pg.x(65), H = pg.y(65);
+    const QImage img = d.FotoApp.empty() ? QImage() : pg.Immagine(d.FotoApp);
+    if (img.isNull()) {
+        pg.Carattere(9, false, true);
+        pg.TestoCentrato(L + W / 2, T + H / 2, QStringLiteral("(") + pg.M(2534) + QStringLiteral(")"));
+        pg.Carattere(10);
+        return;
+    }
     const Misura m = AdattaImmagine(img.width(), img.height(), W, H);
     pg.p.drawImage(QRect(L + (W - m.w) / 2, T + (H - m.h) / 2, m.w, m.h), img);
 }

@@ -97,6 +97,37 @@ void StampaTesto(PaginaReport& pg, const QString& testo, int larghezza, int y0, 
     if (punti != puntiIniziali) pg.Carattere(puntiIniziali);
 }
 
+std::vector<QString> RigheAcapo(const PaginaReport& pg, const QString& testo, int larghezza) {
+    std::vector<QString> righe;
+    QString riga;
+    auto aggiungi = [&](QString parola) {
+        const QString prova = riga.isEmpty() ? parola : riga + QLatin1Char(' ') + parola;
+        if (pg.Larghezza(prova) <= larghezza) {
+            riga = prova;
+            return;
+        }
+        if (!riga.isEmpty()) righe.push_back(riga);
+        riga.clear();
+        // A word wider than the line goes on as many lines as it needs.
+        while (pg.Larghezza(parola) > larghezza && parola.size() > 1) {
+            int n = static_cast<int>(parola.size()) - 1;
+            while (n > 1 && pg.Larghezza(parola.left(n)) > larghezza) --n;
+            righe.push_back(parola.left(n));
+            parola = parola.mid(n);
+        }
+        riga = parola;
+    };
+    for (const QString& parola : testo.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts)) aggiungi(parola);
+    if (!riga.isEmpty() || righe.empty()) righe.push_back(riga);
+    return righe;
+}
+
+int StampaAcapo(PaginaReport& pg, int x, int y, const QString& testo, int destra, int passo) {
+    const std::vector<QString> righe = RigheAcapo(pg, testo, destra - x);
+    for (std::size_t k = 0; k < righe.size(); ++k) pg.Testo(x, y + static_cast<int>(k) * passo, righe[k]);
+    return static_cast<int>(righe.size());
+}
+
 QString Cifra(double v, int n) { return QString::fromStdString(FormatoGenerale(Arrotonda(v, n))); }
 QString CifraE(double v) { return Cifra(v, v < 10 ? 2 : v <= 20 ? 1 : 0); }
 QString Rapporto(double a, double b, int n) { return b > 0 ? Cifra(a / b, n) : QStringLiteral("-"); }
@@ -110,6 +141,22 @@ void ImmagineInScatola(PaginaReport& pg, const std::string& file, int cx, int cy
     if (img.isNull()) return;
     const Misura m = AdattaImmagine(img.width(), img.height(), W, H);
     pg.p.drawImage(QRect(cx - m.w / 2, cy - m.h / 2, m.w, m.h), img);
+}
+
+// The class and the verdict in two lines from y: the first page of every
+// report says whether the solution meets what it was designed for.
+void StampaClasseInBreve(PaginaReport& pg, const DatiReport& d, int y) {
+    const int destra = pg.PW - pg.x(11);
+    pg.Carattere(10, true);
+    const QString etichetta = pg.M(2501);
+    pg.Testo(pg.x(20), y, etichetta);
+    const int xValore = pg.x(20) + pg.Larghezza(etichetta) + pg.x(3);
+    pg.Carattere(10);
+    pg.TestoEntro(xValore, y, TestoClasse(pg, d), destra, false);
+    pg.Carattere(10, true);
+    if (!d.criteri.empty() && !d.conforme) pg.Colore(QColor(170, 0, 0));
+    pg.TestoEntro(pg.x(20), y + pg.y(4.3), TestoEsitoClasse(pg, d), destra, true);
+    pg.Colore(Qt::black);
 }
 
 }  // namespace
@@ -143,7 +190,8 @@ void StampaIntestazione(PaginaReport& pg, const DatiReport& d) {
     const double punti = pg.PuntiCorrenti();
     const FamigliaCarattere fam = pg.stile.standard ? FamigliaCarattere::Sans : FamigliaCarattere::Serif;
     pg.Carattere(punti, true, false, fam);
-    pg.Testo(x0, y0 + 3 * h, Qt1(i.Societa));
+    // A company name longer than the column wraps; the lines under it follow.
+    y0 += (StampaAcapo(pg, x0, y0 + 3 * h, Qt1(i.Societa), pg.PW - pg.x(10), h) - 1) * h;
     pg.Carattere(punti, false, false, fam);
     pg.Testo(x0, y0 + 4 * h, Qt1(i.Unita));
     pg.Testo(x0, y0 + 5 * h, Qt1(i.Indirizzo));
@@ -160,24 +208,29 @@ void StampaIntestazione(PaginaReport& pg, const DatiReport& d) {
 }
 
 void StampaPiePagina(PaginaReport& pg, const DatiReport& d) {
-    const QString pagina = pg.stile.testoPiede.empty()
-                               ? pg.M(338) + QStringLiteral(" ") + QString::number(pg.NumPagina)
-                               : Q(pg.stile.testoPiede);
+    QString pagina;
+    if (!pg.stile.testoPiede.empty()) pagina = Q(pg.stile.testoPiede);
+    else if (pg.NumPagine > 0)
+        pagina = Q(ConArgomenti(Msg(2533, pg.lingua), {std::to_string(pg.NumPagina), std::to_string(pg.NumPagine)}));
+    else pagina = pg.M(338) + QStringLiteral(" ") + QString::number(pg.NumPagina);
     const QString societa = pg.stile.conIntestazione ? Qt1(d.Intest.Societa) : QString();
+    // The project's number and title on every page, so a loose page is
+    // still known; the company after them where there is one.
+    QString progetto = Qt1(d.PrjRiga1);
+    for (const QString& t : {Qt1(d.PrjRiga3), societa})
+        if (!t.isEmpty()) progetto += (progetto.isEmpty() ? QString() : QStringLiteral(" - ")) + t;
     pg.Carattere(9);
     if (pg.stile.standard) {
         pg.Colore(Qt::black);
         pg.Penna();
         pg.Rettangolo(pg.x(10), pg.PH - pg.y(21), pg.PW - pg.x(10), pg.PH - pg.y(15));
         pg.Rettangolo(pg.PW - pg.x(50), pg.PH - pg.y(21), pg.PW - pg.x(10), pg.PH - pg.y(15));
-        pg.Testo(pg.x(20), pg.PH - pg.y(20), societa);
-        pg.Testo(pg.PW - pg.x(40), pg.PH - pg.y(20), pagina);
+        pg.TestoEntro(pg.x(20), pg.PH - pg.y(20), progetto, pg.PW - pg.x(51), false);
+        pg.TestoEntro(pg.PW - pg.x(48), pg.PH - pg.y(20), pagina, pg.PW - pg.x(11), false);
     } else {
         pg.Colore(Navy);
-        QString sinistra = Q(d.PrjRiga1);
-        if (!societa.isEmpty()) sinistra += QStringLiteral(" - ") + societa;
-        pg.Testo(pg.x(20), pg.PH - pg.y(10), sinistra);
-        pg.Testo(pg.PW - pg.x(40), pg.PH - pg.y(10), pagina);
+        pg.TestoEntro(pg.x(20), pg.PH - pg.y(10), progetto, pg.PW - pg.x(52), false);
+        pg.TestoEntro(pg.PW - pg.x(50), pg.PH - pg.y(10), pagina, pg.PW - pg.x(10), false);
     }
     pg.Colore(Qt::black);
     pg.Carattere(10);
@@ -194,30 +247,42 @@ void StampaPresentazione(PaginaReport& pg, const DatiReport& d) {
         pg.Testo(PW2 - pg.x(20), pg.y(45), pg.M(86) + QStringLiteral(" ") + Q(d.PrjRiga1));
         pg.Carattere(12);
         pg.Testo(PW2 - pg.x(15), pg.y(55), pg.M(87) + QStringLiteral(" ") + Q(d.PrjRiga2));
+        StampaClasseInBreve(pg, d, pg.y(59.5));
         pg.Carattere(14, true);
         pg.Testo(PW2 - pg.x(15), pg.PH - pg.y(120), pg.M(88));
+        // A long title, site or section wraps onto the lines it needs and
+        // pushes what follows down; the description gives up the room.
+        const int destra = pg.PW - pg.x(10), passo = pg.y(5);
         pg.Carattere(11, true);
-        pg.Testo(pg.x(20), pg.PH - pg.y(110), Q(d.PrjRiga3));
-        pg.Testo(pg.x(20), pg.PH - pg.y(100), pg.M(89));
-        pg.Testo(pg.x(20), pg.PH - pg.y(92), pg.M(90));
-        pg.Testo(pg.x(20), pg.PH - pg.y(84), pg.M(96));
+        int y = pg.PH - pg.y(110);
+        y += (StampaAcapo(pg, pg.x(20), y, Q(d.PrjRiga3), destra, passo) - 1) * passo + pg.y(10);
+        pg.Testo(pg.x(20), y, pg.M(89));
         pg.Carattere(11);
-        pg.Testo(pg.x(65), pg.PH - pg.y(100), Q(d.PrjRiga4));
-        pg.Testo(pg.x(65), pg.PH - pg.y(92), Q(d.PrjRiga5));
+        y += (StampaAcapo(pg, pg.x(65), y, Q(d.PrjRiga4), destra, passo) - 1) * passo + pg.y(8);
+        pg.Carattere(11, true);
+        pg.Testo(pg.x(20), y, pg.M(90));
+        pg.Carattere(11);
+        y += (StampaAcapo(pg, pg.x(65), y, Q(d.PrjRiga5), destra, passo) - 1) * passo + pg.y(8);
+        pg.Carattere(11, true);
+        pg.Testo(pg.x(20), y, pg.M(96));
         pg.Carattere(9);
-        StampaTesto(pg, descrizione, 125, pg.y(220), pg.x(20), pg.y(4), pg.PH - pg.y(41));
+        StampaTesto(pg, descrizione, 125, y + pg.y(7), pg.x(20), pg.y(4), pg.PH - pg.y(41));
         pg.Testo(pg.x(20), pg.PH - pg.y(40), pg.M(421));
         pg.Carattere(9, false, true);
         pg.Testo(PW2 + pg.x(27), pg.PH - pg.y(25), QString::fromStdString(ConArgomenti(Msg(1706, pg.lingua), {Msg(420, pg.lingua)})));
     } else {
         pg.Carattere(14, true);
         pg.Testo(pg.x(20), pg.y(58), pg.M(88));
+        const int destra = pg.PW - pg.x(10), passo = pg.y(4.5);
         pg.Carattere(10);
-        pg.Testo(pg.x(20), pg.y(65), Q(d.PrjRiga3));
+        int y = pg.y(65);
+        y += (StampaAcapo(pg, pg.x(20), y, Q(d.PrjRiga3), destra, passo) - 1) * passo + pg.y(10);
         pg.Carattere(10, true);
-        pg.Testo(pg.x(20), pg.y(75), pg.M(89));
+        pg.Testo(pg.x(20), y, pg.M(89));
         pg.Carattere(10);
-        pg.Testo(pg.x(20), pg.y(82), Q(d.PrjRiga4));
+        y += pg.y(7);
+        y += (StampaAcapo(pg, pg.x(20), y, Q(d.PrjRiga4), destra, passo) - 1) * passo + pg.y(6);
+        StampaClasseInBreve(pg, d, y);
         pg.Penna();
         pg.Rettangolo(PW2 - pg.x(60), pg.PH - pg.y(59), PW2 + pg.x(60), pg.PH - pg.y(47));
         pg.Rettangolo(PW2 - pg.x(60), pg.PH - pg.y(47), PW2 + pg.x(60), pg.PH - pg.y(35));

@@ -32,6 +32,13 @@ std::vector<QString> SpezzaTesto(const QString& testo, int larghezza);
 // margin (10 mm).
 void StampaTesto(PaginaReport& pg, const QString& testo, int larghezza, int y0, int x, int passo, int fondo = 0);
 
+// `testo` wrapped at blanks into lines that end before `destra` (device
+// units) in the current font, a word longer than a line broken where it
+// must; each line k printed at (x, y + k·passo). Returns the lines printed
+// (at least 1).
+int StampaAcapo(PaginaReport& pg, int x, int y, const QString& testo, int destra, int passo);
+std::vector<QString> RigheAcapo(const PaginaReport& pg, const QString& testo, int larghezza);
+
 // Numbers as the report writes them: `Arrotonda` to n decimals, general format.
 QString Cifra(double v, int n);
 // An illuminance: 2 decimals below 10 lx, 1 up to 20 lx, 0 above.
@@ -50,5 +57,13 @@ void StampaCurva(PaginaReport& pg, const DatiReport& d, int L, int T);
 void StampaLuminanze(PaginaReport& pg, const DatiReport& d, int i);
 void StampaIlluminamenti(PaginaReport& pg, const DatiReport& d);
 void StampaIlluminamentiArea(PaginaReport& pg, const DatiReport& d);
+
+// The class as chosen with its standard ("ME3b — EN 13201-2"), and the
+// one-line verdict naming the criteria not met.
+QString TestoClasse(const PaginaReport& pg, const DatiReport& d);
+QString TestoEsitoClasse(const PaginaReport& pg, const DatiReport& d);
+// The verification page: class, verdict table, energy indicators, the
+// luminaire, the calculation data and the report's origin.
+void StampaVerifica(PaginaReport& pg, const DatiReport& d);
 
 }  // namespace nottaro

@@ -24,27 +24,42 @@ int BordoInferiore(const PaginaReport& pg, int Hb) {
     return m + pg.y(Hb / 2);
 }
 
-// Band, lane separators, rulers and axes. `larghezza` labels the ruler
-// across, `interdist` the ruler along.
-void Banda(PaginaReport& pg, int Hb, int yb, double larghezza, double interdist, bool corsie) {
+// Where the calculation points stand along the band, in mm from its left
+// edge: at the centres of NL equal steps, or (UNI road grid) on their starts.
+double PuntoLungo(int k, int NL, bool centri) { return 150.0 * (k + (centri ? 0.5 : 0.0)) / NL; }
+
+// Band, lane separators, rulers and axes. The rulers are labelled at the
+// calculation points (NL along, NT across; `centri`: half a step in), so a
+// value and its position read off together; `larghezza` and `interdist` are
+// the metres the band stands for.
+void Banda(PaginaReport& pg, int Hb, int yb, double larghezza, double interdist, bool corsie, int NL, int NT,
+           bool centri) {
     pg.Penna();
     pg.Rettangolo(pg.x(25), yb, pg.x(175), yb - pg.y(Hb));
     if (corsie)
         for (int k = 25; k < Hb; k += 25) pg.Linea(pg.x(25), yb - pg.y(k), pg.x(175), yb - pg.y(k));
-    pg.Carattere(8);
     pg.Colore(Qt::black);
-    for (int k = 0; k <= Hb; ++k) {
-        const double inizio = k % 10 == 0 ? 12 : k % 5 == 0 ? 13 : 14;
-        pg.Penna(Qt::black, 0.1);
-        pg.Linea(pg.x(inizio), yb - pg.y(k), pg.x(15), yb - pg.y(k));
-        if (k % 10 == 0) pg.Testo(pg.x(7), yb - pg.y(k + 2), Cifra(larghezza * k / Hb, 2));
+    pg.Penna(Qt::black, 0.1);
+    for (int k = 0; k <= Hb; ++k) pg.Linea(pg.x(k % 5 == 0 ? 13.5 : 14), yb - pg.y(k), pg.x(15), yb - pg.y(k));
+    for (int i = 0; i <= 150; ++i) pg.Linea(pg.x(25 + i), yb + pg.y(5), pg.x(25 + i), yb + pg.y(i % 5 == 0 ? 6.5 : 6));
+    pg.Carattere(7);
+    // Across: a long tick and the distance from the right-hand edge at each point.
+    for (int j = 0; j < NT; ++j) {
+        const double mm = Hb * (j + 0.5) / NT;
+        pg.Linea(pg.x(11.5), yb - pg.y(mm), pg.x(15), yb - pg.y(mm));
+        pg.TestoADestra(pg.x(11), yb - pg.y(mm + 1.3), Cifra(larghezza * (j + 0.5) / NT, 2));
     }
-    for (int i = 0; i <= 150; ++i) {
-        const double fine = i % 10 == 0 ? 8 : i % 5 == 0 ? 7 : 6;
-        pg.Penna(Qt::black, 0.1);
-        pg.Linea(pg.x(25 + i), yb + pg.y(5), pg.x(25 + i), yb + pg.y(fine));
-        if (i % 10 == 0) pg.Testo(pg.x(22 + i), yb + pg.y(9), Cifra(i * interdist / 150, 2));
+    // Along: the points, every other label when they stand too close to read.
+    const int passo = NL > 0 && 150.0 / NL < 9 ? 2 : 1;
+    for (int k = 0; k < NL; ++k) {
+        const double mm = PuntoLungo(k, NL, centri);
+        pg.Linea(pg.x(25 + mm), yb + pg.y(5), pg.x(25 + mm), yb + pg.y(8.5));
+        if (k % passo == 0) pg.TestoCentrato(pg.x(25 + mm), yb + pg.y(9), Cifra(interdist * mm / 150, 2));
     }
+    // The ends of the stretch: the pole at 0 and the spacing.
+    pg.TestoADestra(pg.x(24.5), yb + pg.y(5), QStringLiteral("0"));
+    pg.Testo(pg.x(175.5), yb + pg.y(5), Cifra(interdist, 2));
+    pg.Carattere(8);
     pg.Penna();
     pg.Linea(pg.x(175), yb, pg.x(185), yb);
     pg.Linea(pg.x(182), yb - pg.y(3), pg.x(185), yb);
@@ -111,7 +126,7 @@ void PianoStrada(PaginaReport& pg, const DatiReport& d, const CampoReport& c, bo
     const int Hb = std::max(1, d.NCorsie) * 25;
     const int yb = BordoInferiore(pg, Hb);
     if (pg.stile.mappe) Mappa(pg, c, Hb, yb, luminanze ? QStringLiteral("cd/m²") : QStringLiteral("lx"));
-    Banda(pg, Hb, yb, d.LargStrada, d.Interdist, true);
+    Banda(pg, Hb, yb, d.LargStrada, d.Interdist, true, c.NPtiLong, c.NPtiTrasv, d.GrigliaEN != 0);
     ValoriStrada(pg, d, c, yb, luminanze);
     pg.Carattere(10);
 }
@@ -199,7 +214,7 @@ void StampaIlluminamentiArea(PaginaReport& pg, const DatiReport& d) {
     const int yb = BordoInferiore(pg, Hb);
     const CampoReport& c = d.illuminamenti;
     if (pg.stile.mappe) Mappa(pg, c, Hb, yb, QStringLiteral("lx"));
-    Banda(pg, Hb, yb, d.LargStradaA, d.Interdist, false);
+    Banda(pg, Hb, yb, d.LargStradaA, d.Interdist, false, c.NPtiLong, c.NPtiTrasv, true);
     // A finer grid than 20 points along would print its values over each other.
     if (!c.Vuoto() && c.NPtiLong <= 20) {
         pg.Carattere(8);

@@ -5,9 +5,11 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include "core/files/FileProgetto.h"
 #include "core/files/SostituisciFile.h"
 #include "core/i18n/Argomenti.h"
 #include "core/i18n/Messaggi.h"
+#include "core/text/Testo.h"
 #include "report/RoutinePagina.h"
 #include "report/ScritturaControllata.h"
 
@@ -16,7 +18,10 @@ namespace nottaro {
 std::vector<char> PagineProgetto(const DatiReport& d, const SezioniReport& s) {
     std::vector<char> p;
     if (s.presentazione) p.push_back('P');
-    if (s.dati) p.push_back('D');
+    if (s.dati) {
+        p.push_back('D');
+        p.push_back('V');
+    }
     if (s.luminanze && d.TipoProgetto == 0)
         for (std::size_t i = 0; i < d.osservatori.size(); ++i) p.push_back('L');
     if (s.illuminamenti) p.push_back('I');
@@ -40,6 +45,7 @@ EsitoStampa StampaProgetto(QPagedPaintDevice& dispositivo, const DatiReport& d, 
     PaginaReport pg(p, dispositivo, dispositivo.width(), dispositivo.height());
     pg.lingua = d.Lingua;
     pg.stile = o.stile;
+    pg.NumPagine = static_cast<int>(pagine.size());
     int osservatore = 0;
     for (std::size_t k = 0; k < pagine.size(); ++k) {
         if (avanzamento && !avanzamento(static_cast<int>(k) + 1, static_cast<int>(pagine.size()))) {
@@ -51,6 +57,7 @@ EsitoStampa StampaProgetto(QPagedPaintDevice& dispositivo, const DatiReport& d, 
         switch (pagine[k]) {
             case 'P': StampaPresentazione(pg, d); break;
             case 'D': o.stile.standard ? StampaDatiStandard(pg, d) : StampaDati(pg, d); break;
+            case 'V': StampaVerifica(pg, d); break;
             case 'L': StampaLuminanze(pg, d, osservatore++); break;
             default: d.TipoProgetto == 0 ? StampaIlluminamenti(pg, d) : StampaIlluminamentiArea(pg, d); break;
         }
@@ -64,8 +71,32 @@ EsitoStampa StampaProgetto(QPagedPaintDevice& dispositivo, const DatiReport& d, 
     return e;
 }
 
+namespace {
+
+QString XmlTesto(const std::string& t) { return QString::fromStdString(t).toHtmlEscaped(); }
+
+// The Info dictionary this PDF writer fills has no author entry: the
+// designer goes into the document's XMP packet (dc:creator), with the title
+// and the creating program.
+QByteArray MetadatiXmp(const std::string& titolo, const std::string& autore, const QString& programma) {
+    QString x = QStringLiteral(
+        "<?xpacket begin=\"\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>"
+        "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\"><rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">"
+        "<rdf:Description rdf:about=\"\" xmlns:dc=\"http://purl.org/dc/elements/1.1/\" "
+        "xmlns:xmp=\"http://ns.adobe.com/xap/1.0/\" xmlns:pdf=\"http://ns.adobe.com/pdf/1.3/\">");
+    x += QStringLiteral("<dc:title><rdf:Alt><rdf:li xml:lang=\"x-default\">") + XmlTesto(titolo) +
+         QStringLiteral("</rdf:li></rdf:Alt></dc:title>");
+    if (!autore.empty())
+        x += QStringLiteral("<dc:creator><rdf:Seq><rdf:li>") + XmlTesto(autore) + QStringLiteral("</rdf:li></rdf:Seq></dc:creator>");
+    x += QStringLiteral("<xmp:CreatorTool>") + programma.toHtmlEscaped() + QStringLiteral("</xmp:CreatorTool>");
+    x += QStringLiteral("</rdf:Description></rdf:RDF></x:xmpmeta><?xpacket end=\"w\"?>");
+    return x.toUtf8();
+}
+
+}  // namespace
+
 EsitoStampa ScriviPdf(const std::string& file, bool orizzontale, const std::string& titolo,
-                      const std::function<EsitoStampa(QPagedPaintDevice&)>& disegna) {
+                      const std::function<EsitoStampa(QPagedPaintDevice&)>& disegna, const std::string& autore) {
     EsitoStampa e;
     if (std::string c = VerificaCaratteri(); !c.empty()) {
         e.errore = c;
@@ -85,8 +116,10 @@ EsitoStampa ScriviPdf(const std::string& file, bool orizzontale, const std::stri
             w.setPageOrientation(orizzontale ? QPageLayout::Landscape : QPageLayout::Portrait);
             w.setPageMargins(QMarginsF(0, 0, 0, 0));
             w.setResolution(600);
-            w.setCreator(QStringLiteral("Nottaro"));
+            const QString programma = QStringLiteral("Nottaro ") + QLatin1String(VersioneProgramma);
+            w.setCreator(programma);
             w.setTitle(QString::fromStdString(titolo));
+            w.setDocumentXmpMetadata(MetadatiXmp(titolo, autore, programma));
             e = disegna(w);
         }
         if (e.annullato) return "cancelled";
@@ -108,9 +141,13 @@ EsitoStampa ScriviPdf(const std::string& file, bool orizzontale, const std::stri
 
 EsitoStampa StampaProgettoPdf(const std::string& file, const DatiReport& d, const OpzioniReport& o,
                               const AvanzamentoStampa& avanzamento) {
-    const std::string titolo = Msg(413, d.Lingua) + ": " + Msg(159, d.Lingua);
-    return ScriviPdf(file, false, titolo,
-                     [&](QPagedPaintDevice& w) { return StampaProgetto(w, d, o, avanzamento); });
+    // The project's own title names the document; without one, what it is.
+    const std::string progetto = Trim(d.PrjRiga3);
+    const std::string titolo = progetto.empty() ? Msg(413, d.Lingua) + ": " + Msg(159, d.Lingua) : progetto;
+    const std::string operatore = Trim(d.Intest.Operatore);
+    return ScriviPdf(
+        file, false, titolo, [&](QPagedPaintDevice& w) { return StampaProgetto(w, d, o, avanzamento); },
+        operatore.empty() ? Trim(d.Intest.Societa) : operatore);
 }
 
 std::string AvvisoImmagini(const std::vector<std::string>& file, int lingua) {

@@ -25,7 +25,8 @@ struct OpzioniReport {
     StilePagina stile;
 };
 
-// Pages a run prints, in order: 'P' presentation, 'D' data, 'L' luminance
+// Pages a run prints, in order: 'P' presentation, 'D' data and 'V' its
+// verification (class verdict, energy, luminaire, calculation), 'L' luminance
 // (one per observer), 'I' illuminance.
 std::vector<char> PagineProgetto(const DatiReport& d, const SezioniReport& s);
 
@@ -56,8 +57,10 @@ EsitoStampa StampaProgettoPdf(const std::string& file, const DatiReport& d, cons
 // dpi, portrait or landscape) writing a temporary file, then renames it over
 // `file`. `disegna` fills the result; a result that is not ok or cancelled
 // removes the temporary file.
+// The document's title and `autore` (the designer; empty: none) go into
+// its metadata, its creator is Nottaro with its version.
 EsitoStampa ScriviPdf(const std::string& file, bool orizzontale, const std::string& titolo,
-                      const std::function<EsitoStampa(QPagedPaintDevice&)>& disegna);
+                      const std::function<EsitoStampa(QPagedPaintDevice&)>& disegna, const std::string& autore = {});
 
 // The message for the warning about unreadable pictures ("" when none).
 std::string AvvisoImmagini(const std::vector<std::string>& file, int lingua);

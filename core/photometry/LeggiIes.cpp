@@ -160,7 +160,7 @@ void LettoreIes::Intestazione() {
         cur_.Prossima(riga);
     }
 
-    std::string lumcat, luminaire, lampcat, lamp;
+    std::string lumcat, luminaire, lampcat, lamp, manufac;
     bool haLumcat = false, haLuminaire = false, haLampcat = false, haLamp = false;
     auto testo = [](const std::string& t, std::size_t n) { return DecodificaLegacy(Trim(t.substr(n))); };
     while (true) {
@@ -170,13 +170,18 @@ void LettoreIes::Intestazione() {
             if (IniziaCon(t, "TILT=INCLUDE")) SaltaInclinazione();
             break;
         }
-        if (IniziaCon(t, "[LUMCAT]")) { lumcat = testo(t, 8); haLumcat = true; }
+        if (IniziaCon(t, "[MANUFAC]")) { if (manufac.empty()) manufac = testo(t, 9); }
+        else if (IniziaCon(t, "[LUMCAT]")) { lumcat = testo(t, 8); haLumcat = true; }
         else if (IniziaCon(t, "[LUMINAIRE]")) { if (!haLuminaire) luminaire = testo(t, 11); haLuminaire = true; }
         else if (IniziaCon(t, "[LAMPCAT]")) { lampcat = testo(t, 9); haLampcat = true; }
         else if (IniziaCon(t, "[LAMP]")) { if (!haLamp) lamp = testo(t, 6); haLamp = true; }
     }
     if (haLumcat) foto_.NomeApp = lumcat;
     else if (haLuminaire) foto_.NomeApp = luminaire;
+    // The maker and the catalogue number, as an EULUMDAT file's company and
+    // luminaire number lines carry them.
+    foto_.DittaLdt = manufac;
+    foto_.NumApp = lumcat;
     // An IES file describes exactly one lamp set.
     foto_.NumLampade = 1;
     foto_.TipoLamp[0] = haLampcat ? lampcat : haLamp ? lamp : std::string();

@@ -15,6 +15,13 @@ double PotenzaApparecchio(const StatoProgetto& s, const Fotometria& foto, int la
 
 }  // namespace
 
+std::vector<Criterio> GiudicaPercorsoParti(double EmMin, double EminMin, double UeMin, const StatisticheIllum& st) {
+    std::vector<Criterio> v{{"Em", EmMin, st.EmCalc, true, true, st.EmCalc >= EmMin}};
+    if (EminMin > 0) v.push_back({"Emin", EminMin, st.EminCalc, true, true, st.EminCalc >= EminMin});
+    if (UeMin > 0) v.push_back({"Uo", UeMin / 100, st.Uo(), true, true, st.Uo() >= UeMin / 100});
+    return v;
+}
+
 bool GiudicaProgetto(const StatoProgetto& s, const Fotometria& foto, const ValutazioneProgetto& v, GiudizioProgetto& g) {
     const ProfiloEsercizio profilo = ProfiloDaStato(s);
     g = {};
@@ -42,9 +49,7 @@ bool GiudicaProgetto(const StatoProgetto& s, const Fotometria& foto, const Valut
         if (c) {
             g.criteri = GiudicaPercorso2015(*c, st.EmCalc, st.EminCalc);
         } else {
-            g.criteri.push_back({"Em", s.EmMin, st.EmCalc, true, true, st.EmCalc >= s.EmMin});
-            if (s.EminMin > 0) g.criteri.push_back({"Emin", s.EminMin, st.EminCalc, true, true, st.EminCalc >= s.EminMin});
-            if (s.UeMin > 0) g.criteri.push_back({"Uo", s.UeMin / 100, st.Uo(), true, true, st.Uo() >= s.UeMin / 100});
+            g.criteri = GiudicaPercorsoParti(s.EmMin, s.EminMin, s.UeMin, st);
         }
         const SottoArea percorso{st.EmCalc, p.Interdist * p.LargStradaA};
         g.indicatori = CalcolaIndicatori(PotenzaApparecchio(s, foto, p.LampCalc) * ApparecchiPerInterdistArea(p.DispPaliA),

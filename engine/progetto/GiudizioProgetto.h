@@ -19,6 +19,10 @@ struct GiudizioProgetto {
     bool conforme = false;
 };
 
+// A path judged by the Parts' requirements as the design state holds them:
+// Em always, Emin when EminMin is set, Uo (UeMin in %) when UeMin is set.
+std::vector<Criterio> GiudicaPercorsoParti(double EmMin, double EminMin, double UeMin, const StatisticheIllum& st);
+
 // From the design values s, the photometry foto evaluated and its evaluation
 // v (which must hold a figure set). False when the edge strips cannot be computed.
 bool GiudicaProgetto(const StatoProgetto& s, const Fotometria& foto, const ValutazioneProgetto& v, GiudizioProgetto& g);

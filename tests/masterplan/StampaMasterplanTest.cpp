@@ -59,14 +59,16 @@ std::vector<std::string> Pagine(const std::string& pdf) {
     return pagine;
 }
 
-// The footer "page - project" of every page (the last text on it; pdftotext
-// may drop the blanks around the dash).
+// The footer "Page n of N - project" of every page as "n/N - project", or
+// "n - " on the photometric tables (the
+// last text on it; pdftotext may drop the blanks around the dash).
 std::vector<std::string> Piedi(const std::vector<std::string>& pagine) {
-    static const std::regex piede(R"((\d+) ?- ?(\S*)\s*$)");
+    static const std::regex piede(R"((\d+)(?: \S+ (\d+))? ?- ?(\S*)\s*$)");
     std::vector<std::string> p;
     for (const auto& t : pagine) {
         std::smatch m;
-        p.push_back(std::regex_search(t, m, piede) ? m[1].str() + " - " + m[2].str() : "?");
+        p.push_back(!std::regex_search(t, m, piede) ? "?"
+                    : m[1].str() + (m[2].matched ? "/" + m[2].str() : "") + " - " + m[3].str());
     }
     return p;
 }
@@ -116,11 +118,12 @@ TEST(StampaMasterplan, ProjectsNumberedWithTheirPagesAndRowsLeftOut) {
     ASSERT_EQ(s.tabella["rows"][3]["Note:"], "MIN+MAX");  // the roundabout has a solution, and is not printed
     // R1 gives its spacing: presentation, data, illuminance, one luminance page per
     // lane observer (1 lane x 2 directions); R3 does not: no plans.
-    EXPECT_EQ(Piedi(s.pagine), (std::vector<std::string>{"1 - 1", "2 - 1", "3 - 1", "4 - 1", "5 - 1", "1 - 2", "2 - 2"}));
+    EXPECT_EQ(Piedi(s.pagine), (std::vector<std::string>{"1/5 - 1", "2/5 - 1", "3/5 - 1", "4/5 - 1", "5/5 - 1", "1/2 - 2", "2/2 - 2"}));
     EXPECT_EQ(Conta(s.pagine, kOsservatore), 2);
 
     Stampa id(righe, " --print standard,id-number");
-    EXPECT_EQ(Piedi(id.pagine), (std::vector<std::string>{"1 - R1", "2 - R1", "3 - R1", "4 - R1", "5 - R1", "1 - R3", "2 - R3"}));
+    EXPECT_EQ(Piedi(id.pagine),
+              (std::vector<std::string>{"1/5 - R1", "2/5 - R1", "3/5 - R1", "4/5 - R1", "5/5 - R1", "1/2 - R3", "2/2 - R3"}));
 }
 
 TEST(StampaMasterplan, PlansOfTheRowsOwnSpacingOrWithTheOptionOfSolutionTwo) {

@@ -4,7 +4,9 @@
 // rows per page.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
+#include <map>
 #include <sstream>
 #include <vector>
 
@@ -60,7 +62,29 @@ std::vector<std::map<std::string, std::string>> RigheTabella(const std::string& 
     return righe;
 }
 
-std::string Arr(const std::string& v, int n) { return FormatoGenerale(Arrotonda(std::stod(v), n)); }
+// A stored figure to n decimals as its decimal text rounds: halves away
+// from zero, negative figures keeping their last digit.
+std::string Arr(const std::string& v, int n) {
+    const bool negativo = !v.empty() && v[0] == '-';
+    std::string cifre = negativo ? v.substr(1) : v;
+    if (cifre.find('.') == std::string::npos) cifre += '.';
+    cifre += std::string(static_cast<std::size_t>(n) + 1, '0');
+    const std::size_t punto = cifre.find('.');
+    const std::string tenute = cifre.substr(0, punto) + cifre.substr(punto + 1, static_cast<std::size_t>(n));
+    const long long m = std::stoll(tenute) + (cifre[punto + static_cast<std::size_t>(n) + 1] >= '5' ? 1 : 0);
+    const double r = static_cast<double>(m) / std::pow(10.0, n);
+    return FormatoGenerale(negativo && m != 0 ? -r : r);
+}
+
+// The luminaire column: the row's photometric file without its extension,
+// as far as the column shows it.
+bool ApparecchioDellaRiga(const std::string& stampato, const std::map<std::string, std::string>& r) {
+    std::string file = r.at("FILELDT");
+    file = file.substr(0, file.rfind('.'));
+    std::string visto = stampato;
+    if (visto.size() >= 3 && visto.compare(visto.size() - 3, 3, "…") == 0) visto.resize(visto.size() - 3);
+    return !visto.empty() && file.compare(0, visto.size(), visto) == 0;
+}
 
 class ElenchiCli : public ::testing::Test {
 protected:
@@ -97,9 +121,11 @@ TEST_F(ElenchiCli, ReducedRoadListPrintsEveryFilteredRowRounded) {
                            "INDICER", "INDICEI", "LUMINA", "UNIFG", "UNIFL", "TI"};
     for (std::size_t i = 0; i < attese.size(); ++i) {
         ASSERT_EQ(stampate[i].size(), 12u) << i;
+        EXPECT_TRUE(ApparecchioDellaRiga(stampate[i][1], attese[i])) << "row " << i << " " << stampate[i][1];
         for (int k = 0; k < 12; ++k) {
+            if (k == 1) continue;
             const std::string& v = attese[i].at(campi[k]);
-            const std::string atteso = k == 0 ? Arr(v, 0) : k == 1 ? v : Arr(v, 2);
+            const std::string atteso = Arr(v, k == 0 ? 0 : 2);
             EXPECT_EQ(stampate[i][static_cast<std::size_t>(k)], atteso) << "row " << i << " " << campi[k];
         }
     }
@@ -122,6 +148,7 @@ TEST_F(ElenchiCli, WholeTablePrintsWholeRowsPerPageInStoredOrder) {
         // Page header, column header and footer on every page; the title on the first only.
         EXPECT_TRUE(Contiene(testo, "ver. 5.8d"));
         EXPECT_TRUE(Contiene(testo, "Tipo di apparecchio:"));
+        EXPECT_TRUE(Contiene(testo, "Pagina " + std::to_string(p) + " di 3")) << "page " << p;
         std::size_t volte = 0;
         for (auto k = testo.find("Progetto Illuminotecnico"); k != std::string::npos; k = testo.find("Progetto Illuminotecnico", k + 1))
             ++volte;
@@ -161,6 +188,7 @@ TEST_F(ElenchiCli, UnmatchedFilterPrintsHeadersOnlyAndBadInputWritesNothing) {
     EXPECT_TRUE(Contiene(testo, "Progetto Illuminotecnico"));
     EXPECT_TRUE(Contiene(testo, "Computi Economici"));
     EXPECT_TRUE(RighePdf(testo).empty());
+    EXPECT_TRUE(Contiene(testo, "Nessuna soluzione nell'elenco.")) << testo;
 
     const std::string nessuno = dir_->File("nessuno.pdf");
     const std::string casi[] = {
@@ -172,6 +200,33 @@ TEST_F(ElenchiCli, UnmatchedFilterPrintsHeadersOnlyAndBadInputWritesNothing) {
         EXPECT_EQ(Elenco(c).esito, 1) << c;
         EXPECT_FALSE(std::filesystem::exists(nessuno)) << c;
     }
+}
+
+TEST_F(ElenchiCli, NegativeFiguresKeepTheirLastDigitAndATableIsPrintedByItsColumns) {
+    // Savings are negative where the new installation costs more: each
+    // prints as its stored decimal value rounds.
+    const auto attese = RigheTabella(Tabella("ntrlux.dbf"), "NUM <= '3'");
+    ASSERT_EQ(attese.size(), 3u);
+    const std::string pdf = dir_->File("negativi.pdf");
+    ASSERT_EQ(Elenco(Tra(Tabella("ntrlux.dbf")) + " --kind complete --filter \"NUM <= '3'\" --lang en --out " + Tra(pdf)).esito, 0);
+    const std::string testo = test::TestoPdf(pdf);
+    int negativi = 0;
+    for (const auto& r : attese)
+        for (const char* campo : {"RISPIMPIAN", "RISPMANUTE", "RISPEANNO", "RISPE25ANN", "DELTALMKM"})
+            if (r.at(campo)[0] == '-') {
+                ++negativi;
+                EXPECT_TRUE(Contiene(testo, Arr(r.at(campo), 2))) << campo << " " << r.at(campo);
+            }
+    EXPECT_GT(negativi, 0);
+
+    // A path table under another name is still a path table.
+    std::filesystem::copy_file(Tabella("ntrluxa.dbf"), dir_->File("copia.dbf"),
+                               std::filesystem::copy_options::overwrite_existing);
+    const std::string percorso = dir_->File("copia.pdf");
+    ASSERT_EQ(Elenco(Tra(dir_->File("copia.dbf")) + " --kind reduced --lang en --out " + Tra(percorso)).esito, 0);
+    const std::string p = test::TestoPdf(percorso, 1);
+    EXPECT_TRUE(Contiene(p, "Emin")) << p;
+    EXPECT_FALSE(Contiene(p, "[cd/m^2]")) << p;
 }
 
 }  // namespace

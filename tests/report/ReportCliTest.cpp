@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <vector>
 
 #include "SupportoPdf.h"
@@ -47,6 +48,16 @@ std::string StradaCon(const test::CartellaTemporanea& dir, const std::string& fo
     return dir.Scrivi("strada.nt0", righe);
 }
 
+// strada.nt0 whose photometric file is no longer there.
+std::string StradaSenzaFotometria(const test::CartellaTemporanea& dir) {
+    const std::string p = StradaCon(dir, "", "");
+    std::ifstream in(p, std::ios::binary);
+    std::vector<std::string> righe;
+    for (std::string r; std::getline(in, r);) righe.push_back(r.substr(0, r.find('\r')));
+    righe[73] = dir.File("tolta.ldt");
+    return dir.Scrivi("senza-fotometria.nt0", righe);
+}
+
 TEST(ReportCli, RoadReportInItalianAndEnglishPrintsEvaluateFigures) {
     const nlohmann::json v = Valuta(Progetto("strada.nt0"));
     const double Lm = v["Lm"], Uo = v["Uo"], Ul = v["Ul"], TI = v["TI"];
@@ -71,19 +82,21 @@ TEST(ReportCli, RoadReportInItalianAndEnglishPrintsEvaluateFigures) {
         const test::UscitaCli u =
             test::CliIn(dir.Str(), "report --project " + Tra(Progetto("strada.nt0")) + " --lang " + l.codice + " --out " + Tra(pdf));
         ASSERT_EQ(u.esito, 0) << u.err;
-        ASSERT_EQ(test::PaginePdf(pdf), 5) << l.codice;  // presentation, data, two lane observers, illuminance
+        ASSERT_EQ(test::PaginePdf(pdf), 6) << l.codice;  // presentation, data, verification, two lane observers, illuminance
         EXPECT_TRUE(Contiene(test::TestoPdf(pdf, 1), l.progettoN));
         const std::string dati = test::TestoPdf(pdf, 2);
         EXPECT_TRUE(Contiene(dati, l.caratteristiche)) << l.codice;
         EXPECT_TRUE(Contiene(dati, l.risultati)) << l.codice;
         EXPECT_TRUE(Contiene(dati, std::string("7.5 ") + l.metri)) << dati;
         EXPECT_TRUE(Contiene(dati, Cifra(Lm, 2) + " cd/m2")) << dati;
-        EXPECT_TRUE(Contiene(dati, Cifra(Uo * 100, 1) + "%")) << dati;
-        EXPECT_TRUE(Contiene(dati, Cifra(Ul * 100, 1) + "%")) << dati;
+        // Uniformities as ratios, as the class states them.
+        EXPECT_TRUE(Contiene(dati, Cifra(Uo, 2))) << dati;
+        EXPECT_TRUE(Contiene(dati, Cifra(Ul, 2))) << dati;
+        EXPECT_FALSE(Contiene(dati, Cifra(Uo * 100, 1) + "%")) << dati;
         EXPECT_TRUE(Contiene(dati, Cifra(TI, 0) + "%")) << dati;
-        EXPECT_TRUE(Contiene(test::TestoPdf(pdf, 3), l.luminanze));
-        EXPECT_TRUE(Contiene(test::TestoPdf(pdf, 4), std::string(l.pagina) + " 4"));
-        const std::string illum = test::TestoPdf(pdf, 5);
+        EXPECT_TRUE(Contiene(test::TestoPdf(pdf, 4), l.luminanze));
+        EXPECT_TRUE(Contiene(test::TestoPdf(pdf, 5), std::string(l.pagina) + " 5"));
+        const std::string illum = test::TestoPdf(pdf, 6);
         EXPECT_TRUE(Contiene(illum, l.illuminamenti));
         EXPECT_TRUE(Contiene(illum, "Emed= " + E(v["EmCalc"]) + " lux")) << illum;
     }
@@ -94,8 +107,8 @@ TEST(ReportCli, PathReportPrintsItsIlluminanceOnThe3mBand) {
     struct Lingua {
         const char *codice, *progettoN, *risultati, *illuminamenti, *pagina;
     } lingue[] = {
-        {"it", "Progetto N°", "Risultati illuminotecnici:", "Distribuzione Illuminamenti", "Pagina 3"},
-        {"en", "Project No.", "Lighting results:", "Illuminance Distribution", "Page 3"},
+        {"it", "Progetto N°", "Risultati illuminotecnici:", "Distribuzione Illuminamenti", "Pagina 4 di 4"},
+        {"en", "Project No.", "Lighting results:", "Illuminance Distribution", "Page 4 of 4"},
     };
     for (const Lingua& l : lingue) {
         test::CartellaTemporanea dir;
@@ -103,20 +116,21 @@ TEST(ReportCli, PathReportPrintsItsIlluminanceOnThe3mBand) {
         const test::UscitaCli u = test::CliIn(
             dir.Str(), "report --project " + Tra(Progetto("percorso.nt0")) + " --lang " + l.codice + " --out " + Tra(pdf));
         ASSERT_EQ(u.esito, 0) << u.err;
-        ASSERT_EQ(test::PaginePdf(pdf), 3);  // no luminance page on a path
+        ASSERT_EQ(test::PaginePdf(pdf), 4);  // no luminance page on a path
         EXPECT_TRUE(Contiene(test::TestoPdf(pdf, 1), l.progettoN));
         const std::string dati = test::TestoPdf(pdf, 2);
         EXPECT_TRUE(Contiene(dati, l.risultati));
-        EXPECT_TRUE(Contiene(dati, "Em = 10lx - Emin = 3lx")) << dati;
+        EXPECT_TRUE(Contiene(dati, "P2 / S2 — EN 13201-2")) << dati;
         EXPECT_TRUE(Contiene(dati, E(v["EmCalc"]) + " lx"));
         EXPECT_TRUE(Contiene(dati, E(v["EminCalc"]) + " lx"));
         EXPECT_TRUE(Contiene(dati, E(v["EmaxCalc"]) + " lx"));
-        const std::string piano = test::TestoPdf(pdf, 3);
+        const std::string piano = test::TestoPdf(pdf, 4);
         EXPECT_TRUE(Contiene(piano, l.illuminamenti));
         EXPECT_TRUE(Contiene(piano, l.pagina));
         EXPECT_TRUE(Contiene(piano, "Emin/Emed= " + Cifra(double(v["EminCalc"]) / double(v["EmCalc"]), 2)));
-        // The ruler across is the path's 3 m, not the road width of the project.
-        EXPECT_TRUE(Contiene(piano, "2.4"));
+        // The ruler across is the path's 3 m, not the road width of the
+        // project, labelled at the points: 0.5, 1.5, 2.5 m.
+        EXPECT_TRUE(Contiene(piano, "2.5"));
         EXPECT_FALSE(Contiene(piano, "7.5"));
         // Every point value of the grid is printed.
         for (const auto& riga : v["Illum"])
@@ -130,9 +144,9 @@ TEST(ReportCli, PageCountsFollowObserversAndSections) {
         const char* opzioni;
         int pagine;
     } casi[] = {
-        {"ies.nt0", "", 4},                                   // one UNI observer
+        {"ies.nt0", "", 5},                                   // one UNI observer
         {"strada.nt0", "--sections illuminance", 1},          // detail mode, one section
-        {"strada.nt0", "--sections data,luminance", 3},
+        {"strada.nt0", "--sections data,luminance", 4},       // data with its verification
     };
     for (const Caso& c : casi) {
         test::CartellaTemporanea dir;
@@ -142,7 +156,7 @@ TEST(ReportCli, PageCountsFollowObserversAndSections) {
         ASSERT_EQ(u.esito, 0) << c.progetto << " " << c.opzioni << u.err;
         EXPECT_EQ(test::PaginePdf(pdf), c.pagine) << c.progetto << " " << c.opzioni;
         if (c.pagine == 1) {
-            EXPECT_TRUE(Contiene(test::TestoPdf(pdf, 1), "Pagina 1"));
+            EXPECT_TRUE(Contiene(test::TestoPdf(pdf, 1), "Pagina 1 di 1"));
         }
     }
 }
@@ -187,7 +201,7 @@ TEST(ReportCli, UnreadablePicturesLeaveEmptyBoxesAndOneWarning) {
     const test::UscitaCli u = test::CliIn(dir.Str(), "report --lang it --project " + Tra(progetto) + " --letterhead " +
                                                          Tra(dir.File("studio.LP")) + " --out " + Tra(pdf));
     ASSERT_EQ(u.esito, 0) << u.err;
-    EXPECT_EQ(test::PaginePdf(pdf), 5);
+    EXPECT_EQ(test::PaginePdf(pdf), 6);
     for (const char* f : {"manca-impianto.jpg", "rotta.png", "manca-logo.png"}) EXPECT_TRUE(Contiene(u.err, f)) << u.err;
     // One warning naming the three files, not one per page.
     std::size_t volte = 0;
@@ -214,6 +228,42 @@ TEST(ReportCli, LongDescriptionEndsAboveTheSummaryOfTheStandardPage) {
     }
 }
 
+// Numbered words to `n` characters, so every part of a text can be found.
+std::string Parole(const std::string& radice, std::size_t n) {
+    std::string t;
+    for (int k = 1; t.size() < n; ++k) t += (t.empty() ? "" : " ") + radice + std::to_string(k);
+    return t.substr(0, n);
+}
+
+TEST(ReportCli, LongTitleSiteAndCompanyArePrintedWholeInBothStyles) {
+    test::CartellaTemporanea dir;
+    const std::string titolo = Parole("titolo", 120), luogo = Parole("luogo", 108), societa = Parole("ditta", 80);
+    std::vector<std::string> righe;
+    {
+        std::ifstream in(StradaCon(dir, "", ""), std::ios::binary);
+        for (std::string r; std::getline(in, r);) righe.push_back(r.substr(0, r.find('\r')));
+    }
+    righe[63] = titolo;
+    righe[64] = luogo;
+    const std::string progetto = dir.Scrivi("lunghi.nt0", righe);
+    Intestazione i;
+    i.Societa = societa;
+    ASSERT_EQ(ScriviLP(dir.File("lunga.LP"), i, ""), "");
+    for (const char* stile : {"", " --standard"}) {
+        const std::string pdf = dir.File("r.pdf");
+        const test::UscitaCli u = test::CliIn(dir.Str(), "report --lang it --sections presentation --project " +
+                                                             Tra(progetto) + " --letterhead " + Tra(dir.File("lunga.LP")) +
+                                                             stile + " --out " + Tra(pdf));
+        ASSERT_EQ(u.esito, 0) << u.err;
+        const std::string t = test::TestoPdf(pdf, 1);
+        // Every word on the page: wrapped, not run off its edge or cut.
+        for (const std::string* testo : {&titolo, &luogo, &societa}) {
+            std::istringstream parole(*testo);
+            for (std::string w; parole >> w;) EXPECT_TRUE(Contiene(t, w)) << stile << " " << w << "\n" << t;
+        }
+    }
+}
+
 TEST(ReportCli, BadCommandLinesWriteNothing) {
     test::CartellaTemporanea dir;
     const std::string pdf = dir.File("r.pdf");
@@ -224,8 +274,11 @@ TEST(ReportCli, BadCommandLinesWriteNothing) {
         "report --project " + Tra(dir.File("manca.nt0")) + " --out " + Tra(pdf),
         "report --letterhead " + Tra(dir.File("manca.LP")) + p,
         "report --set HPalo=500" + p,
-        // A path has no luminance pages: nothing to print.
+        // A path has no luminance pages: asked for by name, they are refused, not dropped.
         "report --sections luminance --project " + Tra(Progetto("percorso.nt0")) + " --out " + Tra(pdf),
+        "report --sections data,luminance --project " + Tra(Progetto("percorso.nt0")) + " --out " + Tra(pdf),
+        // The project's photometric file is gone.
+        "report --project " + Tra(StradaSenzaFotometria(dir)) + " --out " + Tra(pdf),
     };
     for (const std::string& c : casi) {
         const test::UscitaCli u = test::CliIn(dir.Str(), c);

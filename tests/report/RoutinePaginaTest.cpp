@@ -76,9 +76,9 @@ TEST(RoutinePagina, PagesOfARunFollowSectionsAndObservers) {
     percorso.TipoProgetto = 1;
     const SezioniReport tutte;
     const SezioniReport soloIllum{false, false, false, true};
-    EXPECT_EQ(PagineProgetto(strada, tutte), (std::vector<char>{'P', 'D', 'L', 'L', 'I'}));
-    EXPECT_EQ(PagineProgetto(uni, tutte), (std::vector<char>{'P', 'D', 'L', 'I'}));
-    EXPECT_EQ(PagineProgetto(percorso, tutte), (std::vector<char>{'P', 'D', 'I'}));
+    EXPECT_EQ(PagineProgetto(strada, tutte), (std::vector<char>{'P', 'D', 'V', 'L', 'L', 'I'}));
+    EXPECT_EQ(PagineProgetto(uni, tutte), (std::vector<char>{'P', 'D', 'V', 'L', 'I'}));
+    EXPECT_EQ(PagineProgetto(percorso, tutte), (std::vector<char>{'P', 'D', 'V', 'I'}));
     EXPECT_EQ(PagineProgetto(strada, soloIllum), (std::vector<char>{'I'}));
 }
 

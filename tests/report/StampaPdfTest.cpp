@@ -20,7 +20,7 @@ TEST(StampaPdf, CancelledRunLeavesNoDocumentAndKeepsTheEarlierOne) {
     int chiamate = 0;
     EsitoStampa e = StampaProgettoPdf(file, d, {}, [&](int pagina, int pagine) {
         ++chiamate;
-        EXPECT_EQ(pagine, 5);
+        EXPECT_EQ(pagine, 6);
         return pagina < 3;
     });
     EXPECT_TRUE(e.annullato);
@@ -37,7 +37,7 @@ TEST(StampaPdf, CancelledRunLeavesNoDocumentAndKeepsTheEarlierOne) {
 
     e = StampaProgettoPdf(file, d, {});
     EXPECT_TRUE(e.ok);
-    EXPECT_EQ(test::PaginePdf(file), 5);
+    EXPECT_EQ(test::PaginePdf(file), 6);
 }
 
 }  // namespace

@@ -107,9 +107,9 @@ private slots:
         stampante.setPageSize(QPageSize(QPageSize::A4));
         const EsitoStampa e = StampaProgetto(stampante, d, o);
         QVERIFY(e.ok);
-        QCOMPARE(e.pagine, 5);
+        QCOMPARE(e.pagine, 6);  // with the verification page after the data
         const QString t = TestoPdf(dir.path() + "/printer.pdf");
-        QVERIFY(t.contains(QStringLiteral("Pagina 5")));
+        QVERIFY(t.contains(QStringLiteral("Pagina 5 di 6")));
         // The same words on the same pages (the reading order of text at
         // nearly equal heights may differ between the two resolutions).
         QCOMPARE(Parole(t), Parole(TestoPdf(dir.path() + "/writer.pdf")));

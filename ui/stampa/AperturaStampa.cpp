@@ -7,6 +7,10 @@
 
 #include "core/i18n/Argomenti.h"
 #include "core/i18n/Messaggi.h"
+#include "engine/progetto/ValutaProgetto.h"
+#include "core/text/Testo.h"
+#include "engine/sweep/RichiestaCalcolo.h"
+#include "engine/sweep/RigaScelta.h"
 #include "store/TabellaDbf.h"
 #include "ui/comune/Testi.h"
 #include "ui/interazione/LavoroSeguito.h"
@@ -37,8 +41,25 @@ void AggiungiVista(DatiReport& d, const VistaSoluzione& v) {
     d.illuminamenti = Campo(v.illuminamenti);
 }
 
+void AggiungiVerificaStato(DatiReport& d, const StatoProgetto& stato) {
+    // The verdict, energy indicators and calculation data come from the
+    // engine's evaluation of the chosen solution, the one evaluate gives;
+    // a design that cannot be evaluated prints "not checked" instead.
+    // The lamp set of the chosen solution is the one with its flux, as the
+    // detail window recomputes it.
+    StatoProgetto s = stato;
+    if (const auto lumen = ConvertiReale(s.SolLumen)) s.Foto.LampSel = LampadaPerFlusso(s.Foto, *lumen);
+    const ValutazioneProgetto val = ValutaProgetto(RichiestaDaStato(s));
+    if (!val.errore.Vuoto()) return;
+    std::string errore;
+    AggiungiVerifica(d, s, s.Foto, val, errore);
+}
+
 void ApriIdentificazione(QWidget* genitore, StatoProgetto& stato, Interazione& ui, const VistaSoluzione& v) {
-    TFormVerifica dialogo(stato, ui, [v](DatiReport& d) { AggiungiVista(d, v); }, genitore);
+    TFormVerifica dialogo(stato, ui, [v, &stato](DatiReport& d) {
+        AggiungiVista(d, v);
+        AggiungiVerificaStato(d, stato);
+    }, genitore);
     dialogo.exec();
 }
 

@@ -22,6 +22,10 @@ namespace nottaro::ui {
 // The evaluation the table view shows, as the report prints it.
 void AggiungiVista(DatiReport& d, const VistaSoluzione& v);
 
+// The class verdict, energy indicators, luminaire and calculation data of
+// the design in `stato` (left out when it cannot be evaluated).
+void AggiungiVerificaStato(DatiReport& d, const StatoProgetto& stato);
+
 // Opens the identification dialog modally for the solution `v`.
 void ApriIdentificazione(QWidget* genitore, StatoProgetto& stato, Interazione& ui, const VistaSoluzione& v);
 
