@@ -13,7 +13,7 @@
 #include "engine/area/OttimizzaArea.h"
 #include "engine/comune/ClassiEdizione2015.h"
 #include "engine/road/OttimizzaStrada.h"
-#include "engine/sweep/RigaDbf.h"
+#include "store/soluzioni/RigaDbf.h"
 #include "engine/road/RicalcolaSoluzione.h"
 #include "support/InterazioneFinta.h"
 #include "support/Percorsi.h"

@@ -20,7 +20,7 @@
 #include "engine/road/OttimizzaStrada.h"
 #include "engine/road/ValutazioneStrada.h"
 #include "engine/progetto/ValutaProgetto.h"
-#include "engine/sweep/RigaDbf.h"
+#include "store/soluzioni/RigaDbf.h"
 #include "store/TabellaDbf.h"
 #include "support/InterazioneFinta.h"
 #include "support/Percorsi.h"
