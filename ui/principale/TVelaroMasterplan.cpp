@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "masterplan/ColonneMP.h"
+#include "masterplan/OpzioniMP.h"
 #include "masterplan/workbook/Cartella.h"
 #include "ui/comune/CampoDecimale.h"
 #include "ui/comune/Testi.h"
@@ -108,8 +109,7 @@ void TVelaro::AvviaMasterplan() {
     if (!stato_.DaProgetto) stato_.Interdist = 0;
     stato_.TuttiRisultati = !risultati_[0]->isChecked();
     if (stato_.TipoLimite == 0) stato_.ValLimite = 0;
-    stato_.ErrLm = 150;
-    stato_.ErrEm = 200;
+    mp::ImpostaErrMasterplan(stato_);
     const bool portata = ApriFinestraMasterplan({this, stato_, *ui_}, prima, thread_);
     if (portata) {
         MostraProgetto(stato_);
