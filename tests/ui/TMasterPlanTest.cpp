@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
+#include <QProgressBar>
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -190,7 +191,8 @@ private slots:
         b.finestra->Verifica();
         QVERIFY(b.finestra->InCorso());
         QVERIFY(b.Visibile("Interrompi"));
-        QTest::qWait(300);
+        // Stopped once the first rows are done, well before the last.
+        QTRY_VERIFY_WITH_TIMEOUT(b.Trova<QProgressBar>("ProgressBar1")->value() > 0, 60000);
         b.Trova<QPushButton>("Interrompi")->click();
         b.Attendi();
         const auto& ris = b.finestra->Risultato();
