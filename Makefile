@@ -6,8 +6,14 @@ SAMPLE ?= data/ldt/sample_street_isym0.ldt
 
 SANITIZE_DIR ?= build-sanitize
 SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
+TSAN_DIR ?= build-tsan
+TSAN_FLAGS = -fsanitize=thread -fno-omit-frame-pointer
+# The tests that run work on several threads: the parallel sweep loop, the
+# sweeps cancelled from another thread, the command-line sweeps and details
+# on two threads, the Masterplan run on any thread count.
+TSAN_TESTS = SweepParallelo|OttimizzaStrada|OttimizzaCli|DettaglioSoluzione|CalcolaMasterplan
 
-.PHONY: deps configure build run test bench golden sanitize screenshots clean catalogue-sample report-references package
+.PHONY: deps configure build run test bench golden sanitize tsan screenshots clean catalogue-sample report-references package
 
 deps:
 	@bash scripts/install-deps.sh
@@ -74,5 +80,14 @@ sanitize: deps
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS) \
 		$(if $(filter .,$(SANITIZE_TESTS)),,-L '^($(SANITIZE_TESTS))$$')
 
+# The threaded tests under ThreadSanitizer, in a build folder of their own
+# (one vector width, as for `make sanitize`); any race reported fails them.
+tsan: deps
+	@cmake -S . -B $(TSAN_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNOTTARO_UN_SOLO_VETTORE=ON \
+		-DCMAKE_CXX_FLAGS="$(TSAN_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(TSAN_FLAGS)" >/dev/null
+	@cmake --build $(TSAN_DIR) -j $(JOBS) --target test_sweep test_masterplan nottaro-cli
+	@cd $(TSAN_DIR) && TSAN_OPTIONS=halt_on_error=1:exitcode=66 \
+		ctest --output-on-failure -j $(JOBS) -R '$(TSAN_TESTS)'
+
 clean:
-	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(TSAN_DIR)

@@ -18,6 +18,7 @@
 #include "core/i18n/Lingua.h"
 #include "core/i18n/Messaggi.h"
 #include "core/state/StatoProgetto.h"
+#include "masterplan/OpzioniMP.h"
 #include "ui/calcolo/FinestraOttimizza.h"
 #include "ui/catalogo/TElencoldt.h"
 #include "ui/catalogo/Tcatalogue.h"
@@ -207,8 +208,7 @@ int main(int argc, char** argv) {
         }
         {
             // Checked and run: the sample's rows with their solutions.
-            stato->ErrLm = 150;  // as the tab's "Masterplan" sets them
-            stato->ErrEm = 200;
+            mp::ImpostaErrMasterplan(*stato);  // as the tab's "Masterplan" sets them
             TMasterPlan d(*stato, ui);
             d.resize(1180, 720);
             d.show();

@@ -9,7 +9,7 @@
 #include "core/interaction/Interazione.h"
 #include "core/state/StatoProgetto.h"
 #include "engine/sweep/EsecuzioneSweep.h"
-#include "engine/sweep/RigaDbf.h"
+#include "store/soluzioni/RigaDbf.h"
 #include "store/TabellaDbf.h"
 
 namespace nottaro::bench {

@@ -36,7 +36,7 @@
 #include "masterplan/OpzioniMP.h"
 #include "masterplan/VerificaDati.h"
 #include "masterplan/workbook/EsportaLista.h"
-#include "masterplan_stampa/StampaMasterplan.h"
+#include "masterplan/stampa/StampaMasterplan.h"
 #include "report/LetteraIntestata.h"
 
 namespace {

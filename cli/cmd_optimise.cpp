@@ -35,7 +35,7 @@
 #include "engine/area/OttimizzaArea.h"
 #include "engine/progetto/ValutaProgetto.h"
 #include "engine/road/OttimizzaStrada.h"
-#include "engine/sweep/RigaDbf.h"
+#include "store/soluzioni/RigaDbf.h"
 #include "engine/sweep/ScegliClasse.h"
 #include "store/TabellaDbf.h"
 

@@ -2,45 +2,30 @@
 
 #include <map>
 
+#include "engine/sweep/ScegliClasse.h"
+#include "masterplan/VerificaDati.h"
+
 namespace nottaro::mp {
 
 std::optional<RequisitiMP> ImpostaClasseMP(const std::string& c, const std::string& applicazione) {
-    struct Strada {
-        double Lm, Uo, Ul, Ti;
-    };
-    static const std::map<std::string, Strada> strade = {
-        {"me1", {2.0, 40, 70, 10}}, {"m1", {2.0, 40, 70, 10}},  {"me2", {1.5, 40, 70, 10}},
-        {"m2", {1.5, 40, 70, 10}},  {"me3a", {1.0, 40, 70, 15}}, {"me3b", {1.0, 40, 60, 15}},
-        {"m3", {1.0, 40, 60, 15}},  {"me3c", {1.0, 40, 50, 15}}, {"me4a", {0.75, 40, 60, 15}},
-        {"m4", {0.75, 40, 60, 15}}, {"me4b", {0.75, 40, 50, 15}}, {"me5", {0.5, 35, 40, 15}},
-        {"m5", {0.5, 35, 40, 15}},  {"me6", {0.3, 35, 40, 15}},  {"m6", {0.3, 35, 40, 15}}};
-    struct Area {
-        double Em, Emin, Ue;
-        bool conflitto;
-    };
-    static const std::map<std::string, Area> aree = {
-        {"s1", {15, 5, 0, false}},   {"p1", {15, 5, 0, false}},   {"s2", {10, 3, 0, false}},
-        {"p2", {10, 3, 0, false}},   {"s3", {7.5, 1.5, 0, false}}, {"p3", {7.5, 1.5, 0, false}},
-        {"s4", {5, 1, 0, false}},    {"p4", {5, 1, 0, false}},    {"s5", {3, 0.6, 0, false}},
-        {"p5", {3, 0.6, 0, false}},  {"ce0", {50, 0, 40, true}},  {"c0", {50, 0, 40, true}},
-        {"ce1", {30, 0, 40, true}},  {"c1", {30, 0, 40, true}},   {"ce2", {20, 0, 40, true}},
-        {"c2", {20, 0, 40, true}},   {"ce3", {15, 0, 40, true}},  {"c3", {15, 0, 40, true}},
-        {"ce4", {10, 0, 40, true}},  {"c4", {10, 0, 40, true}},   {"ce5", {7.5, 0, 40, true}},
-        {"c5", {7.5, 0, 40, true}}};
+    // The codes the data check accepts, with the requirements of the design's
+    // own class lists.
+    if (!ClasseAccettata(c)) return std::nullopt;
     RequisitiMP r;
-    if (const auto it = strade.find(c); it != strade.end()) {
+    if (const ClasseStrada* strada = TrovaClasseEn13201(c)) {
         r.Tipo = TipoRiga::Strada;
-        r.LmMin = it->second.Lm;
-        r.UoMin = it->second.Uo;
-        r.UlMin = it->second.Ul;
-        r.TiMax = it->second.Ti;
+        r.LmMin = strada->LmMin;
+        r.UoMin = strada->UoMin;
+        r.UlMin = strada->UlMin;
+        r.TiMax = strada->TiMax;
         return r;
     }
-    if (const auto it = aree.find(c); it != aree.end()) {
-        r.Tipo = it->second.conflitto && applicazione == "rotatoria" ? TipoRiga::Rotatoria : TipoRiga::Area;
-        r.EmMin = it->second.Em;
-        r.EminMin = it->second.Emin;
-        r.UeMin = it->second.Ue;
+    if (const ClasseArea* area = TrovaClasseAreaPerNome(c)) {
+        // A conflict area (C/CE) on a roundabout is judged as a roundabout.
+        r.Tipo = !area->ClasseS && applicazione == "rotatoria" ? TipoRiga::Rotatoria : TipoRiga::Area;
+        r.EmMin = area->EmMin;
+        r.EminMin = area->EminMin;
+        r.UeMin = area->UeMin;
         return r;
     }
     return std::nullopt;

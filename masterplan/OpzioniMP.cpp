@@ -7,6 +7,11 @@
 
 namespace nottaro::mp {
 
+void ImpostaErrMasterplan(StatoProgetto& s) {
+    s.ErrLm = ErrLmMasterplan;
+    s.ErrEm = ErrEmMasterplan;
+}
+
 OpzioniMP OpzioniDaStato(const StatoProgetto& s) {
     OpzioniMP o;
     o.Deprezz = s.Deprezz;

@@ -7,6 +7,13 @@
 
 namespace nottaro::mp {
 
+// %, the excess over LmMin / EmMin a Masterplan run accepts: the batch keeps
+// every solution that lights the class, however generously.
+inline constexpr double ErrLmMasterplan = 150, ErrEmMasterplan = 200;
+
+// Writes them into the design state, as a Masterplan run starts.
+void ImpostaErrMasterplan(StatoProgetto& s);
+
 struct OpzioniMP {
     double Deprezz = 0.8;        // maintenance factor (roads and paths alike)
     double FattRiduzione = 1.0;  // flux reduction, 0.7 = 30 % less
@@ -18,7 +25,7 @@ struct OpzioniMP {
     bool TuttiRisultati = false; // retain candidates that fail the class
     int TipoLimite = 0;          // 0 none, 1 fixed spacing, 2 minimum m, 3 minimum spacing/height
     double ValLimite = 0;
-    double ErrLm = 150, ErrEm = 200;  // %, accepted excess over LmMin / EmMin
+    double ErrLm = ErrLmMasterplan, ErrEm = ErrEmMasterplan;
     std::string DirLdtMaster;    // folder of the photometric files
     int Lingua = 1;              // language of the messages
 };

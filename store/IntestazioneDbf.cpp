@@ -5,6 +5,9 @@
 
 #include <sys/stat.h>
 
+#include "core/i18n/Argomenti.h"
+#include "core/i18n/Messaggi.h"
+
 namespace nottaro {
 
 namespace {
@@ -21,18 +24,17 @@ std::uint32_t U32(const unsigned char* p) {
 }  // namespace
 
 std::string VerificaIntestazioneDbf(const std::string& percorso, IntestazioneDbf& i) {
-    const std::string nome = percorso + ": ";
     struct stat st {};
-    if (::stat(percorso.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return nome + "not a table file";
+    if (::stat(percorso.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return Msg(2713);
     std::ifstream in(percorso, std::ios::binary);
     std::vector<unsigned char> testa(kDescrittore * (kMaxCampi + 1) + 1 + kCodaVisualFox);
     in.read(reinterpret_cast<char*>(testa.data()), static_cast<std::streamsize>(testa.size()));
     const auto letti = static_cast<std::size_t>(in.gcount());
-    if (letti < kDescrittore + 1) return nome + "too short for a dBase header";
+    if (letti < kDescrittore + 1) return Msg(2714);
     i.righeDichiarate = U32(&testa[4]);
     const unsigned lungTesta = U16(&testa[8]);
     const unsigned lungRiga = U16(&testa[10]);
-    if (lungRiga == 0) return nome + "the header gives a record length of 0";
+    if (lungRiga == 0) return Msg(2715);
 
     // Field descriptors follow the file header until the terminator 0x0D.
     std::size_t pos = kDescrittore;
@@ -40,7 +42,7 @@ std::string VerificaIntestazioneDbf(const std::string& percorso, IntestazioneDbf
     i.campi = 0;
     while (pos < letti && testa[pos] != 0x0D) {
         if (pos + kDescrittore > letti || i.campi == static_cast<int>(kMaxCampi))
-            return nome + "the field descriptors have no terminator";
+            return Msg(2716);
         const unsigned tipo = testa[pos + 11];
         unsigned larghezza = testa[pos + 16];
         if (tipo == 'C') larghezza += testa[pos + 17] * 256u;  // long character fields keep the high byte there
@@ -48,14 +50,13 @@ std::string VerificaIntestazioneDbf(const std::string& percorso, IntestazioneDbf
         ++i.campi;
         pos += kDescrittore;
     }
-    if (pos >= letti) return nome + "the field descriptors have no terminator";
+    if (pos >= letti) return Msg(2716);
     const std::size_t fineDescrittori = pos + 1;
     if (lungTesta != fineDescrittori && lungTesta != fineDescrittori + kCodaVisualFox)
-        return nome + "the header length " + std::to_string(lungTesta) + " does not match its " +
-               std::to_string(i.campi) + " fields (" + std::to_string(fineDescrittori) + " bytes)";
+        return ConArgomenti(Msg(2717),
+                            {std::to_string(lungTesta), std::to_string(i.campi), std::to_string(fineDescrittori)});
     if (somma != lungRiga)
-        return nome + "the fields take " + std::to_string(somma) + " bytes but the record length is " +
-               std::to_string(lungRiga);
+        return ConArgomenti(Msg(2718), {std::to_string(somma), std::to_string(lungRiga)});
     const auto dimensione = static_cast<std::uint64_t>(st.st_size);
     i.righeIntere = dimensione < lungTesta ? 0 : (dimensione - lungTesta) / lungRiga;
     return {};

@@ -15,7 +15,7 @@ struct IntestazioneDbf {
 };
 
 // "" when the header of `percorso` is sound, with its figures in `i`; else a
-// one-line reason naming the file: a header length that does not end at the
+// one-line reason in the language the catalogue shows: a header length that does not end at the
 // descriptors' terminator, a field past the record length, or descriptors
 // whose widths do not add up to the record length.
 std::string VerificaIntestazioneDbf(const std::string& percorso, IntestazioneDbf& i);

@@ -11,6 +11,8 @@
 #include <system_error>
 
 #include "core/files/SostituisciFile.h"
+#include "core/i18n/Argomenti.h"
+#include "core/i18n/Messaggi.h"
 #include "core/text/Testo.h"
 #include "store/FileControllato.h"
 #include "store/IntestazioneDbf.h"
@@ -71,11 +73,11 @@ struct CampoNativo {
 std::string ScriviTabellaVuota(const std::string& percorso, const std::vector<CampoNativo>& campi) {
     SAHooks hook = dbf::HookControllati();
     DBFHandle h = DBFCreateLL(percorso.c_str(), "LDID/87", &hook);
-    if (!h) return "cannot be created";
+    if (!h) return Msg(2722);
     std::string errore;
     for (const auto& c : campi) {
         if (DBFAddNativeFieldType(h, c.nome.c_str(), c.tipo, c.larghezza, c.decimali) < 0) {
-            errore = "cannot take field " + c.nome;
+            errore = ConArgomenti(Msg(2723), {c.nome});
             break;
         }
     }
@@ -129,29 +131,30 @@ void TabellaDbf::Scollega() {
 }
 
 EsitoTabella TabellaDbf::Crea() {
-    if (percorso_.empty()) return {"No table is bound"};
-    if (!layout_) return {"No field layout known for " + percorso_};
-    if (Aperta() && solaLettura_) return {"Table opened read-only: " + percorso_};
+    if (percorso_.empty()) return {Msg(2706)};
+    if (!layout_) return {ConArgomenti(Msg(2707), {percorso_})};
+    if (Aperta() && solaLettura_) return {ConArgomenti(Msg(2708), {percorso_})};
     std::vector<CampoNativo> campi;
     for (const auto& c : *layout_)
         campi.push_back({c.nome, c.tipo == TipoCampo::Testo ? 'C' : 'N', c.larghezza, c.decimali});
     const bool eraAperta = Aperta();
     Chiudi();
-    if (std::string e = RiscriviVuota(percorso_, campi); !e.empty()) return {"Cannot write table " + percorso_ + ": " + e};
+    if (std::string e = RiscriviVuota(percorso_, campi); !e.empty()) return {ConArgomenti(Msg(2709), {percorso_, e})};
     if (eraAperta) return Apri(false);
     return {};
 }
 
 EsitoTabella TabellaDbf::Svuota() {
-    if (percorso_.empty()) return {"No table is bound"};
-    if (Aperta() && solaLettura_) return {"Table opened read-only: " + percorso_};
+    if (percorso_.empty()) return {Msg(2706)};
+    if (Aperta() && solaLettura_) return {ConArgomenti(Msg(2708), {percorso_})};
     if (!fs::exists(percorso_)) return Crea();
     // The file's own fields, as it declares them.
     IntestazioneDbf intestazione;
-    if (std::string e = VerificaIntestazioneDbf(percorso_, intestazione); !e.empty()) return {"Cannot empty table " + e};
+    if (std::string e = VerificaIntestazioneDbf(percorso_, intestazione); !e.empty())
+        return {ConArgomenti(Msg(2710), {percorso_, e})};
     SAHooks hook = dbf::HookControllati();
     DBFHandle h = DBFOpenLL(percorso_.c_str(), "rb", &hook);
-    if (!h) return {"Cannot open table " + percorso_};
+    if (!h) return {ConArgomenti(Msg(2711), {percorso_, Msg(2719)})};
     std::vector<CampoNativo> campi;
     for (int i = 0; i < DBFGetFieldCount(h); ++i) {
         char nome[XBASE_FLDNAME_LEN_READ + 1] = {};
@@ -162,30 +165,30 @@ EsitoTabella TabellaDbf::Svuota() {
     DBFClose(h);
     const bool eraAperta = Aperta();
     Chiudi();
-    if (std::string e = RiscriviVuota(percorso_, campi); !e.empty()) return {"Cannot empty table " + percorso_ + ": " + e};
+    if (std::string e = RiscriviVuota(percorso_, campi); !e.empty()) return {ConArgomenti(Msg(2710), {percorso_, e})};
     if (eraAperta) return Apri(false);
     return {};
 }
 
 EsitoTabella TabellaDbf::Apri(bool solaLettura) {
     Chiudi();
-    if (percorso_.empty()) return {"No table is bound"};
+    if (percorso_.empty()) return {Msg(2706)};
     std::error_code ec;
     if (!fs::exists(percorso_, ec)) {
-        if (solaLettura || !layout_) return {"Table not found: " + percorso_};
+        if (solaLettura || !layout_) return {ConArgomenti(Msg(2712), {percorso_})};
         if (auto e = Crea(); !e) return e;
     }
-    if (!fs::is_regular_file(percorso_, ec)) return {"Not a table file: " + percorso_};
+    if (!fs::is_regular_file(percorso_, ec)) return {ConArgomenti(Msg(2711), {percorso_, Msg(2713)})};
     // The header checked against itself before the library trusts it.
     IntestazioneDbf intestazione;
     if (std::string e = VerificaIntestazioneDbf(percorso_, intestazione); !e.empty())
-        return {"Cannot open table " + e};
+        return {ConArgomenti(Msg(2711), {percorso_, e})};
     SAHooks hook = dbf::HookControllati();
     DBFHandle h = DBFOpenLL(percorso_.c_str(), solaLettura ? "rb" : "rb+", &hook);
-    if (!h) return {"Cannot open table " + percorso_ + " (not a dBase table or not accessible)"};
+    if (!h) return {ConArgomenti(Msg(2711), {percorso_, Msg(2719)})};
     if (h->nRecordLength <= 0 || h->nHeaderLength <= 0) {
         DBFClose(h);
-        return {"Cannot open table " + percorso_ + " (not a dBase table)"};
+        return {ConArgomenti(Msg(2711), {percorso_, Msg(2720)})};
     }
     // The header's row count against the file's size: only whole rows are
     // read, so a truncated file or a header that lies shows no phantom rows
@@ -193,9 +196,9 @@ EsitoTabella TabellaDbf::Apri(bool solaLettura) {
     // from the header's own 32 bits: the library's signed copy loses the top
     // bit of a count above 2^31.
     if (intestazione.righeDichiarate > intestazione.righeIntere) {
-        avviso_ = percorso_ + ": the header counts " + std::to_string(intestazione.righeDichiarate) +
-                  " rows but the file holds " + std::to_string(intestazione.righeIntere) + " whole rows; " +
-                  std::to_string(intestazione.righeDichiarate - intestazione.righeIntere) + " rows are missing";
+        avviso_ = ConArgomenti(Msg(2721), {percorso_, std::to_string(intestazione.righeDichiarate),
+                                            std::to_string(intestazione.righeIntere),
+                                            std::to_string(intestazione.righeDichiarate - intestazione.righeIntere)});
     }
     h->nRecords = static_cast<int>(std::min<std::uint64_t>(
         {intestazione.righeDichiarate, intestazione.righeIntere, static_cast<std::uint64_t>(INT32_MAX)}));
@@ -243,7 +246,7 @@ int TabellaDbf::IndiceCampo(std::string_view nome) const {
 
 EsitoTabella TabellaDbf::Aggiungi(const std::vector<ValoreCampo>& valori) {
     if (!Aperta()) return {"Table not open: " + percorso_};
-    if (solaLettura_) return {"Table opened read-only: " + percorso_};
+    if (solaLettura_) return {ConArgomenti(Msg(2708), {percorso_})};
     if (valori.size() != campi_.size())
         return {"Row of " + std::to_string(valori.size()) + " values for " + std::to_string(campi_.size()) +
                 " fields in " + percorso_};
@@ -404,7 +407,7 @@ std::optional<double> TabellaDbf::Numero(std::string_view campo) const { return 
 std::optional<std::string> TabellaDbf::Testo(std::string_view campo) const { return TestoRiga(corrente_, campo); }
 
 EsitoTabella TabellaDbf::CopiaFile(const std::string& destinazione) {
-    if (percorso_.empty()) return {"No table is bound"};
+    if (percorso_.empty()) return {Msg(2706)};
     // After a refused row the header on disk is already the valid one.
     if (Aperta() && !solaLettura_ && !ScritturaFallita()) {
         DBFUpdateHeader(H(dbf_));

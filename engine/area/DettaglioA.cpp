@@ -1,14 +1,12 @@
 #include "engine/area/DettaglioA.h"
 
 #include "engine/area/OttimizzaArea.h"
-#include "engine/sweep/RigaScelta.h"
 
 namespace nottaro {
 
-DettaglioPercorso DettaglioA(const TabellaDbf& t, StatoProgetto& s, Interazione& ui) {
+DettaglioPercorso DettaglioA(const RigaScelta& r, StatoProgetto& s, Interazione& ui) {
     DettaglioPercorso d;
-    RigaScelta r;
-    if (!ApriRigaScelta(t, s, ui, r, d.LampCalc)) return d;
+    if (!ApriRigaScelta(r, s, ui, d.LampCalc)) return d;
     s.HPaloA = r.HPalo;
     s.SbraccioA = r.Sbraccio;
     s.Interdist = r.Interdist;

@@ -1,15 +1,15 @@
 #pragma once
-// Detail of one stored path solution (the current row of an open NTRLUXA
-// table): the row's photometric file is reloaded when a luminaire list is in
-// use, the lamp set is the one whose flux the row shows, and the illuminance
-// field, its statistics, the class test and the utilisation factor are
-// computed again.
+// Detail of one stored path solution (a row of an NTRLUXA table;
+// store/soluzioni/RigaAperta.h opens the current row): the row's
+// photometric file is reloaded when a luminaire list is in use, the lamp set
+// is the one whose flux the row shows, and the illuminance field, its
+// statistics, the class test and the utilisation factor are computed again.
 #include <string>
 
 #include "core/interaction/Interazione.h"
 #include "core/state/StatoProgetto.h"
 #include "engine/area/ValutaPercorso.h"
-#include "store/TabellaDbf.h"
+#include "engine/sweep/RigaScelta.h"
 
 namespace nottaro {
 
@@ -19,10 +19,10 @@ struct DettaglioPercorso {
     RisultatoPercorso risultato;  // grid, layout, Illum, EmCalc/EminCalc/EmaxCalc, FattUtil
 };
 
-// Recomputes the current row of `t`. Writes into the state SolLumen,
+// Recomputes the row `r`. Writes into the state SolLumen,
 // SolPotenza, SolLampada, CatNomeFile, HPaloA, SbraccioA, Interdist,
 // InclinaA, TipoProgetto 1 and, with a list, the reloaded FileFoto and
 // photometry.
-DettaglioPercorso DettaglioA(const TabellaDbf& t, StatoProgetto& s, Interazione& ui);
+DettaglioPercorso DettaglioA(const RigaScelta& r, StatoProgetto& s, Interazione& ui);
 
 }  // namespace nottaro

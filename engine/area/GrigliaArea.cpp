@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "core/i18n/Argomenti.h"
+#include "core/i18n/Messaggi.h"
 #include "core/intensity/Intensita.h"
 
 namespace nottaro {
@@ -37,21 +39,15 @@ EsitoA CreaGrigliaA(const ParametriArea& p, GrigliaArea& g) {
 }
 
 std::string TestoEsitoA(EsitoA esito, const ParametriArea& p) {
+    const auto n = [](auto v) { return std::to_string(v); };
     switch (esito) {
     case EsitoA::Ok: return {};
-    case EsitoA::ContiPersonalizzatiNonValidi:
-        return "custom calculation grid of " + std::to_string(p.NPtiX) + " x " + std::to_string(p.NPtiY) +
-               " points: both counts must be at least 1";
-    case EsitoA::TipoGrigliaSconosciuto:
-        return "unknown calculation grid type " + std::to_string(p.GrigliaPers) + " (0 standard, 1 custom)";
-    case EsitoA::MisureNonValide:
-        return "the spacing and the path width must be positive to lay out the calculation grid";
-    case EsitoA::TroppiPunti:
-        return "the calculation grid would exceed " + std::to_string(MaxPuntiGrigliaA) + " points";
-    case EsitoA::DisposizioneSconosciuta:
-        return "unknown path arrangement " + std::to_string(p.DispPaliA) + " (1 to 6)";
-    case EsitoA::SerieLampadeNonValida:
-        return "lamp set " + std::to_string(p.LampCalc + 1) + " is not in the photometric record";
+    case EsitoA::ContiPersonalizzatiNonValidi: return ConArgomenti(Msg(2700), {n(p.NPtiX), n(p.NPtiY)});
+    case EsitoA::TipoGrigliaSconosciuto: return ConArgomenti(Msg(2701), {n(p.GrigliaPers)});
+    case EsitoA::MisureNonValide: return Msg(2702);
+    case EsitoA::TroppiPunti: return ConArgomenti(Msg(2703), {n(MaxPuntiGrigliaA)});
+    case EsitoA::DisposizioneSconosciuta: return ConArgomenti(Msg(2704), {n(p.DispPaliA)});
+    case EsitoA::SerieLampadeNonValida: return ConArgomenti(Msg(2705), {n(p.LampCalc + 1)});
     }
     return {};
 }

@@ -41,7 +41,8 @@ inline constexpr long long MaxPuntiGrigliaA = 1000000;
 // grid unchanged.
 EsitoA CreaGrigliaA(const ParametriArea& p, GrigliaArea& g);
 
-// One line for the user explaining a refused grid or layout (empty for Ok).
+// One line for the user explaining a refused grid or layout, in the language
+// the catalogue shows (empty for Ok).
 std::string TestoEsitoA(EsitoA esito, const ParametriArea& p);
 
 }  // namespace nottaro

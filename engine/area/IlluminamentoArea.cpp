@@ -21,7 +21,7 @@ bool CalcolaIllumCon(ContestoCalcolo& ctx, const Lookup& lookup, const Parametri
             if (!AngoliA(ctx, p, a, q.x, q.y, gamma, c)) return false;
             const double I = IntensitaA(ctx, lookup, p.InclinaA, gamma, c);
             if (ctx.ErrCalcolo) return false;
-            campo.Illum[k] += I * Cos3(gamma) / (H * H) * D;
+            campo.Illum[k] += IllumOrizzontale(I, gamma, H, D);
             if (ctx.ErrCalcolo) return false;
         }
     }

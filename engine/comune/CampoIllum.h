@@ -16,6 +16,11 @@ inline double Cos3(double gamma) {
     return cg * cg * cg;
 }
 
+// Horizontal illuminance (lx) one luminaire gives a point: intensity I (cd)
+// toward it at gamma degrees, mounted H m above it, times the maintenance
+// and flux-reduction factor D. Every illuminance field sums these.
+inline double IllumOrizzontale(double I, double gamma, double H, double D) { return I * Cos3(gamma) / (H * H) * D; }
+
 struct CampoIllum {
     int NPtiLong = 0;   // rows along
     int NPtiTrasv = 0;  // points across

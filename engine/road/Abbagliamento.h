@@ -85,6 +85,22 @@ inline double VeloDi(double I, const GeometriaVelo& g, const CostantiVelo& c, do
 inline double LuminanzaIniziale(double Lm, double deprezz) { return std::pow(Lm / deprezz, 0.8); }
 inline double IncrementoSoglia(double lvSomma, double luminanzaIniziale) { return 65 * lvSomma / luminanzaIniziale; }
 
+// The veils a driver at (xo, yo), the light centres dz above the eye, sees
+// along the row: the first luminaire and those after it within 500 m of the
+// eye, less those that do not glare (Abbaglia). f(luce, geometria) takes them
+// in row order and returns false to stop; false then.
+template <class F>
+bool PerOgniVelo(const std::vector<CentroLuce>& fila, double xo, double yo, double dz, const CostantiVelo& c, F&& f) {
+    for (std::size_t n = 0; n < fila.size(); ++n) {
+        const CentroLuce& l = fila[n];
+        if (n > 0 && std::abs(l.x - xo) > 500) break;
+        const double dx = l.x - xo, dy = l.y - yo;
+        if (!Abbaglia(dx, dz)) continue;
+        if (!f(l, GeometriaDelVelo(dx, dy, dz, c))) return false;
+    }
+    return true;
+}
+
 template <class Lookup>
 double CalcTI(ContestoCalcolo& ctx, const Lookup& lookup, const ParametriStrada& p, int nPtiLong, double yo,
               double Lm, std::vector<CentroLuce>& fila) {
@@ -97,18 +113,15 @@ double CalcTI(ContestoCalcolo& ctx, const Lookup& lookup, const ParametriStrada&
     for (int m = 0; m <= nPtiLong; ++m) {
         const double xo = x0 + p.PassoRigheMax * m;
         double lvSomma = 0;
-        for (std::size_t n = 0; n < fila.size(); ++n) {
-            const CentroLuce& l = fila[n];
-            if (n > 0 && std::abs(l.x - xo) > 500) break;
-            const double dx = l.x - xo, dy = l.y - yo;
-            if (!Abbaglia(dx, dz)) continue;
-            const GeometriaVelo g = GeometriaDelVelo(dx, dy, dz, c);
+        const bool calcolati = PerOgniVelo(fila, xo, yo, dz, c, [&](const CentroLuce& l, const GeometriaVelo& g) {
             // Toward the eye: gamma over the height difference H - 1.5, zero
             // reach; a light centre left of y = s faces the -y side.
             DirezioneLuce dir;
-            if (!CalcolaDirezione(ctx, lookup, xo, yo, l.x, l.y, 0, dz, p.Inclina, VersoMenoY(l, s), dir)) return 0;
+            if (!CalcolaDirezione(ctx, lookup, xo, yo, l.x, l.y, 0, dz, p.Inclina, VersoMenoY(l, s), dir)) return false;
             lvSomma += VeloDi(dir.I, g, c, p.FattRiduzione);
-        }
+            return true;
+        });
+        if (!calcolati) return 0;
         const double ti = IncrementoSoglia(lvSomma, Liniziale);
         if (!std::isfinite(ti)) {
             ctx.ErrCalcolo = true;

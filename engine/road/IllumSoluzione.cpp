@@ -21,7 +21,7 @@ bool IllumSoluzioneCon(ContestoCalcolo& ctx, const Lookup& lookup, const Paramet
         for (std::size_t k = 0; k < nPunti; ++k) {
             const auto& q = g.Punti[k];
             if (!CalcolaDirezione(ctx, lookup, q.x, q.y, a.x, a.y, s, H, p.Inclina, versoMenoY, d)) return false;
-            campo.Illum[k] += d.I * Cos3(d.Gamma) / (H * H) * D;
+            campo.Illum[k] += IllumOrizzontale(d.I, d.Gamma, H, D);
         }
     }
     stat = CalcolaStatisticheIllum(campo);

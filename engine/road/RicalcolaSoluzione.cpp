@@ -5,10 +5,9 @@
 
 namespace nottaro {
 
-SoluzioneStrada RicalcolaSoluzione(const TabellaDbf& t, StatoProgetto& s, Interazione& ui) {
+SoluzioneStrada RicalcolaSoluzione(const RigaScelta& r, StatoProgetto& s, Interazione& ui) {
     SoluzioneStrada sol;
-    RigaScelta r;
-    if (!ApriRigaScelta(t, s, ui, r, sol.LampCalc)) return sol;
+    if (!ApriRigaScelta(r, s, ui, sol.LampCalc)) return sol;
     s.HPalo = r.HPalo;
     s.Sbraccio = r.Sbraccio;
     s.Interdist = r.Interdist;

@@ -1,9 +1,10 @@
 #pragma once
-// Detailed recomputation of one stored road solution (the current row of an
-// open NTRLUX table): the row's photometric file is reloaded when a
-// luminaire list is in use, the lamp set is the one whose flux the row shows,
-// and the luminance field of every observer, Lm, Uo, Ul, TI, the illuminance
-// field of the same grid and the utilisation factor are computed again.
+// Detailed recomputation of one stored road solution (a row of an NTRLUX
+// table; store/soluzioni/RigaAperta.h opens the current row): the row's
+// photometric file is reloaded when a luminaire list is in use, the lamp set
+// is the one whose flux the row shows, and the luminance field of every
+// observer, Lm, Uo, Ul, TI, the illuminance field of the same grid and the
+// utilisation factor are computed again.
 #include <optional>
 #include <string>
 
@@ -12,7 +13,6 @@
 #include "engine/comune/CampoIllum.h"
 #include "engine/road/CampoStrada.h"
 #include "engine/sweep/RigaScelta.h"
-#include "store/TabellaDbf.h"
 
 namespace nottaro {
 
@@ -27,10 +27,10 @@ struct SoluzioneStrada {
     std::optional<double> FattUtil;
 };
 
-// Recomputes the current row of `t`. Writes into the state what the chosen
+// Recomputes the row `r`. Writes into the state what the chosen
 // solution leaves there: SolLumen, SolPotenza, SolLampada, CatNomeFile,
 // HPalo, Sbraccio, Interdist, Inclina, TipoProgetto 0 and, with a list, the
 // reloaded FileFoto and photometry.
-SoluzioneStrada RicalcolaSoluzione(const TabellaDbf& t, StatoProgetto& s, Interazione& ui);
+SoluzioneStrada RicalcolaSoluzione(const RigaScelta& r, StatoProgetto& s, Interazione& ui);
 
 }  // namespace nottaro

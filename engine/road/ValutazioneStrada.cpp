@@ -263,12 +263,7 @@ void ValutazioneStrada::preparaAbbagliamento(const ParametriStrada& p) {
         for (int m = 0; m <= nLong; ++m) {
             inizioVeli_.push_back(static_cast<int>(veli_.size()));
             const double xo = x0 + p.PassoRigheMax * m;
-            for (std::size_t n = 0; n < fila_.size(); ++n) {
-                const CentroLuce& l = fila_[n];
-                if (n > 0 && std::abs(l.x - xo) > 500) break;
-                const double dx = l.x - xo, dy = l.y - yo;
-                if (!Abbaglia(dx, dz)) continue;
-                const GeometriaVelo v = GeometriaDelVelo(dx, dy, dz, c);
+            PerOgniVelo(fila_, xo, yo, dz, c, [&](const CentroLuce& l, const GeometriaVelo& v) {
                 // As CalcolaDirezione toward the eye: gamma over H - 1.5, zero reach.
                 ContestoCalcolo ctx;
                 const double gamma = CalcGamma(ctx, xo, yo, l.x, l.y, 0, dz);
@@ -281,7 +276,8 @@ void ValutazioneStrada::preparaAbbagliamento(const ParametriStrada& p) {
                 cZeroVeli_.push_back(cZero);
                 cIncVeli_.push_back(cInc);
                 veli_.push_back(v);
-            }
+                return true;
+            });
         }
     }
     inizioVeli_.push_back(static_cast<int>(veli_.size()));

@@ -9,24 +9,6 @@
 #include "engine/sweep/EsecuzioneSweep.h"
 
 namespace nottaro {
-bool LeggiRigaScelta(const TabellaDbf& t, RigaScelta& r) {
-    auto testo = [&t](const char* c) { return t.Testo(c); };
-    auto numero = [&t](const char* c) { return t.Numero(c); };
-    const auto lumen = testo("LUMEN"), potenza = testo("POTENZA"), lampada = testo("LAMPADA"), file = testo("FILELDT");
-    const auto fl = numero("LUMEN"), h = numero("HPALO"), o = numero("SBRACCIO"), s = numero("INTER"),
-               i = numero("INCLINA");
-    if (!lumen || !potenza || !lampada || !file || !fl || !h || !o || !s || !i) return false;
-    r.SolLumen = *lumen;
-    r.SolPotenza = *potenza;
-    r.SolLampada = *lampada;
-    r.CatNomeFile = *file;
-    r.lumen = *fl;
-    r.HPalo = *h;
-    r.Sbraccio = *o;
-    r.Interdist = *s;
-    r.Inclina = *i;
-    return true;
-}
 
 bool CaricaFotometriaRiga(StatoProgetto& s, const RigaScelta& r, Interazione& ui) {
     if (s.FileLista.empty()) return true;
@@ -51,8 +33,7 @@ int LampadaPerFlusso(const Fotometria& f, double lumen) {
     return f.LampSel;
 }
 
-bool ApriRigaScelta(const TabellaDbf& t, StatoProgetto& s, Interazione& ui, RigaScelta& r, int& lampCalc) {
-    if (!LeggiRigaScelta(t, r)) return false;
+bool ApriRigaScelta(const RigaScelta& r, StatoProgetto& s, Interazione& ui, int& lampCalc) {
     s.SolLumen = r.SolLumen;
     s.SolPotenza = r.SolPotenza;
     s.SolLampada = r.SolLampada;

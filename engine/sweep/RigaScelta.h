@@ -1,12 +1,12 @@
 #pragma once
-// The stored solution a detail (road or path) opens: the current row of an
-// open solution table, its photometric file (reloaded from the luminaire
-// list when one is in use) and the lamp set whose flux the row shows.
+// The stored solution a detail (road or path) opens: the values it takes
+// from the chosen row of a solution table, its photometric file (reloaded
+// from the luminaire list when one is in use) and the lamp set whose flux the
+// row shows. Reading the row from its table is store/soluzioni/RigaAperta.h.
 #include <string>
 
 #include "core/interaction/Interazione.h"
 #include "core/state/StatoProgetto.h"
-#include "store/TabellaDbf.h"
 
 namespace nottaro {
 
@@ -16,9 +16,6 @@ struct RigaScelta {
     double lumen = 0;
     double HPalo = 0, Sbraccio = 0, Interdist = 0, Inclina = 0;
 };
-
-// Reads the current row; false when there is none or a field is missing.
-bool LeggiRigaScelta(const TabellaDbf& t, RigaScelta& r);
 
 // Makes the row's photometry current: with a luminaire list (FileLista) the
 // first list entry whose file name equals FILELDT (case ignored) becomes
@@ -31,11 +28,10 @@ bool CaricaFotometriaRiga(StatoProgetto& s, const RigaScelta& r, Interazione& ui
 // (as stored, to 1e-6 relative), else LampSel.
 int LampadaPerFlusso(const Fotometria& f, double lumen);
 
-// The start every detail (road or path) shares: reads the current row, hands
-// its lamp and file texts to the report values (SolLumen, SolPotenza,
-// SolLampada, CatNomeFile), makes its photometry current and picks its lamp
-// set. False when the row cannot be read or its photometry is missing
-// (message 140 shown).
-bool ApriRigaScelta(const TabellaDbf& t, StatoProgetto& s, Interazione& ui, RigaScelta& r, int& lampCalc);
+// The start every detail (road or path) shares: hands the row's lamp and
+// file texts to the report values (SolLumen, SolPotenza, SolLampada,
+// CatNomeFile), makes its photometry current and picks its lamp set. False
+// when its photometry is missing (message 140 shown).
+bool ApriRigaScelta(const RigaScelta& r, StatoProgetto& s, Interazione& ui, int& lampCalc);
 
 }  // namespace nottaro

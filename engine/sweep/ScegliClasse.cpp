@@ -4,7 +4,6 @@
 
 #include "core/i18n/Messaggi.h"
 #include "core/text/Testo.h"
-#include "engine/comune/ClassiArea.h"
 
 namespace nottaro {
 namespace {
@@ -48,13 +47,28 @@ std::span<const VoceClasseStrada> IndiciUni10439() { return IndiciUni; }
 std::span<const VoceClasseStrada> ClassiEn13201() { return ClassiEn; }
 std::span<const CategoriaStrada> CategorieStrada() { return Categorie; }
 
+const ClasseStrada* TrovaClasseEn13201(std::string_view nome) {
+    const std::string cercato = Minuscolo(nome);
+    if (cercato.empty()) return nullptr;
+    for (const Voce& v : ClassiEn)
+        if (Corrisponde(v.nome, cercato)) return &v.classe;
+    return nullptr;
+}
+
+const ClasseArea* TrovaClasseAreaPerNome(std::string_view nome) {
+    const std::string cercato = Minuscolo(nome);
+    if (cercato.empty()) return nullptr;
+    for (const ClasseArea& c : ClassiArea())
+        if (Corrisponde(c.Nome, cercato)) return &c;
+    return nullptr;
+}
+
 bool TrovaClasseStrada(std::string_view nome, ClasseStrada& classe) {
     const std::string cercato = Minuscolo(nome);
     if (cercato.empty()) return false;
     for (const Voce& v : IndiciUni)
         if (cercato == v.nome) return classe = v.classe, true;
-    for (const Voce& v : ClassiEn)
-        if (Corrisponde(v.nome, cercato)) return classe = v.classe, true;
+    if (const ClasseStrada* c = TrovaClasseEn13201(cercato)) return classe = *c, true;
     for (const Categoria& c : Categorie)
         for (int lingua = 0; lingua < NumLingue; ++lingua)
             if (Minuscolo(Msg(c.messaggio, lingua)) == cercato) return classe = c.classe, true;
@@ -76,13 +90,11 @@ bool ScegliClasse(StatoProgetto& s, TipoImpianto tipo, std::string_view nome, st
         s.CodClasse = c.CodClasse;
         return true;
     }
-    const std::string cercato = Minuscolo(nome);
-    for (const ClasseArea& c : ClassiArea()) {
-        if (cercato.empty() || !Corrisponde(c.Nome, cercato)) continue;
-        s.EmMin = c.EmMin;
-        s.EminMin = c.EminMin;
-        s.UeMin = c.UeMin;
-        s.ClasseA = std::string(c.Nome);
+    if (const ClasseArea* c = TrovaClasseAreaPerNome(nome)) {
+        s.EmMin = c->EmMin;
+        s.EminMin = c->EminMin;
+        s.UeMin = c->UeMin;
+        s.ClasseA = std::string(c->Nome);
         return true;
     }
     errore = "unknown path class \"" + std::string(nome) + "\" (such as \"P2 o S2\", S2, \"C3 o CE3\" or CE3)";

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "core/state/StatoProgetto.h"
+#include "engine/comune/ClassiArea.h"
 #include "engine/sweep/EnergiaCosti.h"
 
 namespace nottaro {
@@ -41,6 +42,13 @@ std::span<const CategoriaStrada> CategorieStrada();
 // The road class of a name (case and surrounding blanks ignored); false when
 // the name is none of them.
 bool TrovaClasseStrada(std::string_view nome, ClasseStrada& classe);
+
+// The EN 13201-2 road item, or the path class, whose list text or either half
+// of it ("ME3a", "m3", "M3 o ME3b"; "s2", "CE3") is `nome`, case and
+// surrounding blanks ignored; nullptr when none. The Masterplan's class codes
+// are read through these, so the batch and the design require the same.
+const ClasseStrada* TrovaClasseEn13201(std::string_view nome);
+const ClasseArea* TrovaClasseAreaPerNome(std::string_view nome);
 
 // Writes the class's requirements into the state: LmMin, UoMin, UlMin, TiMax
 // and CodClasse for a road; EmMin, EminMin, UeMin and ClasseA for a path.

@@ -8,6 +8,7 @@
 #include "core/interaction/Interazione.h"
 #include "core/photometry/LettoriFotometria.h"
 #include "core/state/DisposizioniStrada.h"
+#include "core/state/GrigliaNorma.h"
 #include "engine/comune/ClassiArea.h"
 
 namespace nottaro::mp {
@@ -84,10 +85,7 @@ bool PortaRigaNelProgetto(StatoProgetto& s, const RigaTabellaMP& r, int soluzion
         s.TiMax = d.Req.TiMax;
         s.CodClasse = d.ClasseRiga;
         s.ClassePav = 1;
-        s.GrigliaEN = 1;
-        s.NPtiCorsia = 3;
-        s.InterMaxGriglia = 30;
-        s.NPtiCorsia2 = 3;
+        ImpostaGriglia(s, GrigliaEN13201);
         s.OssUNI = 0;
         s.Deprezz = o.Deprezz;
     } else {

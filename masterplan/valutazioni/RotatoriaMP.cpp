@@ -70,7 +70,7 @@ bool IllumRotatoria(ContestoCalcolo& ctx, const RicercaIntensita& ric, const Ane
             while (c >= 360) c -= 360;
             const double I = ric(ctx, gamma, c);
             if (ctx.ErrCalcolo) return false;
-            E += I * Cos3(gamma) / (a.H * a.H) * fattore;
+            E += IllumOrizzontale(I, gamma, a.H, fattore);
         }
         if (!std::isfinite(E)) {
             ctx.ErrCalcolo = true;

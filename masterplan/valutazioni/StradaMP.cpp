@@ -3,6 +3,7 @@
 // illuminance of the strips beside the road.
 #include <cmath>
 
+#include "core/state/GrigliaNorma.h"
 #include "engine/road/IllumSoluzione.h"
 #include "engine/sweep/SequenzeSweep.h"
 #include "engine/road/ValutazioneStrada.h"
@@ -21,7 +22,7 @@ bool IllumPunto(ContestoCalcolo& ctx, const RicercaIntensita& ric, const Paramet
     for (const auto& a : app) {
         if (!CalcolaDirezione(ctx, ric, x, y, a.x, a.y, SbraccioSegnato(p, a), H, p.Inclina, GuardaMenoY(p, a), dir))
             return false;
-        E += dir.I * Cos3(dir.Gamma) / (H * H) * D;
+        E += IllumOrizzontale(dir.I, dir.Gamma, H, D);
     }
     return !ctx.ErrCalcolo;
 }
@@ -65,10 +66,10 @@ ParametriStrada ParametriStradaMP(const DatiRigaMP& d, const OpzioniMP& o, doubl
     p.NCorsie = d.NCorsie;
     p.ClassePav = 1;
     p.Deprezz = o.Deprezz;
-    p.GrigliaEN = 1;
-    p.NPtiCorsia = 3;
-    p.InterMaxGriglia = 30;
-    p.PassoRigheMax = 3;
+    p.GrigliaEN = GrigliaEN13201.GrigliaEN;
+    p.NPtiCorsia = GrigliaEN13201.NPtiCorsia;
+    p.InterMaxGriglia = GrigliaEN13201.InterMaxGriglia;
+    p.PassoRigheMax = GrigliaEN13201.NPtiCorsia2;
     p.OssUNI = 0;
     p.HPalo = d.H;
     p.Sbraccio = d.s;

@@ -2,6 +2,10 @@
 // refused grids.
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+
+#include "core/i18n/Messaggi.h"
 #include "engine/area/GrigliaArea.h"
 
 namespace nottaro {
@@ -78,6 +82,26 @@ TEST(CreaGrigliaA, RefusedGridsLeaveThePreviousGridAndExplainThemselves) {
         EXPECT_NE(TestoEsitoA(k.atteso, p).find(k.nelTesto), std::string::npos) << TestoEsitoA(k.atteso, p);
     }
     EXPECT_EQ(TestoEsitoA(EsitoA::Ok, ParametriArea{}), "");
+}
+
+// A refusal reaches the user in the language the program shows, with its
+// figures, never as an English sentence inside a translated message.
+TEST(CreaGrigliaA, RefusalsSpeakTheLanguageShown) {
+    ParametriArea p;
+    p.GrigliaPers = 1;
+    p.NPtiX = 10;
+    p.NPtiY = -9;
+    p.DispPaliA = 9;
+    std::set<std::string> testi;
+    for (int lingua = 0; lingua < NumLingue; ++lingua) {
+        ImpostaLinguaCatalogo(lingua);
+        for (EsitoA e : {EsitoA::ContiPersonalizzatiNonValidi, EsitoA::TipoGrigliaSconosciuto, EsitoA::MisureNonValide,
+                         EsitoA::TroppiPunti, EsitoA::DisposizioneSconosciuta, EsitoA::SerieLampadeNonValida})
+            EXPECT_TRUE(testi.insert(TestoEsitoA(e, p)).second) << lingua << ": " << TestoEsitoA(e, p);
+        EXPECT_NE(TestoEsitoA(EsitoA::ContiPersonalizzatiNonValidi, p).find("10 x -9"), std::string::npos) << lingua;
+        EXPECT_NE(TestoEsitoA(EsitoA::DisposizioneSconosciuta, p).find('9'), std::string::npos) << lingua;
+    }
+    ImpostaLinguaCatalogo(1);
 }
 
 }  // namespace

@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
 #include <vector>
 
 #include "core/photometry/LettoriFotometria.h"
 #include "engine/area/IlluminamentoArea.h"
 #include "engine/area/ValutaPercorso.h"
+#include "support/EseguiCli.h"
 #include "support/InterazioneFinta.h"
 #include "support/Percorsi.h"
 #include "tests/engine/FotometrieProva.h"
@@ -156,16 +158,19 @@ Fotometria Leggi(const char* nome) {
 }
 
 TEST(CalcolaIllum, RealStreetOpticAgreesWithTheSeparateScript) {
-    // Figures printed by tests/engine/illuminamento_punto.py, which reads the
-    // file and sums the luminaires on its own.
-    const Fotometria foto = Leggi("eulumdat-analysis_sample_19_LEDiL_STRADA_street_isym0.ldt");
+    // tests/engine/illuminamento_punto.py reads the file and sums the
+    // luminaires on its own; it prints one point a line: arrangement, height,
+    // overhang, spacing, width, maintenance factor, point (i, j), illuminance.
+    const char* nome = "eulumdat-analysis_sample_19_LEDiL_STRADA_street_isym0.ldt";
+    const Fotometria foto = Leggi(nome);
+    const test::UscitaCli u =
+        test::EseguiPython("tests/engine/illuminamento_punto.py", test::Tra(test::Fixture(std::string("photometry/") + nome)));
+    ASSERT_EQ(u.esito, 0) << u.err;
     struct Caso { int disp; double H, sbr, S, W, D; int i, j; double E; };
-    const Caso casi[] = {
-        {2, 6, 0.5, 25, 4, 0.8, 0, 0, 0.5459042003724669},
-        {1, 6, 0.5, 25, 4, 0.8, 5, 2, 0.38574614626231774},
-        {4, 8, 1.0, 30, 6, 0.9, 1, 1, 0.33626280231052225},
-        {6, 5, 0.0, 20, 3, 0.8, 5, 1, 1.2456685515972},
-    };
+    std::vector<Caso> casi;
+    std::istringstream in(u.out);
+    for (Caso k; in >> k.disp >> k.H >> k.sbr >> k.S >> k.W >> k.D >> k.i >> k.j >> k.E;) casi.push_back(k);
+    ASSERT_EQ(casi.size(), 4u) << u.out;
     for (const auto& k : casi) {
         ParametriArea p = Geometria(k.disp, k.H, k.sbr, 0, k.S, k.W);
         p.DeprezzA = k.D;

@@ -164,14 +164,17 @@ TEST(EvaluateCli, PathProjectGivesTheAreaEngineFigures) {
 
 TEST(EvaluateCli, FirstPointOfTheSampleRoadMatchesAnIndependentCalculation) {
     // tests/engine/RoadVerificaPunto.py parses the street optic itself, tilts
-    // the direction vector by rotation and interpolates in Newton form: it
-    // prints 0.015832176359915 cd/m2 for observer 1 at the first grid point.
-    // The program's degree constant (57.29577951) accounts for the last digits.
+    // the direction vector by rotation and interpolates in Newton form; it
+    // prints the luminance for observer 1 at the first grid point. The
+    // program's degree constant (57.29577951) accounts for the last digits.
+    const test::UscitaCli py = test::EseguiPython("tests/engine/RoadVerificaPunto.py");
+    ASSERT_EQ(py.esito, 0) << py.err;
+    const double atteso = std::stod(py.out);
     test::CartellaTemporanea dir;
     const test::UscitaCli u = test::EseguiCli("evaluate --json --project " + Tra(test::Fixture("projects/strada.nt0")));
     ASSERT_EQ(u.esito, 0) << u.err;
     const auto j = nlohmann::json::parse(u.out);
-    EXPECT_NEAR(j["LumGriglia"][0][0][0].get<double>(), 0.015832176359915, 1e-8 * 0.0158);
+    EXPECT_NEAR(j["LumGriglia"][0][0][0].get<double>(), atteso, 1e-8 * atteso);
 }
 
 TEST(EvaluateCli, NumbersCarrySeventeenDigitsInText) {

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -12,6 +14,7 @@
 #include "engine/road/IllumSoluzione.h"
 #include "engine/road/ValutazioneStrada.h"
 #include "engine/road/reference/LuminanzaRiferimento.h"
+#include "support/EseguiCli.h"
 #include "support/InterazioneFinta.h"
 #include "support/Percorsi.h"
 #include "tests/engine/FotometrieProva.h"
@@ -23,15 +26,37 @@ void Vicino(double ottenuto, double atteso, double rel, const std::string& nome)
     EXPECT_NEAR(ottenuto, atteso, rel * std::max(1.0, std::abs(atteso))) << nome;
 }
 
-// Figures printed by tests/engine/RoadVerificaIndipendente.py, which computes
+// Figures of tests/engine/RoadVerificaIndipendente.py, run here: it computes
 // them from the domain rules with its own interpolation (Newton form) and
 // angle conversions, for a luminaire of the same intensity in every direction.
+// It prints each case's name, then "  Name = v" or "  Name = v1, v2, ...".
+using FigureCaso = std::map<std::string, std::vector<double>>;
+
+std::vector<FigureCaso> FigureIndipendenti() {
+    const test::UscitaCli u = test::EseguiPython("tests/engine/RoadVerificaIndipendente.py");
+    EXPECT_EQ(u.esito, 0) << u.err;
+    std::vector<FigureCaso> casi;
+    std::istringstream in(u.out);
+    std::string riga;
+    while (std::getline(in, riga)) {
+        if (riga.rfind("  ", 0) != 0) {
+            casi.emplace_back();
+            continue;
+        }
+        const auto uguale = riga.find(" = ");
+        if (casi.empty() || uguale == std::string::npos) continue;
+        std::string nome = riga.substr(2, uguale - 2);
+        std::istringstream valori(riga.substr(uguale + 3));
+        std::string v;
+        while (std::getline(valori, v, ',')) casi.back()[nome].push_back(std::stod(v));
+    }
+    return casi;
+}
+
 struct CasoIndipendente {
     const char* nome;
     ParametriStrada p;
     double cd;
-    double stima, ul, lm, uo, ti;
-    std::vector<double> lmOss, uoOss, ulOss;
 };
 
 ParametriStrada Caso1() {
@@ -51,15 +76,14 @@ ParametriStrada Caso2() {
 }
 
 TEST(ValutaStrada, UniformLuminaireMatchesTheIndependentCalculation) {
-    const CasoIndipendente casi[] = {
-        {"one side left, EN", Caso1(), 1000, 0.323912056027019, 0.854702365456751, 0.573480513108416,
-         0.441539522369291, 52.1326300639447, {0.61087123447761, 0.573480513108416},
-         {0.478192877796479, 0.441539522369291}, {0.854702365456751, 0.904191250362828}},
-        {"opposite, UNI", Caso2(), 2500, 0.576351175644817, 0.313943439087069, 0.577986066415971,
-         0.48714383735201, 50.3865434162033, {0.577986066415971}, {0.48714383735201},
-         {0.375285512663378, 0.313943439087069, 0.375285512663378}},
-    };
-    for (const auto& k : casi) {
+    const CasoIndipendente casi[] = {{"one side left, EN", Caso1(), 1000}, {"opposite, UNI", Caso2(), 2500}};
+    const std::vector<FigureCaso> figure = FigureIndipendenti();
+    ASSERT_EQ(figure.size(), std::size(casi));
+    for (std::size_t n = 0; n < std::size(casi); ++n) {
+        const CasoIndipendente& k = casi[n];
+        const FigureCaso& f = figure[n];
+        for (const char* nome : {"StimaRapida", "Ul", "Lm", "Uo", "TI", "LmOss", "UoOss", "UlOss"})
+            ASSERT_EQ(f.count(nome), 1u) << k.nome << " has no " << nome;
         auto foto = std::make_unique<Fotometria>(test::FotometriaDa(
             test::Angoli(0, 15, 24), test::Angoli(0, 5, 37), [](double, double) { return 100; }, k.cd * 10));
         CampoStrada rif;
@@ -70,20 +94,21 @@ TEST(ValutaStrada, UniformLuminaireMatchesTheIndependentCalculation) {
         for (const auto* r : {&a, &b}) {
             ASSERT_EQ(r->Esito, EsitoStrada::Accettato) << k.nome;
             const double tol = 1e-9;  // the program's degree constant differs from 180/pi by 5e-11
-            Vicino(r->StimaRapida, k.stima, tol, "StimaRapida");
-            Vicino(r->Ul, k.ul, tol, "Ul");
-            Vicino(r->Lm, k.lm, tol, "Lm");
-            Vicino(r->Uo, k.uo, tol, "Uo");
-            Vicino(r->TI, k.ti, tol, "TI");
+            Vicino(r->StimaRapida, f.at("StimaRapida")[0], tol, "StimaRapida");
+            Vicino(r->Ul, f.at("Ul")[0], tol, "Ul");
+            Vicino(r->Lm, f.at("Lm")[0], tol, "Lm");
+            Vicino(r->Uo, f.at("Uo")[0], tol, "Uo");
+            Vicino(r->TI, f.at("TI")[0], tol, "TI");
         }
         for (const CampoStrada* c : {static_cast<const CampoStrada*>(&rif), &veloce.Campo()}) {
-            ASSERT_EQ(c->LmOss.size(), k.lmOss.size());
-            ASSERT_EQ(c->UlOss.size(), k.ulOss.size());
-            for (std::size_t o = 0; o < k.lmOss.size(); ++o) {
-                Vicino(c->LmOss[o], k.lmOss[o], 1e-9, "LmOss");
-                Vicino(c->UoOss[o], k.uoOss[o], 1e-9, "UoOss");
+            ASSERT_EQ(c->LmOss.size(), f.at("LmOss").size());
+            ASSERT_EQ(c->UoOss.size(), f.at("UoOss").size());
+            ASSERT_EQ(c->UlOss.size(), f.at("UlOss").size());
+            for (std::size_t o = 0; o < c->LmOss.size(); ++o) {
+                Vicino(c->LmOss[o], f.at("LmOss")[o], 1e-9, "LmOss");
+                Vicino(c->UoOss[o], f.at("UoOss")[o], 1e-9, "UoOss");
             }
-            for (std::size_t o = 0; o < k.ulOss.size(); ++o) Vicino(c->UlOss[o], k.ulOss[o], 1e-9, "UlOss");
+            for (std::size_t o = 0; o < c->UlOss.size(); ++o) Vicino(c->UlOss[o], f.at("UlOss")[o], 1e-9, "UlOss");
         }
     }
 }

@@ -39,6 +39,8 @@ TEST(ImpostaClasseMP, RequirementsAndKindByCode) {
     }
     EXPECT_FALSE(ImpostaClasseMP("me7", "stradale"));
     EXPECT_FALSE(ImpostaClasseMP("ME1", "stradale"));  // codes arrive in lower case
+    EXPECT_FALSE(ImpostaClasseMP("p6", "ciclabile"));  // no batch row has the class
+    EXPECT_FALSE(ImpostaClasseMP("m3 o me3b", "stradale"));  // a list item, not a code
 }
 
 TEST(ClasseIPEI, BandsIncludeTheirLowerBound) {

@@ -16,10 +16,12 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <set>
 #include <sstream>
 
 #include "support/CartellaTemporanea.h"
 #include "RigheProva.h"
+#include "core/i18n/Messaggi.h"
 #include "core/text/Testo.h"
 #include "store/TabellaDbf.h"
 #include "support/DiscoPiccolo.h"
@@ -289,6 +291,35 @@ TEST(TabellaDbfFile, HeaderLengthsThatDisagreeWithTheFieldsAreRefusedNamingTheFi
         EXPECT_NE(e.errore.find(c.motivo), std::string::npos) << e.errore;
         EXPECT_EQ(t.NumeroRighe(), 0u);
     }
+}
+
+// The reason a table is refused reaches the user in the language the program
+// shows, naming the file; the warning of a table read in part too.
+TEST(TabellaDbfFile, RefusalsAndWarningsSpeakTheLanguageShown) {
+    CartellaTemporanea dir;
+    const std::string corta = dir.File("corta.dbf");
+    std::ofstream(corta) << "abc";
+    ASSERT_NO_FATAL_FAILURE(ScriviRighe(dir, 3));
+    const std::string tagliata = dir.File("ntrlux.dbf");
+    std::filesystem::resize_file(tagliata, std::filesystem::file_size(tagliata) - 10);
+    std::set<std::string> rifiuti, avvisi;
+    for (int lingua = 0; lingua < NumLingue; ++lingua) {
+        ImpostaLinguaCatalogo(lingua);
+        TabellaDbf t;
+        t.CollegaFile(corta, nullptr);
+        const auto e = t.Apri(true);
+        EXPECT_FALSE(e);
+        EXPECT_NE(e.errore.find(corta), std::string::npos) << e.errore;
+        rifiuti.insert(e.errore);
+        t.Collega(dir.Str(), "NTRLUX");
+        const auto a = t.Apri(true);
+        EXPECT_TRUE(a) << a.errore;
+        EXPECT_NE(a.avviso.find("ntrlux.dbf"), std::string::npos) << a.avviso;
+        avvisi.insert(a.avviso);
+    }
+    ImpostaLinguaCatalogo(1);
+    EXPECT_EQ(rifiuti.size(), static_cast<std::size_t>(NumLingue));
+    EXPECT_EQ(avvisi.size(), static_cast<std::size_t>(NumLingue));
 }
 
 TEST(TabellaDbfFile, TheTableCommandPrintsTheWholeRowsOfALyingTableAfterOneWarning) {

@@ -12,14 +12,16 @@
 
 namespace nottaro::test {
 
-UscitaCli EseguiCli(const std::string& argomenti, bool unisciErrori) {
+namespace {
+
+UscitaCli Esegui(const std::string& comando, bool unisciErrori) {
     UscitaCli u;
     std::string fileErr = (std::filesystem::temp_directory_path() / "nottaro-cli-err-XXXXXX").string();
     const int fd = ::mkstemp(fileErr.data());
     if (fd < 0) return u;
     ::close(fd);
     const std::string redir = unisciErrori ? " 2>&1" : " 2>" + Tra(fileErr);
-    FILE* p = ::popen((ProgrammaCli() + " " + argomenti + redir).c_str(), "r");
+    FILE* p = ::popen((comando + redir).c_str(), "r");
     if (p) {
         char buf[4096];
         std::size_t n;
@@ -33,6 +35,16 @@ UscitaCli EseguiCli(const std::string& argomenti, bool unisciErrori) {
     }
     std::filesystem::remove(fileErr);
     return u;
+}
+
+}  // namespace
+
+UscitaCli EseguiCli(const std::string& argomenti, bool unisciErrori) {
+    return Esegui(ProgrammaCli() + " " + argomenti, unisciErrori);
+}
+
+UscitaCli EseguiPython(const std::string& script, const std::string& argomenti) {
+    return Esegui("cd " + Tra(Sorgente("")) + " && python3 " + Tra(script) + " " + argomenti, false);
 }
 
 }  // namespace nottaro::test

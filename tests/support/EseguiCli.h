@@ -13,6 +13,10 @@ struct UscitaCli {
 // `argomenti` is passed through the shell as it stands (quote paths with Tra).
 UscitaCli EseguiCli(const std::string& argomenti, bool unisciErrori = false);
 
+// Runs one of the independent Python calculations kept beside the tests
+// (tests/<folder>/<script>.py) from the source root, as they expect.
+UscitaCli EseguiPython(const std::string& script, const std::string& argomenti = "");
+
 // A path or text in single quotes for the shell.
 inline std::string Tra(const std::string& s) { return "'" + s + "'"; }
 

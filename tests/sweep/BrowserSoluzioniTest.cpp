@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/sweep/BrowserSoluzioni.h"
+#include "store/soluzioni/BrowserSoluzioni.h"
 #include "store/TabellaDbf.h"
 #include "support/CartellaTemporanea.h"
 

@@ -20,7 +20,7 @@
 #include "engine/road/OttimizzaStrada.h"
 #include "engine/road/ValutazioneStrada.h"
 #include "engine/progetto/ValutaProgetto.h"
-#include "engine/sweep/RigaDbf.h"
+#include "store/soluzioni/RigaDbf.h"
 #include "store/TabellaDbf.h"
 #include "support/InterazioneFinta.h"
 #include "support/Percorsi.h"
@@ -249,7 +249,11 @@ TEST(OttimizzaStrada, AnnullataDaAltroThreadUsaLaSuaCopiaDelProgetto) {
     Riscontro riscontro;  // nobody to tell: this thread only watches
     RisultatoSweep r;
     std::thread lavoro([&] { r = OttimizzaStrada(richiesta, righe, riscontro); });
-    while (riscontro.UltimoProgresso().trovati < 50) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    // Until 50 rows are stored, however slow the machine; a run that never
+    // gets there is stopped all the same and fails below instead of hanging.
+    const auto limite = std::chrono::steady_clock::now() + std::chrono::minutes(5);
+    while (riscontro.UltimoProgresso().trovati < 50 && std::chrono::steady_clock::now() < limite)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     s->LargStrada = 30;
     s->NCorsie = 6;
     s->Foto.FlussoLamp[0] *= 10;

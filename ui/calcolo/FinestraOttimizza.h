@@ -11,7 +11,7 @@
 
 #include "core/interaction/Interazione.h"
 #include "core/state/StatoProgetto.h"
-#include "engine/sweep/BrowserSoluzioni.h"
+#include "store/soluzioni/BrowserSoluzioni.h"
 #include "store/TabellaDbf.h"
 
 class QPrinter;

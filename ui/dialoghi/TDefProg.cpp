@@ -15,6 +15,7 @@
 #include <cmath>
 
 #include "core/i18n/Lingua.h"
+#include "core/state/GrigliaNorma.h"
 #include "engine/sweep/ScegliClasse.h"
 #include "ui/comune/CampoDecimale.h"
 #include "ui/comune/Campi.h"
@@ -260,11 +261,7 @@ void TDefProg::Ok() {
     stato_.UoMin = v[1];
     stato_.UlMin = v[2];
     stato_.TiMax = v[3];
-    const bool en = griglia_[1]->isChecked();
-    stato_.GrigliaEN = en ? 1 : 0;
-    stato_.NPtiCorsia = en ? 3 : 5;
-    stato_.InterMaxGriglia = en ? 30 : 50;
-    stato_.NPtiCorsia2 = en ? 3 : 5;
+    ImpostaGriglia(stato_, griglia_[1]->isChecked() ? GrigliaEN13201 : GrigliaUNI10439);
     stato_.OssUNI = osservatori_[1]->isChecked() ? 1 : 0;
     accept();
 }

@@ -37,7 +37,7 @@
 #include "masterplan/progetto/CartellaProgetto.h"
 #include "masterplan/progetto/StatoMasterplan.h"
 #include "masterplan/workbook/EsportaLista.h"
-#include "masterplan_stampa/StampaMasterplan.h"
+#include "masterplan/stampa/StampaMasterplan.h"
 #include "report/StampaProgetto.h"
 #include "ui/calcolo/FinestraOttimizza.h"
 #include "ui/comune/Acceleratori.h"

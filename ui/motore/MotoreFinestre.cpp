@@ -4,7 +4,7 @@
 #include "engine/area/OttimizzaArea.h"
 #include "engine/road/OttimizzaStrada.h"
 #include "engine/sweep/RichiestaCalcolo.h"
-#include "engine/sweep/RigaDbf.h"
+#include "store/soluzioni/RigaDbf.h"
 #include "store/TabellaDbf.h"
 
 namespace nottaro::ui {

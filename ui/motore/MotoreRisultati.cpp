@@ -10,6 +10,7 @@
 #include "engine/road/Disposizione.h"
 #include "engine/road/OttimizzaStrada.h"
 #include "engine/road/RicalcolaSoluzione.h"
+#include "store/soluzioni/RigaAperta.h"
 
 namespace nottaro::ui {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "core/interaction/Interazione.h"
 #include "core/state/StatoProgetto.h"
-#include "engine/sweep/BrowserSoluzioni.h"
+#include "store/soluzioni/BrowserSoluzioni.h"
 #include "store/TabellaDbf.h"
 
 namespace nottaro::ui {

@@ -15,6 +15,7 @@
 
 #include "core/files/Configurazione.h"
 #include "masterplan/ColonneMP.h"
+#include "masterplan/OpzioniMP.h"
 #include "masterplan/workbook/Cartella.h"
 #include "ui/comune/CampoDecimale.h"
 #include "ui/comune/Testi.h"
@@ -116,8 +117,7 @@ void TVelaro::AvviaMasterplan() {
     if (!stato_.DaProgetto) stato_.Interdist = 0;
     stato_.TuttiRisultati = !risultati_[0]->isChecked();
     if (stato_.TipoLimite == 0) stato_.ValLimite = 0;
-    stato_.ErrLm = 150;
-    stato_.ErrEm = 200;
+    mp::ImpostaErrMasterplan(stato_);
     const bool portata = ApriFinestraMasterplan({this, stato_, *ui_}, prima, thread_);
     if (portata) {
         MostraProgetto(stato_);

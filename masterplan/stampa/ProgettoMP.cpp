@@ -1,4 +1,4 @@
-#include "masterplan_stampa/ProgettoMP.h"
+#include "masterplan/stampa/ProgettoMP.h"
 
 #include <cctype>
 #include <filesystem>

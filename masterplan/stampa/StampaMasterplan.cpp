@@ -1,4 +1,4 @@
-#include "masterplan_stampa/StampaMasterplan.h"
+#include "masterplan/stampa/StampaMasterplan.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -8,7 +8,7 @@
 
 #include "core/i18n/Argomenti.h"
 #include "core/i18n/Messaggi.h"
-#include "masterplan_stampa/PagineMP.h"
+#include "masterplan/stampa/PagineMP.h"
 #include "report/RoutinePagina.h"
 
 namespace nottaro::mp {

@@ -1,7 +1,7 @@
 #pragma once
 // The Masterplan's own pages: the data page with the MIN and MAX solutions
 // side by side ("RIEPILOGO") and the page of the strips beside the road.
-#include "masterplan_stampa/ProgettoMP.h"
+#include "masterplan/stampa/ProgettoMP.h"
 #include "report/PaginaReport.h"
 
 namespace nottaro::mp {

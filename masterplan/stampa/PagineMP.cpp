@@ -1,4 +1,4 @@
-#include "masterplan_stampa/PagineMP.h"
+#include "masterplan/stampa/PagineMP.h"
 
 #include <QFontMetrics>
 #include <QImage>

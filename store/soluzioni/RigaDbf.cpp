@@ -1,4 +1,4 @@
-#include "engine/sweep/RigaDbf.h"
+#include "store/soluzioni/RigaDbf.h"
 
 #include <array>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "engine/sweep/BrowserSoluzioni.h"
+#include "store/soluzioni/BrowserSoluzioni.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "masterplan_stampa/TabFotometriche.h"
+#include "masterplan/stampa/TabFotometriche.h"
 
 #include <QImage>
 #include <QPagedPaintDevice>
@@ -10,7 +10,7 @@
 
 #include "core/i18n/Messaggi.h"
 #include "core/text/Testo.h"
-#include "masterplan_stampa/StampaMasterplan.h"
+#include "masterplan/stampa/StampaMasterplan.h"
 #include "report/RoutinePagina.h"
 
 namespace nottaro::mp {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "masterplan_stampa/ProgettoMP.h"
+#include "masterplan/stampa/ProgettoMP.h"
 #include "report/StampaProgetto.h"
 
 class QPagedPaintDevice;
