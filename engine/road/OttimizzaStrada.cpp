@@ -66,8 +66,10 @@ private:
         if (!griglia_) return false;
         ContestoCalcolo ctx;
         StatisticheIllum stat;
+        // The fast evaluation already holds the field's intensities: the
+        // illuminance is a sum over them, not a second lookup.
         const bool ok = piana_ ? IllumSoluzione(ctx, *cf_.foto, p_, app_, grigliaE_, campoE_, stat)
-                               : IllumSoluzione(ctx, valutazione_.Ricerca(), p_, app_, grigliaE_, campoE_, stat);
+                               : valutazione_.Illuminamento(p_, campoE_, stat);
         if (!ok || ctx.ErrCalcolo) return false;
         il.Em = stat.EmCalc;
         if (!edizione2015_) return true;

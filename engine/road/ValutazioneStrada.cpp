@@ -137,6 +137,7 @@ void ValutazioneStrada::preparaCampo(const ParametriStrada& p) {
 
 RisultatoStrada ValutazioneStrada::Valuta(const ParametriStrada& p, const SoglieStrada* soglie) {
     RisultatoStrada r;
+    intensitaCampo_ = false;
     if (lampCalc_ < 0 || p.LampCalc != lampCalc_ || p.ClassePav < 0 || p.ClassePav > 5 || !preparaDisposizione(p)) return r;
     preparaGeometria(p);
     AzzeraCampi(campo_);
@@ -192,6 +193,7 @@ RisultatoStrada ValutazioneStrada::Valuta(const ParametriStrada& p, const Soglie
     if (errCampo_.Per(t)) return errore("LumOsservatore");
     iCampo_.resize(geoCampo_.size());
     if (!inclinate_.Calcola(ctx, ricerca_, geoCampo_, t, iCampo_.data())) return errore("LumOsservatore");
+    intensitaCampo_ = true;
     for (int o = 0; o < campo_.NOss; ++o) {
         double* lum = campo_.LumGriglia.data() + static_cast<std::size_t>(o) * nq_;
         for (int a = 0; a < np_; ++a) {
@@ -222,6 +224,24 @@ RisultatoStrada ValutazioneStrada::Valuta(const ParametriStrada& p, const Soglie
     if (ctx.ErrCalcolo) return errore("CalcTI");
     r.Esito = EsitoStrada::Accettato;
     return r;
+}
+
+bool ValutazioneStrada::Illuminamento(const ParametriStrada& p, CampoIllum& campo, StatisticheIllum& stat) const {
+    if (!intensitaCampo_) return false;
+    const auto& g = campo_.Griglia;
+    AzzeraIllum(campo, g.NPtiLong, g.NPtiTrasv);
+    const std::size_t nPunti = static_cast<std::size_t>(g.NPtiLong) * g.NPtiTrasv;
+    if (static_cast<std::size_t>(nq_) < nPunti) return false;
+    // Poles outer, points inner and the same expression: the sums of the
+    // plain illuminance in the same order.
+    const double H = p.HPalo, D = p.Deprezz * p.FattRiduzione;
+    for (int a = 0; a < np_; ++a) {
+        const double* I = iCampo_.data() + static_cast<std::size_t>(a) * nq_;
+        const double* gamma = geoCampo_.gamma.data() + static_cast<std::size_t>(a) * nq_;
+        for (std::size_t k = 0; k < nPunti; ++k) campo.Illum[k] += I[k] * Cos3(gamma[k]) / (H * H) * D;
+    }
+    stat = CalcolaStatisticheIllum(campo);
+    return true;
 }
 
 // The glare geometry of CalcTI, kept while only the tilt changes.

@@ -16,6 +16,7 @@
 
 #include "core/intensity/DirezioniInclinabili.h"
 #include "core/intensity/RicercaIntensita.h"
+#include "engine/comune/CampoIllum.h"
 #include "engine/road/Abbagliamento.h"
 #include "engine/road/CampoStrada.h"
 
@@ -33,6 +34,13 @@ public:
     // exits and acceptance apply; without, every figure is computed. The
     // fields of the candidate stay in Campo() until the next call.
     RisultatoStrada Valuta(const ParametriStrada& p, const SoglieStrada* soglie);
+
+    // Maintained horizontal illuminance over the luminance grid of the last
+    // candidate, from the intensities its luminance already looked up: the
+    // figures of IllumSoluzione to the last bit, without a second lookup.
+    // Only after a Valuta that reached the average luminance (an accepted
+    // candidate, or one judged on Lm and Uo); false otherwise.
+    bool Illuminamento(const ParametriStrada& p, CampoIllum& campo, StatisticheIllum& stat) const;
 
     const CampoStrada& Campo() const { return campo_; }
     const RicercaIntensita& Ricerca() const { return ricerca_; }
@@ -76,6 +84,7 @@ private:
     // geometry passes the Ul test: most candidates that fail it fail it for
     // every tilt of their overhang, and the field is three times the lanes.
     bool campoValido_ = false;
+    bool intensitaCampo_ = false;  // iCampo_ holds the last candidate's intensities
     Errori errStima_, errAsse_, errCampo_;
     std::vector<double> iCampo_, iAsse_, iStima_, iVeli_;
     IntensitaInclinate inclinate_;  // the rotated angles of the tilt in hand
