@@ -53,6 +53,16 @@ double Atteso(const ParametriStrada& p, const std::vector<Apparecchio>& app, dou
     return e;
 }
 
+// A real street optic, read once per test.
+Fotometria FotometriaStradale() {
+    Fotometria foto;
+    test::InterazioneFinta ui;
+    if (LeggiFotometria(test::Fixture("photometry/eulumdat-analysis_sample_19_LEDiL_STRADA_street_isym0.ldt"), foto,
+                        ui) != 0)
+        return {};
+    return foto;
+}
+
 TEST(IllumSoluzione, MatchesAnIndependentSumForEveryRoadArrangement) {
     const Fotometria foto = test::FotometriaDa(test::Angoli(0, 1, 360), test::Angoli(0, 1, 181), Lobo, 8000);
     for (int disp = 1; disp <= 6; ++disp)
@@ -84,11 +94,8 @@ TEST(IllumSoluzione, MatchesAnIndependentSumForEveryRoadArrangement) {
 }
 
 TEST(IllumSoluzione, IndexedLookupGivesThePlainFiguresOnRealPhotometry) {
-    Fotometria foto;
-    test::InterazioneFinta ui;
-    ASSERT_EQ(LeggiFotometria(test::Fixture("photometry/eulumdat-analysis_sample_19_LEDiL_STRADA_street_isym0.ldt"),
-                              foto, ui),
-              0);
+    const Fotometria foto = FotometriaStradale();
+    ASSERT_GT(foto.NumLampade, 0);
     RicercaIntensita ricerca(foto, 0);
     for (int disp : {1, 3, 5, 6})
         for (double incl : {0.0, 10.0, -5.0}) {
@@ -113,11 +120,8 @@ TEST(IllumSoluzione, IndexedLookupGivesThePlainFiguresOnRealPhotometry) {
 // The sweep sums the illuminance over the intensities its luminance looked
 // up; it must be the plain figure, and refuse when no field was evaluated.
 TEST(IllumSoluzione, FromTheLuminanceIntensitiesGivesThePlainFigures) {
-    Fotometria foto;
-    test::InterazioneFinta ui;
-    ASSERT_EQ(LeggiFotometria(test::Fixture("photometry/eulumdat-analysis_sample_19_LEDiL_STRADA_street_isym0.ldt"),
-                              foto, ui),
-              0);
+    const Fotometria foto = FotometriaStradale();
+    ASSERT_GT(foto.NumLampade, 0);
     ValutazioneStrada v;
     v.ImpostaFotometria(foto, 0);
     CampoIllum lento, veloce;
