@@ -14,6 +14,7 @@
 #include <nlohmann/json.hpp>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <cstdio>
@@ -22,6 +23,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/Comando.h"
 #include "cli/AmbienteStampa.h"
@@ -65,7 +67,40 @@ struct OpzioniCli {
     std::string limite;
     std::optional<double> valoreLimite;
     std::string pdf, pdfTabelle, stampa, luogo, lingua;
+    std::optional<int> edizione;
+    std::string profilo;
 };
+
+// --profile FULL[,HOURS1,FRACTION1[,HOURS2,FRACTION2]]: hours a year at full
+// power, then up to two dimmed periods with their power fraction.
+bool LeggiProfilo(const std::string& testo, ProfiloEsercizio& p, std::string& errore) {
+    std::vector<double> v;
+    std::size_t inizio = 0;
+    while (inizio <= testo.size()) {
+        const std::size_t fine = std::min(testo.find(',', inizio), testo.size());
+        const auto x = ConvertiReale(testo.substr(inizio, fine - inizio));
+        if (!x) {
+            errore = "--profile: \"" + testo + "\" is not FULL[,HOURS1,FRACTION1[,HOURS2,FRACTION2]]";
+            return false;
+        }
+        v.push_back(*x);
+        inizio = fine + 1;
+    }
+    if (v.size() != 1 && v.size() != 3 && v.size() != 5) {
+        errore = "--profile takes 1, 3 or 5 numbers: FULL[,HOURS1,FRACTION1[,HOURS2,FRACTION2]]";
+        return false;
+    }
+    p = ProfiloEsercizio{v[0]};
+    if (v.size() >= 3) {
+        p.OreRid1 = v[1];
+        p.FrazRid1 = v[2];
+    }
+    if (v.size() == 5) {
+        p.OreRid2 = v[3];
+        p.FrazRid2 = v[4];
+    }
+    return true;
+}
 
 // --print: plans,letterhead,description,strips,standard,id-number,photo-lr17.
 bool LeggiOpzioniStampa(const std::string& testo, OpzioniStampaMP& s, std::string& errore) {
@@ -171,6 +206,8 @@ int Esegui(const OpzioniCli& o) {
     if (o.rilassa < 0 || o.rilassa > 2) return Errore("--relax must be 0, 1 or 2");
     op.OpzioneStrisce = o.strisce;
     op.M = o.rilassa;
+    if (o.edizione) op.EdizioneEN = *o.edizione;
+    if (std::string e; !o.profilo.empty() && !LeggiProfilo(o.profilo, op.Profilo, e)) return Errore(e);
     if (std::string e = VerificaOpzioniMP(op, o.thread); !e.empty()) return Errore(e);
     OpzioniStampaMP opStampa;
     if (std::string e; !LeggiOpzioniStampa(o.stampa, opStampa, e)) return Errore(e);
@@ -301,6 +338,11 @@ cli::RegistraComando reg("masterplan", [](CLI::App& app, int& esito) {
     sub->add_option("--wing-cut", o->taglio, "Wing cut, percent above the class minimum (default 7)");
     sub->add_option("--strips", o->strisce, "Strips beside the road: 0 no, 1 shown, 2 blocking on Em, 3 on Em and Emin");
     sub->add_option("--relax", o->rilassa, "Relaxations of the strip reference with --strips 2 or 3 (0-2)");
+    sub->add_option("--edition", o->edizione,
+                    "Class tables: 0 the program's own (default: the design's), 1 EN 13201-2:2015");
+    sub->add_option("--profile", o->profilo,
+                    "Operating profile for De: FULL[,HOURS1,FRACTION1[,HOURS2,FRACTION2]] hours a year at full power "
+                    "and dimmed (default: the design's)");
     sub->add_flag("--all-results", o->tutti, "Retain every candidate that computes, compliant or not");
     sub->add_option("--limit", o->limite, "Spacing limit: none, fixed, min or ratio");
     sub->add_option("--limit-value", o->valoreLimite, "Value of the limit: metres, or a spacing/height ratio");

@@ -1,6 +1,7 @@
 #include "masterplan/OpzioniMP.h"
 
 #include <string_view>
+#include <utility>
 
 #include "core/state/LimitiValori.h"
 #include "core/text/Testo.h"
@@ -20,6 +21,8 @@ OpzioniMP OpzioniDaStato(const StatoProgetto& s) {
     o.TuttiRisultati = s.TuttiRisultati;
     o.TipoLimite = s.TipoLimite;
     o.ValLimite = s.TipoLimite == 0 ? 0 : s.ValLimite;
+    o.EdizioneEN = s.EdizioneEN;
+    o.Profilo = ProfiloDaStato(s);
     o.DirLdtMaster = s.DirLdtMaster;
     o.Lingua = s.Lingua;
     return o;
@@ -46,6 +49,15 @@ std::string VerificaOpzioniMP(const OpzioniMP& o, int thread) {
     if (!(o.TaglioAli >= 0 && o.TaglioAli <= 100)) return Fuori("TaglioAli", o.TaglioAli, "[0, 100]");
     if (o.OpzioneStrisce < 0 || o.OpzioneStrisce > 3) return Fuori("OpzioneStrisce", o.OpzioneStrisce, "0..3");
     if (o.M < 0 || o.M > 2) return Fuori("M", o.M, "0..2");
+    if (o.EdizioneEN != 0 && o.EdizioneEN != 1) return Fuori("EdizioneEN", o.EdizioneEN, "0..1");
+    const ProfiloEsercizio& pr = o.Profilo;
+    for (auto [nome, ore] : {std::pair{"OrePiena", pr.OrePiena}, std::pair{"OreRid1", pr.OreRid1},
+                             std::pair{"OreRid2", pr.OreRid2}})
+        if (!(ore >= 0 && ore <= 8784)) return Fuori(nome, ore, "[0, 8784]");
+    if (!(pr.OrePiena + pr.OreRid1 + pr.OreRid2 <= 8784))
+        return Fuori("OrePiena + OreRid1 + OreRid2", pr.OrePiena + pr.OreRid1 + pr.OreRid2, "[0, 8784]");
+    for (auto [nome, f] : {std::pair{"FrazRid1", pr.FrazRid1}, std::pair{"FrazRid2", pr.FrazRid2}})
+        if (!(f >= 0 && f <= 1)) return Fuori(nome, f, "[0, 1]");
     if (thread < 0 || thread > MaxThreadMP) return Fuori("threads", thread, "0.." + std::to_string(MaxThreadMP));
     return {};
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/state/StatoProgetto.h"
+#include "engine/comune/IndicatoriEnergia.h"
 
 namespace nottaro::mp {
 
@@ -26,6 +27,8 @@ struct OpzioniMP {
     int TipoLimite = 0;          // 0 none, 1 fixed spacing, 2 minimum m, 3 minimum spacing/height
     double ValLimite = 0;
     double ErrLm = ErrLmMasterplan, ErrEm = ErrEmMasterplan;
+    int EdizioneEN = 0;          // class tables: 0 the program's, 1 EN 13201-2:2015
+    ProfiloEsercizio Profilo{4200};  // year's operation for the energy indicator De
     std::string DirLdtMaster;    // folder of the photometric files
     int Lingua = 1;              // language of the messages
 };
@@ -37,7 +40,9 @@ OpzioniMP OpzioniDaStato(const StatoProgetto& s);
 // that does not and its range: the maintenance factor and the limit value
 // by the design values' own ranges, the flux reduction in (0, 1], the wing
 // cut in [0, 100] %, the strip option 0-3, the relaxations 0-2 and the
-// worker threads 0 (every core) to MaxThreadMP. A value that is not a
+// worker threads 0 (every core) to MaxThreadMP, the edition 0 or 1 and the
+// profile's hours (0 to a year's 8784, the dimmed ones together with the full
+// ones at most a year) and power fractions 0..1. A value that is not a
 // finite number is always outside.
 inline constexpr int MaxThreadMP = 1024;
 std::string VerificaOpzioniMP(const OpzioniMP& o, int thread);

@@ -48,6 +48,9 @@ struct SoluzioneMP {
     std::string File;        // file name
     int Lampada = 0;         // lamp set
     std::array<Striscia, 2> Strisce;  // left, right
+    double Dp = 0;           // W/(lx m²), power density of the lit sub-areas
+    double De = 0;           // kWh/(m² year), over the run's operating profile
+    bool HaIndicatori = false;  // a roundabout has none
 };
 
 struct EsitoRigaMP {

@@ -14,7 +14,8 @@ const CelleRiga& IntestazioniTabella() {
         "Identificativo", "IPEI1*", "PDI1", "Ev1", "Esc1", "Ehs1", "IPEI2*", "PDI2", "Ev2", "Esc2", "Ehs2",
         "Desc.Prj.", "-", "-", "TipoSx", "Sx[m]", "Em-sx1[lx]", "Emin-sx1[lx]", "Emax-sx1[lx]", "Em-sx2[lx]",
         "Emin-sx2[lx]", "Emax-sx2[lx]", "TipoDx", "Dx[m]", "Em-dx1[lx]", "Emin-dx1[lx]", "Emax-dx1[lx]",
-        "Em-dx2[lx]", "Emin-dx2[lx]", "Emax-dx2[lx]", "S IPEA*", "A IPEA*", "P IPEA*", "C IPEA*"};
+        "Em-dx2[lx]", "Emin-dx2[lx]", "Emax-dx2[lx]", "S IPEA*", "A IPEA*", "P IPEA*", "C IPEA*", "Dp1[W/(lx m2)]", "De1[kWh/(m2 anno)]", "Dp2[W/(lx m2)]",
+        "De2[kWh/(m2 anno)]"};
     return t;
 }
 
@@ -49,6 +50,9 @@ void CelleSoluzione(const SoluzioneMP& s, CelleRiga& c, int base, int colonnaIPE
     c[base + SClasse] = s.ClasseIPEI;
     c[base + SFotometrica] = s.File;
     c[colonnaIPEI] = s.HaIPEI ? NumeroCella(s.IPEI, 2) : "";
+    const int indicatori = base == TSol2 ? TDp2 : TDp1;
+    c[indicatori] = s.HaIndicatori ? NumeroCella(s.Dp, 4) : "";
+    c[indicatori + 1] = s.HaIndicatori ? NumeroCella(s.De, 2) : "";
 }
 
 void CelleDaRiga(const RigaMP& r, CelleRiga& celle) {

@@ -1,5 +1,5 @@
 #pragma once
-// The Masterplan result table: 70 text columns, header row apart. The
+// The Masterplan result table: 74 text columns, header row apart. The
 // exported workbook and the printed report take these texts as they stand.
 #include <array>
 #include <string>
@@ -10,10 +10,12 @@
 
 namespace nottaro::mp {
 
-inline constexpr int NumColonneTabella = 70;
+// The energy indicators Dp and De of the two solutions close the table, so
+// the 70 columns before them keep their places.
+inline constexpr int NumColonneTabella = 74;
 using CelleRiga = std::array<std::string, NumColonneTabella>;
 
-// The 70 column headers.
+// The 74 column headers.
 const CelleRiga& IntestazioniTabella();
 
 // Table columns of the row's own texts.
@@ -22,7 +24,7 @@ enum ColonnaTabella : int {
     TLarghezza = 7, TIntProgetto = 8, TDisposizione = 9, TPosPali = 10, TCorsie = 11, TDirMarcia = 12,
     TLR17 = 13, TSorgente = 14, TW = 15, TCorpo = 16, TNote = 17, TSol1 = 18, TSol2 = 27,
     TIdentificativo = 36, TIPEI1 = 37, TIPEI2 = 42, TDescrizione = 47, TTipoSx = 50, TSx = 51, TStrisceSx = 52,
-    TTipoDx = 58, TDx = 59, TStrisceDx = 60, TIPEA = 66
+    TTipoDx = 58, TDx = 59, TStrisceDx = 60, TIPEA = 66, TDp1 = 70, TDe1 = 71, TDp2 = 72, TDe2 = 73
 };
 // Offsets inside a solution's nine columns.
 inline constexpr int SLumen = 0, SInt = 1, SLivello = 2, SUniformita = 3, STerzo = 4, STi = 5, SRei = 6, SClasse = 7,
@@ -33,8 +35,9 @@ std::string NumeroCella(double x, int decimali);
 // Light levels and uniformities: two decimals below 10, none above 20, else one.
 std::string NumeroLivello(double x);
 
-// A solution's nine columns from `base` (TSol1 or TSol2) and its IPEI column.
-// Ti shows the real threshold increment (empty for a roundabout).
+// A solution's nine columns from `base` (TSol1 or TSol2), its IPEI column and
+// its Dp and De columns. Ti shows the real threshold increment (empty for a
+// roundabout, as are Dp and De).
 void CelleSoluzione(const SoluzioneMP& s, CelleRiga& c, int base, int colonnaIPEI);
 
 // Columns 1..16, 36, 47 and the strip kinds and widths from the row's texts;

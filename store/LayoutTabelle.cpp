@@ -38,15 +38,22 @@ std::string Minuscolo(std::string_view s) {
     return r;
 }
 
+// Fields added after the first 40 go at the end: a table written before
+// them keeps its fields in place and still reads.
+Layout ConAggiunti(Layout l, std::initializer_list<const char*> aggiunti) {
+    for (const char* n : aggiunti) l.push_back(Num(n));
+    return l;
+}
+
 }  // namespace
 
 const Layout& LayoutNTRLUX() {
-    static const Layout l = Soluzioni({"LUMINA", "UNIFG", "UNIFL", "TI"});
+    static const Layout l = ConAggiunti(Soluzioni({"LUMINA", "UNIFG", "UNIFL", "TI"}), {"EIR", "DP", "DE"});
     return l;
 }
 
 const Layout& LayoutNTRLUXA() {
-    static const Layout l = Soluzioni({"EM", "UO", "EMIN", "EMAX"});
+    static const Layout l = ConAggiunti(Soluzioni({"EM", "UO", "EMIN", "EMAX"}), {"DP", "DE"});
     return l;
 }
 

@@ -34,9 +34,12 @@ using ValoreCampo = std::variant<double, std::string>;
 inline constexpr int LarghezzaNumero = 20;
 inline constexpr int DecimaliNumero = 8;
 
-// Road solution table "NTRLUX" (file ntrlux.dbf): 40 fields in append order.
+// Road solution table "NTRLUX" (file ntrlux.dbf): 43 fields in append order,
+// the edge ratio EIR, power density DP and energy indicator DE last (older
+// tables end before them).
 const Layout& LayoutNTRLUX();
-// Path solution table "NTRLUXA" (file ntrluxa.dbf): 40 fields in append order.
+// Path solution table "NTRLUXA" (file ntrluxa.dbf): 42 fields in append order,
+// DP and DE last (older tables end before them).
 const Layout& LayoutNTRLUXA();
 // Luminaire catalogue "lightlist" (file lightlist.dbf); read-only at run time,
 // the layout serves to build test and installation tables.

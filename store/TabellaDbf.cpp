@@ -102,6 +102,18 @@ std::string RiscriviVuota(const std::string& percorso, const std::vector<CampoNa
         percorso, [&](const std::string& tmp) { return ScriviTabellaVuota(tmp, campi); }, ".dbf");
 }
 
+// True when the fields are the first ones of the layout, fewer than all.
+bool PrefissoDelLayout(const std::vector<CampoNativo>& campi, const Layout& layout) {
+    if (campi.empty() || campi.size() >= layout.size()) return false;
+    for (std::size_t i = 0; i < campi.size(); ++i) {
+        const bool numero = campi[i].tipo == 'N' || campi[i].tipo == 'F';
+        if (!UgualiSenzaMaiuscole(campi[i].nome, layout[i].nome) ||
+            numero != (layout[i].tipo == TipoCampo::Numero))
+            return false;
+    }
+    return true;
+}
+
 EsitoTabella RigaRifiutata(const std::string& motivo) {
     EsitoTabella e(motivo);
     e.scritturaFallita = true;
@@ -163,6 +175,9 @@ EsitoTabella TabellaDbf::Svuota() {
         campi.push_back({nome, DBFGetNativeFieldType(h, i), larghezza, decimali});
     }
     DBFClose(h);
+    // A table of this kind written before its last fields were added is
+    // emptied with them, so the rows about to be written fit it.
+    if (layout_ && PrefissoDelLayout(campi, *layout_)) return Crea();
     const bool eraAperta = Aperta();
     Chiudi();
     if (std::string e = RiscriviVuota(percorso_, campi); !e.empty()) return {ConArgomenti(Msg(2710), {percorso_, e})};

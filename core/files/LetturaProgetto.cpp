@@ -134,6 +134,7 @@ bool LeggiFileProgetto(std::istream& in, StatoProgetto& s, VersioneProgetto& ver
     s.EdizioneEN = 0;
     s.OrePiena = s.OreRid1 = s.OreRid2 = 0;
     s.FrazRid1 = s.FrazRid2 = 1;
+    s.LargLaterale = 0;
     if (versione.numero < 4) {
         s.TipoProgetto = 0;
     } else {

@@ -142,7 +142,7 @@ const std::array<RigaProgetto, 15> kCicloPedonale{{
     {"NPtiY", &S::NPtiY},                   // 89
 }};
 
-const std::array<RigaProgetto, 7> kFacoltative{{
+const std::array<RigaProgetto, 8> kFacoltative{{
     {"CodClasse", TestoScelto{&S::CodClasse, CodiceClasseValido, "a road class code"}},  // 90
     {"EdizioneEN", &S::EdizioneEN},  // 91
     {"OrePiena", &S::OrePiena},      // 92
@@ -150,6 +150,7 @@ const std::array<RigaProgetto, 7> kFacoltative{{
     {"FrazRid1", &S::FrazRid1},      // 94
     {"OreRid2", &S::OreRid2},        // 95
     {"FrazRid2", &S::FrazRid2},      // 96
+    {"LargLaterale", &S::LargLaterale},  // 97
 }};
 
 }  // namespace

@@ -57,6 +57,7 @@ void Inizializza(StatoProgetto& s, const AgganciInizializza& agganci) {
     s.OreRid1 = s.OreRid2 = 0;
     s.FrazRid1 = s.FrazRid2 = 1;
     s.EdizioneEN = 0;
+    s.LargLaterale = 0;
     s.CostoE = 0.1;
     s.VitaImp = 25;
     s.CoeffMorte = 0.06;

@@ -17,7 +17,7 @@ constexpr double OreAnno = 8784;    // h in a leap year
 // Most rows give only name, member and range; the rest take their defaults.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-const std::array<LimiteValore, 79> kLimiti{{
+const std::array<LimiteValore, 80> kLimiti{{
     {"DispPali", &S::DispPali, 0, DispPaliMax},
     {"ClassePav", &S::ClassePav, 0, 5},
     {"Deprezz", &S::Deprezz, 0, 1, true},
@@ -97,6 +97,7 @@ const std::array<LimiteValore, 79> kLimiti{{
     {"FrazRid1", &S::FrazRid1, 0, 1},
     {"OreRid2", &S::OreRid2, 0, OreAnno},
     {"FrazRid2", &S::FrazRid2, 0, 1},
+    {"LargLaterale", &S::LargLaterale, 0, 100},
 }};
 #pragma GCC diagnostic pop
 

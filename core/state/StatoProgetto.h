@@ -89,6 +89,7 @@ struct StatoProgetto {
     int GrigliaPers = 0;       // path grid: 0 standard EN 13201, 1 custom
     int NPtiX = 0, NPtiY = 0;  // custom path grid point counts
     int EdizioneEN = 0;        // class tables: 0 as the program always had, 1 EN 13201-2:2015
+    double LargLaterale = 0;   // m, lit strip (footway, verge) beside each carriageway edge; 0 none
 
     // --- Sweep parameters -------------------------------------------------
     double StepAlt = 0;        // m, pole-height step

@@ -28,20 +28,31 @@ bool GiudicaProgetto(const StatoProgetto& s, const Fotometria& foto, const Valut
     if (v.strada) {
         const ParametriStrada& p = v.parametriStrada;
         FigureLuminanza f{v.strada->Lm, v.strada->Uo, v.strada->Ul, v.strada->TI, 0};
+        const double largLaterale = s.LargLaterale > 0 ? s.LargLaterale : 0;
+        std::vector<Apparecchio> app;
+        LavoroBordo lavoro;
+        ContestoCalcolo ctx;
+        if ((s.EdizioneEN == Edizione2015 || largLaterale > 0) && !DisponiApparecchi(p, app)) return false;
         if (s.EdizioneEN == Edizione2015) {
-            std::vector<Apparecchio> app;
-            LavoroBordo lavoro;
-            ContestoCalcolo ctx;
             double eir = 0;
-            if (!DisponiApparecchi(p, app) || !CalcolaEIR(ctx, foto, p, app, 0, lavoro, eir) || ctx.ErrCalcolo)
-                return false;
+            if (!CalcolaEIR(ctx, foto, p, app, largLaterale, lavoro, eir) || ctx.ErrCalcolo) return false;
             g.EIR = f.EIR = eir;
+        }
+        // The carriageway, and the strips beside it where the design lights them.
+        SottoArea aree[3] = {{v.strada->stat.EmCalc, p.Interdist * p.LargStrada}, {}, {}};
+        std::size_t nAree = 1;
+        if (largLaterale > 0) {
+            double emDx = 0, emSx = 0;
+            if (!IllumStrisceLaterali(ctx, foto, p, app, largLaterale, lavoro, emDx, emSx) || ctx.ErrCalcolo)
+                return false;
+            aree[1] = {emDx, p.Interdist * largLaterale};
+            aree[2] = {emSx, p.Interdist * largLaterale};
+            nAree = 3;
         }
         const RequisitiLuminanza req{s.LmMin, s.UoMin, s.UlMin, s.TiMax, EirMinDaCodice(s.CodClasse)};
         g.criteri = GiudicaStrada(s.EdizioneEN, req, f);
-        const SottoArea carreggiata{v.strada->stat.EmCalc, p.Interdist * p.LargStrada};
         g.indicatori = CalcolaIndicatori(PotenzaApparecchio(s, foto, p.LampCalc) * ApparecchiPerInterdistStrada(p.DispPali),
-                                         {&carreggiata, 1}, profilo);
+                                         {aree, nAree}, profilo);
     } else if (v.percorso) {
         const ParametriArea& p = v.parametriArea;
         const StatisticheIllum& st = v.percorso->Stat;

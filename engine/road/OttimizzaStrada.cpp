@@ -25,6 +25,7 @@ public:
         edizione2015_ = s.EdizioneEN == Edizione2015;
         eirMin_ = EirMinDaCodice(s.CodClasse);
         profilo_ = ProfiloDaStato(s);
+        largLaterale_ = s.LargLaterale > 0 ? s.LargLaterale : 0;
     }
 
     bool PreparaGruppo(const GruppoCandidati& g) override {
@@ -60,6 +61,7 @@ private:
     struct Illuminamento {
         double Em = 0;   // lx over the carriageway
         double eir = 0;  // 2015 edition only
+        double emDx = 0, emSx = 0;  // lx over the lit side strips, when the design has them
     };
 
     bool Illumina(Illuminamento& il) {
@@ -72,9 +74,16 @@ private:
                                : valutazione_.Illuminamento(p_, campoE_, stat);
         if (!ok || ctx.ErrCalcolo) return false;
         il.Em = stat.EmCalc;
+        if (largLaterale_ > 0) {
+            const bool okS =
+                piana_ ? IllumStrisceLaterali(ctx, *cf_.foto, p_, app_, largLaterale_, bordo_, il.emDx, il.emSx)
+                       : IllumStrisceLaterali(ctx, valutazione_.Ricerca(), p_, app_, largLaterale_, bordo_, il.emDx,
+                                              il.emSx);
+            if (!okS || ctx.ErrCalcolo) return false;
+        }
         if (!edizione2015_) return true;
-        const bool okE = piana_ ? CalcolaEIR(ctx, *cf_.foto, p_, app_, 0, bordo_, il.eir)
-                                : CalcolaEIR(ctx, valutazione_.Ricerca(), p_, app_, 0, bordo_, il.eir);
+        const bool okE = piana_ ? CalcolaEIR(ctx, *cf_.foto, p_, app_, largLaterale_, bordo_, il.eir)
+                                : CalcolaEIR(ctx, valutazione_.Ricerca(), p_, app_, largLaterale_, bordo_, il.eir);
         return okE && !ctx.ErrCalcolo;
     }
 
@@ -101,11 +110,15 @@ private:
         rs.UNIFL = r.Ul;
         rs.TI = r.TI;
         rs.EIR = il.eir;
-        const SottoArea carreggiata{il.Em, c.S * p_.LargStrada};
+        // The carriageway, and the strips beside it where the design lights them.
+        const SottoArea aree[] = {{il.Em, c.S * p_.LargStrada},
+                                  {il.emDx, c.S * largLaterale_},
+                                  {il.emSx, c.S * largLaterale_}};
+        const std::size_t nAree = largLaterale_ > 0 ? 3 : 1;
         const IndicatoriEnergia ie =
             senzaIndicatori_ ? IndicatoriEnergia{}
                              : CalcolaIndicatori(ls.lampada.PotApp * ApparecchiPerInterdistStrada(p_.DispPali),
-                                                 {&carreggiata, 1}, profilo_);
+                                                 {aree, nAree}, profilo_);
         rs.DP = ie.Dp;
         rs.DE = ie.De;
         riga.dati = std::move(rs);
@@ -122,6 +135,7 @@ private:
     bool senzaIndicatori_;
     bool edizione2015_ = false;
     double eirMin_ = 0;
+    double largLaterale_ = 0;
     ProfiloEsercizio profilo_;
     bool griglia_ = false;
     GrigliaStrada grigliaE_;

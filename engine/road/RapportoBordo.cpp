@@ -52,6 +52,17 @@ bool EIRCon(ContestoCalcolo& ctx, const Lookup& lookup, const ParametriStrada& p
     return true;
 }
 
+template <class Lookup>
+bool StrisceCon(ContestoCalcolo& ctx, const Lookup& lookup, const ParametriStrada& p,
+                const std::vector<Apparecchio>& app, double w, LavoroBordo& l, double& emDx, double& emSx) {
+    if (!(w > 0) || !GrigliaStrisce(p, w, l.griglia)) return false;
+    StatisticheIllum stat;
+    if (!IllumSoluzione(ctx, lookup, p, app, l.griglia, l.campo, stat)) return false;
+    emDx = MediaStriscia(l.campo, 0);
+    emSx = MediaStriscia(l.campo, 3);
+    return true;
+}
+
 }  // namespace
 
 double LarghezzaStriscia(double largStrada, double largLaterale) {
@@ -68,6 +79,18 @@ bool CalcolaEIR(ContestoCalcolo& ctx, const RicercaIntensita& ricerca, const Par
 bool CalcolaEIR(ContestoCalcolo& ctx, const Fotometria& foto, const ParametriStrada& p,
                 const std::vector<Apparecchio>& app, double largLaterale, LavoroBordo& lavoro, double& eir) {
     return EIRCon(ctx, foto, p, app, largLaterale, lavoro, eir);
+}
+
+bool IllumStrisceLaterali(ContestoCalcolo& ctx, const RicercaIntensita& ricerca, const ParametriStrada& p,
+                          const std::vector<Apparecchio>& app, double w, LavoroBordo& lavoro, double& emDx,
+                          double& emSx) {
+    return StrisceCon(ctx, ricerca, p, app, w, lavoro, emDx, emSx);
+}
+
+bool IllumStrisceLaterali(ContestoCalcolo& ctx, const Fotometria& foto, const ParametriStrada& p,
+                          const std::vector<Apparecchio>& app, double w, LavoroBordo& lavoro, double& emDx,
+                          double& emSx) {
+    return StrisceCon(ctx, foto, p, app, w, lavoro, emDx, emSx);
 }
 
 }  // namespace nottaro

@@ -40,4 +40,15 @@ bool CalcolaEIR(ContestoCalcolo& ctx, const RicercaIntensita& ricerca, const Par
 bool CalcolaEIR(ContestoCalcolo& ctx, const Fotometria& foto, const ParametriStrada& p,
                 const std::vector<Apparecchio>& app, double largLaterale, LavoroBordo& lavoro, double& eir);
 
+// Mean horizontal illuminance (lx) of the lit strips of width w beside the
+// right (y < 0) and left (y > W) edges, as the strips of CalcolaEIR: the
+// field rows, PuntiStriscia points across. They count as lit sub-areas of
+// the power density. False as CalcolaEIR.
+bool IllumStrisceLaterali(ContestoCalcolo& ctx, const RicercaIntensita& ricerca, const ParametriStrada& p,
+                          const std::vector<Apparecchio>& app, double w, LavoroBordo& lavoro, double& emDx,
+                          double& emSx);
+bool IllumStrisceLaterali(ContestoCalcolo& ctx, const Fotometria& foto, const ParametriStrada& p,
+                          const std::vector<Apparecchio>& app, double w, LavoroBordo& lavoro, double& emDx,
+                          double& emSx);
+
 }  // namespace nottaro

@@ -16,8 +16,8 @@
 
 #include "core/intensity/DirezioniInclinabili.h"
 #include "core/intensity/RicercaIntensita.h"
-#include "engine/road/Abbagliamento.h"
 #include "engine/comune/CampoIllum.h"
+#include "engine/road/Abbagliamento.h"
 #include "engine/road/CampoStrada.h"
 
 namespace nottaro {

@@ -1,11 +1,14 @@
 // Path and area rows: the spacing sweep on the path grid and layout, judged
 // on Em (between the wing cut and ErrEm), Emin/Em and Emin; retained
 // candidates get the threshold increment estimate.
+#include <algorithm>
 #include <cmath>
 
 #include "engine/area/IlluminamentoArea.h"
+#include "engine/comune/ClassiEdizione2015.h"
 #include "engine/sweep/SequenzeSweep.h"
 #include "masterplan/valutazioni/Cornice.h"
+#include "masterplan/valutazioni/EdizioneMP.h"
 #include "masterplan/valutazioni/Valutazioni.h"
 
 namespace nottaro::mp {
@@ -26,11 +29,15 @@ ParametriArea ParametriAreaMP(const DatiRigaMP& d, const OpzioniMP& o, double S,
 }
 
 RequisitiArea RequisitiAreaMP(const DatiRigaMP& d, const OpzioniMP& o) {
+    double eirMin = 0;
+    const RequisitiMP r = RequisitiEdizioneMP(d, o, eirMin);
     RequisitiArea req;
-    req.EmMin = d.Req.EmMin;
-    req.EminMin = d.Req.EminMin;
-    req.UeMin = d.Req.UeMin;
+    req.EmMin = r.EmMin;
+    req.EminMin = r.EminMin;
+    req.UeMin = r.UeMin;
     req.ErrEm = o.ErrEm;
+    // A 2015 P class is overlit above 1.5 times its Em.
+    if (o.EdizioneEN == Edizione2015 && r.EminMin > 0) req.ErrEm = std::min(req.ErrEm, 50.0);
     req.TaglioAli = o.TaglioAli;
     return req;
 }
@@ -121,6 +128,7 @@ EsitoRigaMP CalcoloAreaMP(const DatiRigaMP& d, const OpzioniMP& o) {
                 const double sp = SpaziaturaPerApparecchio(TipoRiga::Area, d.DispPali, S);
                 LampadaEIndice(c, f, lampada,
                                IndiceIPEI(f.Foto->PotLamp[lampada], st.EmCalc, sp, d.W, o.Deprezz, d.ClasseRiga));
+                IndicatoriMP(c, f.Foto->PotLamp[lampada], sp, d.W, st.EmCalc, 0, 0, o);
             }
             scelta.Trattieni(c, posti);
             if (posti & 2) es.Osservazione = OsservazioneSpaziatura(S / d.H, TipoOsservazione::Area);

@@ -1,13 +1,16 @@
 // Road rows: the spacing sweep at the row's height and overhang, judged on
 // Ul, Lm (between the wing cut and ErrLm), Uo and TI, optionally on the
 // illuminance of the strips beside the road.
+#include <algorithm>
 #include <cmath>
 
 #include "core/state/GrigliaNorma.h"
 #include "engine/road/IllumSoluzione.h"
+#include "engine/road/RapportoBordo.h"
 #include "engine/sweep/SequenzeSweep.h"
 #include "engine/road/ValutazioneStrada.h"
 #include "masterplan/valutazioni/Cornice.h"
+#include "masterplan/valutazioni/EdizioneMP.h"
 #include "masterplan/valutazioni/Valutazioni.h"
 
 namespace nottaro::mp {
@@ -129,16 +132,21 @@ EsitoRigaMP CalcoloStradaMP(const DatiRigaMP& d, const OpzioniMP& o) {
     SceltaSoluzioni scelta;
     EsitoRigaMP& es = scelta.Esito();
     const Livello spaziature = SpaziatureRiga(d, o, TipoImpianto::Strada);
+    double eirMin = 0;
+    const RequisitiMP req = RequisitiEdizioneMP(d, o, eirMin);
     SoglieStrada soglie;
-    soglie.LmMin = d.Req.LmMin;
-    soglie.UoMin = d.Req.UoMin;
-    soglie.UlMin = d.Req.UlMin;
+    soglie.LmMin = req.LmMin;
+    soglie.UoMin = req.UoMin;
+    soglie.UlMin = req.UlMin;
     soglie.ErrLm = o.ErrLm;
     soglie.TaglioAli = o.TaglioAli;
     soglie.TuttiRisultati = o.TuttiRisultati;
     const bool blocca = o.OpzioneStrisce == 2 || o.OpzioneStrisce == 3;
     const int passi = blocca ? o.M : 0;
     ValutazioneStrada v;
+    LavoroBordo bordo;
+    // The edge strips are no wider than the unobstructed strips the row gives.
+    const double largLaterale = d.LargSx > 0 && d.LargDx > 0 ? std::min(d.LargSx, d.LargDx) : std::max(d.LargSx, d.LargDx);
     long long conta = 0;
     for (int passo = 0; passo <= passi; ++passo) {
         const auto rif = RiferimentoStriscia(d.Req.LmMin, passo);
@@ -156,7 +164,7 @@ EsitoRigaMP CalcoloStradaMP(const DatiRigaMP& d, const OpzioniMP& o) {
                 }
                 if (r.Esito != EsitoStrada::Accettato) continue;
                 const double ti = r.TI < 0 ? 0 : r.TI;
-                if (!o.TuttiRisultati && ti > d.Req.TiMax) continue;
+                if (!o.TuttiRisultati && ti > req.TiMax) continue;
                 SoluzioneMP c;
                 const CampoStrada& campo = v.Campo();
                 ContestoCalcolo ctx;
@@ -167,6 +175,11 @@ EsitoRigaMP CalcoloStradaMP(const DatiRigaMP& d, const OpzioniMP& o) {
                 }
                 if (errore) continue;
                 if (!o.TuttiRisultati && StrisceBloccano(o.OpzioneStrisce, c.Strisce, rif)) continue;
+                // The 2015 edition judges the edge ratio of its own strips.
+                double eir = 0;
+                if (eirMin > 0 && (!CalcolaEIR(ctx, v.Ricerca(), p, campo.Apparecchi, largLaterale, bordo, eir) ||
+                                   (!o.TuttiRisultati && eir < eirMin)))
+                    continue;
                 const int posti = scelta.Posti(S);
                 if (posti == 0) {
                     scelta.Trattieni(c, 0);
@@ -176,6 +189,8 @@ EsitoRigaMP CalcoloStradaMP(const DatiRigaMP& d, const OpzioniMP& o) {
                 StatisticheIllum stat;
                 if (!IllumSoluzione(ctx, v.Ricerca(), p, campo.Apparecchi, campo.Griglia, illum, stat)) continue;
                 if (!RapportoBordi(ctx, v.Ricerca(), p, campo, c.REI)) continue;
+                // Under the 2015 edition the edge column shows the ratio judged.
+                if (eirMin > 0) c.REI = Arrotonda(eir, 2);
                 c.Spaziatura = S;
                 c.Livello = r.Lm;
                 c.Uniformita = r.Uo;
@@ -185,6 +200,8 @@ EsitoRigaMP CalcoloStradaMP(const DatiRigaMP& d, const OpzioniMP& o) {
                                IndiceIPEI(f.Foto->PotLamp[lampada], stat.EmCalc,
                                           SpaziaturaPerApparecchio(TipoRiga::Strada, d.DispPali, S), d.W, o.Deprezz,
                                           d.ClasseRiga));
+                IndicatoriMP(c, f.Foto->PotLamp[lampada], SpaziaturaPerApparecchio(TipoRiga::Strada, d.DispPali, S),
+                             d.W, stat.EmCalc, d.LargSx, d.LargDx, o);
                 scelta.Trattieni(c, posti);
                 if (posti & 2) es.Osservazione = OsservazioneSpaziatura(S / d.H, TipoOsservazione::Strada);
             }

@@ -79,8 +79,8 @@ std::optional<CriterioSelezione> Criterio(int voce) {
         {"SPESAEANNO", false}, {"COSTOTOT", false},   {"RISPIMPIAN", true},  {"RISPMANUTE", true},
         {"RISPEANNO", true},   {"RISPE25ANN", true},  {"COSTOADEGU", false}, {"DELTAWKM", true},
         {"DELTALMKM", true},   {"DELTAKWHAN", true},  {"RISPEANNOA", true},  {"RISPMANUTA", true},
-        {"BREAKEVEN", false}};
-    if (voce < 1 || voce > 21) return std::nullopt;
+        {"BREAKEVEN", false}, {"DP", false},         {"DE", false}};
+    if (voce < 1 || voce > NumeroCriteri) return std::nullopt;
     return Tabella[voce - 1];
 }
 

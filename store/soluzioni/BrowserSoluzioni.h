@@ -1,5 +1,5 @@
 #pragma once
-// The results browser without its window: the height/overhang filter, the 21
+// The results browser without its window: the height/overhang filter, the 23
 // selection criteria that keep the rows near the best value of a figure, and
 // "Tutto". Works on an open road (NTRLUX) or path (NTRLUXA) solution table;
 // every function applies the filter it builds to the table and returns it as
@@ -29,8 +29,11 @@ std::vector<std::string> TestiSbracci(const RiepilogoSweep& r);
 // "HPALO = '8'", "HPALO = '8' and SBRACCIO = '1.5'", "SBRACCIO = '1.5'" or "".
 std::string TestoFiltroAltezzaSbraccio(const std::string& altezza, const std::string& sbraccio);
 
-// Criterion of item 1..21 of the selection list: the field it ranks by and
-// whether the best value is the largest.
+// Criterion of item 1..NumeroCriteri of the selection list: the field it
+// ranks by and whether the best value is the largest. Items 22 and 23 rank
+// by the power density DP and the energy indicator DE; a table written
+// before those fields is then filtered by height and overhang only.
+inline constexpr int NumeroCriteri = 23;
 struct CriterioSelezione {
     const char* campo;
     bool massimo;
@@ -51,7 +54,7 @@ EsitoTabella CercaMin(TabellaDbf& t, const std::string& campo, const SceltaBrows
                       std::optional<double> riferimento, std::string& filtroCorrente);
 
 // Item `voce` of the selection list: 0 (the empty item) filters by height and
-// overhang only, 1..21 run CercaMax/CercaMin on the criterion's field with
+// overhang only, 1..NumeroCriteri run CercaMax/CercaMin on the criterion's field with
 // the run summary's value of that field (if it has one) as the fallback.
 EsitoTabella SelezionaCriterio(TabellaDbf& t, int voce, const SceltaBrowser& s, const RiepilogoSweep& r,
                                std::string& filtroCorrente);

@@ -40,7 +40,7 @@ std::string Tronca(const std::string& s, std::size_t n) {
 std::vector<ValoreCampo> Valori(const DatiRiga& r, const double (&luce)[4]) {
     std::vector<ValoreCampo> v{static_cast<double>(r.NUM), r.HPALO, r.SBRACCIO, r.INTER, r.INCLINA,
                                luce[0], luce[1], luce[2], luce[3]};
-    v.reserve(40);
+    v.reserve(43);
     for (const auto& [nome, m] : kIndici) v.emplace_back(r.figure.*m);
     v.insert(v.end(), {r.POTENZA, r.LUMEN, Tronca(r.LAMPADA, 30), Tronca(r.CORPO, 80), Tronca(r.FILELDT, 80)});
     for (const auto& [nome, m] : kEconomia) v.emplace_back(r.figure.*m);
@@ -77,6 +77,12 @@ bool Leggi(const TabellaDbf& t, DatiRiga& r, const char* const (&luce)[4], doubl
     return ok;
 }
 
+// The fields added after the first 40: a table written before them reads
+// them as 0 (not computed).
+void LeggiAggiunti(const TabellaDbf& t, std::initializer_list<std::pair<const char*, double*>> campi) {
+    for (const auto& [nome, dove] : campi) *dove = t.Numero(nome).value_or(0);
+}
+
 template <class Riga, class Lettore>
 std::vector<Riga> TutteLeRighe(TabellaDbf& t, Lettore leggi) {
     std::vector<Riga> righe;
@@ -89,23 +95,29 @@ std::vector<Riga> TutteLeRighe(TabellaDbf& t, Lettore leggi) {
 
 std::vector<ValoreCampo> ValoriDbf(const RigaStrada& r) {
     const double luce[4] = {r.LUMINA, r.UNIFG, r.UNIFL, r.TI};
-    return Valori(r, luce);
+    std::vector<ValoreCampo> v = Valori(r, luce);
+    v.insert(v.end(), {r.EIR, r.DP, r.DE});
+    return v;
 }
 
 std::vector<ValoreCampo> ValoriDbf(const RigaPercorso& r) {
     const double luce[4] = {r.EM, r.UO, r.EMIN, r.EMAX};
-    return Valori(r, luce);
+    std::vector<ValoreCampo> v = Valori(r, luce);
+    v.insert(v.end(), {r.DP, r.DE});
+    return v;
 }
 
 std::optional<RigaStrada> LeggiRigaStrada(const TabellaDbf& t) {
     RigaStrada r;
     if (!Leggi(t, r, {"LUMINA", "UNIFG", "UNIFL", "TI"}, {&r.LUMINA, &r.UNIFG, &r.UNIFL, &r.TI})) return std::nullopt;
+    LeggiAggiunti(t, {{"EIR", &r.EIR}, {"DP", &r.DP}, {"DE", &r.DE}});
     return r;
 }
 
 std::optional<RigaPercorso> LeggiRigaPercorso(const TabellaDbf& t) {
     RigaPercorso r;
     if (!Leggi(t, r, {"EM", "UO", "EMIN", "EMAX"}, {&r.EM, &r.UO, &r.EMIN, &r.EMAX})) return std::nullopt;
+    LeggiAggiunti(t, {{"DP", &r.DP}, {"DE", &r.DE}});
     return r;
 }
 

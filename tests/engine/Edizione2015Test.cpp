@@ -181,6 +181,16 @@ TEST(RapportoBordo, SorgenteIsotropaDallaFormaChiusa) {
         EXPECT_EQ(eir, eirPiano);
         EXPECT_GT(eir, 0);
         EXPECT_LT(eir, 1);
+
+        // The lit strips of a 2.5 m footway on each side, for the power density.
+        double emDx = -1, emSx = -1;
+        ASSERT_TRUE(IllumStrisceLaterali(ctx, ricerca, p, app, 2.5, lavoro, emDx, emSx));
+        EXPECT_NEAR(emDx, media(0, -2.5), 1e-6 * emDx) << "arrangement " << disp;
+        EXPECT_NEAR(emSx, media(8, 10.5), 1e-6 * emSx) << "arrangement " << disp;
+        // An edge ratio bounded by the footway: strips 2.5 m wide, not 4.
+        ASSERT_TRUE(CalcolaEIR(ctx, ricerca, p, app, 2.5, lavoro, eir));
+        const double stretto = std::min(media(0, -2.5) / media(0, 2.5), media(8, 10.5) / media(8, 5.5));
+        EXPECT_NEAR(eir, stretto, 1e-6 * stretto) << "arrangement " << disp;
     }
 }
 

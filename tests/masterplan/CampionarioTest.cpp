@@ -9,6 +9,7 @@
 
 #include "masterplan/CalcolaMasterplan.h"
 #include "masterplan/VerificaDati.h"
+#include "masterplan/valutazioni/EdizioneMP.h"
 #include "masterplan/valutazioni/ValutaSoluzione.h"
 #include "masterplan/workbook/EsportaLista.h"
 #include "support/CartellaTemporanea.h"
@@ -205,6 +206,40 @@ TEST(ValutaSoluzione, GivesTheFiguresOfTheRun) {
         }
     }
     EXPECT_GT(confronti, 20);
+}
+
+// Under the 2015 edition every solution kept meets its 2015 class, edge
+// ratio included; in either edition each one carries Dp and De.
+TEST(CalcolaMasterplan, The2015EditionJudgesByItsOwnTables) {
+    OpzioniMP o = Opzioni();
+    const RisultatoMP prima = Esegui("esempio.xlsx", 2, o);
+    o.EdizioneEN = 1;
+    const RisultatoMP r = Esegui("esempio.xlsx", 2, o);
+    int strade = 0;
+    for (const RisultatoMP* run : {&prima, &r})
+        for (const auto& x : run->Righe) {
+            if (x.DaVerificare || !x.Dati) continue;
+            const bool rotatoria = x.Dati->Req.Tipo == TipoRiga::Rotatoria;
+            EXPECT_EQ(x.Celle[TDp1].empty(), rotatoria) << x.Celle[TIdentificativo];
+            EXPECT_EQ(x.Celle[TDe1].empty(), rotatoria) << x.Celle[TIdentificativo];
+            if (run != &r || x.Dati->Req.Tipo != TipoRiga::Strada) continue;
+            double eirMin = 0;
+            const RequisitiMP req = RequisitiEdizioneMP(*x.Dati, o, eirMin);
+            ASSERT_GT(eirMin, 0) << x.Celle[TIdentificativo];
+            for (const SoluzioneMP& s : x.Esito.Sol) {
+                if (!s.Presente) continue;
+                const std::string id = x.Celle[TIdentificativo];
+                EXPECT_GE(s.Livello, req.LmMin) << id;
+                EXPECT_GE(s.Uniformita * 100, req.UoMin) << id;
+                EXPECT_GE(s.Terzo * 100, req.UlMin) << id;
+                EXPECT_LE(s.TI, req.TiMax) << id;
+                EXPECT_GE(s.REI, eirMin) << id;
+                EXPECT_GT(s.Dp, 0) << id;
+                ++strade;
+            }
+        }
+    EXPECT_GT(strade, 0);
+    EXPECT_NE(Celle(r), Celle(prima));
 }
 
 TEST(RicalcolaRighe, ARevisedRowKeepsNothingStale) {

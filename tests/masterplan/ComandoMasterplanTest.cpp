@@ -101,6 +101,10 @@ TEST(ComandoMasterplan, ExitStatusOfEachEnd) {
         {Tra(dir.File("buono.xlsx")) + ldt + " --wing-cut -100", 1, "TaglioAli -100"},
         {Tra(dir.File("buono.xlsx")) + ldt + " --limit min --limit-value -5", 1, "ValLimite -5"},
         {Tra(dir.File("buono.xlsx")) + ldt + " --threads -1", 1, "threads"},
+        {Tra(dir.File("buono.xlsx")) + ldt + " --edition 2", 1, "EdizioneEN 2"},
+        {Tra(dir.File("buono.xlsx")) + ldt + " --profile 4000,100", 1, "--profile takes 1, 3 or 5 numbers"},
+        {Tra(dir.File("buono.xlsx")) + ldt + " --profile 4000,x,0.5", 1, "--profile: \"4000,x,0.5\""},
+        {Tra(dir.File("buono.xlsx")) + ldt + " --profile 4000,2000,1.5", 1, "FrazRid1 1.5"},
         {Tra(dir.File("vuoto.xlsx")) + ldt, 1, "no project rows"},
         // The first case's export is there: kept unless replacing is asked for.
         {Tra(dir.File("buono.xlsx")) + ldt, 1, "buono-Elenco_Progetti.xlsx already exists"},

@@ -26,9 +26,9 @@ std::string LeggiByte(const std::string& percorso) {
 // Numeric fields keep 8 decimals on disk.
 constexpr double TolleranzaDisco = 0.5e-8;
 
-TEST(LayoutTabelle, SolutionTablesHaveFortyFieldsWithTheSharedTail) {
+TEST(LayoutTabelle, SolutionTablesHaveTheSharedFortyFieldsThenTheEnergyIndicators) {
     for (const Layout* l : {&LayoutNTRLUX(), &LayoutNTRLUXA()}) {
-        ASSERT_EQ(l->size(), 40u);
+        ASSERT_GE(l->size(), 42u);
         EXPECT_EQ((*l)[0].nome, "NUM");
         EXPECT_EQ((*l)[15].nome, "LAMPADA");
         EXPECT_EQ((*l)[15].larghezza, 30);
@@ -38,6 +38,14 @@ TEST(LayoutTabelle, SolutionTablesHaveFortyFieldsWithTheSharedTail) {
         EXPECT_EQ((*l)[39].nome, "BREAKEVEN");
         for (const auto& c : *l) EXPECT_LE(c.nome.size(), 10u) << c.nome;
     }
+    // Added fields only at the end, so tables written before them still read.
+    ASSERT_EQ(LayoutNTRLUX().size(), 43u);
+    EXPECT_EQ(LayoutNTRLUX()[40].nome, "EIR");
+    EXPECT_EQ(LayoutNTRLUX()[41].nome, "DP");
+    EXPECT_EQ(LayoutNTRLUX()[42].nome, "DE");
+    ASSERT_EQ(LayoutNTRLUXA().size(), 42u);
+    EXPECT_EQ(LayoutNTRLUXA()[40].nome, "DP");
+    EXPECT_EQ(LayoutNTRLUXA()[41].nome, "DE");
     EXPECT_EQ(LayoutNTRLUX()[5].nome, "LUMINA");
     EXPECT_EQ(LayoutNTRLUXA()[5].nome, "EM");
     EXPECT_EQ(LayoutPerTabella("ntrluxa"), &LayoutNTRLUXA());
@@ -162,7 +170,7 @@ TEST(TabellaDbf, EmptyKeepsFieldsAndCodePageAndAppendsContinueAfterReopen) {
     ASSERT_TRUE(t.Svuota());
     EXPECT_TRUE(t.Aperta());
     EXPECT_EQ(t.NumeroRecord(), 0u);
-    EXPECT_EQ(t.Campi().size(), 40u);
+    EXPECT_EQ(t.Campi().size(), LayoutNTRLUXA().size());
 
     for (int i = 1; i <= 2; ++i) ASSERT_TRUE(t.Aggiungi(RigaSoluzione(LayoutNTRLUXA(), i, 4 + i, 0)));
     t.Scollega();

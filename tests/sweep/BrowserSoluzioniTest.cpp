@@ -33,11 +33,11 @@ protected:
         t.Collega(dir.Str(), "NTRLUX");
         ASSERT_TRUE(t.Apri());
         const Valori righe[] = {
-            {{"NUM", 1}, {"HPALO", 8}, {"SBRACCIO", 0}, {"INTER", 40}, {"INDICEI", 4.0}, {"RISPMANUTE", -50}},
-            {{"NUM", 2}, {"HPALO", 8}, {"SBRACCIO", 1.5}, {"INTER", 37}, {"INDICEI", 4.4}, {"RISPMANUTE", -40}},
-            {{"NUM", 3}, {"HPALO", 8}, {"SBRACCIO", 0}, {"INTER", 35}, {"INDICEI", 4.6}, {"RISPMANUTE", -100}},
-            {{"NUM", 4}, {"HPALO", 10}, {"SBRACCIO", 1.5}, {"INTER", 60}, {"INDICEI", 3.0}, {"RISPMANUTE", -43}},
-            {{"NUM", 5}, {"HPALO", 10}, {"SBRACCIO", 0}, {"INTER", 50}, {"INDICEI", 3.3}, {"RISPMANUTE", -70}},
+            {{"NUM", 1}, {"HPALO", 8}, {"SBRACCIO", 0}, {"INTER", 40}, {"INDICEI", 4.0}, {"RISPMANUTE", -50}, {"DP", 0.021}},
+            {{"NUM", 2}, {"HPALO", 8}, {"SBRACCIO", 1.5}, {"INTER", 37}, {"INDICEI", 4.4}, {"RISPMANUTE", -40}, {"DP", 0.0205}},
+            {{"NUM", 3}, {"HPALO", 8}, {"SBRACCIO", 0}, {"INTER", 35}, {"INDICEI", 4.6}, {"RISPMANUTE", -100}, {"DP", 0.025}},
+            {{"NUM", 4}, {"HPALO", 10}, {"SBRACCIO", 1.5}, {"INTER", 60}, {"INDICEI", 3.0}, {"RISPMANUTE", -43}, {"DP", 0.03}},
+            {{"NUM", 5}, {"HPALO", 10}, {"SBRACCIO", 0}, {"INTER", 50}, {"INDICEI", 3.3}, {"RISPMANUTE", -70}, {"DP", 0.02}},
         };
         for (const Valori& v : righe) ASSERT_TRUE(t.Aggiungi(Riga(v)));
     }
@@ -77,7 +77,8 @@ TEST(TestoFiltro, CriteriPerDidascalia) {
     };
     const Caso casi[] = {{1, "INTER", true},        {3, "INDICEI", false},    {5, "NPALI", false},
                          {7, "POTENZAKM", false},   {11, "RISPIMPIAN", true}, {15, "COSTOADEGU", false},
-                         {17, "DELTALMKM", true},   {20, "RISPMANUTA", true}, {21, "BREAKEVEN", false}};
+                         {17, "DELTALMKM", true},   {20, "RISPMANUTA", true}, {21, "BREAKEVEN", false},
+                         {22, "DP", false},         {23, "DE", false}};
     for (const Caso& c : casi) {
         const auto k = Criterio(c.voce);
         ASSERT_TRUE(k) << c.voce;
@@ -85,7 +86,7 @@ TEST(TestoFiltro, CriteriPerDidascalia) {
         EXPECT_EQ(k->massimo, c.massimo) << c.voce;
     }
     EXPECT_FALSE(Criterio(0));
-    EXPECT_FALSE(Criterio(22));
+    EXPECT_FALSE(Criterio(24));
 }
 
 TEST_F(BrowserSoluzioni, FiltroPerAltezzaESbraccio) {
@@ -110,6 +111,14 @@ TEST_F(BrowserSoluzioni, MinimoSenzaSceltaSulleRigheMostrate) {
     // A negative range narrows beyond the best value.
     ASSERT_TRUE(SelezionaCriterio(t, 3, {"", "", -10}, riepilogo, filtro));
     EXPECT_TRUE(Numeri().empty());
+}
+
+TEST_F(BrowserSoluzioni, MinimaDensitaDiPotenza) {
+    ASSERT_TRUE(SelezionaCriterio(t, 22, {}, riepilogo, filtro));
+    EXPECT_EQ(filtro, "DP <= '0.02'");
+    EXPECT_EQ(Numeri(), (std::vector<int>{5}));
+    ASSERT_TRUE(SelezionaCriterio(t, 22, {"8", "", 5}, riepilogo, filtro));
+    EXPECT_EQ(Numeri(), (std::vector<int>{1, 2}));  // within 5 % of 0.0205
 }
 
 TEST_F(BrowserSoluzioni, RisparmiNegativiSulValoreAssoluto) {

@@ -18,6 +18,7 @@
 #include "engine/road/Griglia.h"
 #include "engine/road/IllumSoluzione.h"
 #include "engine/road/OttimizzaStrada.h"
+#include "engine/road/RapportoBordo.h"
 #include "engine/road/ValutazioneStrada.h"
 #include "engine/progetto/ValutaProgetto.h"
 #include "store/soluzioni/RigaDbf.h"
@@ -302,6 +303,8 @@ TEST(OttimizzaStrada, RigheInMemoriaUgualiAllaTabella) {
     ASSERT_EQ(lette.size(), memoria.strada.size());
     ASSERT_GT(lette.size(), 300u);
     for (std::size_t i = 0; i < lette.size(); ++i) {
+        EXPECT_GT(lette[i].DP, 0) << "row " << i + 1;
+        EXPECT_GT(lette[i].DE, 0) << "row " << i + 1;
         const auto a = ValoriDbf(memoria.strada[i]), b = ValoriDbf(lette[i]);
         ASSERT_EQ(a.size(), b.size());
         for (std::size_t k = 0; k < a.size(); ++k) {
@@ -428,31 +431,42 @@ TEST(Sweep2015, RigheSonoQuelleDiTuttiIRisultatiCheRispettanoICinqueCriteri) {
 }
 
 // Under the default edition the rows carry Dp and De (no EIR): the luminaires
-// of one spacing over the carriageway's Em and area, through the year's hours.
+// of one spacing over the carriageway's Em and area, and the lit footways
+// beside it when the design has them, through the year's hours.
 TEST(Sweep2015, DpEDeDiOgniRigaDallaSuaIlluminazione) {
-    StatoProgetto s = StatoStrada();
-    s.LmMin = 0.05;
-    const std::vector<RigaStrada> righe = RigheInMemoria2015(s);
-    ASSERT_FALSE(righe.empty());
-    for (std::size_t k : {std::size_t{0}, righe.size() / 2, righe.size() - 1}) {
-        const RigaStrada& r = righe[k];
-        ParametriStrada p = ParametriStradaDaStato(s);
-        p.HPalo = r.HPALO;
-        p.Interdist = r.INTER;
-        p.Sbraccio = r.SBRACCIO;
-        p.Inclina = r.INCLINA;
-        std::vector<Apparecchio> app;
-        GrigliaStrada g;
-        ASSERT_TRUE(DisponiApparecchi(p, app) && CreaGriglia(p, g));
-        ContestoCalcolo ctx;
-        CampoIllum campo;
-        StatisticheIllum st;
-        ASSERT_TRUE(IllumSoluzione(ctx, s.Foto, p, app, g, campo, st));
-        const double P = r.POTENZA * (1 + s.PerditaPot / 100) * ApparecchiPerInterdistStrada(s.DispPali);
-        const double A = r.INTER * s.LargStrada;
-        EXPECT_NEAR(r.DP, P / (st.EmCalc * A), 1e-12) << "row " << k;
-        EXPECT_NEAR(r.DE, P * s.OreAcc / 1000 / A, 1e-12) << "row " << k;
-        EXPECT_EQ(r.EIR, 0);
+    for (double laterale : {0.0, 2.0}) {
+        StatoProgetto s = StatoStrada();
+        s.LmMin = 0.05;
+        s.LargLaterale = laterale;
+        const std::vector<RigaStrada> righe = RigheInMemoria2015(s);
+        ASSERT_FALSE(righe.empty());
+        for (std::size_t k : {std::size_t{0}, righe.size() / 2, righe.size() - 1}) {
+            const RigaStrada& r = righe[k];
+            ParametriStrada p = ParametriStradaDaStato(s);
+            p.HPalo = r.HPALO;
+            p.Interdist = r.INTER;
+            p.Sbraccio = r.SBRACCIO;
+            p.Inclina = r.INCLINA;
+            std::vector<Apparecchio> app;
+            GrigliaStrada g;
+            ASSERT_TRUE(DisponiApparecchi(p, app) && CreaGriglia(p, g));
+            ContestoCalcolo ctx;
+            CampoIllum campo;
+            StatisticheIllum st;
+            ASSERT_TRUE(IllumSoluzione(ctx, s.Foto, p, app, g, campo, st));
+            double emDx = 0, emSx = 0;
+            if (laterale > 0) {
+                LavoroBordo lavoro;
+                ASSERT_TRUE(IllumStrisceLaterali(ctx, s.Foto, p, app, laterale, lavoro, emDx, emSx));
+                ASSERT_GT(emDx + emSx, 0);
+            }
+            const double P = r.POTENZA * (1 + s.PerditaPot / 100) * ApparecchiPerInterdistStrada(s.DispPali);
+            const double A = r.INTER * s.LargStrada, a = r.INTER * laterale;
+            SCOPED_TRACE("footway " + std::to_string(laterale) + " m, row " + std::to_string(k));
+            EXPECT_NEAR(r.DP, P / (st.EmCalc * A + (emDx + emSx) * a), 1e-12);
+            EXPECT_NEAR(r.DE, P * s.OreAcc / 1000 / (A + 2 * a), 1e-12);
+            EXPECT_EQ(r.EIR, 0);
+        }
     }
 }
 

@@ -179,6 +179,8 @@ void FinestraOttimizza::CostruisciBrowser(QWidget* p) {
     criteri_->setObjectName(QStringLiteral("ComboBox3"));
     criteri_->addItem(QString());
     for (int m = 257; m <= 277; ++m) criteri_->addItem(Qm(m));
+    criteri_->addItem(Qm(2400));  // MIN Dp
+    criteri_->addItem(Qm(2401));  // MIN De
     criteri_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     criteri_->setMinimumContentsLength(40);
     scelte->addWidget(criteri_, 1, 6);

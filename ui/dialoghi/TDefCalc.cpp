@@ -253,6 +253,18 @@ QWidget* TDefCalc::PaginaEconomica() {
         MaskEdit11_->setText(i == 0 ? QStringLiteral("200") : QStringLiteral("500"));
         MaskEdit10_->setText(i == 0 ? QStringLiteral("250") : QStringLiteral("700"));
     });
+
+    // Hours and power of the year's operation, for the energy indicator De.
+    auto* profilo = new QGroupBox(Qm(2408), pagina);
+    profilo->setObjectName(QStringLiteral("ProfiloEsercizio"));
+    auto* g5 = new QGridLayout(profilo);
+    riga(g5, 0, Qm(2409), NuovoCampo("OrePiena", &StatoProgetto::OrePiena, Qm(2409)), Qm(4));
+    riga(g5, 1, Qm(2410), NuovoCampo("OreRid1", &StatoProgetto::OreRid1, Qm(2410)), Qm(4));
+    riga(g5, 2, Qm(2411), NuovoCampo("FrazRid1", &StatoProgetto::FrazRid1, Qm(2411), 100), QStringLiteral("%"));
+    riga(g5, 3, Qm(2412), NuovoCampo("OreRid2", &StatoProgetto::OreRid2, Qm(2412)), Qm(4));
+    riga(g5, 4, Qm(2413), NuovoCampo("FrazRid2", &StatoProgetto::FrazRid2, Qm(2413), 100), QStringLiteral("%"));
+    g5->setColumnStretch(0, 1);
+    griglia->addWidget(profilo, 2, 0, 1, 2);
     return pagina;
 }
 

@@ -22,6 +22,7 @@
 #include "ui/comune/FattoreManutenzione.h"
 #include "ui/comune/FrecceSuGiu.h"
 #include "ui/comune/Acceleratori.h"
+#include "ui/comune/SceltaEdizione.h"
 #include "ui/comune/Testi.h"
 #include "ui/dialoghi/Dialoghi.h"
 #include "ui/principale/Aiuto.h"
@@ -123,6 +124,19 @@ TDefProg::TDefProg(StatoProgetto& stato, Interazione& ui, QWidget* genitore)
     }
     posaValori->setColumnStretch(0, 1);
     posaRequisiti->addWidget(requisiti_, 3, 0, 1, 3);
+    edizione_ = AggiungiSceltaEdizione(posaRequisiti, 4, stato_.EdizioneEN, gruppoRequisiti);
+    // Footways or verges lit beside the carriageway: their width bounds the
+    // edge ratio's strips and they count in the power density.
+    etichettaLaterale_ = new QLabel(Qm(2414), gruppoRequisiti);
+    etichettaLaterale_->setObjectName(QStringLiteral("LabelLargLaterale"));
+    LargLaterale_ = new CampoDecimale(false, 5, gruppoRequisiti);
+    LargLaterale_->setObjectName(QStringLiteral("LargLaterale"));
+    LargLaterale_->setText(Generale(stato_.LargLaterale));
+    LargLaterale_->setFixedWidth(56);
+    etichettaLaterale_->setBuddy(LargLaterale_);
+    posaRequisiti->addWidget(etichettaLaterale_, 5, 0);
+    posaRequisiti->addWidget(LargLaterale_, 5, 1);
+    posaRequisiti->addWidget(new QLabel(QStringLiteral("m"), gruppoRequisiti), 5, 2);
     // Requirements already set are shown and can be kept.
     if (stato_.LmMin != 0 && stato_.UoMin != 0 && stato_.UlMin != 0 && stato_.TiMax != 0)
         MostraRequisiti(stato_.LmMin, stato_.UoMin, stato_.UlMin, stato_.TiMax);
@@ -255,14 +269,19 @@ void TDefProg::Ok() {
         }
         v[i] = *n;
     }
+    const auto laterale = LargLaterale_->text().isEmpty() ? std::optional<double>(0)
+                                                          : NumeroDelCampo(LargLaterale_, etichettaLaterale_->text(), ui_);
+    if (!laterale) return;
     stato_.Deprezz = fattore_->Fattore();
     stato_.ClassePav = ComboBox1_->currentIndex();
+    stato_.LargLaterale = *laterale;
     stato_.LmMin = v[0];
     stato_.UoMin = v[1];
     stato_.UlMin = v[2];
     stato_.TiMax = v[3];
     ImpostaGriglia(stato_, griglia_[1]->isChecked() ? GrigliaEN13201 : GrigliaUNI10439);
     stato_.OssUNI = osservatori_[1]->isChecked() ? 1 : 0;
+    stato_.EdizioneEN = edizione_->currentIndex();
     accept();
 }
 

@@ -37,6 +37,9 @@ private:
     QComboBox* ComboBox5_;
     QComboBox* ComboBox4_;
     QComboBox* ComboBox1_;
+    QComboBox* edizione_;
+    QLabel* etichettaLaterale_;
+    QLineEdit* LargLaterale_;
     QLabel* Label7_;
     QLabel* informazioni_[8];
     QWidget* requisiti_;

@@ -18,6 +18,7 @@
 #include "ui/comune/FattoreManutenzione.h"
 #include "ui/comune/FrecceSuGiu.h"
 #include "ui/comune/Acceleratori.h"
+#include "ui/comune/SceltaEdizione.h"
 #include "ui/comune/Testi.h"
 #include "ui/dialoghi/Dialoghi.h"
 #include "ui/motore/MotoreFinestre.h"
@@ -72,6 +73,7 @@ TDefProgettoA::TDefProgettoA(StatoProgetto& stato, Interazione& ui, QWidget* gen
     posaClasse->addWidget(Label10_, 2, 0);
     posaClasse->addWidget(MaskEdit4_, 2, 1);
     posaClasse->addWidget(Label23_, 2, 2);
+    edizione_ = AggiungiSceltaEdizione(posaClasse, 3, stato_.EdizioneEN, gruppoClasse);
     posaClasse->setColumnStretch(0, 1);
     colonna->addWidget(gruppoClasse);
 
@@ -160,6 +162,7 @@ void TDefProgettoA::Ok() {
     stato_.DeprezzA = fattore_->Fattore();
     stato_.EmMin = *em;
     stato_.ClasseA = Ss(ComboBox5_->currentData().toString());
+    stato_.EdizioneEN = edizione_->currentIndex();
     if (ClasseS()) {
         stato_.EminMin = *secondo;
         stato_.UeMin = 0;

@@ -33,6 +33,7 @@ private:
     int nx_, ny_;
     FattoreManutenzione* fattore_;
     QComboBox* ComboBox5_;
+    QComboBox* edizione_;
     QLineEdit* MaskEdit3_;
     CampoDecimale* MaskEdit4_;
     QLabel* Label10_;

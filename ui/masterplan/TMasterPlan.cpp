@@ -34,6 +34,7 @@
 #include "core/i18n/Argomenti.h"
 #include "core/i18n/Messaggi.h"
 #include "masterplan/OpzioniMP.h"
+#include "ui/comune/SceltaEdizione.h"
 #include "masterplan/progetto/CartellaProgetto.h"
 #include "masterplan/progetto/StatoMasterplan.h"
 #include "masterplan/workbook/EsportaLista.h"
@@ -140,7 +141,9 @@ void TMasterPlan::Costruisci() {
     ComboBox1_->addItems({QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2")});
     impostazioni->addWidget(Etichetta(this, "Label8", QStringLiteral("M")), 4, 0, Qt::AlignRight);
     impostazioni->addWidget(ComboBox1_, 4, 1);
-    impostazioni->setRowStretch(5, 1);
+    // The class tables the rows are judged by; the design's choice to start.
+    edizione_ = AggiungiSceltaEdizione(impostazioni, 5, stato_.EdizioneEN, this);
+    impostazioni->setRowStretch(6, 1);
 
     RadioGroup1_ = new QGroupBox(Qm(1904), this);
     RadioGroup1_->setObjectName(QStringLiteral("RadioGroup1"));
@@ -320,6 +323,7 @@ mp::OpzioniMP TMasterPlan::OpzioniCorrenti() const {
     for (int i = 0; i < 4; ++i)
         if (strisce_[i]->isChecked()) o.OpzioneStrisce = i;
     o.M = ComboBox1_->currentIndex();
+    o.EdizioneEN = edizione_->currentIndex();
     return o;
 }
 

@@ -136,6 +136,7 @@ private:
     QGroupBox* RadioGroup1_ = nullptr;
     QRadioButton* strisce_[4] = {};
     QComboBox* ComboBox1_ = nullptr;
+    QComboBox* edizione_ = nullptr;
     QCheckBox* opzioni_[7] = {};  // CheckBox1..6, CheckBox8
     QLabel *etichettaEdit1_ = nullptr, *etichettaEdit2_ = nullptr, *percentoEdit2_ = nullptr;
     QLabel *Label4_ = nullptr, *Label7_ = nullptr, *avanzamento_ = nullptr;

@@ -26,7 +26,8 @@ int MessaggioTitolo(std::size_t campo) {
 int DecimaliCampo(const std::string& campo) {
     static const std::pair<const char*, int> decimali[] = {
         {"LUMINA", 3}, {"UNIFG", 3}, {"UNIFL", 3}, {"TI", 1}, {"INTER", 2},
-        {"EM", 1},     {"EMIN", 1},  {"EMAX", 1},  {"UO", 3}};
+        {"EM", 1},     {"EMIN", 1},  {"EMAX", 1},  {"UO", 3},  {"EIR", 2},
+        {"DP", 4},     {"DE", 2}};
     for (const auto& [nome, d] : decimali)
         if (campo == nome) return d;
     return -1;
@@ -51,6 +52,9 @@ QString TitoloCampo(const std::string& campo, bool percorso) {
     // The spacing and the energy class letter under their own names.
     if (campo == "INTER") return Qm(2200);
     if (campo == "CORPO") return Qm(2201);
+    if (campo == "EIR") return Qm(2402);
+    if (campo == "DP") return Qm(2403);
+    if (campo == "DE") return Qm(2404);
     for (std::size_t i = 0; i < std::size(strada); ++i)
         if (campo == strada[i]) return i == 0 ? QString() : Qm(MessaggioTitolo(i));
     return {};

@@ -83,6 +83,7 @@ StatoProgetto StatoDistinto() {
     s.SbraccioA = 0.25; s.LargStradaA = 2.5; s.InclinaA = -5; s.ErrEm = 22; s.GrigliaPers = 1;
     s.NPtiX = 10; s.NPtiY = 4; s.CodClasse = "me4b";
     s.EdizioneEN = 1; s.OrePiena = 3000; s.OreRid1 = 1000; s.FrazRid1 = 0.5; s.OreRid2 = 500; s.FrazRid2 = 0.3;
+    s.LargLaterale = 2.5;
     return s;
 }
 
@@ -100,9 +101,9 @@ TEST(SalvaProgetto, WritesEveryValueOnItsLine) {
         "/foto/impianto.jpg", "/foto/app.jpg", "6600", "70", "SAP 70", "cat.ldt", "/ldt/strada.ldt",
         "1", "5", "0.75", "7.5", "1.5", "0", "4.5", "P3 o S3", "0.25", "2.5", "-5", "22", "1", "10", "4",
         "me4b",                                                                          // 75..90
-        "1", "3000", "1000", "0.5", "500", "0.3"};                                       // 91..96
+        "1", "3000", "1000", "0.5", "500", "0.3", "2.5"};                                // 91..97
     auto righe = Righe(Serializza(StatoDistinto()));
-    ASSERT_EQ(righe.size(), 96u);
+    ASSERT_EQ(righe.size(), 97u);
     for (std::size_t i = 0; i < righe.size(); ++i) {
         if (i == 45) {  // 1e-5: the exponent form is the general format's, whatever its spelling
             EXPECT_DOUBLE_EQ(std::stod(righe[i]), 1e-5);
@@ -134,6 +135,7 @@ TEST(SalvaProgetto, RoundTripIsByteIdenticalAndRestoresTheValues) {
     EXPECT_EQ(caricato.CodClasse, "me4b");
     EXPECT_EQ(caricato.EdizioneEN, 1);
     EXPECT_EQ(caricato.FrazRid2, 0.3);
+    EXPECT_EQ(caricato.LargLaterale, 2.5);
 
     ASSERT_TRUE(SalvaProgetto(dir.File("b.nt0"), caricato, ui));
     EXPECT_EQ(Contenuto(dir.File("a.nt0")), Contenuto(dir.File("b.nt0")));
@@ -145,20 +147,22 @@ TEST(SalvaProgetto, RoundTripIsByteIdenticalAndRestoresTheValues) {
 // the burning hours at full power, whatever the state held before.
 TEST(CaricaProgetto, FileEndingBeforeTheEditionReadsAsTheOlderTables) {
     const auto righe = Righe(Serializza(StatoDistinto()));
-    for (std::size_t n : {std::size_t{89}, std::size_t{90}, std::size_t{92}}) {
+    for (std::size_t n : {std::size_t{89}, std::size_t{90}, std::size_t{92}, std::size_t{96}}) {
         std::istringstream in(Unisci({righe.begin(), righe.begin() + static_cast<long>(n)}));
         StatoProgetto s;
         s.Inizializza();
         s.EdizioneEN = 1;
         s.OreRid1 = 77;
         s.FrazRid1 = 0.1;
+        s.LargLaterale = 4;
         VersioneProgetto v;
         std::string errore;
         ASSERT_TRUE(LeggiFileProgetto(in, s, v, errore)) << n << ": " << errore;
         EXPECT_EQ(s.EdizioneEN, n >= 91 ? 1 : 0) << n;
         EXPECT_EQ(s.OrePiena, n >= 92 ? 3000 : 0) << n;
-        EXPECT_EQ(s.OreRid1, 0) << n;
-        EXPECT_EQ(s.FrazRid1, 1) << n;
+        EXPECT_EQ(s.OreRid1, n >= 93 ? 1000 : 0) << n;
+        EXPECT_EQ(s.FrazRid1, n >= 94 ? 0.5 : 1) << n;
+        EXPECT_EQ(s.LargLaterale, 0) << n;  // no side strips before line 97
     }
     // A line that is there must read.
     auto guasta = righe;
@@ -208,7 +212,7 @@ TEST(SalvaProgetto, LineBreakInAOneLineTextKeepsTheLayout) {
     s.PrjRiga2 = "Via\r\nRoma";
     s.SolLampada = "SAP\n70";
     auto righe = Righe(Serializza(s));
-    ASSERT_EQ(righe.size(), 96u);
+    ASSERT_EQ(righe.size(), 97u);
     EXPECT_EQ(righe[62], "Via Roma");
     EXPECT_EQ(righe[71], "SAP 70");
     EXPECT_EQ(righe[73], "/ldt/strada.ldt");
