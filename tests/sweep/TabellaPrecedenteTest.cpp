@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #include "store/RigheProva.h"
-#include "engine/sweep/BrowserSoluzioni.h"
-#include "engine/sweep/RigaDbf.h"
+#include "store/soluzioni/BrowserSoluzioni.h"
+#include "store/soluzioni/RigaDbf.h"
 #include "support/CartellaTemporanea.h"
 
 namespace nottaro {
