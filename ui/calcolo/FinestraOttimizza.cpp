@@ -253,7 +253,7 @@ void FinestraOttimizza::CostruisciBrowser(QWidget* p) {
             [this](const QModelIndex& i) { ApriDettaglio(modello_->RigaTabella(i.row())); });
     connect(progetto, &QPushButton::clicked, this, [this] {
         const QModelIndex i = griglia_->currentIndex();
-        ApriDettaglio(i.isValid() ? modello_->RigaTabella(i.row()) : 0);
+        ApriDettaglio(i.isValid() && modello_ ? modello_->RigaTabella(i.row()) : 0);
     });
     // Closing asks once, whether to keep the results (closeEvent).
     connect(esci, &QPushButton::clicked, this, [this] { close(); });
