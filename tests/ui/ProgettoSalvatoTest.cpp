@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QStatusBar>
@@ -58,6 +59,8 @@ private slots:
         }
         if (cambiaDopo) b.Trova<ui::FrecceSuGiu>("UpDown2")->Su()->click();
         QCOMPARE(b.finestra->Modificato(), chiede);
+        b.finestra->MostraStato();
+        QCOMPARE(!b.Trova<QLabel>("StatoModificato")->isHidden(), chiede);
         b.ui.risposte = {false};
         QCOMPARE(b.finestra->close(), !chiede);
         QCOMPARE(b.ui.Conta("conferma"), chiede ? 1 : 0);

@@ -155,6 +155,7 @@ private:
     bool Salva(const QString& file);
     void RicordaSalvato();
     void MostraRecenti();
+    void MostraModificato();
     QString Scegli(const RichiestaFile& r);
     QString ScegliCartella(const QString& titolo, const QString& iniziale);
     void MostraSchedaMasterplan();
@@ -197,6 +198,7 @@ private:
     QMenu* menu_[5] = {};
     QAction* voci_[NumVoci] = {};
     QMenu* recenti_ = nullptr;
+    QLabel* modificato_ = nullptr;  // status bar: the design differs from its project file
     QString fileProgetto_;          // the project the design was last loaded from or saved to
     std::string immagineSalvata_;   // the design as it was then, as a project file holds it
     bool datiFotometriciDisponibili_ = false;

@@ -297,7 +297,22 @@ std::string ImmagineProgetto(const StatoProgetto& s) {
 }
 }  // namespace
 
-void TVelaro::RicordaSalvato() { immagineSalvata_ = ImmagineProgetto(stato_); }
+void TVelaro::RicordaSalvato() {
+    immagineSalvata_ = ImmagineProgetto(stato_);
+    MostraModificato();
+}
+
+void TVelaro::MostraModificato() {
+    if (!modificato_) {
+        modificato_ = new QLabel(this);
+        modificato_->setObjectName(QStringLiteral("StatoModificato"));
+        statusBar()->addPermanentWidget(modificato_);
+    }
+    // Only a design with something in it has changes to lose.
+    const bool si = stato_.FotoCaricata && Modificato();
+    modificato_->setText(si ? Qm(2217) : QString());
+    modificato_->setVisible(si);
+}
 
 bool TVelaro::Modificato() const { return ImmagineProgetto(stato_) != immagineSalvata_; }
 

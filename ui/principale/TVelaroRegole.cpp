@@ -205,6 +205,7 @@ void TVelaro::Rietichetta() {
 void TVelaro::AggiornaRiepilogo() {
     strada_.riepilogo->Aggiorna();
     percorso_.riepilogo->Aggiorna();
+    MostraModificato();
 }
 
 void TVelaro::MostraStato() {
