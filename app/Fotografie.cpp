@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -118,6 +120,11 @@ int main(int argc, char** argv) {
         stato->EmMin = 10;
         stato->EminMin = 3;
         stato->ClasseA = "P2 o S2";
+        // What the summary names besides the class: a spacing kept from a
+        // loaded project and a tolerance other than the usual one.
+        stato->DaProgetto = true;
+        stato->Interdist = 22;
+        stato->ErrEm = 25;
         finestra.MostraStato();
         finestra.show();
         QApplication::processEvents();
@@ -131,6 +138,10 @@ int main(int argc, char** argv) {
             ok &= finestra.grab().save(file);
         }
         finestra.hide();
+        stato->DaProgetto = false;
+        stato->ErrEm = 20;
+        // "All results", so the browser shows its pass/fail legend.
+        if (auto* tutti = finestra.findChild<QRadioButton*>(QStringLiteral("RadioGroup1Voce1"))) tutti->setChecked(true);
 
         {
             // A path run of the design above: the window at its end, its browser and
@@ -151,6 +162,25 @@ int main(int argc, char** argv) {
                 f.ApriDettaglio(0);
             });
             finestra.Ottimizza(true);
+            finestra.ImpostaMostraCalcolo({});
+            stato->DirProg = dirProg;
+        }
+
+        {
+            // A road run stopped as soon as it started: the bar where it
+            // stopped and the interrupted-run texts.
+            QTemporaryDir tabelle;
+            stato->DirProg = tabelle.path().toStdString();
+            finestra.ImpostaMostraCalcolo([&](FinestraOttimizza& f) {
+                f.show();
+                while (f.FaseCorrente() == FinestraOttimizza::Fase::Pronta)
+                    QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+                if (auto* stop = f.findChild<QPushButton*>(QStringLiteral("BitBtn1"))) stop->click();
+                while (f.FaseCorrente() == FinestraOttimizza::Fase::InCorso)
+                    QApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+                ok &= Salva(&f, uscita, QStringLiteral("TCalcola-interrotto"), l);
+            });
+            finestra.Ottimizza(false);
             finestra.ImpostaMostraCalcolo({});
             stato->DirProg = dirProg;
         }

@@ -101,22 +101,40 @@ int MisuraTabellaGrande(int prove) {
         ++voci;
     }
     ui::MostraOgniRiga(t, scelta, filtro);
-    double grafico = 1e9;
+    // The chart two ways, side by side: gathered and drawn on the window
+    // thread, and gathered on the chart's worker (the window thread only
+    // starts it, then draws what arrives).
+    double subito = 1e9, avvio = 1e9, fino = 1e9;
     std::size_t punti = 0;
     for (int k = 0; k < prove; ++k) {
         QElapsedTimer orologio;
         orologio.start();
+        {
+            ui::GraficoSoluzioni g(t);
+            g.resize(800, 500);
+            g.AggiornaSubito();
+            const QPixmap pittura = g.grab();
+            subito = std::min(subito, static_cast<double>(orologio.nsecsElapsed()) / 1e9);
+            punti = g.Punti();
+            if (pittura.isNull()) return 1;
+        }
         ui::GraficoSoluzioni g(t);
         g.resize(800, 500);
+        bool disegnato = false;
+        QObject::connect(&g, &ui::GraficoSoluzioni::Disegnato, [&disegnato] { disegnato = true; });
+        orologio.restart();
         g.Aggiorna();
+        avvio = std::min(avvio, static_cast<double>(orologio.nsecsElapsed()) / 1e9);
+        while (!disegnato) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
         const QPixmap pittura = g.grab();
-        grafico = std::min(grafico, static_cast<double>(orologio.nsecsElapsed()) / 1e9);
-        punti = g.Punti();
-        if (pittura.isNull()) return 1;
+        fino = std::min(fino, static_cast<double>(orologio.nsecsElapsed()) / 1e9);
+        if (pittura.isNull() || g.Punti() != punti) return 1;
     }
-    std::printf("road table of %lld rows: the slowest of %d criteria %.1f ms; the chart (%zu points) built, read "
-                "and painted %.1f ms (target < 300 ms each)\n",
-                r.NRisultati, voci, peggiore * 1e3, punti, grafico * 1e3);
+    std::printf("road table of %lld rows: the slowest of %d criteria %.1f ms (target < 300 ms)\n", r.NRisultati, voci,
+                peggiore * 1e3);
+    std::printf("chart of %zu points: on the window thread %.1f ms; on its worker the window waits %.2f ms "
+                "(%.0fx less), drawn and painted after %.1f ms (target: opening the tab < 300 ms)\n",
+                punti, subito * 1e3, avvio * 1e3, avvio > 0 ? subito / avvio : 0.0, fino * 1e3);
     return 0;
 }
 

@@ -249,6 +249,46 @@ private slots:
         if (!chiude) QCOMPARE(ui.mostrati.back().testo, Msg(391));
     }
 
+    // The sweep steps can be typed: a step the sweep can take is stored at
+    // OK, one it cannot is refused naming the field, the old step shown again
+    // and the dialog kept open.
+    void TDefCalcPassoScritto_data() {
+        QTest::addColumn<QString>("campo");
+        QTest::addColumn<QString>("scritto");
+        QTest::addColumn<double>("atteso");
+        QTest::addColumn<bool>("rifiutato");
+        QTest::newRow("height step typed") << "StepAlt1" << "0.25" << 0.25 << false;
+        QTest::newRow("zero spacing step") << "StepInt1" << "0" << 0.4 << true;
+        QTest::newRow("not a number") << "StepAng1" << "x" << 1.0 << true;
+    }
+    void TDefCalcPassoScritto() {
+        QFETCH(QString, campo);
+        QFETCH(QString, scritto);
+        QFETCH(double, atteso);
+        QFETCH(bool, rifiutato);
+        StatoProgetto s = Predefinito();
+        s.StepAlt = 0.4;
+        s.StepInt = 0.4;
+        s.StepAng = 1;
+        test::InterazioneScritta ui;
+        TDefCalc d(s, ui);
+        auto* e = Figlio<QLineEdit>(&d, campo.toLatin1().constData());
+        QVERIFY(!e->isReadOnly());
+        e->setText(scritto);
+        Figlio<QPushButton>(&d, "BitBtn1")->click();
+        QCOMPARE(d.result() == QDialog::Accepted, !rifiutato);
+        QCOMPARE(ui.Conta("avviso"), rifiutato ? 1 : 0);
+        if (rifiutato) {
+            QCOMPARE(e->text(), QString::fromStdString(FormatoGenerale(atteso)));
+            e->setText(e->text());
+            Figlio<QPushButton>(&d, "BitBtn1")->click();  // the step shown again is taken
+            QCOMPARE(d.result(), static_cast<int>(QDialog::Accepted));
+        }
+        QCOMPARE(s.*(campo == "StepAlt1" ? &StatoProgetto::StepAlt : campo == "StepInt1" ? &StatoProgetto::StepInt
+                                                                                           : &StatoProgetto::StepAng),
+                 atteso);
+    }
+
     void TDefCalcPercentualeDiMortalita_data() {
         QTest::addColumn<double>("prima");
         QTest::addColumn<QString>("scritto");

@@ -136,21 +136,26 @@ private slots:
     }
 
     // The chart: one series per energy class; a click on a point names its
-    // row. Rows at the same place in the same class share one marker, which
-    // names the first of them; another class at that place has its own.
+    // row. Rows drawn on one another (same spacing, power and class) are one
+    // point, standing for the first of them.
     void ClicSulPuntoScegleLaRiga() {
         QTemporaryDir dir;
         TabellaDbf t;
         Riempi(t, dir, {{1, 20, 1500, "B"}, {1, 25, 1200, "A"}, {1, 30, 1400, "B"}, {1, 35, 900, "A+"},
-                        {2, 20, 1500, "B"}, {1, 20, 1500, "A"}});
+                        {1, 30, 1400, "B"}, {1, 30, 1400, "A"}});
         GraficoSoluzioni g(t);
         g.resize(600, 400);
         g.show();
+        QSignalSpy disegnato(&g, &GraficoSoluzioni::Disegnato);
         g.Aggiorna();
+        QVERIFY(g.InPreparazione() || disegnato.count() == 1);
+        QVERIFY(disegnato.count() == 1 || disegnato.wait(10000));
+        QVERIFY(!g.InPreparazione());
         QCOMPARE(g.Punti(), std::size_t{5});
         auto* vista = g.findChild<QChartView*>();
         const auto serie = vista->chart()->series();
         QCOMPARE(serie.size(), 3);
+        QCOMPARE(serie.front()->name(), Qm(1619).arg(QStringLiteral("A+")));  // best class first
         QSignalSpy scelte(&g, &GraficoSoluzioni::RigaScelta);
         for (QAbstractSeries* s : serie) {
             auto* sc = static_cast<QScatterSeries*>(s);
@@ -159,6 +164,61 @@ private slots:
         std::set<int> righe;
         for (const auto& a : scelte) righe.insert(a.at(0).toInt());
         QCOMPARE(righe, (std::set<int>{0, 1, 2, 3, 5}));
+    }
+
+    // The worker reads the file through its own table with the browser's
+    // filter, and gathers the very points the window thread gathers.
+    void PuntiDelLavoratoreUgualiAQuelliDellaFinestra() {
+        QTemporaryDir dir;
+        TabellaDbf t;
+        std::vector<RigaGrafico> righe;
+        const char* classi[] = {"A+", "A", "B", "C"};
+        for (int i = 0; i < 400; ++i)
+            righe.push_back({1, 20.0 + i % 17, 800.0 + 37 * (i % 23), classi[i % 4]});
+        Riempi(t, dir, righe);
+        for (const char* filtro : {"", "INTER >= '25'"}) {
+            QVERIFY(t.ImpostaFiltro(filtro));
+            t.AttivaFiltro(true);
+            const PuntiGrafico qui = RaccogliPunti(t);
+            const PuntiGrafico altrove = RaccogliPuntiDaFile(t.Percorso(), t.TestoFiltro(), t.FiltroAttivo());
+            QVERIFY(!qui.Vuoto());
+            QCOMPARE(altrove.serie.size(), qui.serie.size());
+            for (std::size_t k = 0; k < qui.serie.size(); ++k) {
+                QCOMPARE(altrove.serie[k].classe, qui.serie[k].classe);
+                QCOMPARE(altrove.serie[k].punti, qui.serie[k].punti);
+                QCOMPARE(altrove.serie[k].righe, qui.serie[k].righe);
+            }
+            QCOMPARE(altrove.xmin, qui.xmin);
+            QCOMPARE(altrove.ymax, qui.ymax);
+        }
+    }
+
+    // A header click orders the rows shown, numbers by value and texts as
+    // text, equal cells in table order; a filter keeps the order; -1 undoes it.
+    void OrdinarePerColonna() {
+        QTemporaryDir dir;
+        TabellaDbf t;
+        Riempi(t, dir, {{9, 30, 1500, "B"}, {2, 25, 1200, "A"}, {14, 30, 1400, "C"}, {2, 35, 900, "A+"}});
+        ModelloSoluzioni m(t, false, 0);
+        auto colonna = [&](const char* campo) {
+            QStringList v;
+            for (int r = 0; r < m.rowCount(); ++r) v << m.index(r, m.Colonna(campo)).data().toString();
+            return v;
+        };
+        m.sort(m.Colonna("TI"), Qt::AscendingOrder);
+        QCOMPARE(colonna("TI"), (QStringList{"2.0", "2.0", "9.0", "14.0"}));  // 14 after 9: by value
+        QCOMPARE(colonna("INTER"), (QStringList{"25.00", "35.00", "30.00", "30.00"}));  // ties in table order
+        QCOMPARE(m.RigaTabella(0), 1);
+        QCOMPARE(m.RigaVista(1), 0);
+        m.sort(m.Colonna("CORPO"), Qt::DescendingOrder);
+        QCOMPARE(colonna("CORPO"), (QStringList{"C", "B", "A+", "A"}));
+        QVERIFY(t.ImpostaFiltro("INTER <= '30'"));
+        t.AttivaFiltro(true);
+        m.Ricarica();
+        QCOMPARE(colonna("CORPO"), (QStringList{"C", "B", "A"}));
+        m.sort(-1);
+        QCOMPARE(colonna("CORPO"), (QStringList{"B", "A", "C"}));
+        QCOMPARE(m.RigaTabella(2), 2);
     }
 
     // 65,000 rows: scrolling to the end reads the rows on screen, not the table.

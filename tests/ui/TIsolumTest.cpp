@@ -168,19 +168,26 @@ private slots:
         QCOMPARE(ill->item(0, 2)->text(), QStringLiteral("3"));
     }
 
-    // The CSV of a field reads back to the very numbers, left-hand edge first.
+    // The CSV of a field names its solution and quantity, gives positions to
+    // the centimetre and the values so that they read back to the very numbers,
+    // left-hand edge first.
     void CsvRilettoUgualeAlCampo() {
         CampoVista c;
-        c.x = {1.0 / 3, 2.5, 7.125};
+        c.x = {1.0 / 3, 2.5, 10.0 / 3};
         c.y = {0.625, 1.875};
         c.valori = {0.1, 1e-9, 12345.678901234567, 2.0 / 3, 0, 1.0 / 7};
+        VistaSoluzione v;
+        v.HPalo = 8;
+        v.Sbraccio = -0.5;
+        v.Interdist = 3.3000000000000003;
+        v.Inclina = 5;
+        v.osservatori.resize(2);
+        v.osservatori[1].y = 5.25;
         QTemporaryDir dir;
         const std::string file = dir.filePath("campo.csv").toStdString();
-        QVERIFY(EsportaCsv(c, file).empty());
+        QVERIFY(EsportaCsv(c, SoluzioneDelCampo(v, 1), file).empty());
         std::ifstream f(file, std::ios::binary);
         const std::string testo((std::istreambuf_iterator<char>(f)), {});
-        QVERIFY(testo.rfind("Y/X,", 0) == 0);
-        QCOMPARE(static_cast<int>(std::count(testo.begin(), testo.end(), '\r')), 3);
         auto numero = [](const std::string& s) {
             double d = 0;
             std::from_chars(s.data(), s.data() + s.size(), d);
@@ -190,6 +197,7 @@ private slots:
         std::size_t inizio = 0;
         while (inizio < testo.size()) {
             const std::size_t fine = testo.find("\r\n", inizio);
+            QVERIFY(fine != std::string::npos);
             std::vector<std::string> celle;
             const std::string r = testo.substr(inizio, fine - inizio);
             std::size_t a = 0;
@@ -198,15 +206,23 @@ private slots:
             righe.push_back(celle);
             inizio = fine + 2;
         }
-        QCOMPARE(righe.size(), std::size_t{3});
-        for (std::size_t i = 0; i < 3; ++i) QCOMPARE(numero(righe[0][i + 1]), c.x[i]);
-        for (std::size_t r = 1; r <= 2; ++r) {
-            const std::size_t j = 2 - r;
-            QCOMPARE(numero(righe[r][0]), c.y[j]);
+        QCOMPARE(righe.size(), std::size_t{9});
+        const std::vector<std::vector<std::string>> soluzione = {
+            {"HPALO [m]", "8"}, {"SBRACCIO [m]", "-0.5"}, {"INTER [m]", "3.3"}, {"INCLINA [°]", "5"},
+            {"OSSERVATORE Y [m]", "5.25"}, {""}};
+        for (std::size_t i = 0; i < soluzione.size(); ++i) QCOMPARE(righe[i], soluzione[i]);
+        QCOMPARE(righe[6], (std::vector<std::string>{"L [cd/m²] Y [m] \\ X [m]", "0.33", "2.5", "3.33"}));
+        for (std::size_t r = 7; r <= 8; ++r) {
+            const std::size_t j = 8 - r;
+            QCOMPARE(numero(righe[r][0]), c.y[j] == 0.625 ? 0.63 : 1.88);
             for (std::size_t i = 0; i < 3; ++i) QCOMPARE(numero(righe[r][i + 1]), c.Valore(i, j));
         }
+        // The illuminance field has no observer.
+        const std::string illuminamenti = TestoCsv(c, SoluzioneDelCampo(v, -1));
+        QVERIFY(illuminamenti.find("OSSERVATORE") == std::string::npos);
+        QVERIFY(illuminamenti.find("\r\nE [lx] Y [m]") != std::string::npos);
         // An unwritable target: the reason comes back.
-        QVERIFY(!EsportaCsv(c, dir.filePath("manca/campo.csv").toStdString()).empty());
+        QVERIFY(!EsportaCsv(c, SoluzioneDelCampo(v, -1), dir.filePath("manca/campo.csv").toStdString()).empty());
     }
 };
 

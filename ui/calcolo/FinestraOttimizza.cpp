@@ -247,19 +247,20 @@ void FinestraOttimizza::CostruisciBrowser(QWidget* p) {
     connect(giu, &QToolButton::clicked, this, [this] { CambiaIntervallo(-1); });
     // "activated": choosing the shown item again applies a new range.
     connect(criteri_, &QComboBox::activated, this, [this](int) { Filtra(true); });
-    connect(griglia_, &QTableView::doubleClicked, this, [this](const QModelIndex& i) { ApriDettaglio(i.row()); });
+    connect(griglia_, &QTableView::doubleClicked, this,
+            [this](const QModelIndex& i) { ApriDettaglio(modello_->RigaTabella(i.row())); });
     connect(progetto, &QPushButton::clicked, this, [this] {
         const QModelIndex i = griglia_->currentIndex();
-        ApriDettaglio(i.isValid() ? i.row() : 0);
+        ApriDettaglio(i.isValid() && modello_ ? modello_->RigaTabella(i.row()) : 0);
     });
-    connect(esci, &QPushButton::clicked, this, [this] {
-        if (ui_.Conferma(Msg(138))) close();
-    });
+    // Closing asks once, whether to keep the results (closeEvent).
+    connect(esci, &QPushButton::clicked, this, [this] { close(); });
     PulsanteAiuto(aiuto, this, QStringLiteral("Risultati"));
     connect(grafico_, &GraficoSoluzioni::RigaScelta, this, [this](int r) {
         schede_->setCurrentIndex(0);
-        griglia_->selectRow(r);
-        griglia_->scrollTo(modello_->index(r, 1));
+        const int vista = modello_->RigaVista(r);
+        griglia_->selectRow(vista);
+        griglia_->scrollTo(modello_->index(vista, 1));
     });
     connect(schede_, &QTabWidget::currentChanged, this, [this](int i) {
         if (i == 1) grafico_->Aggiorna();
@@ -385,6 +386,9 @@ void FinestraOttimizza::MostraBrowser() {
     legenda_->setVisible(!modello_->Criteri().empty());
     parziale_->setVisible(esito_.risultato.interrotto);
     griglia_->setModel(modello_);
+    // A header click sorts the rows shown; they open in the table's order.
+    griglia_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    griglia_->setSortingEnabled(true);
     griglia_->setColumnHidden(0, true);
     griglia_->horizontalHeader()->setMinimumHeight(3 * griglia_->fontMetrics().height() + 8);
     // Each column as wide as its title (within bounds; the tooltip has it all).

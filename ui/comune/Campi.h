@@ -14,6 +14,12 @@ namespace nottaro::ui {
 // `ui` naming `nomeCampo` and the text; the field then takes the focus.
 std::optional<double> NumeroDelCampo(const QLineEdit* campo, const QString& nomeCampo, Interazione& ui);
 
+// As NumeroDelCampo, and also within the range the design value `valore`
+// (a StatoProgetto member name) may take; outside it, one warning names the
+// field, the number and the range.
+std::optional<double> NumeroNelLimite(const QLineEdit* campo, const QString& nomeCampo, const char* valore,
+                                      Interazione& ui);
+
 // Caption without its accelerator mark and trailing colon ("Pa&rametri:" -> "Parametri").
 QString SenzaAcceleratore(QString testo);
 

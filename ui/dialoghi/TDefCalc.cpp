@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <cstring>
 
 #include "ui/comune/CampoDecimale.h"
 #include "ui/comune/Campi.h"
@@ -79,12 +80,12 @@ QWidget* TDefCalc::PaginaCalcolo() {
         didascalia->setObjectName(QStringLiteral("Label") + QLatin1String(riga.nome));
         auto* edit = new QLineEdit(Generale(stato_.*riga.valore), gruppo);
         edit->setObjectName(QLatin1String(riga.nome));
-        edit->setReadOnly(true);
         edit->setFixedWidth(56);
         const int inizio = riga.inizio >= 0 ? riga.inizio : static_cast<int>(stato_.*riga.valore);
         auto* frecce = new FrecceSuGiu(riga.minimo, riga.massimo, inizio, gruppo);
         frecce->setObjectName(QStringLiteral("UpDown%1").arg(r + 1));
-        passi_.push_back({edit, riga.valore, stato_.*riga.valore});
+        passi_.push_back({edit, riga.valore, stato_.*riga.valore, SenzaAcceleratore(Qm(riga.didascalia)),
+                          std::string(riga.nome, std::strlen(riga.nome) - 1)});
         const std::size_t i = passi_.size() - 1;
         // Tenth steps are counted in tenths, so no rounding error builds up.
         auto muovi = [this, i, passo = riga.passo](int verso) {
@@ -92,6 +93,9 @@ QWidget* TDefCalc::PaginaCalcolo() {
             p.corrente = passo < 1 ? std::round(p.corrente * 10 + verso) / 10 : p.corrente + verso;
             p.edit->setText(Generale(p.corrente));
         };
+        // A typed value is taken when the field is left; one out of range is
+        // refused with the field named, and the last good value comes back.
+        connect(edit, &QLineEdit::editingFinished, this, [this, i] { LeggiPasso(passi_[i]); });
         connect(frecce, &FrecceSuGiu::su, this, [muovi] { muovi(1); });
         connect(frecce, &FrecceSuGiu::giu, this, [muovi] { muovi(-1); });
         griglia->addWidget(didascalia, r, 0);
@@ -289,6 +293,17 @@ bool TDefCalc::Ok() {
     return true;
 }
 
+bool TDefCalc::LeggiPasso(ValorePasso& p) {
+    if (p.edit->text() == Generale(p.corrente)) return true;
+    const auto v = NumeroNelLimite(p.edit, p.nome, p.valoreNome.c_str(), ui_);
+    if (!v) {
+        p.edit->setText(Generale(p.corrente));
+        return false;
+    }
+    p.corrente = *v;
+    return true;
+}
+
 bool TDefCalc::Memorizza() {
     std::vector<std::optional<double>> letti;
     for (const Campo& c : campi_) {
@@ -303,6 +318,11 @@ bool TDefCalc::Memorizza() {
         }
         letti.push_back(*v);
     }
+    for (ValorePasso& p : passi_)
+        if (!LeggiPasso(p)) {
+            PageControl1_->setCurrentWidget(p.edit->parentWidget()->parentWidget());
+            return false;
+        }
     stato_.IntAltRapp = rapporto_[0]->isChecked();
     for (const ValorePasso& p : passi_) stato_.*p.valore = p.corrente;
     for (std::size_t i = 0; i < campi_.size(); ++i)

@@ -55,7 +55,10 @@ private:
         QLineEdit* edit;
         double StatoProgetto::* valore;
         double corrente;
+        QString nome;            // the caption, named when a typed value is refused
+        std::string valoreNome;  // the design value, whose range the field keeps
     };
+    bool LeggiPasso(ValorePasso& p);
     std::vector<ValorePasso> passi_;
     QRadioButton* rapporto_[2];
     QLineEdit* LampT_ = nullptr;

@@ -23,6 +23,7 @@
 #include "ui/comune/FrecceSuGiu.h"
 #include "ui/comune/Acceleratori.h"
 #include "ui/comune/SceltaEdizione.h"
+#include "ui/comune/RequisitiClasse.h"
 #include "ui/comune/Testi.h"
 #include "ui/dialoghi/Dialoghi.h"
 #include "ui/principale/Aiuto.h"
@@ -208,8 +209,44 @@ TDefProg::TDefProg(StatoProgetto& stato, Interazione& ui, QWidget* genitore)
         ScriviRequisiti(c.LmMin, c.UoMin, c.UlMin, c.TiMax, c.CodClasse);
         MostraInformazioni(i);
     });
+    MostraClasseScelta();
     AcceleratoriDelDialogo(this);
     ImpostaAiuto(this, QStringLiteral("TDefProg"));
+}
+
+// The list and the item the requirements came from are shown chosen, so a
+// reopened dialog says which class the design follows. Values typed by hand
+// afterwards match no item and leave the lists unchosen; nothing is written.
+void TDefProg::MostraClasseScelta() {
+    if (stato_.LmMin == 0 || stato_.CodClasse.empty()) return;
+    auto uguale = [this](const ClasseStrada& c) { return RequisitiDellaClasse(stato_, c); };
+    auto scegli = [this](int modo, QComboBox* lista, int voce) {
+        ComboBox2_->setCurrentIndex(modo);
+        for (QComboBox* c : {ComboBox3_, ComboBox5_, ComboBox4_}) c->setVisible(c == lista);
+        lista->setCurrentIndex(voce);
+        Label7_->setText(Qm(modo == 3 ? 204 : 205));
+        Label7_->setVisible(true);
+    };
+    int i = 0;
+    for (const auto& v : ClassiEn13201()) {
+        if (uguale(v.classe)) return scegli(1, ComboBox5_, i);
+        ++i;
+    }
+    i = 0;
+    for (const auto& v : IndiciUni10439()) {
+        if (uguale(v.classe)) return scegli(0, ComboBox3_, i);
+        ++i;
+    }
+    if (ComboBox2_->count() < 4) return;
+    i = 0;
+    for (const auto& c : CategorieStrada()) {
+        if (uguale(c.classe)) {
+            scegli(3, ComboBox4_, i);
+            MostraInformazioni(i);
+            return;
+        }
+        ++i;
+    }
 }
 
 void TDefProg::CambiaModo(int i) {

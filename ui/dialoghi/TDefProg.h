@@ -28,6 +28,7 @@ private:
     void MostraRequisiti(double lm, double uo, double ul, double ti);
     void ScriviRequisiti(double lm, double uo, double ul, double ti, const char* codice);
     void MostraInformazioni(int categoria);
+    void MostraClasseScelta();
     void Ok();
 
     StatoProgetto& stato_;

@@ -281,7 +281,7 @@ void TIsolum::EsportaTabellaCorrente() {
     }
     if (file.isEmpty()) return;
     if (QFileInfo::exists(file) && !ui_.Conferma(Ss(Qm(1207).arg(file)))) return;
-    const std::string errore = EsportaCsv(c, Ss(file));
+    const std::string errore = EsportaCsv(c, SoluzioneDelCampo(vista_, lum ? osservatoreCorrente_ : -1), Ss(file));
     if (!errore.empty()) ui_.Avviso(Ss(Qm(1513).arg(file)) + " " + errore);
 }
 

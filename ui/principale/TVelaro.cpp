@@ -25,6 +25,7 @@
 #include "ui/comune/Testi.h"
 #include "ui/principale/Aiuto.h"
 #include "ui/principale/DisegnoImpianto.h"
+#include "ui/principale/RiepilogoProgetto.h"
 #include "ui/principale/VociMenu.h"
 
 namespace nottaro::ui {
@@ -68,6 +69,7 @@ TVelaro::TVelaro(StatoProgetto& stato, Interazione* ui, QWidget* genitore) : QMa
     CaricaIntestazione(stato_, *ui_);
     LeggiMasterplan(stato_.DirProg, stato_);
     MostraSchedaMasterplan();
+    RicordaSalvato();
     ImpostaAiuto(this, QStringLiteral("TVelaro"));
 }
 
@@ -117,7 +119,6 @@ QWidget* TVelaro::CostruisciScheda(SchedaProgetto& s, bool percorso) {
     s.inclina->findChild<QLineEdit*>()->setReadOnly(true);  // arrows only
     s.larghezza = new QLineEdit(scheda);
     s.larghezza->setObjectName(QLatin1String(n("LStrada", "LStradaA")));
-    s.larghezza->setReadOnly(true);
     s.frecceLarghezza = new FrecceSuGiu(0, 250, 69, scheda);
     s.frecceLarghezza->setObjectName(QLatin1String(n("UpDown2", "UpDown1")));
     for (QWidget* w : {static_cast<QWidget*>(s.altezza), static_cast<QWidget*>(s.sbraccio),
@@ -190,6 +191,9 @@ QWidget* TVelaro::CostruisciScheda(SchedaProgetto& s, bool percorso) {
         l->setWordWrap(true);
         colonnaPannello->addWidget(l);
     }
+    s.riepilogo = new RiepilogoProgetto(stato_, percorso, pannello);
+    colonnaPannello->addWidget(s.riepilogo);
+    connect(s.riepilogo, &RiepilogoProgetto::InterdistanzaLiberata, this, [this] { AggiornaRiepilogo(); });
     colonnaPannello->addStretch();
     pannello->setMinimumWidth(280);
     s.parametri = NuovoPulsante(n("BitBtn1", "BitBtn10"), scheda);

@@ -11,6 +11,7 @@
 #include "core/state/StatoProgetto.h"
 #include "ui/interazione/InterazioneQt.h"
 #include "ui/principale/FinestreCollegate.h"
+#include "ui/principale/VociMenu.h"
 
 class QAction;
 class QComboBox;
@@ -29,6 +30,7 @@ class CampoDecimale;
 class DisegnoImpianto;
 class FinestraOttimizza;
 class FrecceSuGiu;
+class RiepilogoProgetto;
 
 // What a file dialog is asked for; tests answer it without a dialog.
 struct RichiestaFile {
@@ -56,6 +58,7 @@ struct SchedaProgetto {
     QLabel* fotometria = nullptr;    // Label6 / Label14
     QLabel* disposizione = nullptr;  // Label5 / Label15
     QLabel* riassunto[3] = {};       // road: surface, factor, Lm; path: class, factor, Em
+    RiepilogoProgetto* riepilogo = nullptr;  // class, tolerance, lamps, locked spacing
     QPushButton* parametri = nullptr;
     QPushButton* pali = nullptr;
     QPushButton* ottimizza = nullptr;
@@ -84,7 +87,12 @@ public:
     // Commands, as the buttons and menus run them.
     void CaricaLdt();
     void CaricaProgetto();
+    void CaricaProgettoDa(const QString& file);
+    // Into the project last loaded or saved; asks for a name when there is none.
     void SalvaProgetto();
+    void SalvaProgettoCome();
+    // Something in the design changed since it was last loaded, saved or reset.
+    bool Modificato() const;
     void ChiudiElenco();
     void InizializzaComando();
     bool Ottimizza(bool percorso);
@@ -119,7 +127,8 @@ private:
     void FotometriaCaricata();
     void RegolaR();
     void RegolaA();
-    void Regole() { RegolaR(); RegolaA(); }
+    void Regole() { RegolaR(); RegolaA(); AggiornaRiepilogo(); }
+    void AggiornaRiepilogo();
     void AggiornaRiassuntoStrada();
     void AggiornaRiassuntoPercorso();
     void AggiornaDisposizione();
@@ -127,6 +136,8 @@ private:
     void PassoLarghezza(SchedaProgetto& s, bool percorso, int verso);
     void PassoCorsie(int verso);
     void MostraLarghezza(SchedaProgetto& s, bool percorso);
+    void LarghezzaScritta(SchedaProgetto& s, bool percorso);
+    void ImpostaDefinizione();
     void MostraCorsie();
     void ImpostaScelta(QComboBox* c, int scelta);
     bool LeggiCampo(CampoDecimale* campo, double& valore, double vuoto, const QString& nome);
@@ -141,6 +152,10 @@ private:
     void DopoCatalogo();
     void DopoElenco(bool conPrefisso);
     void ImpostaLimite();
+    bool Salva(const QString& file);
+    void RicordaSalvato();
+    void MostraRecenti();
+    void MostraModificato();
     QString Scegli(const RichiestaFile& r);
     QString ScegliCartella(const QString& titolo, const QString& iniziale);
     void MostraSchedaMasterplan();
@@ -154,9 +169,10 @@ private:
     std::function<void(FinestraOttimizza&)> mostraCalcolo_;
     bool inCorso_ = false;
 
-    // Width in tenths of a metre (exact steps); `definita` false shows "Definire".
+    // Width in centimetres: the arrows' 0.1 m steps stay exact and a typed or
+    // loaded 7.25 m is kept as it is. `definita` false shows "Definire".
     struct Larghezza {
-        int decimi = 70;
+        int centimetri = 700;
         bool definita = true;
     } larghezzaStrada_, larghezzaPercorso_;
     struct Corsie {
@@ -180,7 +196,11 @@ private:
     CampoDecimale* MaskEdit1_ = nullptr;
     QLineEdit* DeprezzMaster_ = nullptr;
     QMenu* menu_[5] = {};
-    QAction* voci_[21] = {};
+    QAction* voci_[NumVoci] = {};
+    QMenu* recenti_ = nullptr;
+    QLabel* modificato_ = nullptr;  // status bar: the design differs from its project file
+    QString fileProgetto_;          // the project the design was last loaded from or saved to
+    std::string immagineSalvata_;   // the design as it was then, as a project file holds it
     bool datiFotometriciDisponibili_ = false;
 };
 

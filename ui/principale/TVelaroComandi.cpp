@@ -7,17 +7,21 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <memory>
+#include <sstream>
 
 #include "catalogue/CaricaScelta.h"
 #include "core/files/FileProgetto.h"
@@ -32,6 +36,7 @@
 #include "ui/calcolo/FinestraOttimizza.h"
 #include "ui/principale/Aiuto.h"
 #include "ui/principale/Avvio.h"
+#include "ui/principale/ProgettiRecenti.h"
 #include "ui/principale/TVelaro.h"
 #include "ui/principale/VociMenu.h"
 
@@ -100,6 +105,7 @@ void TVelaro::CollegaScheda(SchedaProgetto& s, bool percorso) {
     connect(s.sbraccio, &QLineEdit::editingFinished, this, [this, &s, &sbraccio, percorso] {
         LeggiCampo(s.sbraccio, sbraccio, SbraccioVariabile, (percorso ? percorso_ : strada_).didascalie[1]->text());
     });
+    connect(s.larghezza, &QLineEdit::editingFinished, this, [this, &s, percorso] { LarghezzaScritta(s, percorso); });
     connect(s.frecceLarghezza, &FrecceSuGiu::su, this, [this, &s, percorso] { PassoLarghezza(s, percorso, 1); });
     connect(s.frecceLarghezza, &FrecceSuGiu::giu, this, [this, &s, percorso] { PassoLarghezza(s, percorso, -1); });
     if (!percorso) {
@@ -219,6 +225,9 @@ void TVelaro::InizializzaComando() {
         s->disposizione->clear();
         for (QLabel* l : s->riassunto) l->clear();
     }
+    fileProgetto_.clear();
+    RicordaSalvato();
+    AggiornaRiepilogo();
 }
 
 void TVelaro::CaricaProgetto() {
@@ -227,33 +236,99 @@ void TVelaro::CaricaProgetto() {
                 {QStringLiteral("Project File (*.nt0 *.NT0)"), QStringLiteral("Eulumdat Project File (*.nt1 *.NT1)"),
                  QStringLiteral("All Files (*)")},
                 false, {}});
-    if (scelto.isEmpty()) return;
+    if (!scelto.isEmpty()) CaricaProgettoDa(scelto);
+}
+
+void TVelaro::CaricaProgettoDa(const QString& file) {
     AgganciProgetto agganci;
     AgganciaInizializza(agganci.Inizializza);
     agganci.MostraProgetto = [this](const StatoProgetto& s) { MostraProgetto(s); };
     agganci.FotometriaCaricata = [this](const StatoProgetto&) { FotometriaCaricata(); };
-    const EsitoCaricaProgetto esito = nottaro::CaricaProgetto(Ss(scelto), stato_, *ui_, agganci);
+    const EsitoCaricaProgetto esito = nottaro::CaricaProgetto(Ss(file), stato_, *ui_, agganci);
     if (!esito.letto) return;
+    // Only a project file is saved again under its own name; an EULUMDAT
+    // project asks for one.
+    fileProgetto_ = QFileInfo(file).suffix().compare(QStringLiteral("nt0"), Qt::CaseInsensitive) == 0 ? file : QString();
+    ProgettiRecenti(Qs(stato_.DirProg)).Aggiungi(file);
+    RicordaSalvato();
     Regole();
     if (esito.avviaCalcolo) Ottimizza(stato_.TipoProgetto != 0);
 }
 
 void TVelaro::SalvaProgetto() {
-    QString scelto = Scegli({Qm(387), Qs(stato_.DirProg),
+    if (fileProgetto_.isEmpty()) SalvaProgettoCome();
+    else Salva(fileProgetto_);
+}
+
+void TVelaro::SalvaProgettoCome() {
+    QString scelto = Scegli({Qm(387), fileProgetto_.isEmpty() ? Qs(stato_.DirProg) : fileProgetto_,
                              {QStringLiteral("Project File (*.nt0 *.NT0)"), QStringLiteral("All Files (*)")},
                              true, QStringLiteral("nt0")});
     if (scelto.isEmpty()) return;
     if (QFileInfo(scelto).suffix().isEmpty()) scelto += QStringLiteral(".nt0");
+    if (QFileInfo::exists(scelto) && !ui_->Conferma(Ss(Qm(1207).arg(scelto)))) return;
+    Salva(scelto);
+}
+
+bool TVelaro::Salva(const QString& file) {
     // The edits in progress belong to the design that is saved.
     for (SchedaProgetto* s : {&strada_, &percorso_}) {
         const bool percorso = s == &percorso_;
         if (!LeggiCampo(s->altezza, percorso ? stato_.HPaloA : stato_.HPalo, HPaloVariabile, s->didascalie[0]->text()) ||
             !LeggiCampo(s->sbraccio, percorso ? stato_.SbraccioA : stato_.Sbraccio, SbraccioVariabile,
                         s->didascalie[1]->text()))
-            return;
+            return false;
     }
-    if (QFileInfo::exists(scelto) && !ui_->Conferma(Ss(Qm(1207).arg(scelto)))) return;
-    nottaro::SalvaProgetto(Ss(scelto), stato_, *ui_);
+    if (!nottaro::SalvaProgetto(Ss(file), stato_, *ui_)) return false;
+    fileProgetto_ = file;
+    ProgettiRecenti(Qs(stato_.DirProg)).Aggiungi(file);
+    RicordaSalvato();
+    statusBar()->showMessage(Qm(2211).arg(QDir::toNativeSeparators(file)));
+    return true;
+}
+
+namespace {
+std::string ImmagineProgetto(const StatoProgetto& s) {
+    std::ostringstream o;
+    ScriviFileProgetto(o, s);
+    // An edited photometry is saved beside the project, so it is part of it.
+    o << s.Foto.Modificata;
+    return o.str();
+}
+}  // namespace
+
+void TVelaro::RicordaSalvato() {
+    immagineSalvata_ = ImmagineProgetto(stato_);
+    MostraModificato();
+}
+
+void TVelaro::MostraModificato() {
+    if (!modificato_) {
+        modificato_ = new QLabel(this);
+        modificato_->setObjectName(QStringLiteral("StatoModificato"));
+        statusBar()->addPermanentWidget(modificato_);
+    }
+    // Only a design with something in it has changes to lose.
+    const bool si = stato_.FotoCaricata && Modificato();
+    modificato_->setText(si ? Qm(2217) : QString());
+    modificato_->setVisible(si);
+}
+
+bool TVelaro::Modificato() const { return ImmagineProgetto(stato_) != immagineSalvata_; }
+
+void TVelaro::MostraRecenti() {
+    recenti_->clear();
+    const QStringList file = ProgettiRecenti(Qs(stato_.DirProg)).Elenco();
+    int n = 0;
+    for (const QString& f : file) {
+        // "&1 name" opens with its digit; the full path is in the tooltip.
+        QAction* a = recenti_->addAction(QStringLiteral("&%1 %2").arg(++n).arg(QFileInfo(f).fileName()));
+        a->setToolTip(QDir::toNativeSeparators(f));
+        a->setObjectName(QStringLiteral("ProgettoRecente%1").arg(n));
+        connect(a, &QAction::triggered, this, [this, f] { CaricaProgettoDa(f); });
+    }
+    recenti_->setToolTipsVisible(true);
+    recenti_->setEnabled(!file.isEmpty());
 }
 
 void TVelaro::CambiaLingua(int lingua) {
@@ -295,7 +370,10 @@ void TVelaro::DisposizionePercorso() {
     Regole();
 }
 
-void TVelaro::ParametriCalcolo() { EseguiTDefCalc(this, stato_, *ui_); }
+void TVelaro::ParametriCalcolo() {
+    EseguiTDefCalc(this, stato_, *ui_);
+    AggiornaRiepilogo();
+}
 
 void TVelaro::Versione() {
     TAboutBox about(this);
@@ -318,7 +396,7 @@ bool TVelaro::Ottimizza(bool percorso) {
     if (!l.definita || !corsie_.definite) return false;
     // 2.-6. The design values the run reads.
     stato_.NCorsie = corsie_.n;
-    (percorso ? stato_.LargStradaA : stato_.LargStrada) = l.decimi / 10.0;
+    (percorso ? stato_.LargStradaA : stato_.LargStrada) = l.centimetri / 100.0;
     (percorso ? stato_.SbraccioA : stato_.Sbraccio) = sFisso ? *sb : SbraccioVariabile;
     (percorso ? stato_.HPaloA : stato_.HPalo) = hFissa ? *h : HPaloVariabile;
     (percorso ? stato_.InclinaA : stato_.Inclina) =
@@ -354,7 +432,8 @@ void TVelaro::closeEvent(QCloseEvent* e) {
         e->ignore();
         return;
     }
-    if (stato_.FotoCaricata && !ui_->Conferma(Msg(46))) {
+    // Nothing to lose when the design is as it was last loaded or saved.
+    if (stato_.FotoCaricata && Modificato() && !ui_->Conferma(Msg(46))) {
         e->ignore();
         return;
     }

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -19,11 +20,13 @@
 #include "core/state/Inizializza.h"
 #include "ui/comune/Acceleratori.h"
 #include "ui/comune/CampoDecimale.h"
+#include "ui/comune/Campi.h"
 #include "ui/comune/FrecceSuGiu.h"
 #include "ui/comune/Testi.h"
 #include "ui/principale/Aiuto.h"
 #include "ui/principale/Avvio.h"
 #include "ui/principale/DisegnoImpianto.h"
+#include "ui/principale/RiepilogoProgetto.h"
 #include "ui/principale/TVelaro.h"
 #include "ui/principale/VociMenu.h"
 
@@ -44,6 +47,11 @@ void TVelaro::CostruisciMenu() {
         }
     }
     voci_[VoceCaricaEulumdat]->setShortcut(Qt::Key_F4);
+    voci_[VoceSalvaProgetto]->setShortcut(QKeySequence::Save);
+    recenti_ = new QMenu(menu_[0]);
+    recenti_->setObjectName(QStringLiteral("ProgettiRecenti1"));
+    menu_[0]->insertMenu(voci_[VoceSalvaProgetto], recenti_);
+    connect(menu_[0], &QMenu::aboutToShow, this, [this] { MostraRecenti(); });
     voci_[VoceProgettoStradale]->setEnabled(false);
     voci_[VoceProgettoCiclo]->setEnabled(false);
 
@@ -51,6 +59,7 @@ void TVelaro::CostruisciMenu() {
     connect(voci_[VoceCaricaEulumdat], &QAction::triggered, this, [this] { CaricaLdt(); });
     connect(voci_[VoceCaricaProgetto], &QAction::triggered, this, [this] { CaricaProgetto(); });
     connect(voci_[VoceSalvaProgetto], &QAction::triggered, this, [this] { SalvaProgetto(); });
+    connect(voci_[VoceSalvaProgettoCome], &QAction::triggered, this, [this] { SalvaProgettoCome(); });
     connect(voci_[VoceChiudiElenco], &QAction::triggered, this, [this] { ChiudiElenco(); });
     connect(voci_[VoceEsci], &QAction::triggered, this, [this] { close(); });
     connect(voci_[VoceParametriProgetto], &QAction::triggered, this, [this] {
@@ -112,6 +121,8 @@ void TVelaro::Rietichetta() {
     static const int menu[] = {53, 60, 78, 65, 70};
     for (int m = 0; m < 5; ++m) menu_[m]->setTitle(Qm(menu[m]));
     for (int v = 0; v < NumVoci; ++v) voci_[v]->setText(Qm(DatiVoci[v].messaggio));
+    recenti_->setTitle(Qm(2212));
+    MostraRecenti();
     PageControl1_->setTabText(0, Qm(457));
     PageControl1_->setTabText(1, Qm(458));
     static const int didascalie[] = {247, 245, 248, 244, 243, 246, 379};
@@ -191,6 +202,12 @@ void TVelaro::Rietichetta() {
     if (stato_.EmMin != 0) AggiornaRiassuntoPercorso();
 }
 
+void TVelaro::AggiornaRiepilogo() {
+    strada_.riepilogo->Aggiorna();
+    percorso_.riepilogo->Aggiorna();
+    MostraModificato();
+}
+
 void TVelaro::MostraStato() {
     AggiornaDisposizione();
     if (stato_.LmMin != 0) AggiornaRiassuntoStrada();
@@ -207,7 +224,9 @@ void TVelaro::AggiornaRiassuntoStrada() {
 }
 
 void TVelaro::AggiornaRiassuntoPercorso() {
-    percorso_.riassunto[0]->setText(Qm(205) + QLatin1Char(' ') + NomeClasse(stato_.ClasseA));
+    // The class with the standard whose tables give its requirements.
+    percorso_.riassunto[0]->setText(Qm(205) + QLatin1Char(' ') + NomeClasse(stato_.ClasseA) +
+                                    (stato_.ClasseA.empty() ? QString() : QStringLiteral(" (") + TestoNormaClasse(stato_) + QLatin1Char(')')));
     percorso_.riassunto[1]->setText(Qm(51) + QStringLiteral(": ") + Generale(stato_.DeprezzA * 100) + QLatin1Char('%'));
     percorso_.riassunto[2]->setText(QStringLiteral("Em= ") + Generale(stato_.EmMin) + QStringLiteral(" lx"));
 }
@@ -241,7 +260,7 @@ void TVelaro::RegolaA() {
 
 void TVelaro::MostraLarghezza(SchedaProgetto& s, bool percorso) {
     const Larghezza& l = percorso ? larghezzaPercorso_ : larghezzaStrada_;
-    s.larghezza->setText(l.definita ? Generale(l.decimi / 10.0) : Qm(47));
+    s.larghezza->setText(l.definita ? Generale(l.centimetri / 100.0) : Qm(47));
 }
 
 void TVelaro::MostraCorsie() { NCorsieT_->setText(corsie_.definite ? QString::number(corsie_.n) : Qm(47)); }
@@ -249,13 +268,35 @@ void TVelaro::MostraCorsie() { NCorsieT_->setText(corsie_.definite ? QString::nu
 void TVelaro::PassoLarghezza(SchedaProgetto& s, bool percorso, int verso) {
     Larghezza& l = percorso ? larghezzaPercorso_ : larghezzaStrada_;
     if (!l.definita) {
-        if (verso > 0) l = {1, true};
+        if (verso > 0) l = {10, true};
     } else {
-        l.decimi += verso;
-        if (l.decimi <= 0) l.definita = false;
+        l.centimetri += 10 * verso;
+        if (l.centimetri <= 0) l.definita = false;
     }
-    if (l.definita) (percorso ? stato_.LargStradaA : stato_.LargStrada) = l.decimi / 10.0;
+    if (l.definita) (percorso ? stato_.LargStradaA : stato_.LargStrada) = l.centimetri / 100.0;
     MostraLarghezza(s, percorso);
+    ImpostaDefinizione();
+}
+
+// A typed width is taken when the field is left, within the widths a design
+// may have; anything else is refused with the field named and the width shown
+// before comes back. "Definire" left as it is changes nothing.
+void TVelaro::LarghezzaScritta(SchedaProgetto& s, bool percorso) {
+    Larghezza& l = percorso ? larghezzaPercorso_ : larghezzaStrada_;
+    const QString testo = s.larghezza->text().trimmed();
+    if (testo == Qm(47) || (l.definita && testo == Generale(l.centimetri / 100.0))) return;
+    const QString nome = s.didascalie[3]->text().isEmpty() ? s.didascalieProprie[3]->text() : s.didascalie[3]->text();
+    const auto v = NumeroNelLimite(s.larghezza, nome, percorso ? "LargStradaA" : "LargStrada", *ui_);
+    if (v) {
+        l = {static_cast<int>(std::lround(*v * 100)), true};
+        (percorso ? stato_.LargStradaA : stato_.LargStrada) = l.centimetri / 100.0;
+        s.frecceLarghezza->ImpostaPosizione(static_cast<int>(std::lround(*v * 10)) - 1);
+    }
+    MostraLarghezza(s, percorso);
+    ImpostaDefinizione();
+}
+
+void TVelaro::ImpostaDefinizione() {
     stato_.StradaDef = larghezzaStrada_.definita && corsie_.definite;
     stato_.StradaDefA = larghezzaPercorso_.definita && corsie_.definite;
     Regole();
@@ -307,8 +348,8 @@ void TVelaro::RipristinaFinestra() {
         s->disposizione->clear();
         for (QLabel* l : s->riassunto) l->clear();
     }
-    larghezzaStrada_ = {70, true};
-    larghezzaPercorso_ = {70, true};
+    larghezzaStrada_ = {700, true};
+    larghezzaPercorso_ = {700, true};
     corsie_ = {2, true};
     UpDown4_->ImpostaPosizione(3);
     MostraLarghezza(strada_, false);
@@ -347,14 +388,14 @@ void TVelaro::MostraProgetto(const StatoProgetto& s) {
     geometria(strada_, s.HPalo, s.Sbraccio, s.Inclina);
     geometria(percorso_, s.HPaloA, s.SbraccioA, s.InclinaA);
     auto larghezza = [](double m) {
-        const long decimi = std::lround(m * 10);
-        return Larghezza{static_cast<int>(decimi), decimi > 0};
+        const long centimetri = std::lround(m * 100);
+        return Larghezza{static_cast<int>(centimetri), centimetri > 0};
     };
     larghezzaStrada_ = larghezza(s.LargStrada);
     larghezzaPercorso_ = larghezza(s.LargStradaA);
     corsie_ = {s.NCorsie, s.NCorsie >= 1};
-    strada_.frecceLarghezza->ImpostaPosizione(larghezzaStrada_.decimi - 1);
-    percorso_.frecceLarghezza->ImpostaPosizione(larghezzaPercorso_.decimi - 1);
+    strada_.frecceLarghezza->ImpostaPosizione(static_cast<int>(std::lround(larghezzaStrada_.centimetri / 10.0)) - 1);
+    percorso_.frecceLarghezza->ImpostaPosizione(static_cast<int>(std::lround(larghezzaPercorso_.centimetri / 10.0)) - 1);
     UpDown4_->ImpostaPosizione(corsie_.n + 1);
     MostraLarghezza(strada_, false);
     MostraLarghezza(percorso_, true);

@@ -4,7 +4,7 @@
 namespace nottaro::ui {
 
 enum Voce {
-    VoceInizializza, VoceCaricaEulumdat, VoceCaricaProgetto, VoceSalvaProgetto, VoceCaricaElenco, VoceChiudiElenco,
+    VoceInizializza, VoceCaricaEulumdat, VoceCaricaProgetto, VoceSalvaProgetto, VoceSalvaProgettoCome, VoceCaricaElenco, VoceChiudiElenco,
     VoceConfiguraReport, VoceEsci, VoceDatiFotometrici, VoceParametriProgetto, VoceDisposizionePali,
     VoceParametriCalcolo, VoceProgettoStradale, VoceProgettoCiclo, VoceItaliano, VoceInglese, VoceFrancese,
     VoceTedesco, VoceSpagnolo, VoceAiuto, VoceVersione, NumVoci
@@ -17,6 +17,7 @@ struct DatiVoce {
 
 inline constexpr DatiVoce DatiVoci[NumVoci] = {
     {"Inizializza1", 54},      {"CaricaEulumdat1", 55},   {"CaricaProgetto1", 389}, {"SalvaProgetto1", 387},
+    {"SalvaProgettoCome1", 2216},
     {"CaricaElencoLDT1", 56},  {"ChiudiElencoLDT1", 57},  {"ConfiguraReport1", 58}, {"Esci1", 59},
     {"Datifotometrici1", 61},  {"ParametridiProgetto1", 62}, {"DisposizionePali1", 63},
     {"ParametridiCalcolo1", 64}, {"ProgettoStradale1", 457}, {"ProgettoCiclo1", 458}, {"Italiano1", 66},

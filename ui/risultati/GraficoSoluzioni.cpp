@@ -2,6 +2,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QtConcurrent/QtConcurrentRun>
 #include <QScatterSeries>
 #include <QValueAxis>
 #include <QVBoxLayout>
@@ -16,14 +17,6 @@
 
 namespace nottaro::ui {
 namespace {
-
-// Energy classes best first, so the legend reads A++ ... G.
-int OrdineClasse(const std::string& c) {
-    static const char* const classi[] = {"A++", "A+", "A", "B", "C", "D", "E", "F", "G"};
-    for (int k = 0; k < 9; ++k)
-        if (c == classi[k]) return k;
-    return 9;
-}
 
 QColor ColoreClasse(int k) {
     // From deep green (A++) through yellow to red (G), as energy labels read.
@@ -45,6 +38,11 @@ GraficoSoluzioni::GraficoSoluzioni(TabellaDbf& tabella, QWidget* genitore) : QWi
     l->addWidget(vista_);
 }
 
+GraficoSoluzioni::~GraficoSoluzioni() {
+    // The worker reads its own copy of the table file; it only has to end.
+    lavoro_.waitForFinished();
+}
+
 std::size_t GraficoSoluzioni::Punti() const {
     std::size_t n = 0;
     for (const auto& s : serie_) n += s.second.size();
@@ -52,6 +50,31 @@ std::size_t GraficoSoluzioni::Punti() const {
 }
 
 void GraficoSoluzioni::Aggiorna() {
+    // Without a file behind the table (or while a writer holds it) there is
+    // nothing a worker could read on its own.
+    if (tabella_.Percorso().empty() || !tabella_.Aperta()) {
+        AggiornaSubito();
+        return;
+    }
+    const int g = ++generazione_;
+    inCorso_ = true;
+    lavoro_.disconnect(this);
+    connect(&lavoro_, &QFutureWatcher<PuntiGrafico>::finished, this, [this, g] {
+        if (g != generazione_) return;  // superseded by a later request
+        inCorso_ = false;
+        Disegna(lavoro_.result());
+    });
+    lavoro_.setFuture(QtConcurrent::run(RaccogliPuntiDaFile, tabella_.Percorso(), tabella_.TestoFiltro(),
+                                        tabella_.FiltroAttivo()));
+}
+
+void GraficoSoluzioni::AggiornaSubito() {
+    ++generazione_;
+    inCorso_ = false;
+    Disegna(RaccogliPunti(tabella_));
+}
+
+void GraficoSoluzioni::Disegna(const PuntiGrafico& p) {
     QChart* c = vista_->chart();
     c->removeAllSeries();
     for (QAbstractAxis* a : c->axes()) {
@@ -59,61 +82,38 @@ void GraficoSoluzioni::Aggiorna() {
         delete a;
     }
     serie_.clear();
-    std::map<int, std::pair<QString, std::vector<int>>> perClasse;
-    std::map<int, QScatterSeries*> serie;
-    // Rows that differ only in height, overhang or tilt share spacing and
-    // power per km: one marker per place and class, standing for the first of
-    // its rows (the one a click on the stacked markers used to pick). 65,000
-    // rows come down to a few hundred markers.
-    std::map<int, std::set<std::pair<double, double>>> posti;
-    std::map<int, QList<QPointF>> punti;  // handed to each series at once
-    double xmin = std::numeric_limits<double>::max(), xmax = -xmin, ymin = xmin, ymax = -xmin;
-    for (std::size_t r = 0; r < tabella_.NumeroRighe(); ++r) {
-        const auto x = tabella_.NumeroRiga(r, "INTER");
-        const auto y = tabella_.NumeroRiga(r, "POTENZAKM");
-        if (!x || !y) continue;
-        const std::string classe = tabella_.TestoRiga(r, "CORPO").value_or("");
-        const int k = OrdineClasse(classe);
-        auto& s = serie[k];
-        if (!s) {
-            s = new QScatterSeries;
-            s->setName(k < 9 ? Qm(1619).arg(Qs(classe)) : Qs(classe));
-            s->setColor(ColoreClasse(k));
-            s->setBorderColor(ColoreClasse(k).darker(140));
-            s->setMarkerSize(8);
-        }
-        if (posti[k].emplace(*x, *y).second) {
-            punti[k].append(QPointF(*x, *y));
-            perClasse[k].second.push_back(static_cast<int>(r));
-        }
-        xmin = std::min(xmin, *x), xmax = std::max(xmax, *x), ymin = std::min(ymin, *y), ymax = std::max(ymax, *y);
-    }
     auto* ax = new QValueAxis;
     auto* ay = new QValueAxis;
     ax->setTitleText(Qm(1617));
     ay->setTitleText(Qm(1618));
     c->addAxis(ax, Qt::AlignBottom);
     c->addAxis(ay, Qt::AlignLeft);
-    if (!serie.empty()) {
-        const double mx = std::max(0.5, 0.05 * (xmax - xmin)), my = std::max(1.0, 0.05 * (ymax - ymin));
-        ax->setRange(std::max(0.0, xmin - mx), xmax + mx);
-        ay->setRange(std::max(0.0, ymin - my), ymax + my);
-        ay->setLabelFormat(ymax - ymin >= 50 ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
+    if (!p.Vuoto()) {
+        const double mx = std::max(0.5, 0.05 * (p.xmax - p.xmin)), my = std::max(1.0, 0.05 * (p.ymax - p.ymin));
+        ax->setRange(std::max(0.0, p.xmin - mx), p.xmax + mx);
+        ay->setRange(std::max(0.0, p.ymin - my), p.ymax + my);
+        ay->setLabelFormat(p.ymax - p.ymin >= 50 ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
         ax->applyNiceNumbers();
         ay->applyNiceNumbers();
     }
-    for (auto& [k, s] : serie) {
-        s->append(punti[k]);
+    for (const SerieGrafico& g : p.serie) {
+        auto* s = new QScatterSeries;
+        s->setName(g.ordine < 9 ? Qm(1619).arg(Qs(g.classe)) : Qs(g.classe));
+        s->setColor(ColoreClasse(g.ordine));
+        s->setBorderColor(ColoreClasse(g.ordine).darker(140));
+        s->setMarkerSize(8);
+        // One call for the whole series: appending point by point redraws each time.
+        s->replace(QList<QPointF>(g.punti.begin(), g.punti.end()));
         c->addSeries(s);
         s->attachAxis(ax);
         s->attachAxis(ay);
         const std::size_t indice = serie_.size();
-        serie_.emplace_back(s, std::move(perClasse[k].second));
-        connect(s, &QScatterSeries::clicked, this, [this, indice](const QPointF& p) {
+        serie_.emplace_back(s, g.righe);
+        connect(s, &QScatterSeries::clicked, this, [this, indice](const QPointF& punto) {
             // The point clicked: the nearest of its series on the screen.
             const auto& [ser, righe] = serie_[indice];
             const auto punti = ser->points();
-            const QPointF schermo = vista_->chart()->mapToPosition(p, ser);
+            const QPointF schermo = vista_->chart()->mapToPosition(punto, ser);
             int migliore = -1;
             double d = std::numeric_limits<double>::max();
             for (int i = 0; i < punti.size(); ++i) {
@@ -125,6 +125,7 @@ void GraficoSoluzioni::Aggiorna() {
         });
     }
     c->legend()->setAlignment(Qt::AlignRight);
+    emit Disegnato();
 }
 
 }  // namespace nottaro::ui

@@ -3,6 +3,7 @@
 #include <QBrush>
 #include <QColor>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <cstring>
@@ -75,11 +76,11 @@ int ModelloSoluzioni::columnCount(const QModelIndex& genitore) const {
 
 QVariant ModelloSoluzioni::data(const QModelIndex& indice, int ruolo) const {
     if (!indice.isValid()) return {};
-    const auto riga = static_cast<std::size_t>(indice.row());
+    const auto riga = static_cast<std::size_t>(RigaTabella(indice.row()));
     const auto& campo = tabella_.Campi()[static_cast<std::size_t>(indice.column())];
     switch (ruolo) {
         case Qt::DisplayRole: {
-            if (letture_) letture_(indice.row());
+            if (letture_) letture_(static_cast<int>(riga));
             const int decimali = DecimaliCampo(campo.nome);
             if (decimali >= 0) {
                 if (const auto v = tabella_.NumeroRiga(riga, campo.nome)) return QString::number(*v, 'f', decimali);
@@ -162,7 +163,68 @@ std::optional<bool> ModelloSoluzioni::Verdetto(std::size_t riga, int colonna) co
 
 void ModelloSoluzioni::Ricarica() {
     beginResetModel();
+    Ordina();
     endResetModel();
+}
+
+void ModelloSoluzioni::sort(int colonna, Qt::SortOrder ordine) {
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList prima = persistentIndexList();
+    std::vector<int> righePrima;
+    righePrima.reserve(static_cast<std::size_t>(prima.size()));
+    for (const QModelIndex& i : prima) righePrima.push_back(RigaTabella(i.row()));
+    colonnaOrdine_ = colonna >= 0 && colonna < columnCount() ? colonna : -1;
+    verso_ = ordine;
+    Ordina();
+    QModelIndexList dopo;
+    for (qsizetype k = 0; k < prima.size(); ++k)
+        dopo << index(RigaVista(righePrima[static_cast<std::size_t>(k)]), prima[k].column());
+    changePersistentIndexList(prima, dopo);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+void ModelloSoluzioni::Ordina() {
+    ordine_.clear();
+    posizione_.clear();
+    if (colonnaOrdine_ < 0) return;
+    const std::size_t n = tabella_.NumeroRighe();
+    const auto& campo = tabella_.Campi()[static_cast<std::size_t>(colonnaOrdine_)];
+    ordine_.resize(n);
+    for (std::size_t r = 0; r < n; ++r) ordine_[r] = r;
+    const bool discendente = verso_ == Qt::DescendingOrder;
+    if (campo.tipo == TipoCampo::Numero) {
+        std::vector<std::optional<double>> valori(n);
+        for (std::size_t r = 0; r < n; ++r) valori[r] = tabella_.NumeroRiga(r, campo.nome);
+        std::stable_sort(ordine_.begin(), ordine_.end(), [&](std::size_t a, std::size_t b) {
+            const auto& x = valori[a];
+            const auto& y = valori[b];
+            if (!x || !y) return x.has_value() && !y.has_value();
+            return discendente ? *x > *y : *x < *y;
+        });
+    } else {
+        std::vector<QString> testi(n);
+        for (std::size_t r = 0; r < n; ++r) testi[r] = Qs(tabella_.TestoRiga(r, campo.nome).value_or(std::string())).trimmed();
+        std::stable_sort(ordine_.begin(), ordine_.end(), [&](std::size_t a, std::size_t b) {
+            const QString& x = testi[a];
+            const QString& y = testi[b];
+            if (x.isEmpty() || y.isEmpty()) return !x.isEmpty() && y.isEmpty();
+            const int c = QString::localeAwareCompare(x, y);
+            return discendente ? c > 0 : c < 0;
+        });
+    }
+    posizione_.assign(n, 0);
+    for (std::size_t v = 0; v < n; ++v) posizione_[ordine_[v]] = static_cast<int>(v);
+}
+
+int ModelloSoluzioni::RigaTabella(int riga) const {
+    if (ordine_.empty() || riga < 0 || static_cast<std::size_t>(riga) >= ordine_.size()) return riga;
+    return static_cast<int>(ordine_[static_cast<std::size_t>(riga)]);
+}
+
+int ModelloSoluzioni::RigaVista(int rigaTabella) const {
+    if (posizione_.empty() || rigaTabella < 0 || static_cast<std::size_t>(rigaTabella) >= posizione_.size())
+        return rigaTabella;
+    return posizione_[static_cast<std::size_t>(rigaTabella)];
 }
 
 }  // namespace nottaro::ui

@@ -36,6 +36,15 @@ public:
     void ImpostaCriteri(std::vector<CriterioClasse> criteri);
     const std::vector<CriterioClasse>& Criteri() const { return criteri_; }
 
+    // Sorting by a column (a header click) orders the rows shown, not the
+    // table: numbers by value, texts as text, empty cells last, equal cells
+    // in table order. A column < 0 gives back the table's own order. The
+    // order is kept across Ricarica.
+    void sort(int colonna, Qt::SortOrder ordine = Qt::AscendingOrder) override;
+    // The table row shown on view row `riga`, and back.
+    int RigaTabella(int riga) const;
+    int RigaVista(int rigaTabella) const;
+
     // After the table's filter changed: every view reads afresh.
     void Ricarica();
     // Called with the row of every cell read (tests count the rows read).
@@ -51,6 +60,11 @@ private:
     std::vector<CriterioClasse> criteri_;
     std::vector<int> criterioColonna_;  // per column: index into criteri_, -1 when not judged
     std::optional<bool> Verdetto(std::size_t riga, int colonna) const;
+    void Ordina();
+    int colonnaOrdine_ = -1;
+    Qt::SortOrder verso_ = Qt::AscendingOrder;
+    std::vector<std::size_t> ordine_;  // view row -> table row; empty: the table's order
+    std::vector<int> posizione_;       // table row -> view row
     std::function<void(int)> letture_;
 };
 
