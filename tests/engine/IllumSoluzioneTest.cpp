@@ -7,7 +7,6 @@
 
 #include "core/photometry/LettoriFotometria.h"
 #include "engine/road/IllumSoluzione.h"
-#include "engine/road/ValutazioneStrada.h"
 #include "support/InterazioneFinta.h"
 #include "support/Percorsi.h"
 #include "tests/engine/FotometrieProva.h"
@@ -53,16 +52,6 @@ double Atteso(const ParametriStrada& p, const std::vector<Apparecchio>& app, dou
     return e;
 }
 
-// A real street optic, read once per test.
-Fotometria FotometriaStradale() {
-    Fotometria foto;
-    test::InterazioneFinta ui;
-    if (LeggiFotometria(test::Fixture("photometry/eulumdat-analysis_sample_19_LEDiL_STRADA_street_isym0.ldt"), foto,
-                        ui) != 0)
-        return {};
-    return foto;
-}
-
 TEST(IllumSoluzione, MatchesAnIndependentSumForEveryRoadArrangement) {
     const Fotometria foto = test::FotometriaDa(test::Angoli(0, 1, 360), test::Angoli(0, 1, 181), Lobo, 8000);
     for (int disp = 1; disp <= 6; ++disp)
@@ -94,8 +83,11 @@ TEST(IllumSoluzione, MatchesAnIndependentSumForEveryRoadArrangement) {
 }
 
 TEST(IllumSoluzione, IndexedLookupGivesThePlainFiguresOnRealPhotometry) {
-    const Fotometria foto = FotometriaStradale();
-    ASSERT_GT(foto.NumLampade, 0);
+    Fotometria foto;
+    test::InterazioneFinta ui;
+    ASSERT_EQ(LeggiFotometria(test::Fixture("photometry/eulumdat-analysis_sample_19_LEDiL_STRADA_street_isym0.ldt"),
+                              foto, ui),
+              0);
     RicercaIntensita ricerca(foto, 0);
     for (int disp : {1, 3, 5, 6})
         for (double incl : {0.0, 10.0, -5.0}) {
@@ -115,39 +107,6 @@ TEST(IllumSoluzione, IndexedLookupGivesThePlainFiguresOnRealPhotometry) {
             EXPECT_EQ(sv.EmCalc, sl.EmCalc);
             EXPECT_GT(sl.EmCalc, 0);
         }
-}
-
-// The sweep sums the illuminance over the intensities its luminance looked
-// up; it must be the plain figure, and refuse when no field was evaluated.
-TEST(IllumSoluzione, FromTheLuminanceIntensitiesGivesThePlainFigures) {
-    const Fotometria foto = FotometriaStradale();
-    ASSERT_GT(foto.NumLampade, 0);
-    ValutazioneStrada v;
-    v.ImpostaFotometria(foto, 0);
-    CampoIllum lento, veloce;
-    StatisticheIllum sl, sv;
-    for (int disp : {1, 3, 5, 6})
-        for (double incl : {0.0, 10.0, -5.0}) {
-            const ParametriStrada p = Strada(disp, 8, 1, incl, 36);
-            std::vector<Apparecchio> app;
-            GrigliaStrada g;
-            ASSERT_TRUE(DisponiApparecchi(p, app));
-            ASSERT_TRUE(CreaGriglia(p, g));
-            ContestoCalcolo ctx;
-            ASSERT_TRUE(IllumSoluzione(ctx, foto, p, app, g, lento, sl));
-            ASSERT_EQ(v.Valuta(p, nullptr).Esito, EsitoStrada::Accettato);
-            ASSERT_TRUE(v.Illuminamento(p, veloce, sv));
-            ASSERT_EQ(veloce.Illum.size(), lento.Illum.size());
-            for (std::size_t k = 0; k < lento.Illum.size(); ++k)
-                ASSERT_EQ(veloce.Illum[k], lento.Illum[k]) << disp << " " << incl;
-            EXPECT_EQ(sv.EmCalc, sl.EmCalc);
-        }
-    // A candidate turned away on Ul never reached the field.
-    SoglieStrada soglie;
-    soglie.UlMin = 200;
-    const ParametriStrada p = Strada(1, 8, 1, 0, 36);
-    ASSERT_EQ(v.Valuta(p, &soglie).Esito, EsitoStrada::SottoUl);
-    EXPECT_FALSE(v.Illuminamento(p, veloce, sv));
 }
 
 TEST(IllumSoluzione, CalculationErrorStopsWithTheFlagAndKeepsTheFigures) {

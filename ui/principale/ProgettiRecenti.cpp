@@ -1,9 +1,12 @@
 #include "ui/principale/ProgettiRecenti.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include <string>
+
+#include "core/files/LeggiFileRegolare.h"
+#include "core/files/SostituisciFile.h"
 
 namespace nottaro::ui {
 
@@ -11,12 +14,15 @@ ProgettiRecenti::ProgettiRecenti(const QString& cartellaProgramma)
     : percorso_(QDir(cartellaProgramma).filePath(QStringLiteral("ntr-recenti.cfg"))) {}
 
 QStringList ProgettiRecenti::Letti() const {
-    QFile f(percorso_);
-    if (!f.open(QIODevice::ReadOnly)) return {};
+    // Five paths fit in far less than the configuration files' cap; anything
+    // larger, or not a regular file, is no list of ours.
+    std::string testo;
+    if (LeggiFileRegolare(percorso_.toStdString(), 64 * 1024, testo) != EsitoLettura::Letto) return {};
     QStringList righe;
-    while (!f.atEnd() && righe.size() < MaxProgettiRecenti) {
-        const QString r = QString::fromUtf8(f.readLine()).trimmed();
+    for (const QString& riga : QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size())).split(u'\n')) {
+        const QString r = riga.trimmed();
         if (!r.isEmpty() && !righe.contains(r)) righe << r;
+        if (righe.size() == MaxProgettiRecenti) break;
     }
     return righe;
 }
@@ -34,10 +40,9 @@ void ProgettiRecenti::Aggiungi(const QString& file) {
     righe.removeAll(assoluto);
     righe.prepend(assoluto);
     while (righe.size() > MaxProgettiRecenti) righe.removeLast();
-    QSaveFile f(percorso_);
-    if (!f.open(QIODevice::WriteOnly)) return;
-    for (const QString& r : righe) f.write(r.toUtf8() + '\n');
-    f.commit();
+    std::string testo;
+    for (const QString& r : righe) testo += r.toStdString() + '\n';
+    SostituisciFile(percorso_.toStdString(), testo);  // a folder that cannot be written only loses the list
 }
 
 }  // namespace nottaro::ui
