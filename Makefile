@@ -51,8 +51,8 @@ bench: build
 
 # Rewrites the sample luminaire catalogue of data/ from the photometric fixtures.
 catalogue-sample: configure
-	@cmake --build $(BUILD_DIR) -j $(JOBS) --target catalogo-campione
-	@$(BUILD_DIR)/tools/catalogo-campione/catalogo-campione tests/fixtures/photometry data
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target catalogue-sample
+	@$(BUILD_DIR)/tools/catalogue-sample/catalogue-sample tests/fixtures/photometry data
 
 # Writes the reference pictures of the report's visual test again (only for an
 # intended change of the printed page; look at them before committing).
@@ -81,12 +81,13 @@ sanitize: deps
 		$(if $(filter .,$(SANITIZE_TESTS)),,-L '^($(SANITIZE_TESTS))$$')
 
 # The threaded tests under ThreadSanitizer, in a build folder of their own
-# (one vector width, as for `make sanitize`); any race reported fails them.
+# (one vector width, as for `make sanitize`); any race reported fails them,
+# but for the C++ library's own ones listed, with why, in tests/tsan.supp.
 tsan: deps
 	@cmake -S . -B $(TSAN_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNOTTARO_UN_SOLO_VETTORE=ON \
 		-DCMAKE_CXX_FLAGS="$(TSAN_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(TSAN_FLAGS)" >/dev/null
 	@cmake --build $(TSAN_DIR) -j $(JOBS) --target test_sweep test_masterplan nottaro-cli
-	@cd $(TSAN_DIR) && TSAN_OPTIONS=halt_on_error=1:exitcode=66 \
+	@cd $(TSAN_DIR) && TSAN_OPTIONS=halt_on_error=1:exitcode=66:suppressions=$(CURDIR)/tests/tsan.supp \
 		ctest --output-on-failure -j $(JOBS) -R '$(TSAN_TESTS)'
 
 clean:

@@ -22,8 +22,8 @@
 #include "core/state/StatoProgetto.h"
 #include "masterplan/OpzioniMP.h"
 #include "ui/calcolo/FinestraOttimizza.h"
-#include "ui/catalogo/TElencoldt.h"
-#include "ui/catalogo/Tcatalogue.h"
+#include "ui/catalogue/TElencoldt.h"
+#include "ui/catalogue/Tcatalogue.h"
 #include "ui/comune/Testi.h"
 #include "ui/dialoghi/TAboutBox.h"
 #include "ui/dialoghi/TDefCalc.h"
@@ -38,9 +38,9 @@
 #include "ui/principale/Aiuto.h"
 #include "ui/principale/Avvio.h"
 #include "ui/principale/TVelaro.h"
-#include "ui/stampa/TFormVerifica.h"
-#include "ui/stampa/TPersonal.h"
-#include "ui/stampa/TprintP.h"
+#include "ui/report/TFormVerifica.h"
+#include "ui/report/TPersonal.h"
+#include "ui/report/TprintP.h"
 
 namespace {
 

@@ -18,11 +18,13 @@
 #include "cli/Comando.h"
 #include "cli/InterazioneCli.h"
 #include "core/photometry/LettoriFotometria.h"
+#include "core/photometry/MisuraCurva.h"
 #include "core/photometry/VerificaFotometria.h"
 #include "core/text/Testo.h"
 
 namespace {
 
+using nottaro::DatiCurva;
 using nottaro::Fotometria;
 using nottaro::FormatoGenerale;
 
@@ -41,12 +43,13 @@ struct Picco {
     int gamma = 0;  // gamma angle of Intens
 };
 
+// The largest intensity where the diagram finds it. A table with no intensity
+// above 0 has no plane of maximum on the diagram: its first cell is named.
 Picco Massimo(const Fotometria& f) {
-    Picco p;
-    for (int i = 1; i <= f.NumC(); ++i)
-        for (int j = 1; j <= f.NumG(); ++j)
-            if (p.piano == 0 || f.Intens.Valore(i, j) > p.valore) p = {f.Intens.Valore(i, j), i, j};
-    return p;
+    if (f.NumC() == 0 || f.NumG() == 0) return {};
+    const DatiCurva d = nottaro::MisuraCurva(f);
+    if (d.PianoIMax == 0) return {f.Intens.Valore(1, 1), 1, 1};
+    return {d.IMax, d.PianoIMax, d.GammaIMax};
 }
 
 // Column of gamma 0, 0 when the file does not measure the nadir.

@@ -38,7 +38,7 @@
 #include "masterplan/OpzioniMP.h"
 #include "masterplan/VerificaDati.h"
 #include "masterplan/workbook/EsportaLista.h"
-#include "masterplan/stampa/StampaMasterplan.h"
+#include "masterplan/report/StampaMasterplan.h"
 #include "report/LetteraIntestata.h"
 
 namespace {

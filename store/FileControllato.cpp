@@ -1,4 +1,5 @@
 #include "store/FileControllato.h"
+#include "store/MotivoSistema.h"
 
 #include <cerrno>
 #include <charconv>
@@ -202,7 +203,7 @@ SAHooks HookControllati() {
 
 std::string ErroreFile(SAFile file) {
     const File* f = F(file);
-    return f && f->errore != 0 ? std::string(std::strerror(f->errore)) : std::string();
+    return f ? MotivoSistema(f->errore) : std::string();
 }
 
 }  // namespace nottaro::dbf

@@ -15,8 +15,8 @@ namespace nottaro::dbf {
 SAHooks HookControllati();
 
 // The reason of the first failed operation on a file opened through
-// HookControllati() (for example "No space left on device"); empty while
-// every operation succeeded.
+// HookControllati(), in the user's language (for example "the disk is
+// full"); empty while every operation succeeded.
 std::string ErroreFile(SAFile file);
 
 }  // namespace nottaro::dbf

@@ -16,6 +16,7 @@
 #include "core/text/Testo.h"
 #include "store/FileControllato.h"
 #include "store/IntestazioneDbf.h"
+#include "store/MotivoSistema.h"
 
 namespace nottaro {
 namespace fs = std::filesystem;
@@ -260,11 +261,10 @@ int TabellaDbf::IndiceCampo(std::string_view nome) const {
 }
 
 EsitoTabella TabellaDbf::Aggiungi(const std::vector<ValoreCampo>& valori) {
-    if (!Aperta()) return {"Table not open: " + percorso_};
+    if (!Aperta()) return {ConArgomenti(Msg(2728), {percorso_})};
     if (solaLettura_) return {ConArgomenti(Msg(2708), {percorso_})};
     if (valori.size() != campi_.size())
-        return {"Row of " + std::to_string(valori.size()) + " values for " + std::to_string(campi_.size()) +
-                " fields in " + percorso_};
+        return {ConArgomenti(Msg(2729), {std::to_string(valori.size()), std::to_string(campi_.size()), percorso_})};
     // Every value is formatted and checked before anything is written, so a
     // refused row leaves the table as it was. The fields go one after the
     // other into one reused buffer, each ended by a zero byte as the engine
@@ -283,17 +283,16 @@ EsitoTabella TabellaDbf::Aggiungi(const std::vector<ValoreCampo>& valori) {
                 std::memset(campo, ' ', static_cast<std::size_t>(c.larghezza));  // no value stored
                 continue;
             }
-            if (!x) return {"Field " + c.nome + " needs a number"};
+            if (!x) return {ConArgomenti(Msg(2730), {c.nome})};
             if (!FormattaNumero(*x, c.larghezza, c.decimali, campo))
-                return {"Value " + DescriviNumero(*x) + " does not fit field " + c.nome + " (" +
-                        std::to_string(c.larghezza) + " characters, " + std::to_string(c.decimali) + " decimals)"};
+                return {ConArgomenti(Msg(2732), {DescriviNumero(*x), c.nome, std::to_string(c.larghezza),
+                                                 std::to_string(c.decimali)})};
         } else {
             const std::string* t = std::get_if<std::string>(&valori[i]);
-            if (!t) return {"Field " + c.nome + " needs a text"};
+            if (!t) return {ConArgomenti(Msg(2731), {c.nome})};
             const std::string s = Utf8InCp1252(*t);
             if (static_cast<int>(s.size()) > c.larghezza)
-                return {"Text \"" + *t + "\" is longer than field " + c.nome + " (" + std::to_string(c.larghezza) +
-                        " characters)"};
+                return {ConArgomenti(Msg(2733), {*t, c.nome, std::to_string(c.larghezza)})};
             std::memcpy(campo, s.data(), s.size());
             std::memset(campo + s.size(), ' ', static_cast<std::size_t>(c.larghezza) - s.size());
         }
@@ -313,9 +312,8 @@ EsitoTabella TabellaDbf::Aggiungi(const std::vector<ValoreCampo>& valori) {
         // The file keeps the header of the last row that reached it; the
         // table takes no further row, so nothing is written after a gap.
         h->nRecords = record;
-        erroreScrittura_ = "Cannot write row " + std::to_string(record + 1) + " of " + percorso_ + ": " +
-                           (motivo.empty() ? std::string("write refused") : motivo) + "; the table keeps the " +
-                           std::to_string(record) + " rows written before it";
+        erroreScrittura_ = ConArgomenti(Msg(2724), {std::to_string(record + 1), percorso_,
+                                                    motivo.empty() ? Msg(2725) : motivo, std::to_string(record)});
         return RigaRifiutata(erroreScrittura_);
     }
     const bool visibile = !filtroAttivo_ || !filtro_ || filtro_->Accetta([&](int c) { return Grezzo(record, c); });
@@ -334,7 +332,7 @@ void TabellaDbf::Consolida() {
 }
 
 EsitoTabella TabellaDbf::ImpostaFiltro(std::string_view testo) {
-    if (!Aperta()) return {"Table not open: " + percorso_};
+    if (!Aperta()) return {ConArgomenti(Msg(2728), {percorso_})};
     Consolida();
     std::string errore;
     filtro_ = FiltroTabella::Analizza(testo, campi_, errore);
@@ -427,11 +425,11 @@ EsitoTabella TabellaDbf::CopiaFile(const std::string& destinazione) {
     if (Aperta() && !solaLettura_ && !ScritturaFallita()) {
         DBFUpdateHeader(H(dbf_));
         if (std::string motivo = dbf::ErroreFile(H(dbf_)->fp); !motivo.empty())
-            return {"Cannot bring the header of " + percorso_ + " up to date: " + motivo};
+            return {ConArgomenti(Msg(2726), {percorso_, motivo})};
     }
     std::error_code ec;
     fs::copy_file(percorso_, destinazione, fs::copy_options::overwrite_existing, ec);
-    if (ec) return {"Cannot copy " + percorso_ + " to " + destinazione + ": " + ec.message()};
+    if (ec) return {ConArgomenti(Msg(2727), {percorso_, destinazione, MotivoSistema(ec.value())})};
     return {};
 }
 

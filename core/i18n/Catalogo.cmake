@@ -6,7 +6,7 @@
 list(FILTER NOTTARO_CORE_SOURCES EXCLUDE REGEX "/i18n/generatore/")
 
 add_executable(nottaro_genera_catalogo ${CMAKE_CURRENT_LIST_DIR}/generatore/GeneraCatalogo.cpp)
-target_include_directories(nottaro_genera_catalogo PRIVATE ${CMAKE_SOURCE_DIR})
+nottaro_cartella_esposta(nottaro_genera_catalogo core)
 
 set(NOTTARO_CATALOGO_TSV ${CMAKE_CURRENT_LIST_DIR}/messages.tsv)
 set(NOTTARO_CATALOGO_CPP ${CMAKE_CURRENT_BINARY_DIR}/generated/CatalogoMessaggi.cpp)

@@ -17,6 +17,7 @@ DatiCurva MisuraCurva(const Fotometria& f) {
             if (i > d.IMax) {
                 d.IMax = i;
                 d.PianoIMax = c;
+                d.GammaIMax = g;
             }
             if (s * i > d.MaxIsen) d.MaxIsen = s * i;
             if (k * i > d.MaxIcos) d.MaxIcos = k * i;

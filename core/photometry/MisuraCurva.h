@@ -8,13 +8,16 @@ namespace nottaro {
 struct DatiCurva {
     double IMax = 0;         // largest intensity of the table, cd/klm
     int PianoIMax = 0;       // 1-based plane of IMax, 0 when no intensity exceeds 0
+    int GammaIMax = 0;       // 1-based gamma column of IMax, 0 likewise
     double MaxIsen = 0;      // largest horizontal component I·sin(gamma), cd/klm
     double MaxIcos = 0;      // largest downward component I·cos(gamma), cd/klm
     double RaggioCurva = 0;  // half-size of the diagram: max(MaxIsen, MaxIcos)
 };
 
 // Scans gamma (outer) and planes (inner); a later equal value never replaces
-// an earlier one, so the first maximum in that order wins.
+// an earlier one, so the first maximum in that order wins. The one place the
+// largest intensity and its direction are found: the diagram, the report and
+// `info` name the same plane when several share the maximum.
 DatiCurva MisuraCurva(const Fotometria& f);
 
 // Zoom a diagram of half-size `raggio` (cd/klm) starts at in a box of about

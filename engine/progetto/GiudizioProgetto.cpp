@@ -22,6 +22,30 @@ std::vector<Criterio> GiudicaPercorsoParti(double EmMin, double EminMin, double 
     return v;
 }
 
+RequisitiClasse RequisitiDiClasse(const StatoProgetto& s, bool percorso) {
+    RequisitiClasse r;
+    r.percorso = percorso;
+    r.edizione = s.EdizioneEN;
+    if (percorso) {
+        r.classe2015 = s.EdizioneEN == Edizione2015 ? ClasseE2015DaLista(s.ClasseA) : nullptr;
+        r.EmMin = s.EmMin;
+        r.EminMin = s.EminMin;
+        r.UeMin = s.UeMin;
+    } else {
+        r.strada = {s.LmMin, s.UoMin, s.UlMin, s.TiMax, EirMinDaCodice(s.CodClasse)};
+    }
+    return r;
+}
+
+std::vector<Criterio> GiudicaClasse(const RequisitiClasse& r, const FigureGiudizio& f) {
+    if (!r.percorso) return GiudicaStrada(r.edizione, r.strada, f.strada);
+    if (r.classe2015) return GiudicaPercorso2015(*r.classe2015, f.Em, f.Emin);
+    StatisticheIllum st;
+    st.EmCalc = f.Em;
+    st.EminCalc = f.Emin;
+    return GiudicaPercorsoParti(r.EmMin, r.EminMin, r.UeMin, st);
+}
+
 bool GiudicaProgetto(const StatoProgetto& s, const Fotometria& foto, const ValutazioneProgetto& v, GiudizioProgetto& g) {
     const ProfiloEsercizio profilo = ProfiloDaStato(s);
     g = {};
@@ -49,19 +73,13 @@ bool GiudicaProgetto(const StatoProgetto& s, const Fotometria& foto, const Valut
             aree[2] = {emSx, p.Interdist * largLaterale};
             nAree = 3;
         }
-        const RequisitiLuminanza req{s.LmMin, s.UoMin, s.UlMin, s.TiMax, EirMinDaCodice(s.CodClasse)};
-        g.criteri = GiudicaStrada(s.EdizioneEN, req, f);
+        g.criteri = GiudicaClasse(RequisitiDiClasse(s, false), {f});
         g.indicatori = CalcolaIndicatori(PotenzaApparecchio(s, foto, p.LampCalc) * ApparecchiPerInterdistStrada(p.DispPali),
                                          {aree, nAree}, profilo);
     } else if (v.percorso) {
         const ParametriArea& p = v.parametriArea;
         const StatisticheIllum& st = v.percorso->Stat;
-        const ClasseE2015* c = s.EdizioneEN == Edizione2015 ? ClasseE2015DaLista(s.ClasseA) : nullptr;
-        if (c) {
-            g.criteri = GiudicaPercorso2015(*c, st.EmCalc, st.EminCalc);
-        } else {
-            g.criteri = GiudicaPercorsoParti(s.EmMin, s.EminMin, s.UeMin, st);
-        }
+        g.criteri = GiudicaClasse(RequisitiDiClasse(s, true), {{}, st.EmCalc, st.EminCalc});
         const SottoArea percorso{st.EmCalc, p.Interdist * p.LargStradaA};
         g.indicatori = CalcolaIndicatori(PotenzaApparecchio(s, foto, p.LampCalc) * ApparecchiPerInterdistArea(p.DispPaliA),
                                          {&percorso, 1}, profilo);

@@ -118,8 +118,12 @@ std::size_t InOrdineInParallelo(std::size_t n, const OpzioniInOrdine& o, Prepara
             }
         }
         if (!continua) {
-            // Items after the one that ended the run do not count.
-            ricevuti -= lotto.size() - consumati;
+            // Items after the one that ended the run do not count. The
+            // workers read the count to size their window: under the lock.
+            {
+                std::lock_guard lk(m);
+                ricevuti -= lotto.size() - consumati;
+            }
             fermata.Ferma();
             cv.notify_all();
         }

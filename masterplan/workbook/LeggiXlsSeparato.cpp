@@ -122,8 +122,9 @@ bool LeggiXls(const std::string& percorso, Cartella& cartella, std::string& erro
     }
     if (figlio == 0) {
         ::close(tubo[0]);
-#if !defined(__SANITIZE_ADDRESS__)
-        // (An address-sanitised build reserves terabytes of shadow memory.)
+#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+        // (An address- or thread-sanitised build reserves terabytes of shadow
+        // memory: under the cap its child could not even start.)
         const rlimit memoria{MaxMemoriaXls, MaxMemoriaXls};
         ::setrlimit(RLIMIT_AS, &memoria);
 #endif

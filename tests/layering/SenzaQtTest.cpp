@@ -38,7 +38,7 @@ TEST(SenzaQt, CoreEnginesAndStoreIncludeNoQtHeader) {
         for (auto it = std::filesystem::recursive_directory_iterator(radice); it != decltype(it){}; ++it) {
             const auto& e = *it;
             // The Masterplan's printing is a Qt Gui library of its own, held below.
-            if (e.is_directory() && e.path() == test::Sorgente("masterplan/stampa")) {
+            if (e.is_directory() && e.path() == test::Sorgente("masterplan/report")) {
                 it.disable_recursion_pending();
                 continue;
             }
@@ -78,7 +78,7 @@ TEST(SenzaQt, WidgetHeadersAreRecognised) {
 // The diagram drawing is shared with the printed reports, and the Masterplan
 // prints from the batch: both paint on a QPainter and never include a widget.
 TEST(SenzaQt, DrawingLibrariesIncludeNoWidgetHeader) {
-    for (const char* cartella : {"grafica", "masterplan/stampa"}) {
+    for (const char* cartella : {"grafica", "masterplan/report"}) {
         const std::filesystem::path radice = test::Sorgente(cartella);
         ASSERT_TRUE(std::filesystem::exists(radice)) << cartella;
         for (const auto& e : std::filesystem::recursive_directory_iterator(radice)) {

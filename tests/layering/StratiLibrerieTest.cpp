@@ -23,7 +23,7 @@ namespace fs = std::filesystem;
 // What each library (or program) folder may include besides itself.
 const std::map<std::string, std::set<std::string>>& Permessi() {
     static const std::set<std::string> librerie{"core", "store", "engine", "store/soluzioni", "grafica",
-                                                "catalogue", "masterplan", "report", "masterplan/stampa"};
+                                                "catalogue", "masterplan", "report", "masterplan/report"};
     static const std::map<std::string, std::set<std::string>> p{
         {"core", {}},
         {"store", {"core"}},
@@ -33,7 +33,7 @@ const std::map<std::string, std::set<std::string>>& Permessi() {
         {"catalogue", {"core", "store"}},
         {"masterplan", {"core", "engine"}},
         {"report", {"core", "store", "engine", "store/soluzioni", "grafica"}},
-        {"masterplan/stampa", {"core", "engine", "grafica", "masterplan", "report"}},
+        {"masterplan/report", {"core", "engine", "grafica", "masterplan", "report"}},
         {"ui", librerie},
         {"cli", librerie},
         {"app", [] {
@@ -55,7 +55,7 @@ std::string Strato(const std::string& percorso) {
 }
 
 TEST(StratiLibrerie, NestedLibrariesAreLayersOfTheirOwn) {
-    EXPECT_EQ(Strato("masterplan/stampa/PagineMP.h"), "masterplan/stampa");
+    EXPECT_EQ(Strato("masterplan/report/PagineMP.h"), "masterplan/report");
     EXPECT_EQ(Strato("masterplan/valutazioni/StradaMP.h"), "masterplan");
     EXPECT_EQ(Strato("store/soluzioni/RigaDbf.h"), "store/soluzioni");
     EXPECT_EQ(Strato("store/TabellaDbf.h"), "store");

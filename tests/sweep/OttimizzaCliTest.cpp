@@ -161,7 +161,10 @@ TEST(OttimizzaCli, CtrlCInterrompeELasciaUnaTabellaValida) {
         << test::ProgrammaCli() << " optimise --project '" << dir.File("lungo.nt0") << "' --photometry '"
         << test::Fixture("photometry/eulumdat-analysis_sample_19_LEDiL_STRADA_street_isym0.ldt")
         << "' --class 1 --json --out '" << dir.Str() << "' > '" << dir.File("out.json") << "' 2>/dev/null &\n"
-        << "pid=$!\nsleep 1\nkill -INT $pid\nwait $pid\necho $? > '" << dir.File("stato.txt") << "'\n";
+        // Ctrl+C once the run has emptied its table (the stop is heard from
+        // then on), however long the program took to start.
+        << "pid=$!\nfor i in $(seq 600); do [ -e '" << dir.File("ntrlux.dbf") << "' ] && break; sleep 0.1; done\n"
+        << "sleep 0.5\nkill -INT $pid\nwait $pid\necho $? > '" << dir.File("stato.txt") << "'\n";
     ASSERT_EQ(std::system(("bash '" + dir.File("ctrlc.sh") + "'").c_str()), 0);
     int stato = -1;
     std::ifstream(dir.File("stato.txt")) >> stato;

@@ -18,8 +18,8 @@
 #include "SupportoUi.h"
 #include "core/i18n/Messaggi.h"
 #include "core/state/StatoProgetto.h"
-#include "ui/catalogo/TElencoldt.h"
-#include "ui/catalogo/Tcatalogue.h"
+#include "ui/catalogue/TElencoldt.h"
+#include "ui/catalogue/Tcatalogue.h"
 #include "ui/principale/TVelaro.h"
 
 using namespace nottaro;

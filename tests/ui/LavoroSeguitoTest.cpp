@@ -16,7 +16,7 @@
 #include "InterazioneScritta.h"
 #include "SupportoUi.h"
 #include "core/i18n/Messaggi.h"
-#include "ui/interazione/LavoroSeguito.h"
+#include "ui/interaction/LavoroSeguito.h"
 
 using namespace nottaro;
 using namespace nottaro::ui;

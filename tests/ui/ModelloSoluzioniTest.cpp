@@ -7,9 +7,11 @@
 #include <QTest>
 
 #include <algorithm>
+#include <optional>
 #include <set>
 
 #include "SupportoUi.h"
+#include "engine/progetto/VerdettiClasse.h"
 #include "store/TabellaDbf.h"
 #include "ui/comune/Testi.h"
 #include "ui/risultati/GraficoSoluzioni.h"
@@ -68,8 +70,11 @@ private slots:
         QCOMPARE(m.data(m.index(0, ti), Qt::TextAlignmentRole).toInt(), int(Qt::AlignRight | Qt::AlignVCenter));
     }
 
-    // "All results": each class criterion of a row is judged on its own cell;
-    // a row failing one criterion fails only that cell.
+    // "All results": each class criterion of a row is judged on its own cell
+    // by the verdict evaluate and the report give; a row failing one
+    // criterion fails only that cell. Under the Parts' edition TI is listed,
+    // not judged, and an Lm above the sweep's tolerance still meets the class;
+    // under the 2015 edition TI and EIR are judged.
     void VerdettiDeiCriteriStrada() {
         QTemporaryDir dir;
         TabellaDbf t;
@@ -77,11 +82,14 @@ private slots:
         QVERIFY(t.Svuota());
         QVERIFY(t.Apri());
         struct Caso {
-            double lm, uo, ul, ti;
-            const char* fallito;  // criterion field failing, "" for none
+            double lm, uo, ul, ti, eir;
+            const char* fallitoParti;  // criterion field failing under each edition, "" for none
+            const char* fallito2015;
         };
-        const Caso casi[] = {{1.1, 0.45, 0.75, 9, ""},     {0.065, 0.45, 0.75, 9, "LUMINA"}, {1.3, 0.45, 0.75, 9, "LUMINA"},
-                             {1.1, 0.39, 0.75, 9, "UNIFG"}, {1.1, 0.45, 0.69, 9, "UNIFL"},  {1.1, 0.45, 0.75, 15.5, "TI"}};
+        const Caso casi[] = {{1.1, 0.45, 0.75, 9, 0.5, "", ""},           {0.065, 0.45, 0.75, 9, 0.5, "LUMINA", "LUMINA"},
+                             {1.3, 0.45, 0.75, 9, 0.5, "", ""},           {1.1, 0.39, 0.75, 9, 0.5, "UNIFG", "UNIFG"},
+                             {1.1, 0.45, 0.69, 9, 0.5, "UNIFL", "UNIFL"}, {1.1, 0.45, 0.75, 15.5, 0.5, "", "TI"},
+                             {1.1, 0.45, 0.75, 9, 0.29, "", "EIR"}};
         int n = 0;
         for (const Caso& c : casi) {
             std::vector<ValoreCampo> v;
@@ -91,48 +99,69 @@ private slots:
                 else if (campo.nome == "UNIFG") v.emplace_back(c.uo);
                 else if (campo.nome == "UNIFL") v.emplace_back(c.ul);
                 else if (campo.nome == "TI") v.emplace_back(c.ti);
+                else if (campo.nome == "EIR") v.emplace_back(c.eir);
                 else if (campo.tipo == TipoCampo::Testo) v.emplace_back(std::string("SAP"));
                 else v.emplace_back(1.0);
             }
             QVERIFY(t.Aggiungi(v));
         }
         StatoProgetto s;
-        s.LmMin = 1, s.ErrLm = 20, s.UoMin = 40, s.UlMin = 70, s.TiMax = 15;
+        s.LmMin = 1, s.ErrLm = 20, s.UoMin = 40, s.UlMin = 70, s.TiMax = 15, s.CodClasse = "m3";
         ModelloSoluzioni m(t, false, s.TiMax);
         QVERIFY(!m.data(m.index(0, m.Colonna("LUMINA")), ModelloSoluzioni::RuoloVerdetto).isValid());  // none set
-        m.ImpostaCriteri(CriteriClasse(s, false));
-        for (int r = 0; r < static_cast<int>(std::size(casi)); ++r)
-            for (const char* campo : {"LUMINA", "UNIFG", "UNIFL", "TI"}) {
-                const QVariant v = m.data(m.index(r, m.Colonna(campo)), ModelloSoluzioni::RuoloVerdetto);
-                QVERIFY(v.isValid());
-                QCOMPARE(v.toBool(), std::string(campo) != casi[r].fallito);
+        QVERIFY(!m.GiudicaColonne());
+        for (const int edizione : {EdizioneParti, Edizione2015}) {
+            s.EdizioneEN = edizione;
+            m.ImpostaRequisiti(s);
+            QVERIFY(m.GiudicaColonne());
+            for (int r = 0; r < static_cast<int>(std::size(casi)); ++r) {
+                const std::string fallito = edizione == Edizione2015 ? casi[r].fallito2015 : casi[r].fallitoParti;
+                for (const char* campo : {"LUMINA", "UNIFG", "UNIFL", "TI", "EIR"}) {
+                    const QVariant v = m.data(m.index(r, m.Colonna(campo)), ModelloSoluzioni::RuoloVerdetto);
+                    const bool giudicato = edizione == Edizione2015 || (std::string(campo) != "TI" && std::string(campo) != "EIR");
+                    QCOMPARE(v.isValid(), giudicato);
+                    if (giudicato) QCOMPARE(v.toBool(), std::string(campo) != fallito);
+                }
             }
+        }
+        // The tooltip names the criterion, the figure and what the class asks.
+        QCOMPARE(m.data(m.index(5, m.Colonna("TI")), Qt::ToolTipRole).toString(),
+                 Qm(2203).arg(QStringLiteral("TI"), QStringLiteral("15.5"), QStringLiteral("≤ 15")));
         // Cells outside the criteria are not judged; figures show the decimals read.
         QVERIFY(!m.data(m.index(0, m.Colonna("INTER")), ModelloSoluzioni::RuoloVerdetto).isValid());
         QCOMPARE(m.data(m.index(1, m.Colonna("LUMINA")), Qt::DisplayRole).toString(), QStringLiteral("0.065"));
         QCOMPARE(m.data(m.index(5, m.Colonna("TI")), Qt::DisplayRole).toString(), QStringLiteral("15.5"));
     }
 
-    // The path's criteria: Em window, Emin and Emin/Em, each failing once.
+    // A path row under the Parts' requirements (Em, Emin, Emin/Em) and under
+    // a 2015 P class (Em between its value and 1.5 times it, Emin): the
+    // stored figures read through the one class verdict, a missing figure
+    // failing.
     void VerdettiDeiCriteriPercorso() {
         StatoProgetto s;
-        s.EmMin = 10, s.ErrEm = 20, s.EminMin = 3, s.UeMin = 40;
-        const auto criteri = CriteriClasse(s, true);
-        QCOMPARE(criteri.size(), std::size_t{3});
+        s.EmMin = 10, s.ErrEm = 20, s.EminMin = 3, s.UeMin = 40, s.ClasseA = "P2 o S2";
         struct Caso {
-            const char* campo;
-            double valore;
-            bool atteso;
+            int edizione;
+            std::optional<double> em, emin;
+            std::vector<std::string> mancati;
         };
-        const Caso casi[] = {{"EM", 10, true},  {"EM", 9.9, false}, {"EM", 12, true}, {"EM", 12.1, false},
-                             {"EMIN", 3, true}, {"EMIN", 2.9, false}, {"UO", 0.4, true}, {"UO", 0.39, false}};
+        const Caso casi[] = {
+            {EdizioneParti, 10, 4, {}},         {EdizioneParti, 9.9, 4, {"Em"}},  {EdizioneParti, 30, 12.1, {}},
+            {EdizioneParti, 10, 2.9, {"Emin", "Uo"}}, {EdizioneParti, 10, 3.5, {"Uo"}}, {EdizioneParti, std::nullopt, 4, {"Em", "Uo"}},
+            {Edizione2015, 10, 2, {}},          {Edizione2015, 15.1, 2, {"Em"}},  {Edizione2015, 12, 1.9, {"Emin"}},
+        };
         for (const Caso& c : casi) {
-            const auto k = std::find_if(criteri.begin(), criteri.end(), [&](const CriterioClasse& x) { return x.campo == c.campo; });
-            QVERIFY(k != criteri.end());
-            QCOMPARE(k->Soddisfatto(c.valore), c.atteso);
+            s.EdizioneEN = c.edizione;
+            const auto criteri = GiudicaRiga(RequisitiDiClasse(s, true), [&](const char* campo) {
+                return std::string(campo) == "EM" ? c.em : std::string(campo) == "EMIN" ? c.emin : std::nullopt;
+            });
+            std::vector<std::string> mancati;
+            for (const Criterio& k : criteri)
+                if (!k.soddisfatto) mancati.emplace_back(k.nome);
+            QCOMPARE(mancati, c.mancati);
         }
-        s.EminMin = 0;  // no requirement, no criterion
-        QCOMPARE(CriteriClasse(s, true).size(), std::size_t{2});
+        QCOMPARE(std::string(CampoCriterio("Uo", true)), std::string("UO"));
+        QCOMPARE(std::string(CampoCriterio("Uo", false)), std::string("UNIFG"));
     }
 
     // The chart: one series per energy class; a click on a point names its

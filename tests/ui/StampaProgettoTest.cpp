@@ -14,15 +14,18 @@
 
 #include "CampioneUi.h"
 #include "InterazioneScritta.h"
+#include "ParolePdf.h"
 #include "Schermata.h"
 #include "SupportoUi.h"
 #include "report/StampaProgetto.h"
 #include "ui/isolum/TIsolum.h"
-#include "ui/stampa/TprintP.h"
+#include "ui/report/TprintP.h"
 
 using namespace nottaro;
 using namespace nottaro::ui;
 using test::Figlio;
+using test::Parole;
+using test::TestoPdf;
 
 namespace {
 
@@ -40,24 +43,6 @@ DatiReport Dati(int tipo) {
     d.illuminamenti = c;
     if (tipo == 0) d.osservatori = {{1.875, 1.1, 0.4, 0.6, c}, {5.625, 1.2, 0.45, 0.65, c}};
     return d;
-}
-
-QString TestoPdf(const QString& pdf) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-    p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-// The words of each page, sorted.
-QStringList Parole(const QString& testo) {
-    QStringList pagine;
-    for (const QString& p : testo.split(QLatin1Char('\f'))) {
-        QStringList w = p.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
-        w.sort();
-        pagine << w.join(QLatin1Char(' '));
-    }
-    return pagine;
 }
 
 }  // namespace

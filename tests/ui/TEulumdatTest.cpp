@@ -21,9 +21,9 @@
 #include "core/photometry/LettoriFotometria.h"
 #include "engine/FotometrieProva.h"
 #include "support/Percorsi.h"
-#include "ui/fotometria/ModelloTabella.h"
-#include "ui/fotometria/TEulumdat.h"
-#include "ui/fotometria/Ttabform.h"
+#include "ui/photometry/ModelloTabella.h"
+#include "ui/photometry/TEulumdat.h"
+#include "ui/photometry/Ttabform.h"
 
 using namespace nottaro;
 using namespace nottaro::ui;

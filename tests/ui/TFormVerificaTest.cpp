@@ -16,7 +16,7 @@
 #include "SupportoUi.h"
 #include "core/files/FileProgetto.h"
 #include "core/state/Inizializza.h"
-#include "ui/stampa/TFormVerifica.h"
+#include "ui/report/TFormVerifica.h"
 
 using namespace nottaro;
 using namespace nottaro::ui;

@@ -15,7 +15,7 @@
 #include "SupportoUi.h"
 #include "core/i18n/Messaggi.h"
 #include "report/LetteraIntestata.h"
-#include "ui/stampa/TPersonal.h"
+#include "ui/report/TPersonal.h"
 
 using namespace nottaro;
 using namespace nottaro::ui;

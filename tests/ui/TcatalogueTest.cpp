@@ -17,8 +17,8 @@
 #include "catalogue/CaricaScelta.h"
 #include "core/i18n/Messaggi.h"
 #include "core/state/StatoProgetto.h"
-#include "ui/catalogo/AperturaCatalogo.h"
-#include "ui/catalogo/Tcatalogue.h"
+#include "ui/catalogue/AperturaCatalogo.h"
+#include "ui/catalogue/Tcatalogue.h"
 
 using namespace nottaro;
 using namespace nottaro::ui;

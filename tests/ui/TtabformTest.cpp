@@ -13,8 +13,8 @@
 #include "SupportoUi.h"
 #include "core/i18n/Messaggi.h"
 #include "engine/FotometrieProva.h"
-#include "ui/fotometria/ModelloTabella.h"
-#include "ui/fotometria/Ttabform.h"
+#include "ui/photometry/ModelloTabella.h"
+#include "ui/photometry/Ttabform.h"
 
 using namespace nottaro;
 using namespace nottaro::ui;

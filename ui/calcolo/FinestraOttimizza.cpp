@@ -26,16 +26,15 @@
 #include <cmath>
 #include <filesystem>
 
-#include "engine/sweep/VerdettiClasse.h"
 #include "ui/comune/Acceleratori.h"
 #include "ui/comune/Testi.h"
-#include "ui/interazione/LavoroSeguito.h"
+#include "ui/interaction/LavoroSeguito.h"
 #include "ui/isolum/TIsolum.h"
 #include "ui/motore/MotoreRisultati.h"
 #include "ui/principale/Aiuto.h"
 #include "ui/risultati/GraficoSoluzioni.h"
 #include "ui/risultati/ModelloSoluzioni.h"
-#include "ui/stampa/AperturaStampa.h"
+#include "ui/report/AperturaStampa.h"
 
 namespace nottaro::ui {
 
@@ -382,8 +381,9 @@ void FinestraOttimizza::MostraBrowser() {
     for (const std::string& s : ScelteSbracci(riep)) sbracci_->addItem(Qs(s));
     modello_ = new ModelloSoluzioni(tabella_, percorso_, percorso_ ? 0 : stato_.TiMax, this);
     // Rows kept whatever their figures: each criterion cell says whether it meets the class.
-    if (richiesta_.stato && richiesta_.stato->TuttiRisultati) modello_->ImpostaCriteri(CriteriClasse(*richiesta_.stato, percorso_));
-    legenda_->setVisible(!modello_->Criteri().empty());
+    if (richiesta_.stato && richiesta_.stato->TuttiRisultati)
+        modello_->ImpostaRequisiti(*richiesta_.stato);
+    legenda_->setVisible(modello_->GiudicaColonne());
     parziale_->setVisible(esito_.risultato.interrotto);
     griglia_->setModel(modello_);
     // A header click sorts the rows shown; they open in the table's order.

@@ -38,18 +38,18 @@
 #include "masterplan/progetto/CartellaProgetto.h"
 #include "masterplan/progetto/StatoMasterplan.h"
 #include "masterplan/workbook/EsportaLista.h"
-#include "masterplan/stampa/StampaMasterplan.h"
+#include "masterplan/report/StampaMasterplan.h"
 #include "report/StampaProgetto.h"
 #include "ui/calcolo/FinestraOttimizza.h"
 #include "ui/comune/Acceleratori.h"
 #include "ui/comune/FrecceSuGiu.h"
 #include "ui/comune/Testi.h"
-#include "ui/interazione/LavoroSeguito.h"
+#include "ui/interaction/LavoroSeguito.h"
 #include "ui/motore/MotoreStampa.h"
 #include "ui/masterplan/ModelloTabellaMP.h"
 #include "ui/motore/MotoreMasterplan.h"
 #include "ui/principale/Aiuto.h"
-#include "ui/stampa/TFormVerifica.h"
+#include "ui/report/TFormVerifica.h"
 
 namespace nottaro::ui {
 

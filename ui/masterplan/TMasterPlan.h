@@ -17,7 +17,7 @@
 #include "masterplan/CalcolaMasterplan.h"
 #include "masterplan/VerificaDati.h"
 #include "masterplan/workbook/Cartella.h"
-#include "masterplan/stampa/StampaMasterplan.h"
+#include "masterplan/report/StampaMasterplan.h"
 #include "ui/motore/MotoreStampa.h"
 
 class QCheckBox;

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/interaction/Riscontro.h"
-#include "masterplan/stampa/StampaMasterplan.h"
+#include "masterplan/report/StampaMasterplan.h"
 #include "report/DatiReport.h"
 #include "report/ElencoSoluzioni.h"
 #include "report/StampaProgetto.h"

@@ -1,9 +1,9 @@
 #include "ui/principale/FinestreCollegate.h"
 
-#include "ui/catalogo/AperturaCatalogo.h"
-#include "ui/fotometria/TEulumdat.h"
+#include "ui/catalogue/AperturaCatalogo.h"
+#include "ui/photometry/TEulumdat.h"
 #include "ui/masterplan/AperturaMasterplan.h"
-#include "ui/stampa/TPersonal.h"
+#include "ui/report/TPersonal.h"
 
 namespace nottaro::ui {
 

@@ -9,7 +9,7 @@
 
 #include "core/state/Inizializza.h"
 #include "core/state/StatoProgetto.h"
-#include "ui/interazione/InterazioneQt.h"
+#include "ui/interaction/InterazioneQt.h"
 #include "ui/principale/FinestreCollegate.h"
 #include "ui/principale/VociMenu.h"
 

@@ -1,3 +1,5 @@
+// The verdict first: a later header of the store names a routine Criterio.
+#include "engine/progetto/VerdettiClasse.h"
 #include "ui/risultati/ModelloSoluzioni.h"
 
 #include <QBrush>
@@ -20,6 +22,20 @@ int MessaggioTitolo(std::size_t campo) {
         0,   279, 279, 285, 280, 281, 282, 283, 284, 286, 287, 288, 289, 290, 291, 292, 293, 294, 295, 296,
         297, 298, 299, 300, 301, 302, 303, 304, 305, 306, 307, 308, 309, 310, 311, 312, 313, 314, 315, 316};
     return campo < titoli.size() ? titoli[campo] : 0;
+}
+
+// The judged criteria of a row on column `colonna`: none, one, or two (the
+// 2015 P classes' Em window).
+std::vector<Criterio> CriteriCella(const TabellaDbf& t, const RequisitiClasse& r, bool percorso, std::size_t riga,
+                                   int colonna) {
+    std::vector<Criterio> cella;
+    if (colonna < 0 || static_cast<std::size_t>(colonna) >= t.Campi().size()) return cella;
+    const std::string& nome = t.Campi()[static_cast<std::size_t>(colonna)].nome;
+    for (const Criterio& c : GiudicaRiga(r, [&](const char* campo) { return t.NumeroRiga(riga, campo); })) {
+        const char* campo = CampoCriterio(c.nome, percorso);
+        if (c.giudicato && campo && nome == campo) cella.push_back(c);
+    }
+    return cella;
 }
 
 }  // namespace
@@ -99,13 +115,15 @@ QVariant ModelloSoluzioni::data(const QModelIndex& indice, int ruolo) const {
         case Qt::ToolTipRole: {
             if (const auto v = Verdetto(riga, indice.column())) {
                 if (ruolo == Qt::BackgroundRole) return QBrush(*v ? QColor(214, 240, 206) : QColor(255, 196, 186));
-                const CriterioClasse& c = criteri_[static_cast<std::size_t>(criterioColonna_[static_cast<std::size_t>(indice.column())])];
+                const std::vector<Criterio> criteri = CriteriCella(tabella_, *requisiti_, percorso_, riga, indice.column());
                 const double x = tabella_.NumeroRiga(riga, campo.nome).value_or(0);
+                std::optional<double> minimo, massimo;
+                for (const Criterio& c : criteri) (c.minimo ? minimo : massimo) = c.richiesto;
                 QString richiesto;
-                if (c.minimo && c.massimo) richiesto = Generale(*c.minimo) + QStringLiteral(" … ") + Generale(*c.massimo);
-                else if (c.minimo) richiesto = QStringLiteral("≥ ") + Generale(*c.minimo);
-                else if (c.massimo) richiesto = QStringLiteral("≤ ") + Generale(*c.massimo);
-                return Qm(*v ? 2202 : 2203).arg(Qs(c.nome), Generale(x), richiesto);
+                if (minimo && massimo) richiesto = Generale(*minimo) + QStringLiteral(" … ") + Generale(*massimo);
+                else if (minimo) richiesto = QStringLiteral("≥ ") + Generale(*minimo);
+                else if (massimo) richiesto = QStringLiteral("≤ ") + Generale(*massimo);
+                return Qm(*v ? 2202 : 2203).arg(Qs(std::string(criteri.front().nome)), Generale(x), richiesto);
             }
             if (ruolo == Qt::ToolTipRole && DecimaliCampo(campo.nome) >= 0) {
                 // The figure as stored, whole.
@@ -141,24 +159,27 @@ QVariant ModelloSoluzioni::headerData(int sezione, Qt::Orientation o, int ruolo)
     return Qs(nome) + QLatin1Char('\n') + titolo;
 }
 
-void ModelloSoluzioni::ImpostaCriteri(std::vector<CriterioClasse> criteri) {
+void ModelloSoluzioni::ImpostaRequisiti(const StatoProgetto& s) {
     beginResetModel();
-    criteri_ = std::move(criteri);
-    criterioColonna_.assign(tabella_.Campi().size(), -1);
-    for (std::size_t k = 0; k < criteri_.size(); ++k) {
-        const int c = tabella_.IndiceCampo(criteri_[k].campo.c_str());
-        if (c >= 0) criterioColonna_[static_cast<std::size_t>(c)] = static_cast<int>(k);
-    }
+    requisiti_ = std::make_shared<const RequisitiClasse>(RequisitiDiClasse(s, percorso_));
     endResetModel();
 }
 
+bool ModelloSoluzioni::GiudicaColonne() const {
+    if (!requisiti_) return false;
+    // The criteria a design judges do not depend on the figures.
+    for (const Criterio& c : GiudicaClasse(*requisiti_, {})) {
+        const char* campo = CampoCriterio(c.nome, percorso_);
+        if (c.giudicato && campo && tabella_.IndiceCampo(campo) >= 0) return true;
+    }
+    return false;
+}
+
 std::optional<bool> ModelloSoluzioni::Verdetto(std::size_t riga, int colonna) const {
-    if (colonna < 0 || static_cast<std::size_t>(colonna) >= criterioColonna_.size()) return std::nullopt;
-    const int k = criterioColonna_[static_cast<std::size_t>(colonna)];
-    if (k < 0) return std::nullopt;
-    const CriterioClasse& c = criteri_[static_cast<std::size_t>(k)];
-    const auto v = tabella_.NumeroRiga(riga, c.campo);
-    return v ? c.Soddisfatto(*v) : false;
+    if (!requisiti_) return std::nullopt;
+    const std::vector<Criterio> criteri = CriteriCella(tabella_, *requisiti_, percorso_, riga, colonna);
+    if (criteri.empty()) return std::nullopt;
+    return TuttiSoddisfatti(criteri);
 }
 
 void ModelloSoluzioni::Ricarica() {

@@ -7,12 +7,17 @@
 #include <QAbstractTableModel>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include <vector>
 
-#include "engine/sweep/VerdettiClasse.h"
+#include "core/state/StatoProgetto.h"
 #include "store/TabellaDbf.h"
+
+namespace nottaro {
+struct RequisitiClasse;  // engine/progetto/GiudizioProgetto.h
+}
 
 namespace nottaro::ui {
 
@@ -28,13 +33,17 @@ public:
     QVariant data(const QModelIndex& indice, int ruolo) const override;
     QVariant headerData(int sezione, Qt::Orientation o, int ruolo) const override;
 
-    // Cells judged against the class (one column per criterion): the
-    // background says pass or fail, the tooltip the value and the requirement,
-    // and RuoloVerdetto gives the verdict (true: meets it) to tests and
-    // delegates. No criteria: no cell is judged.
+    // Cells judged against the class (the design's requirements under its
+    // edition, by the verdict evaluate and the report give): the background
+    // says pass or fail, the tooltip the value and the requirement, and
+    // RuoloVerdetto gives the verdict (true: meets it) to tests and
+    // delegates. A criterion listed but not judged (TI under the Parts'
+    // edition) colours nothing. The requirements are taken from `s` (a road's
+    // or a path's as the table's kind). Not set: no cell is judged.
     static constexpr int RuoloVerdetto = Qt::UserRole + 1;
-    void ImpostaCriteri(std::vector<CriterioClasse> criteri);
-    const std::vector<CriterioClasse>& Criteri() const { return criteri_; }
+    void ImpostaRequisiti(const StatoProgetto& s);
+    // Whether any column is judged under the requirements set.
+    bool GiudicaColonne() const;
 
     // Sorting by a column (a header click) orders the rows shown, not the
     // table: numbers by value, texts as text, empty cells last, equal cells
@@ -57,8 +66,7 @@ private:
     bool percorso_;
     double tiMax_;
     int colonnaTi_ = -1;
-    std::vector<CriterioClasse> criteri_;
-    std::vector<int> criterioColonna_;  // per column: index into criteri_, -1 when not judged
+    std::shared_ptr<const RequisitiClasse> requisiti_;
     std::optional<bool> Verdetto(std::size_t riga, int colonna) const;
     void Ordina();
     int colonnaOrdine_ = -1;

@@ -7,7 +7,9 @@
 
 #include "core/photometry/LettoriFotometria.h"
 #include "core/photometry/MisuraCurva.h"
+#include "core/photometry/ScriviEulumdat.h"
 #include "engine/FotometrieProva.h"
+#include "support/CartellaTemporanea.h"
 #include "support/EseguiCli.h"
 #include "support/FileFotometrici.h"
 #include "support/InterazioneFinta.h"
@@ -25,6 +27,7 @@ TEST(MisuraCurva, FirstMaximumInGammaThenPlaneOrderWinsAndRadiusIsTheLargerCompo
     const DatiCurva d = MisuraCurva(f);
     EXPECT_EQ(d.IMax, 80);
     EXPECT_EQ(d.PianoIMax, 2);  // C90 at the nadir, before C180 at the nadir and C0 at 45°
+    EXPECT_EQ(d.GammaIMax, 1);
     EXPECT_NEAR(d.MaxIsen, 80 * std::sqrt(0.5), 1e-12);
     EXPECT_NEAR(d.MaxIcos, 80, 1e-12);
     EXPECT_EQ(d.RaggioCurva, d.MaxIcos);
@@ -38,6 +41,22 @@ TEST(MisuraCurva, AllZeroTableHasNoPlaneOfMaximum) {
     EXPECT_EQ(d.RaggioCurva, 0);
 }
 
+// Scanning the planes first would name C0 at 45°: `info` names the plane the
+// diagram draws as the plane of maximum.
+TEST(MisuraCurva, CommandLineNamesTheDiagramsPlaneWhenMaximaTie) {
+    const double tabella[3][4] = {{50, 80, 80, 50}, {80, 60, 70, 10}, {5, 3, 2, 1}};
+    Fotometria f = test::FotometriaDa({0, 90, 180, 270}, {0, 45, 90}, [&](double c, double g) {
+        return tabella[static_cast<int>(g) / 45][static_cast<int>(c) / 90];
+    }, 1000);
+    const test::CartellaTemporanea dir;
+    ASSERT_TRUE(ScriviEulumdat(dir.File("pari.ldt"), f));
+    const test::UscitaCli u = test::EseguiCli("info --json " + test::Tra(dir.File("pari.ldt")));
+    const auto j = nlohmann::json::parse(u.out);
+    EXPECT_EQ(j["IntensMax"].get<double>(), 80);
+    EXPECT_EQ(j["CMax"].get<double>(), 90);
+    EXPECT_EQ(j["GammaMax"].get<double>(), 0);
+}
+
 TEST(MisuraCurva, MaximumOfEveryFixtureIsTheOneTheCommandLineReports) {
     for (const auto& file : test::FileFotometrici()) {
         SCOPED_TRACE(file.filename().string());
@@ -47,7 +66,11 @@ TEST(MisuraCurva, MaximumOfEveryFixtureIsTheOneTheCommandLineReports) {
         const test::UscitaCli u = test::EseguiCli("info --json " + test::Tra(file.string()));
         const auto j = nlohmann::json::parse(u.out);
         if (j["IntensMax"].is_null()) continue;
-        EXPECT_EQ(MisuraCurva(f).IMax, j["IntensMax"].get<double>());
+        const DatiCurva d = MisuraCurva(f);
+        EXPECT_EQ(d.IMax, j["IntensMax"].get<double>());
+        if (d.PianoIMax == 0) continue;
+        EXPECT_EQ(f.Intens.AngoloC(d.PianoIMax), j["CMax"].get<double>());
+        EXPECT_EQ(f.Intens.AngoloG(d.GammaIMax), j["GammaMax"].get<double>());
     }
 }
 
