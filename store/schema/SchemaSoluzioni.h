@@ -5,7 +5,7 @@
 // browser shows and the printed lists print, and the member of the typed row
 // (RigaStrada, RigaPercorso) it holds. The store's layouts, the row
 // conversion, the browser, its criteria, the lists and the exports all read
-// this table; no other place names a field of a solution row.
+// this table, so a field is named, sized and titled in one place.
 #include <cstddef>
 #include <string>
 #include <string_view>
