@@ -11,7 +11,7 @@
 
 namespace nottaro {
 
-// The 40 values of a row in the field order of NTRLUX / NTRLUXA, NUM first.
+// The values of a row in the field order of NTRLUX (43) / NTRLUXA (42), NUM first.
 std::vector<ValoreCampo> ValoriDbf(const RigaStrada& r);
 std::vector<ValoreCampo> ValoriDbf(const RigaPercorso& r);
 
