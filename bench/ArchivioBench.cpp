@@ -28,7 +28,9 @@ std::vector<ValoreCampo> RigaProva(const Layout& l, long long n) {
     return r;
 }
 
-// `gruppo` rows between commits (1: a commit after every row).
+// `gruppo` rows between explicit commits (1: the header after every row, as
+// the store kept it before; 0: none, the store brings the count up to date
+// by itself every 0.2 s).
 void AggiungiRighe(benchmark::State& st, long long righe, int gruppo) {
     TabellaTemporanea tab("NTRLUX");
     TabellaDbf& t = tab.Tabella();
@@ -43,7 +45,7 @@ void AggiungiRighe(benchmark::State& st, long long righe, int gruppo) {
                 st.SkipWithError("append failed");
                 return;
             }
-            if (n % gruppo == 0) t.Consolida();
+            if (gruppo > 0 && n % gruppo == 0) t.Consolida();
         }
         t.Consolida();
     }
@@ -82,8 +84,7 @@ void TuttiRisultati(benchmark::State& st, bool strada, Ampiezza a) {
 
 void RegistraArchivio(bool piccolo) {
     const long long righe = piccolo ? 1000 : 100000;
-    // 135 rows: a road group of 15 overhangs by 9 tilts, the batch a sweep commits.
-    for (int gruppo : {1, 135})
+    for (int gruppo : {1, 0})
         benchmark::RegisterBenchmark(("Archivio/aggiungi/" + std::to_string(gruppo)).c_str(),
                                      [righe, gruppo](benchmark::State& st) { AggiungiRighe(st, righe, gruppo); })
             ->Unit(benchmark::kMillisecond)
