@@ -56,6 +56,10 @@ public:
     // True once the destination can take no further row (a full disk): the
     // refused row then ends the run instead of being skipped.
     virtual bool Guasta() const { return false; }
+    // Makes every row stored so far safe from a crash of the program before
+    // the sweep reports it; empty on success, else the reason (the
+    // destination is then Guasta()).
+    virtual std::string Consegna() { return {}; }
 };
 
 // Rows kept in memory (tests, reports, the batch).

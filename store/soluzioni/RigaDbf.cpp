@@ -81,7 +81,11 @@ std::vector<RigaPercorso> LeggiRighePercorso(TabellaDbf& t) {
     return TutteLeRighe<RigaPercorso>(t, LeggiRigaPercorso);
 }
 
-RigheInTabella::RigheInTabella(TabellaDbf& tabella, TipoImpianto tipo) : tabella_(tabella), tipo_(tipo) {}
+RigheInTabella::RigheInTabella(TabellaDbf& tabella, TipoImpianto tipo) : tabella_(tabella), tipo_(tipo) {
+    tabella_.RaccogliRighe(true);
+}
+
+RigheInTabella::~RigheInTabella() { tabella_.RaccogliRighe(false); }
 
 bool RigheInTabella::CampiGiusti() const {
     if (!tabella_.Aperta()) return false;
