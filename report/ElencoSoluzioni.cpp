@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <set>
@@ -61,16 +62,21 @@ public:
     int X(double mm) const { return pg_.x(Margine + mm); }
     int Y(double mm) const { return pg_.y(mm); }
 
-    // A text shrunk (down to 6 pt) until it fits in `larghezza` device units.
-    void TestoEntro(int x, int y, const QString& t, int larghezza, Allinea a, double punti, bool grassetto) {
+    // A text shrunk (down to 8 pt) until it fits in `larghezza` device
+    // units; what still does not fit is cut with "…" and named under `campo`.
+    void TestoEntro(int x, int y, const QString& t, int larghezza, Allinea a, double punti, bool grassetto,
+                    const char* campo = nullptr) {
         double p = punti;
         pg_.Carattere(p, grassetto);
-        while (p > 6 && pg_.Larghezza(t) > larghezza) {
-            p -= 0.5;
+        while (p > PuntiMinimi && pg_.Larghezza(t) > larghezza) {
+            p = std::max(PuntiMinimi, p - 0.5);
             pg_.Carattere(p, grassetto);
         }
         QString s = t;
-        if (pg_.Larghezza(s) > larghezza) s = QFontMetrics(pg_.p.font(), &pg_.dispositivo).elidedText(t, Qt::ElideRight, larghezza);
+        if (pg_.Larghezza(s) > larghezza) {
+            s = QFontMetrics(pg_.p.font(), &pg_.dispositivo).elidedText(t, Qt::ElideRight, larghezza);
+            pg_.NotaTaglio(campo ? QString::fromLatin1(campo) : QString(), t);
+        }
         const int w = pg_.Larghezza(s);
         const int xx = a == Allinea::Sinistra ? x : a == Allinea::Centro ? x + (larghezza - w) / 2 : x + larghezza - w;
         pg_.Testo(xx, y, s);
@@ -87,7 +93,7 @@ public:
         const QString t = it == r.end() ? QString() : QString::fromStdString(it->second);
         const int w = pg_.x(c.larghezza);
         const int x = c.allinea == Allinea::Destra ? X(c.x) - w : X(c.x);
-        TestoEntro(x, Y(y0 + c.y), t, w, c.allinea, punti, grassetto);
+        TestoEntro(x, Y(y0 + c.y), t, w, c.allinea, punti, grassetto, c.nome);
     }
 
     double Testata(double y0) {
@@ -128,7 +134,7 @@ public:
             {p ? QStringLiteral("Em") : QStringLiteral("Lm"), 152.4, l2, v(162.7, 164.8)},
             {QStringLiteral("Uo"), v(163.0, 165.1), l2, v(173.3, 175.4)},
             {p ? QStringLiteral("Emin") : QStringLiteral("Ul"), v(173.6, 175.7), l2, v(181.7, 186.0)},
-            {p ? QStringLiteral("Emax") : QStringLiteral("Ti"), v(182.0, 186.3), l2, v(190.0, 196.0)},
+            {p ? QStringLiteral("Emax") : QStringLiteral("Ti"), v(181.5, 185.5), l2, v(190.0, 197.0)},
             {QStringLiteral("[m]"), 46.6, l3, 52.0},
             {QStringLiteral("[m]"), 59.3, l3, 66.0},
             {QStringLiteral("[°]"), 78.3, l3, 85.0},
@@ -136,7 +142,7 @@ public:
             {QStringLiteral("[W/m]"), v(135.5, 137.6), l3, 147.0},
             {p ? QStringLiteral("lx") : QStringLiteral("[cd/m^2]"), v(149.5, 148.2) - 4, l3, v(162.5, 161.2), false, true},
             {p ? QStringLiteral("lx") : QString(), v(173.6, 175.7), l3, v(181.7, 186.0)},
-            {p ? QStringLiteral("lx") : QStringLiteral("%"), v(182.0, 186.3), l3, v(190.0, 196.0)},
+            {p ? QStringLiteral("lx") : QStringLiteral("%"), v(181.5, 185.5), l3, v(190.0, 197.0)},
         };
         if (c) {
             d.push_back({pg_.M(295), 191.6, l1, 228.0});
@@ -161,7 +167,8 @@ public:
             {"LUMINA", 148.7, 0.8, 11.0, Allinea::Centro},
             {"UNIFG", v(160.3, 162.5), 0.8, 9.0, Allinea::Centro},
             {"UNIFL", v(171.2, 173.3), 0.8, v(9.0, 11.0), Allinea::Centro},
-            {"TI", v(183.1, 186.3), 0.8, v(6.9, 8.0), Allinea::Centro},
+            // The last column reaches the band's edge: its figures keep the list's size.
+            {"TI", v(181.0, 185.5), 0.8, v(9.0, 11.0), Allinea::Centro},
         };
         // The luminaire column names the luminaire of the row: its
         // photometric file, else what the row stores as its body.
@@ -355,6 +362,7 @@ EsitoStampa StampaElenco(QPagedPaintDevice& dispositivo, const std::vector<RigaE
         primaRiga += static_cast<std::size_t>(quante);
     }
     p.end();
+    e.testiTagliati = pg.TestiTagliati();
     e.ok = !e.annullato;
     return e;
 }

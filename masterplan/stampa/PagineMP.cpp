@@ -106,7 +106,7 @@ void StampaDatiMP(PaginaReport& pg, const ProgettoMP& p) {
     const std::vector<RigaMinMax> geometria = {
         {pg.M(30), Per(p, [&](const SoluzioneMP& s) { return Cifra(s.Spaziatura, 2) + metri; })},
         {pg.M(28), Per(p, [&](const SoluzioneMP&) { return Cifra(d.HPalo, 2) + metri; })},
-        {pg.M(354), Per(p, [&](const SoluzioneMP&) { return Cifra(d.Sbraccio, 2) + metri; })},
+        // One quantity, printed once (explained on the project report's data page).
         {pg.M(355), Per(p, [&](const SoluzioneMP&) { return Cifra(d.Sbraccio, 2) + metri; })},
         {pg.M(31), Per(p, [&](const SoluzioneMP&) { return QStringLiteral("0°"); })},
         {pg.M(1952), Per(p, [&](const SoluzioneMP& s) { return Q(s.ClasseIPEI); })}};
