@@ -89,12 +89,25 @@ void StampaRiga(PaginaReport& pg, int xe, int xv, int y, const QString& etichett
     pg.TestoEntro(xv, y, valore, limiteValore, false, etichetta);
 }
 
+// Where a block's values start (device units): at `xMinimo` mm, or further
+// right where the widest label (9 pt bold, with `dopo` appended) needs it,
+// up to `xMassimo` mm; a language with long labels keeps them whole.
+template <std::size_t N>
+int ColonnaValori(PaginaReport& pg, const std::array<Riga, N>& righe, double xEtichetta, double xMinimo,
+                  double xMassimo, const QString& dopo = {}) {
+    pg.Carattere(9, true);
+    int larga = 0;
+    for (const Riga& r : righe) larga = std::max(larga, pg.Larghezza(r.etichetta + dopo));
+    return std::clamp(pg.x(xEtichetta) + larga + pg.x(2), pg.x(xMinimo), pg.x(xMassimo));
+}
+
 // The two geometry blocks side by side, rows 5 mm apart from y0 mm.
 void RigheGeometria(PaginaReport& pg, const DatiReport& d, int y0) {
     const int PW2 = pg.PW / 2, destra = pg.PW - pg.x(11);
     const auto impianto = RigheImpianto(pg, d);
+    const int xv = ColonnaValori(pg, impianto, 13, 60, 80);
     for (int k = 0; k < 6; ++k)
-        StampaRiga(pg, pg.x(13), pg.x(60), pg.y(y0 + 5 * k), impianto[k].etichetta, impianto[k].valore, pg.x(59),
+        StampaRiga(pg, pg.x(13), xv, pg.y(y0 + 5 * k), impianto[k].etichetta, impianto[k].valore, xv - pg.x(1),
                    PW2 + pg.x(23));
     const auto inst = RigheInstallazione(pg, d);
     for (int k = 0; k < 4; ++k)
@@ -117,9 +130,10 @@ void BloccoInBanda(PaginaReport& pg, int yBanda, const QString& titolo, const st
     pg.Penna();
     pg.Rettangolo(pg.x(10), pg.y(yBanda), pg.PW - pg.x(10), pg.y(yBanda + 7));
     Titolo(pg, pg.x(13), pg.y(yBanda + 1), titolo, destra);
+    const int colonna = ColonnaValori(pg, righe, 13, xv, 110, QStringLiteral(":"));
     for (int k = 0; k < 4; ++k)
-        StampaRiga(pg, pg.x(13), pg.x(xv), pg.y(yRighe + 5 * k), righe[k].etichetta + QStringLiteral(":"),
-                   righe[k].valore, pg.x(xv - 1), destra);
+        StampaRiga(pg, pg.x(13), colonna, pg.y(yRighe + 5 * k), righe[k].etichetta + QStringLiteral(":"),
+                   righe[k].valore, colonna - pg.x(1), destra);
 }
 
 // The luminaire's picture in its 65 mm box; without one the box says so
@@ -170,20 +184,21 @@ void StampaDatiStandard(PaginaReport& pg, const DatiReport& d) {
     // Site and section wrap onto a second line where they need it; the
     // description takes what is left above the summary.
     const int passo = pg.y(3.8);
-    int y = pg.y(60);
+    int yTesti = pg.y(60);
     for (const auto& [etichetta, valore] : {std::pair{89, &d.PrjRiga4}, std::pair{90, &d.PrjRiga5}}) {
         pg.Carattere(9, true);
-        pg.Testo(pg.x(10), y, pg.M(etichetta));
+        pg.Testo(pg.x(10), yTesti, pg.M(etichetta));
         pg.Carattere(9);
-        y += std::max(1, StampaAcapoEntro(pg, pg.x(75), y, Q(*valore), destra, passo, 2, pg.M(etichetta))) * passo +
-             pg.y(1.2);
+        yTesti += std::max(1, StampaAcapoEntro(pg, pg.x(75), yTesti, Q(*valore), destra, passo, 2, pg.M(etichetta))) *
+                      passo +
+                  pg.y(1.2);
     }
     pg.Carattere(9, true);
-    pg.Testo(pg.x(10), y, pg.M(96));
+    pg.Testo(pg.x(10), yTesti, pg.M(96));
     pg.Carattere(9);
     // The description ends above the summary title.
     if (pg.stile.conDescrizione)
-        StampaTesto(pg, Q(d.PrjDescr), 125, y + pg.y(4), pg.x(10), pg.y(4), pg.y(92), pg.M(96));
+        StampaTesto(pg, Q(d.PrjDescr), 125, yTesti + pg.y(4), pg.x(10), pg.y(4), pg.y(92), pg.M(96));
     pg.Carattere(14, true);
     pg.Testo(PW2 - pg.x(20), pg.y(93), pg.M(1705));
     Titolo(pg, pg.x(13), pg.y(102), pg.M(342), PW2 + pg.x(8));
@@ -195,11 +210,14 @@ void StampaDatiStandard(PaginaReport& pg, const DatiReport& d) {
     RigheGeometria(pg, d, 111);
     const auto ris = RigheRisultati(pg, d);
     const auto app = RigheApparecchio(pg, d);
+    // Results: label, ":" and value, the value 5 mm after the colon.
+    const int xDuePunti = ColonnaValori(pg, ris, 13, 68, 84);
     for (int k = 0; k < 4; ++k) {
         const int y = pg.y(156 + 5 * k);
-        StampaRiga(pg, pg.x(13), pg.x(73), y, ris[k].etichetta, ris[k].valore, pg.x(67), PW2 + pg.x(13));
+        StampaRiga(pg, pg.x(13), xDuePunti + pg.x(5), y, ris[k].etichetta, ris[k].valore, xDuePunti - pg.x(1),
+                   PW2 + pg.x(13));
         pg.Carattere(9, true);
-        pg.Testo(pg.x(68), y, QStringLiteral(":"));
+        pg.Testo(xDuePunti, y, QStringLiteral(":"));
         if (k < 3) {
             StampaRiga(pg, PW2 + pg.x(15), PW2 + pg.x(60), y, app[k].etichetta, app[k].valore, PW2 + pg.x(54), destra);
         } else {

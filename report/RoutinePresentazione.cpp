@@ -3,7 +3,9 @@
 // margin; the installation photograph takes the room the texts leave (never
 // more than 140 × 100 mm), so a page without letterhead or photograph has
 // no hole in the middle.
+#include <QFontMetrics>
 #include <QImage>
+#include <QPen>
 #include <QPainter>
 #include <QRect>
 
@@ -75,12 +77,15 @@ void Indice(PaginaReport& pg, const std::vector<VoceIndice>& indice, int y) {
         const QString numero = QString::number(indice[k].pagina);
         const int xNumero = x1 - pg.Larghezza(numero);
         pg.TestoEntro(x0, yr, indice[k].titolo, xNumero - pg.x(3), false, pg.M(2541));
-        // Dots from the title's end to the page number.
+        // A dotted leader from the title's end to the page number, drawn as a
+        // line so that the text of the page stays the same on any device.
         const int inizio = x0 + std::min(pg.Larghezza(indice[k].titolo), xNumero - pg.x(3) - x0) + pg.x(1.5);
-        const int passo = std::max(1, pg.Larghezza(QStringLiteral(". ")));
-        QString punti;
-        for (int xp = inizio; xp + passo < xNumero - pg.x(1); xp += passo) punti += QStringLiteral(". ");
-        pg.TestoADestra(xNumero - pg.x(1), yr, punti.trimmed());
+        const int base = yr + QFontMetrics(pg.p.font(), &pg.dispositivo).ascent();
+        if (xNumero - pg.x(1.5) > inizio) {
+            QPen puntini(Qt::black, std::max(1, pg.x(0.25)), Qt::DotLine, Qt::RoundCap);
+            pg.p.setPen(puntini);
+            pg.Linea(inizio, base, xNumero - pg.x(1.5), base);
+        }
         pg.Testo(xNumero, yr, numero);
     }
 }
@@ -95,18 +100,22 @@ void PresentazioneSemplice(PaginaReport& pg, const DatiReport& d, const std::vec
     pg.Carattere(12);
     pg.TestoEntro(PW2 - pg.x(15), alto + pg.y(10), pg.M(87) + QStringLiteral(" ") + Q(d.PrjRiga2), pg.PW - pg.x(10), false,
                   pg.M(87));
-    const int sottoClasse = alto + pg.y(14.5) + ClasseInBreve(pg, d, alto + pg.y(14.5)) + pg.y(4);
+    const int sottoClasse = alto + pg.y(17) + ClasseInBreve(pg, d, alto + pg.y(17)) + pg.y(4);
 
     // The texts under the photograph, measured before anything is drawn so
     // the photograph knows its room.
     const int destra = pg.PW - pg.x(10), passo = pg.y(5), fondo = pg.PH - pg.y(44);
+    // Site and section start 3 mm after the longer of their labels (at 65 mm
+    // at the least), so a language with long labels keeps them apart.
+    pg.Carattere(11, true);
+    const int xValori = std::max(pg.x(65), pg.x(23) + std::max(pg.Larghezza(pg.M(89)), pg.Larghezza(pg.M(90))));
     auto righe = [&](const std::string& t, int x, double punti, bool grassetto) {
         pg.Carattere(punti, grassetto);
         return static_cast<int>(RigheAcapo(pg, Q(t), destra - x).size());
     };
     const int nTitolo = righe(d.PrjRiga3, pg.x(20), 11, true);
-    const int nLuogo = righe(d.PrjRiga4, pg.x(65), 11, false);
-    const int nTratto = righe(d.PrjRiga5, pg.x(65), 11, false);
+    const int nLuogo = righe(d.PrjRiga4, xValori, 11, false);
+    const int nTratto = righe(d.PrjRiga5, xValori, 11, false);
     const QString descrizione = pg.stile.conDescrizione ? Q(d.PrjDescr) : QString();
     const int nDescr = static_cast<int>(SpezzaTesto(descrizione, 125).size());
     const int hIndice = AltezzaIndice(pg, indice);
@@ -130,11 +139,11 @@ void PresentazioneSemplice(PaginaReport& pg, const DatiReport& d, const std::vec
     y += (StampaAcapo(pg, pg.x(20), y, Q(d.PrjRiga3), destra, passo) - 1) * passo + pg.y(10);
     pg.Testo(pg.x(20), y, pg.M(89));
     pg.Carattere(11);
-    y += (StampaAcapo(pg, pg.x(65), y, Q(d.PrjRiga4), destra, passo) - 1) * passo + pg.y(8);
+    y += (StampaAcapo(pg, xValori, y, Q(d.PrjRiga4), destra, passo) - 1) * passo + pg.y(8);
     pg.Carattere(11, true);
     pg.Testo(pg.x(20), y, pg.M(90));
     pg.Carattere(11);
-    y += (StampaAcapo(pg, pg.x(65), y, Q(d.PrjRiga5), destra, passo) - 1) * passo + pg.y(8);
+    y += (StampaAcapo(pg, xValori, y, Q(d.PrjRiga5), destra, passo) - 1) * passo + pg.y(8);
     pg.Carattere(11, true);
     pg.Testo(pg.x(20), y, pg.M(96));
     pg.Carattere(9);

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <algorithm>
+
 #include "core/files/FileProgetto.h"
 #include "core/files/SostituisciFile.h"
 #include "core/i18n/Argomenti.h"
@@ -31,6 +33,9 @@ std::vector<char> PagineProgetto(const DatiReport& d, const SezioniReport& s) {
 std::vector<VoceIndice> IndiceProgetto(const std::vector<char>& pagine, int lingua) {
     std::vector<VoceIndice> v;
     if (pagine.size() <= PagineSenzaIndice || pagine.front() != 'P') return v;
+    // Up to four luminance pages are listed by observer; more are one line
+    // with the first of them, so the contents stay on the first page.
+    const auto osservatori = std::count(pagine.begin(), pagine.end(), 'L');
     int osservatore = 0;
     for (std::size_t k = 0; k < pagine.size(); ++k) {
         std::string t;
@@ -38,7 +43,11 @@ std::vector<VoceIndice> IndiceProgetto(const std::vector<char>& pagine, int ling
             case 'P': t = Msg(416, lingua); break;
             case 'D': t = Msg(417, lingua); break;
             case 'V': t = Msg(2542, lingua); break;
-            case 'L': t = Msg(418, lingua) + " - " + Msg(423, lingua) + " " + std::to_string(++osservatore); break;
+            case 'L':
+                if (osservatori > 4 && osservatore++ > 0) continue;
+                t = Msg(418, lingua);
+                if (osservatori <= 4) t += " - " + Msg(423, lingua) + " " + std::to_string(++osservatore);
+                break;
             default: t = Msg(419, lingua); break;
         }
         v.push_back({QString::fromStdString(t), static_cast<int>(k) + 1});

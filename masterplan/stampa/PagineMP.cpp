@@ -96,12 +96,19 @@ void StampaDatiMP(PaginaReport& pg, const ProgettoMP& p) {
         {pg.M(347), Cifra((strada ? d.Deprezz : d.DeprezzA) * 100, 0) + QStringLiteral("%")},
         {pg.M(348), Q(classe)},
         {pg.M(349), disposizione}};
+    // Values after the widest label (60 to 80 mm), so long labels stay whole;
+    // the arrangement, last, may take a second line.
+    pg.Carattere(9, true);
+    int larga = 0;
+    for (const auto& voce : impianto) larga = std::max(larga, pg.Larghezza(voce.first));
+    const int xv = std::clamp(pg.x(15) + larga, pg.x(60), pg.x(80));
     for (int k = 0; k < 6; ++k) {
         const int yr = pg.y(y + 12.5 + 4.5 * k);
         pg.Carattere(9, true);
-        pg.TestoEntro(pg.x(13), yr, impianto[k].first, pg.x(59), pg.p.font().bold());
+        pg.TestoEntro(pg.x(13), yr, impianto[k].first, xv - pg.x(1), true);
         pg.Carattere(9);
-        pg.TestoEntro(pg.x(60), yr, impianto[k].second, pg.x(106), pg.p.font().bold());
+        if (k < 5) pg.TestoEntro(xv, yr, impianto[k].second, pg.x(106), false, impianto[k].first);
+        else StampaAcapoEntro(pg, xv, yr, impianto[k].second, pg.x(106), pg.y(3.4), 2, impianto[k].first);
     }
     const std::vector<RigaMinMax> geometria = {
         {pg.M(30), Per(p, [&](const SoluzioneMP& s) { return Cifra(s.Spaziatura, 2) + metri; })},

@@ -164,3 +164,37 @@ TEST(IsoLinee, SegmentsFollowTheInterpolatedFieldAndSplitASaddleByItsCentre) {
 
 }  // namespace
 }  // namespace nottaro
+
+namespace nottaro {
+namespace {
+
+TEST(RoutinePagina, ContentsListEachSectionWithItsPageBeyondFourPages) {
+    struct Caso {
+        std::string pagine;
+        std::vector<std::pair<std::string, int>> voci;  // start of the line, page
+    } casi[] = {
+        {"PDVLLI",
+         {{"Presentation", 1}, {"Installation Data", 2}, {"Class verification", 3},
+          {"Luminance Distribution - Observer 1", 4}, {"Luminance Distribution - Observer 2", 5},
+          {"Illuminance Distribution", 6}}},
+        {"PDVI", {}},    // four pages: no contents
+        {"DVLLI", {}},   // no presentation page to hold them
+        // Many observers: one line for their pages, at the first.
+        {"PDVLLLLLLI", {{"Presentation", 1}, {"Installation Data", 2}, {"Class verification", 3},
+                        {"Luminance Distribution", 4}, {"Illuminance Distribution", 10}}},
+    };
+    for (const Caso& c : casi) {
+        const auto v = IndiceProgetto(std::vector<char>(c.pagine.begin(), c.pagine.end()), 1);
+        ASSERT_EQ(v.size(), c.voci.size()) << c.pagine;
+        for (std::size_t k = 0; k < v.size(); ++k) {
+            EXPECT_TRUE(v[k].titolo.startsWith(QString::fromStdString(c.voci[k].first))) << c.pagine << " " << k;
+            EXPECT_EQ(v[k].pagina, c.voci[k].second) << c.pagine << " " << k;
+        }
+        if (c.pagine == "PDVLLLLLLI") {
+            EXPECT_FALSE(v[3].titolo.contains(QStringLiteral("Observer")));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace nottaro
