@@ -65,7 +65,7 @@ public:
     // A text shrunk (down to 8 pt) until it fits in `larghezza` device
     // units; what still does not fit is cut with "…" and named under `campo`.
     void TestoEntro(int x, int y, const QString& t, int larghezza, Allinea a, double punti, bool grassetto,
-                    const char* campo = nullptr) {
+                    const QString& campo = {}) {
         double p = punti;
         pg_.Carattere(p, grassetto);
         while (p > PuntiMinimi && pg_.Larghezza(t) > larghezza) {
@@ -75,7 +75,7 @@ public:
         QString s = t;
         if (pg_.Larghezza(s) > larghezza) {
             s = QFontMetrics(pg_.p.font(), &pg_.dispositivo).elidedText(t, Qt::ElideRight, larghezza);
-            pg_.NotaTaglio(campo ? QString::fromLatin1(campo) : QString(), t);
+            pg_.NotaTaglio(campo, t);
         }
         const int w = pg_.Larghezza(s);
         const int xx = a == Allinea::Sinistra ? x : a == Allinea::Centro ? x + (larghezza - w) / 2 : x + larghezza - w;
@@ -93,7 +93,10 @@ public:
         const QString t = it == r.end() ? QString() : QString::fromStdString(it->second);
         const int w = pg_.x(c.larghezza);
         const int x = c.allinea == Allinea::Destra ? X(c.x) - w : X(c.x);
-        TestoEntro(x, Y(y0 + c.y), t, w, c.allinea, punti, grassetto, c.nome);
+        // A cut text is named by its column's caption where it has one.
+        const std::string nome = c.nome;
+        const QString campo = nome == "CORPO" ? pg_.M(124) : nome == "LAMPADA" ? pg_.M(292) : QString::fromLatin1(c.nome);
+        TestoEntro(x, Y(y0 + c.y), t, w, c.allinea, punti, grassetto, campo);
     }
 
     double Testata(double y0) {
@@ -221,11 +224,12 @@ public:
                 const double y = 10.8 + 4.2 * k;
                 Caption({pg_.M(v0[k].messaggio), xc, y, fineValori - 15.3 - 0.5}, y0, 8);
                 CampoRiga({v0[k].valore, fineValori, y, 15.3, Allinea::Destra}, r, y0, 8);
-                if (v0[k].percentuale) CampoRiga({v0[k].percentuale, xp, y, 8.5, Allinea::Sinistra}, r, y0, 8);
+                // Wide enough for "-108.75" at the list's 8 pt.
+                if (v0[k].percentuale) CampoRiga({v0[k].percentuale, xp, y, 10.1, Allinea::Sinistra}, r, y0, 8);
             }
         };
-        gruppo(g1, 4, 42.9, 112.4, 114.0);
-        gruppo(g2, 7, 123.8, 201.3, 202.4);
+        gruppo(g1, 4, 42.9, 112.4, 113.4);
+        gruppo(g2, 7, 123.8, 201.3, 202.3);
         pg_.Penna(Qt::black, 0.1);
         pg_.Linea(X(0), Y(y0 + 43.1), X(LargBanda(o_.tipo)), Y(y0 + 43.1));
     }

@@ -191,9 +191,11 @@ void PresentazioneStandard(PaginaReport& pg, const DatiReport& d, const std::vec
     pg.Carattere(10);
     pg.TestoEntro(PW2 - pg.x(15), pg.PH - pg.y(76), pg.M(86) + QStringLiteral(" ") + Q(d.PrjRiga1), destra, false, pg.M(86));
     pg.TestoEntro(PW2 - pg.x(15), pg.PH - pg.y(70), pg.M(87) + QStringLiteral(" ") + Q(d.PrjRiga2), destra, false, pg.M(87));
+    // The two roles fit their 27 mm cell (smaller, not below 8 pt, in a
+    // language with long words).
     pg.Carattere(10, true);
-    pg.Testo(PW2 - pg.x(57), pg.PH - pg.y(55), pg.M(421));
-    pg.Testo(PW2 - pg.x(57), pg.PH - pg.y(43), pg.M(422));
+    pg.TestoEntro(PW2 - pg.x(57), pg.PH - pg.y(55), pg.M(421), PW2 - pg.x(31), true);
+    pg.TestoEntro(PW2 - pg.x(57), pg.PH - pg.y(43), pg.M(422), PW2 - pg.x(31), true);
     pg.Testo(PW2 + pg.x(18), pg.PH - pg.y(58), pg.M(87));
     pg.Testo(PW2 + pg.x(18), pg.PH - pg.y(46), pg.M(87));
     pg.Carattere(10);
