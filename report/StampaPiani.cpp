@@ -43,7 +43,7 @@ void Banda(PaginaReport& pg, int Hb, int yb, double larghezza, double interdist,
     pg.Penna(Qt::black, 0.1);
     for (int k = 0; k <= Hb; ++k) pg.Linea(pg.x(k % 5 == 0 ? 13.5 : 14), yb - pg.y(k), pg.x(15), yb - pg.y(k));
     for (int i = 0; i <= 150; ++i) pg.Linea(pg.x(25 + i), yb + pg.y(5), pg.x(25 + i), yb + pg.y(i % 5 == 0 ? 6.5 : 6));
-    pg.Carattere(7);
+    pg.Carattere(8);  // the rulers read at 70 dpi too
     // Across: a long tick and the distance from the right-hand edge at each point.
     for (int j = 0; j < NT; ++j) {
         const double mm = Hb * (j + 0.5) / NT;
@@ -218,10 +218,11 @@ void Legenda(PaginaReport& pg, const CampoReport& c, const Iso& iso, int yb, con
     // The iso-line levels on the scale, where there is room between the ends.
     if (massimo > minimo) {
         pg.Penna(ColoreIso, 0.3);
-        const int margine = std::max(pg.Larghezza(Cifra(minimo, 2)), pg.Larghezza(Cifra(massimo, 2))) + pg.x(2);
+        const int estremi = std::max(pg.Larghezza(Cifra(minimo, 2)), pg.Larghezza(Cifra(massimo, 2))) + pg.x(2);
         for (double l : iso.livelli) {
             const int xl = scala.left() + static_cast<int>((l - minimo) / (massimo - minimo) * scala.width());
             pg.Linea(xl, scala.top(), xl, scala.bottom());
+            const int margine = estremi + pg.Larghezza(CifraLivello(l)) / 2;
             if (xl - scala.left() > margine && scala.right() - xl > margine) {
                 pg.Colore(ColoreIso);
                 pg.TestoCentrato(xl, scala.bottom() + pg.y(1), CifraLivello(l));
