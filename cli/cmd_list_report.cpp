@@ -73,6 +73,7 @@ int Esegui(const OpzioniElencoCli& o) {
         return true;
     });
     if (!e.ok) return Errore(e.errore);
+    if (const std::string a = AvvisoTestiTagliati(e.testiTagliati, *lingua); !a.empty()) std::cerr << Prefisso << a << "\n";
     return 0;
 }
 

@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <optional>
@@ -52,16 +53,21 @@ public:
     int X(double mm) const { return pg_.x(Margine + mm); }
     int Y(double mm) const { return pg_.y(mm); }
 
-    // A text shrunk (down to 6 pt) until it fits in `larghezza` device units.
-    void TestoEntro(int x, int y, const QString& t, int larghezza, Allinea a, double punti, bool grassetto) {
+    // A text shrunk (down to 8 pt) until it fits in `larghezza` device
+    // units; what still does not fit is cut with "…" and named under `campo`.
+    void TestoEntro(int x, int y, const QString& t, int larghezza, Allinea a, double punti, bool grassetto,
+                    const QString& campo = {}) {
         double p = punti;
         pg_.Carattere(p, grassetto);
-        while (p > 6 && pg_.Larghezza(t) > larghezza) {
-            p -= 0.5;
+        while (p > PuntiMinimi && pg_.Larghezza(t) > larghezza) {
+            p = std::max(PuntiMinimi, p - 0.5);
             pg_.Carattere(p, grassetto);
         }
         QString s = t;
-        if (pg_.Larghezza(s) > larghezza) s = QFontMetrics(pg_.p.font(), &pg_.dispositivo).elidedText(t, Qt::ElideRight, larghezza);
+        if (pg_.Larghezza(s) > larghezza) {
+            s = QFontMetrics(pg_.p.font(), &pg_.dispositivo).elidedText(t, Qt::ElideRight, larghezza);
+            pg_.NotaTaglio(campo, t);
+        }
         const int w = pg_.Larghezza(s);
         const int xx = a == Allinea::Sinistra ? x : a == Allinea::Centro ? x + (larghezza - w) / 2 : x + larghezza - w;
         pg_.Testo(xx, y, s);
@@ -78,7 +84,11 @@ public:
         const QString t = it == r.end() ? QString() : QString::fromStdString(it->second);
         const int w = pg_.x(c.larghezza);
         const int x = c.allinea == Allinea::Destra ? X(c.x) - w : X(c.x);
-        TestoEntro(x, Y(y0 + c.y), t, w, c.allinea, punti, grassetto);
+        // A cut text is named by its column's caption where it has one.
+        const QString campo = c.membro == MembroRiga::CORPO     ? pg_.M(124)
+                              : c.membro == MembroRiga::LAMPADA ? pg_.M(292)
+                                                                : QString::fromLatin1(NomeCampo(c.membro));
+        TestoEntro(x, Y(y0 + c.y), t, w, c.allinea, punti, grassetto, campo);
     }
 
     double Testata(double y0) {
@@ -119,7 +129,7 @@ public:
             {p ? QStringLiteral("Em") : QStringLiteral("Lm"), 152.4, l2, v(162.7, 164.8)},
             {QStringLiteral("Uo"), v(163.0, 165.1), l2, v(173.3, 175.4)},
             {p ? QStringLiteral("Emin") : QStringLiteral("Ul"), v(173.6, 175.7), l2, v(181.7, 186.0)},
-            {p ? QStringLiteral("Emax") : QStringLiteral("Ti"), v(182.0, 186.3), l2, v(190.0, 196.0)},
+            {p ? QStringLiteral("Emax") : QStringLiteral("Ti"), v(181.5, 185.5), l2, v(190.0, 197.0)},
             {QStringLiteral("[m]"), 46.6, l3, 52.0},
             {QStringLiteral("[m]"), 59.3, l3, 66.0},
             {QStringLiteral("[°]"), 78.3, l3, 85.0},
@@ -127,7 +137,7 @@ public:
             {QStringLiteral("[W/m]"), v(135.5, 137.6), l3, 147.0},
             {p ? QStringLiteral("lx") : QStringLiteral("[cd/m^2]"), v(149.5, 148.2) - 4, l3, v(162.5, 161.2), false, true},
             {p ? QStringLiteral("lx") : QString(), v(173.6, 175.7), l3, v(181.7, 186.0)},
-            {p ? QStringLiteral("lx") : QStringLiteral("%"), v(182.0, 186.3), l3, v(190.0, 196.0)},
+            {p ? QStringLiteral("lx") : QStringLiteral("%"), v(181.5, 185.5), l3, v(190.0, 197.0)},
         };
         if (c) {
             d.push_back({pg_.M(295), 191.6, l1, 228.0});
@@ -153,7 +163,8 @@ public:
             {M::LUMINA, 148.7, 0.8, 11.0, Allinea::Centro},
             {M::UNIFG, v(160.3, 162.5), 0.8, 9.0, Allinea::Centro},
             {M::UNIFL, v(171.2, 173.3), 0.8, v(9.0, 11.0), Allinea::Centro},
-            {M::TI, v(183.1, 186.3), 0.8, v(6.9, 8.0), Allinea::Centro},
+            // The last column reaches the band's edge: its figures keep the list's size.
+            {M::TI, v(181.0, 185.5), 0.8, v(9.0, 11.0), Allinea::Centro},
         };
         // The luminaire column names the luminaire of the row: its
         // photometric file, else what the row stores as its body.
@@ -206,11 +217,12 @@ public:
                 const double y = 10.8 + 4.2 * k;
                 Caption({pg_.M(v0[k].messaggio), xc, y, fineValori - 15.3 - 0.5}, y0, 8);
                 CampoRiga({v0[k].valore, fineValori, y, 15.3, Allinea::Destra}, r, y0, 8);
-                if (v0[k].percentuale) CampoRiga({*v0[k].percentuale, xp, y, 8.5, Allinea::Sinistra}, r, y0, 8);
+                // Wide enough for "-108.75" at the list's 8 pt.
+                if (v0[k].percentuale) CampoRiga({*v0[k].percentuale, xp, y, 10.1, Allinea::Sinistra}, r, y0, 8);
             }
         };
-        gruppo(g1, 4, 42.9, 112.4, 114.0);
-        gruppo(g2, 7, 123.8, 201.3, 202.4);
+        gruppo(g1, 4, 42.9, 112.4, 113.4);
+        gruppo(g2, 7, 123.8, 201.3, 202.3);
         pg_.Penna(Qt::black, 0.1);
         pg_.Linea(X(0), Y(y0 + 43.1), X(LargBanda(o_.tipo)), Y(y0 + 43.1));
     }
@@ -341,6 +353,7 @@ EsitoStampa StampaElenco(QPagedPaintDevice& dispositivo, const std::vector<RigaE
         primaRiga += static_cast<std::size_t>(quante);
     }
     p.end();
+    e.testiTagliati = pg.TestiTagliati();
     e.ok = !e.annullato;
     return e;
 }
