@@ -28,7 +28,10 @@ std::vector<ValoreCampo> RigaProva(const Layout& l, long long n) {
     return r;
 }
 
-// `gruppo` rows between commits (1: a commit after every row).
+// `gruppo` rows between explicit commits on the table a sweep writes (rows
+// gathered): 1, every row handed over with its header, two writes a row as
+// the store kept it before; 0, none, the rows go in one write per 64 KiB and
+// the count every 0.2 s.
 void AggiungiRighe(benchmark::State& st, long long righe, int gruppo) {
     TabellaTemporanea tab("NTRLUX");
     TabellaDbf& t = tab.Tabella();
@@ -43,7 +46,7 @@ void AggiungiRighe(benchmark::State& st, long long righe, int gruppo) {
                 st.SkipWithError("append failed");
                 return;
             }
-            if (n % gruppo == 0) t.Consolida();
+            if (gruppo > 0 && n % gruppo == 0) t.Consolida();
         }
         t.Consolida();
     }
@@ -82,8 +85,7 @@ void TuttiRisultati(benchmark::State& st, bool strada, Ampiezza a) {
 
 void RegistraArchivio(bool piccolo) {
     const long long righe = piccolo ? 1000 : 100000;
-    // 135 rows: a road group of 15 overhangs by 9 tilts, the batch a sweep commits.
-    for (int gruppo : {1, 135})
+    for (int gruppo : {1, 0})
         benchmark::RegisterBenchmark(("Archivio/aggiungi/" + std::to_string(gruppo)).c_str(),
                                      [righe, gruppo](benchmark::State& st) { AggiungiRighe(st, righe, gruppo); })
             ->Unit(benchmark::kMillisecond)

@@ -4,8 +4,8 @@
 // reduced list (portrait, one line per solution) or the complete one
 // (landscape, with lamp data and economic figures), the rows the filter
 // leaves in stored order. The kind of project follows the table's columns
-// (EM, not LUMINA: path) unless --project-kind says it. Lists of 100 pages
-// and more report their progress on stderr.
+// (a path's illuminances, not a road's luminances) unless --project-kind
+// says it. Lists of 100 pages and more report their progress on stderr.
 // Exit status: 0 written, 1 bad input (table, filter, option; nothing written).
 #include <CLI/CLI.hpp>
 
@@ -22,6 +22,7 @@
 #include "core/text/Testo.h"
 #include "report/ElencoSoluzioni.h"
 #include "store/TabellaDbf.h"
+#include "store/schema/SchemaSoluzioni.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ int Esegui(const OpzioniElencoCli& o) {
     if (!aperta) return Errore(aperta.errore);
     if (!aperta.avviso.empty()) std::cerr << Prefisso << "warning: " << aperta.avviso << "\n";
     // The table's own columns say what it holds, whatever its file is called.
-    opz.percorso = o.progetto.empty() ? t.IndiceCampo("EM") >= 0 && t.IndiceCampo("LUMINA") < 0 : o.progetto == "path";
+    opz.percorso = o.progetto.empty() ? CampiDiPercorso(t.Campi()) : o.progetto == "path";
     if (auto e = t.ImpostaFiltro(o.filtro); !e) return Errore(e.errore);
     t.AttivaFiltro(true);
     const std::vector<RigaElenco> righe = RigheElenco(t);
@@ -72,6 +73,7 @@ int Esegui(const OpzioniElencoCli& o) {
         return true;
     });
     if (!e.ok) return Errore(e.errore);
+    if (const std::string a = AvvisoTestiTagliati(e.testiTagliati, *lingua); !a.empty()) std::cerr << Prefisso << a << "\n";
     return 0;
 }
 

@@ -147,6 +147,8 @@ bool Stampa(const OpzioniCli& o, const StatoProgetto& stato, const RisultatoMP& 
         if (const std::string t = TestoNonStampate(e, op.Lingua); !t.empty()) std::cerr << t << "\n";
         if (const std::string t = AvvisoImmagini(e.stampa.immaginiIlleggibili, op.Lingua); !t.empty())
             std::cerr << t << "\n";
+        if (const std::string t = AvvisoTestiTagliati(e.stampa.testiTagliati, op.Lingua); !t.empty())
+            std::cerr << Prefisso << t << "\n";
     };
     if (!o.pdf.empty()) riferisci(StampaMasterplanPdf(o.pdf, ris.Righe, op, s, a), o.pdf);
     if (!o.pdfTabelle.empty())

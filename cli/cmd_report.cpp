@@ -114,6 +114,7 @@ int Esegui(const OpzioniReportCli& o) {
     const EsitoStampa e = StampaProgettoPdf(o.uscita, d, opz);
     if (!e.ok) return Errore(e.errore);
     if (const std::string a = AvvisoImmagini(e.immaginiIlleggibili, *lingua); !a.empty()) ui.Avviso(a);
+    if (const std::string a = AvvisoTestiTagliati(e.testiTagliati, *lingua); !a.empty()) ui.Avviso(a);
     return 0;
 }
 

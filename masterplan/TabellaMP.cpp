@@ -2,6 +2,7 @@
 
 #include "core/intensity/Intensita.h"
 #include "core/text/Testo.h"
+#include "store/schema/SchemaSoluzioni.h"
 
 namespace nottaro::mp {
 
@@ -46,13 +47,15 @@ void CelleSoluzione(const SoluzioneMP& s, CelleRiga& c, int base, int colonnaIPE
     c[base + SUniformita] = NumeroLivello(s.Uniformita);
     c[base + STerzo] = NumeroCella(s.Terzo, 2);
     c[base + STi] = s.HaTI ? NumeroCella(s.TI, 2) : "";
-    c[base + SRei] = NumeroCella(s.REI, 2);
+    // The figures the solution tables also hold, to the decimals the browser shows them with.
+    auto comeTabella = [](double x, MembroRiga m) { return NumeroCella(x, CampoDelMembro(m).decimaliMostrati); };
+    c[base + SRei] = comeTabella(s.REI, MembroRiga::EIR);
     c[base + SClasse] = s.ClasseIPEI;
     c[base + SFotometrica] = s.File;
     c[colonnaIPEI] = s.HaIPEI ? NumeroCella(s.IPEI, 2) : "";
     const int indicatori = base == TSol2 ? TDp2 : TDp1;
-    c[indicatori] = s.HaIndicatori ? NumeroCella(s.Dp, 4) : "";
-    c[indicatori + 1] = s.HaIndicatori ? NumeroCella(s.De, 2) : "";
+    c[indicatori] = s.HaIndicatori ? comeTabella(s.Dp, MembroRiga::DP) : "";
+    c[indicatori + 1] = s.HaIndicatori ? comeTabella(s.De, MembroRiga::DE) : "";
 }
 
 void CelleDaRiga(const RigaMP& r, CelleRiga& celle) {

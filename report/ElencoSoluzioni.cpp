@@ -7,9 +7,10 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <set>
+#include <optional>
 
 #include "core/files/FileProgetto.h"
 #include "core/i18n/Argomenti.h"
@@ -28,20 +29,11 @@ double AltDettaglio(TipoElenco t) { return t == TipoElenco::Ridotto ? 5.8 : 44.5
 FoglioRif Foglio(TipoElenco t) { return t == TipoElenco::Ridotto ? FoglioRif{210, 297} : FoglioRif{297, 210}; }
 double LargBanda(TipoElenco t) { return t == TipoElenco::Ridotto ? 190 : 277; }
 
-const std::set<std::string> CampiTesto = {"CORPO", "LAMPADA", "FILELDT"};
-const std::set<std::string> CampiInteri = {"NUM", "NPALI", "LUMEN", "POTENZAKM", "KWHANNO", "DELTAWKM", "DELTALMKM", "DELTAKWHAN"};
-const char* const CampiStampati[] = {
-    "NUM",        "CORPO",      "LAMPADA",    "HPALO",      "SBRACCIO",   "INCLINA",   "INTER",      "INDICER",
-    "INDICEI",    "LUMINA",     "UNIFG",      "UNIFL",      "TI",         "POTENZA",   "LUMEN",      "NPALI",
-    "COSTONUOVO", "POTENZAKM",  "KWHANNO",    "SPESAEANNO", "COSTOTOT",   "RISPIMPIAN", "RISPIMPIAP", "RISPMANUTE",
-    "RISPMANUTP", "RISPEANNO",  "RISPEANNOP", "RISPE25ANN", "COSTOADEGU", "DELTAWKM",  "DELTALMKM",  "DELTALMP",
-    "DELTAKWHAN", "RISPEANNOA", "RISPEAP",    "RISPMANUTA", "BREAKEVEN",  "FILELDT"};
-
 // A field printed at x mm (left, centred in `larghezza` or right-aligned
 // ending at x).
 enum class Allinea { Sinistra, Centro, Destra };
 struct Campo {
-    const char* nome;
+    MembroRiga membro;
     double x, y, larghezza;
     Allinea allinea;
 };
@@ -61,16 +53,21 @@ public:
     int X(double mm) const { return pg_.x(Margine + mm); }
     int Y(double mm) const { return pg_.y(mm); }
 
-    // A text shrunk (down to 6 pt) until it fits in `larghezza` device units.
-    void TestoEntro(int x, int y, const QString& t, int larghezza, Allinea a, double punti, bool grassetto) {
+    // A text shrunk (down to 8 pt) until it fits in `larghezza` device
+    // units; what still does not fit is cut with "…" and named under `campo`.
+    void TestoEntro(int x, int y, const QString& t, int larghezza, Allinea a, double punti, bool grassetto,
+                    const QString& campo = {}) {
         double p = punti;
         pg_.Carattere(p, grassetto);
-        while (p > 6 && pg_.Larghezza(t) > larghezza) {
-            p -= 0.5;
+        while (p > PuntiMinimi && pg_.Larghezza(t) > larghezza) {
+            p = std::max(PuntiMinimi, p - 0.5);
             pg_.Carattere(p, grassetto);
         }
         QString s = t;
-        if (pg_.Larghezza(s) > larghezza) s = QFontMetrics(pg_.p.font(), &pg_.dispositivo).elidedText(t, Qt::ElideRight, larghezza);
+        if (pg_.Larghezza(s) > larghezza) {
+            s = QFontMetrics(pg_.p.font(), &pg_.dispositivo).elidedText(t, Qt::ElideRight, larghezza);
+            pg_.NotaTaglio(campo, t);
+        }
         const int w = pg_.Larghezza(s);
         const int xx = a == Allinea::Sinistra ? x : a == Allinea::Centro ? x + (larghezza - w) / 2 : x + larghezza - w;
         pg_.Testo(xx, y, s);
@@ -83,11 +80,15 @@ public:
     }
 
     void CampoRiga(const Campo& c, const RigaElenco& r, double y0, double punti = 9, bool grassetto = false) {
-        const auto it = r.find(c.nome);
+        const auto it = r.find(c.membro);
         const QString t = it == r.end() ? QString() : QString::fromStdString(it->second);
         const int w = pg_.x(c.larghezza);
         const int x = c.allinea == Allinea::Destra ? X(c.x) - w : X(c.x);
-        TestoEntro(x, Y(y0 + c.y), t, w, c.allinea, punti, grassetto);
+        // A cut text is named by its column's caption where it has one.
+        const QString campo = c.membro == MembroRiga::CORPO     ? pg_.M(124)
+                              : c.membro == MembroRiga::LAMPADA ? pg_.M(292)
+                                                                : QString::fromLatin1(NomeCampo(c.membro));
+        TestoEntro(x, Y(y0 + c.y), t, w, c.allinea, punti, grassetto, campo);
     }
 
     double Testata(double y0) {
@@ -128,7 +129,7 @@ public:
             {p ? QStringLiteral("Em") : QStringLiteral("Lm"), 152.4, l2, v(162.7, 164.8)},
             {QStringLiteral("Uo"), v(163.0, 165.1), l2, v(173.3, 175.4)},
             {p ? QStringLiteral("Emin") : QStringLiteral("Ul"), v(173.6, 175.7), l2, v(181.7, 186.0)},
-            {p ? QStringLiteral("Emax") : QStringLiteral("Ti"), v(182.0, 186.3), l2, v(190.0, 196.0)},
+            {p ? QStringLiteral("Emax") : QStringLiteral("Ti"), v(181.5, 185.5), l2, v(190.0, 197.0)},
             {QStringLiteral("[m]"), 46.6, l3, 52.0},
             {QStringLiteral("[m]"), 59.3, l3, 66.0},
             {QStringLiteral("[°]"), 78.3, l3, 85.0},
@@ -136,7 +137,7 @@ public:
             {QStringLiteral("[W/m]"), v(135.5, 137.6), l3, 147.0},
             {p ? QStringLiteral("lx") : QStringLiteral("[cd/m^2]"), v(149.5, 148.2) - 4, l3, v(162.5, 161.2), false, true},
             {p ? QStringLiteral("lx") : QString(), v(173.6, 175.7), l3, v(181.7, 186.0)},
-            {p ? QStringLiteral("lx") : QStringLiteral("%"), v(182.0, 186.3), l3, v(190.0, 196.0)},
+            {p ? QStringLiteral("lx") : QStringLiteral("%"), v(181.5, 185.5), l3, v(190.0, 197.0)},
         };
         if (c) {
             d.push_back({pg_.M(295), 191.6, l1, 228.0});
@@ -149,49 +150,51 @@ public:
     void Dettaglio(const RigaElenco& r, double y0) {
         const bool c = completo_;
         auto v = [c](double ridotto, double completo) { return c ? completo : ridotto; };
+        using M = MembroRiga;
         const std::vector<Campo> riga1 = {
-            {"NUM", 0.0, 0.8, 6.0, Allinea::Sinistra},
-            {"CORPO", v(8.5, 6.3), 0.8, v(34.1, 36.2), Allinea::Sinistra},
-            {"HPALO", 42.3, 0.8, 10.0, Allinea::Centro},
-            {"SBRACCIO", 52.9, 0.8, 14.0, Allinea::Centro},
-            {"INCLINA", 72.2, 0.8, 14.0, Allinea::Centro},
-            {"INTER", 95.0, 0.8, 9.0, Allinea::Centro},
-            {"INDICER", 114.3, 0.8, 11.0, Allinea::Centro},
-            {"INDICEI", 134.1, 0.8, 12.0, Allinea::Centro},
-            {"LUMINA", 148.7, 0.8, 11.0, Allinea::Centro},
-            {"UNIFG", v(160.3, 162.5), 0.8, 9.0, Allinea::Centro},
-            {"UNIFL", v(171.2, 173.3), 0.8, v(9.0, 11.0), Allinea::Centro},
-            {"TI", v(183.1, 186.3), 0.8, v(6.9, 8.0), Allinea::Centro},
+            {M::NUM, 0.0, 0.8, 6.0, Allinea::Sinistra},
+            {M::CORPO, v(8.5, 6.3), 0.8, v(34.1, 36.2), Allinea::Sinistra},
+            {M::HPALO, 42.3, 0.8, 10.0, Allinea::Centro},
+            {M::SBRACCIO, 52.9, 0.8, 14.0, Allinea::Centro},
+            {M::INCLINA, 72.2, 0.8, 14.0, Allinea::Centro},
+            {M::INTER, 95.0, 0.8, 9.0, Allinea::Centro},
+            {M::INDICER, 114.3, 0.8, 11.0, Allinea::Centro},
+            {M::INDICEI, 134.1, 0.8, 12.0, Allinea::Centro},
+            {M::LUMINA, 148.7, 0.8, 11.0, Allinea::Centro},
+            {M::UNIFG, v(160.3, 162.5), 0.8, 9.0, Allinea::Centro},
+            {M::UNIFL, v(171.2, 173.3), 0.8, v(9.0, 11.0), Allinea::Centro},
+            // The last column reaches the band's edge: its figures keep the list's size.
+            {M::TI, v(181.0, 185.5), 0.8, v(9.0, 11.0), Allinea::Centro},
         };
         // The luminaire column names the luminaire of the row: its
         // photometric file, else what the row stores as its body.
         RigaElenco conApparecchio;
         const RigaElenco* riga = &r;
-        if (const auto f = r.find("FILELDT"); f != r.end() && !Trim(f->second).empty()) {
+        if (const auto f = r.find(M::FILELDT); f != r.end() && !Trim(f->second).empty()) {
             conApparecchio = r;
             const std::string file = NomeFile(Trim(f->second));
             const auto punto = file.rfind('.');
-            conApparecchio["CORPO"] = punto == std::string::npos || punto == 0 ? file : file.substr(0, punto);
+            conApparecchio[M::CORPO] = punto == std::string::npos || punto == 0 ? file : file.substr(0, punto);
             riga = &conApparecchio;
         }
         for (const Campo& k : riga1) CampoRiga(k, *riga, y0);
         if (!c) return;
-        CampoRiga({"NPALI", 198.7, 0.8, 12.0, Allinea::Centro}, r, y0);
-        CampoRiga({"LAMPADA", 6.3, 4.8, 35.0, Allinea::Sinistra}, r, y0);
+        CampoRiga({M::NPALI, 198.7, 0.8, 12.0, Allinea::Centro}, r, y0);
+        CampoRiga({M::LAMPADA, 6.3, 4.8, 35.0, Allinea::Sinistra}, r, y0);
         Caption({pg_.M(290), 6.3, 8.7, 27.0}, y0, 8);
-        CampoRiga({"POTENZA", 27.5, 9.0, 14.0, Allinea::Sinistra}, r, y0);
+        CampoRiga({M::POTENZA, 27.5, 9.0, 14.0, Allinea::Sinistra}, r, y0);
         Caption({pg_.M(291), 6.3, 13.0, 27.0}, y0, 8);
-        CampoRiga({"LUMEN", 27.5, 13.2, 14.0, Allinea::Sinistra}, r, y0);
+        CampoRiga({M::LUMEN, 27.5, 13.2, 14.0, Allinea::Sinistra}, r, y0);
         // Economic figures: captions at 212.5 mm, values right-aligned at 276.5 mm.
-        const std::pair<int, const char*> economia[] = {
-            {296, "COSTONUOVO"}, {297, "POTENZAKM"}, {298, "KWHANNO"}, {299, "SPESAEANNO"}};
+        const std::pair<int, MembroRiga> economia[] = {
+            {296, M::COSTONUOVO}, {297, M::POTENZAKM}, {298, M::KWHANNO}, {299, M::SPESAEANNO}};
         const double ye[] = {0.3, 4.5, 8.7, 13.0};
         for (int k = 0; k < 4; ++k) {
             Caption({pg_.M(economia[k].first), 212.5, ye[k], 259.0}, y0, 8);
             CampoRiga({economia[k].second, 276.5, ye[k], 17.0, Allinea::Destra}, r, y0);
         }
         Caption({pg_.M(300), 212.5, 19.3, 255.0, true}, y0, 8);
-        CampoRiga({"COSTOTOT", 276.5, 19.3, 21.0, Allinea::Destra}, r, y0, 10, true);
+        CampoRiga({M::COSTOTOT, 276.5, 19.3, 21.0, Allinea::Destra}, r, y0, 10, true);
         // The two comparison groups in their frame.
         pg_.Penna();
         pg_.Rettangolo(X(42.3), Y(y0 + 6.3), X(42.3 + 169.9), Y(y0 + 6.3 + 36.2));
@@ -201,24 +204,25 @@ public:
         Caption({QStringLiteral("%"), 207.4, 6.6, 211.5}, y0, 8);
         struct Voce {
             int messaggio;
-            const char* valore;
-            const char* percentuale;
+            MembroRiga valore;
+            std::optional<MembroRiga> percentuale;
         };
-        const Voce g1[] = {{325, "RISPIMPIAN", "RISPIMPIAP"}, {326, "RISPMANUTE", "RISPMANUTP"},
-                           {327, "RISPEANNO", "RISPEANNOP"}, {328, "RISPE25ANN", nullptr}};
-        const Voce g2[] = {{330, "COSTOADEGU", nullptr}, {331, "DELTAWKM", nullptr},   {332, "DELTALMKM", "DELTALMP"},
-                           {333, "DELTAKWHAN", nullptr}, {334, "RISPEANNOA", "RISPEAP"}, {335, "RISPMANUTA", nullptr},
-                           {336, "BREAKEVEN", nullptr}};
+        const Voce g1[] = {{325, M::RISPIMPIAN, M::RISPIMPIAP}, {326, M::RISPMANUTE, M::RISPMANUTP},
+                           {327, M::RISPEANNO, M::RISPEANNOP}, {328, M::RISPE25ANN, {}}};
+        const Voce g2[] = {{330, M::COSTOADEGU, {}}, {331, M::DELTAWKM, {}},   {332, M::DELTALMKM, M::DELTALMP},
+                           {333, M::DELTAKWHAN, {}}, {334, M::RISPEANNOA, M::RISPEAP}, {335, M::RISPMANUTA, {}},
+                           {336, M::BREAKEVEN, {}}};
         auto gruppo = [&](const Voce* v0, int n, double xc, double fineValori, double xp) {
             for (int k = 0; k < n; ++k) {
                 const double y = 10.8 + 4.2 * k;
                 Caption({pg_.M(v0[k].messaggio), xc, y, fineValori - 15.3 - 0.5}, y0, 8);
                 CampoRiga({v0[k].valore, fineValori, y, 15.3, Allinea::Destra}, r, y0, 8);
-                if (v0[k].percentuale) CampoRiga({v0[k].percentuale, xp, y, 8.5, Allinea::Sinistra}, r, y0, 8);
+                // Wide enough for "-108.75" at the list's 8 pt.
+                if (v0[k].percentuale) CampoRiga({*v0[k].percentuale, xp, y, 10.1, Allinea::Sinistra}, r, y0, 8);
             }
         };
-        gruppo(g1, 4, 42.9, 112.4, 114.0);
-        gruppo(g2, 7, 123.8, 201.3, 202.4);
+        gruppo(g1, 4, 42.9, 112.4, 113.4);
+        gruppo(g2, 7, 123.8, 201.3, 202.3);
         pg_.Penna(Qt::black, 0.1);
         pg_.Linea(X(0), Y(y0 + 43.1), X(LargBanda(o_.tipo)), Y(y0 + 43.1));
     }
@@ -245,11 +249,6 @@ private:
 
 }  // namespace
 
-// The path table keeps its figures under its own names in the columns the
-// road table uses for luminance.
-const std::pair<const char*, const char*> CampiPercorso[] = {
-    {"LUMINA", "EM"}, {"UNIFG", "UO"}, {"UNIFL", "EMIN"}, {"TI", "EMAX"}};
-
 // A stored figure to n decimals, halves away from zero, as the table's
 // decimal text reads: the binary value of -1106.84 lies just above it and
 // 1.005 just below its half, and neither may lose its last digit.
@@ -261,25 +260,24 @@ std::string CifraElenco(double x, int n) {
 }
 
 std::vector<RigaElenco> RigheElenco(TabellaDbf& t) {
+    // The table's own fields say which kind's schema reads it; a field the
+    // table lacks prints empty.
+    const SchemaRiga& schema = SchemaRighe(CampiDiPercorso(t.Campi()));
+    std::vector<const CampoSoluzione*> stampati;
+    for (const CampoSoluzione& c : schema)
+        if (c.decimaliElenco != NonStampato && t.IndiceCampo(c.nome) >= 0) stampati.push_back(&c);
     std::vector<RigaElenco> righe;
-    auto nomeNellaTabella = [&t](const char* nome) -> const char* {
-        if (t.IndiceCampo(nome) >= 0) return nome;
-        for (const auto& [strada, percorso] : CampiPercorso)
-            if (std::string_view(nome) == strada && t.IndiceCampo(percorso) >= 0) return percorso;
-        return nullptr;
-    };
     for (bool ok = t.Primo(); ok; ok = t.Prossimo()) {
         RigaElenco r;
-        for (const char* nome : CampiStampati) {
-            const char* campo = nomeNellaTabella(nome);
-            if (!campo) continue;
-            if (CampiTesto.count(nome) == 0) {
-                if (const auto x = t.Numero(campo)) {
-                    r[nome] = CifraElenco(*x, CampiInteri.count(nome) ? 0 : 2);
+        for (const CampoSoluzione* c : stampati) {
+            const MembroRiga colonna = ColonnaElenco(c->membro);
+            if (c->tipo == TipoCampo::Numero) {
+                if (const auto x = t.Numero(c->nome)) {
+                    r[colonna] = CifraElenco(*x, c->decimaliElenco);
                     continue;
                 }
             }
-            r[nome] = t.Testo(campo).value_or("");
+            r[colonna] = t.Testo(c->nome).value_or("");
         }
         righe.push_back(std::move(r));
     }
@@ -355,6 +353,7 @@ EsitoStampa StampaElenco(QPagedPaintDevice& dispositivo, const std::vector<RigaE
         primaRiga += static_cast<std::size_t>(quante);
     }
     p.end();
+    e.testiTagliati = pg.TestiTagliati();
     e.ok = !e.annullato;
     return e;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "report/StampaProgetto.h"
+#include "store/schema/SchemaSoluzioni.h"
 
 class QPagedPaintDevice;
 
@@ -20,10 +21,10 @@ class TabellaDbf;
 enum class TipoElenco { Ridotto, Completo };
 
 // One solution row: every field the lists print, as printed (numbers to
-// their stored decimal value, halves away from zero: 0 decimals for NUM, NPALI, LUMEN and the per-km W, kWh and lm
-// figures, 2 for the rest; texts as stored). A path table's EM, UO, EMIN and
-// EMAX fill LUMINA, UNIFG, UNIFL and TI.
-using RigaElenco = std::map<std::string, std::string>;
+// their stored decimal value, halves away from zero, with the decimals the
+// row schema gives for lists; texts as stored), by the column it prints in: a
+// path table's illuminances fill the columns of a road's luminance figures.
+using RigaElenco = std::map<MembroRiga, std::string>;
 
 // x to n decimals as its stored decimal text rounds (halves away from zero).
 std::string CifraElenco(double x, int n);

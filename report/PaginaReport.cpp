@@ -61,19 +61,32 @@ void PaginaReport::Testo(int xx, int yy, const QString& t) {
 void PaginaReport::TestoADestra(int xx, int yy, const QString& t) { Testo(xx - Larghezza(t), yy, t); }
 void PaginaReport::TestoCentrato(int xx, int yy, const QString& t) { Testo(xx - Larghezza(t) / 2, yy, t); }
 
-void PaginaReport::TestoEntro(int xx, int yy, const QString& t, int limite, bool grassetto) {
+void PaginaReport::TestoEntro(int xx, int yy, const QString& t, int limite, bool grassetto, const QString& campo,
+                              bool avvisa) {
     const double punti = PuntiCorrenti();
     double pt = punti;
-    while (pt > 6 && xx + Larghezza(t) > limite) {
-        pt -= 0.5;
+    while (pt > PuntiMinimi && xx + Larghezza(t) > limite) {
+        pt = std::max(PuntiMinimi, pt - 0.5);
         Carattere(pt, grassetto);
     }
-    // Still too long (a long file name): the middle gives way, the ends stay.
-    const QString s = xx + Larghezza(t) > limite
-                          ? QFontMetrics(p.font(), &dispositivo).elidedText(t, Qt::ElideMiddle, limite - xx)
-                          : t;
+    QString s = t;
+    // Still too long at the smallest readable size: the end gives way to
+    // "…" and the document's warning names the field.
+    if (xx + Larghezza(t) > limite) {
+        s = QFontMetrics(p.font(), &dispositivo).elidedText(t, Qt::ElideRight, std::max(0, limite - xx));
+        if (s.isEmpty()) s = QStringLiteral("…");
+        if (avvisa) NotaTaglio(campo, t);
+    }
     Testo(xx, yy, s);
     if (pt != punti) Carattere(punti, grassetto);
+}
+
+void PaginaReport::NotaTaglio(const QString& campo, const QString& testo) {
+    QString nome = campo.trimmed();
+    while (nome.endsWith(QLatin1Char(':')) || nome.endsWith(QLatin1Char('='))) nome.chop(1);
+    if (nome.isEmpty()) nome = QStringLiteral("\"") + (testo.size() > 40 ? testo.left(39) + QStringLiteral("…") : testo) + QStringLiteral("\"");
+    const std::string n = nome.trimmed().toStdString();
+    if (std::find(tagliati_.begin(), tagliati_.end(), n) == tagliati_.end()) tagliati_.push_back(n);
 }
 
 int PaginaReport::AltezzaRiga() const { return QFontMetrics(p.font(), &dispositivo).height(); }

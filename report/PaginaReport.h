@@ -67,9 +67,16 @@ public:
     // Text right-aligned to end at x, or centred on x.
     void TestoADestra(int x, int y, const QString& t);
     void TestoCentrato(int x, int y, const QString& t);
-    // Text that must end before `limite`: printed smaller (down to 6 pt) when
-    // it would run into the next column, then shortened in the middle.
-    void TestoEntro(int x, int y, const QString& t, int limite, bool grassetto);
+    // Text that must end before `limite`: printed smaller (down to 8 pt) when
+    // it would run into the next column; what still does not fit is cut with
+    // "…" and noted under `campo` (the field's name; empty: the text itself).
+    // `avvisa` false: a text printed whole elsewhere (the title in the
+    // footer) is shortened without a warning.
+    void TestoEntro(int x, int y, const QString& t, int limite, bool grassetto, const QString& campo = {},
+                    bool avvisa = true);
+    // Notes a text printed cut so the document's one warning names it.
+    void NotaTaglio(const QString& campo, const QString& testo);
+    const std::vector<std::string>& TestiTagliati() const { return tagliati_; }
     int AltezzaRiga() const;  // height of a line of the current font
     int Larghezza(const QString& t) const;
 
@@ -88,7 +95,12 @@ public:
 private:
     QColor colore_ = Qt::black;
     std::vector<std::string> illeggibili_;
+    std::vector<std::string> tagliati_;
 };
+
+// Smallest print size of a text that must fit a box: smaller than this is
+// no longer readable on paper, so a longer text is cut instead.
+constexpr double PuntiMinimi = 8;
 
 // The faces the reports print with: empty when they are installed, else the
 // message naming the Debian package that provides them (a PDF printed

@@ -42,11 +42,12 @@ std::array<Riga, 6> RigheImpianto(const PaginaReport& pg, const DatiReport& d) {
              {pg.M(349), disposizione}}};
 }
 
-std::array<Riga, 5> RigheInstallazione(const PaginaReport& pg, const DatiReport& d) {
+// The overhang is one quantity (the arm's reach from the pole to the light
+// centre): printed once, and explained once under the block.
+std::array<Riga, 4> RigheInstallazione(const PaginaReport& pg, const DatiReport& d) {
     const QString metri = QStringLiteral(" ") + pg.M(339);
     return {{{pg.M(30), G(d.Interdist) + metri},
              {pg.M(28), G(d.HPalo) + metri},
-             {pg.M(354), pg.M(341) + QStringLiteral(" ") + G(d.Sbraccio) + metri},
              {pg.M(355), G(d.Sbraccio) + metri},
              {pg.M(31), G(d.Inclina) + QStringLiteral("°")}}};
 }
@@ -85,20 +86,40 @@ void StampaRiga(PaginaReport& pg, int xe, int xv, int y, const QString& etichett
     pg.Carattere(9, true);
     pg.TestoEntro(xe, y, etichetta, limiteEtichetta, true);
     pg.Carattere(10);
-    pg.TestoEntro(xv, y, valore, limiteValore, false);
+    pg.TestoEntro(xv, y, valore, limiteValore, false, etichetta);
+}
+
+// Where a block's values start (device units): at `xMinimo` mm, or further
+// right where the widest label (9 pt bold, with `dopo` appended) needs it,
+// up to `xMassimo` mm; a language with long labels keeps them whole.
+template <std::size_t N>
+int ColonnaValori(PaginaReport& pg, const std::array<Riga, N>& righe, double xEtichetta, double xMinimo,
+                  double xMassimo, const QString& dopo = {}) {
+    pg.Carattere(9, true);
+    int larga = 0;
+    for (const Riga& r : righe) larga = std::max(larga, pg.Larghezza(r.etichetta + dopo));
+    return std::clamp(pg.x(xEtichetta) + larga + pg.x(2), pg.x(xMinimo), pg.x(xMassimo));
 }
 
 // The two geometry blocks side by side, rows 5 mm apart from y0 mm.
 void RigheGeometria(PaginaReport& pg, const DatiReport& d, int y0) {
     const int PW2 = pg.PW / 2, destra = pg.PW - pg.x(11);
     const auto impianto = RigheImpianto(pg, d);
+    const int xv = ColonnaValori(pg, impianto, 13, 60, 80);
     for (int k = 0; k < 6; ++k)
-        StampaRiga(pg, pg.x(13), pg.x(60), pg.y(y0 + 5 * k), impianto[k].etichetta, impianto[k].valore, pg.x(59),
+        StampaRiga(pg, pg.x(13), xv, pg.y(y0 + 5 * k), impianto[k].etichetta, impianto[k].valore, xv - pg.x(1),
                    PW2 + pg.x(23));
     const auto inst = RigheInstallazione(pg, d);
-    for (int k = 0; k < 5; ++k)
+    for (int k = 0; k < 4; ++k)
         StampaRiga(pg, PW2 + pg.x(25), PW2 + pg.x(60), pg.y(y0 + 5 * k), inst[k].etichetta, inst[k].valore,
                    PW2 + pg.x(59), destra);
+    // What the overhang is, in the two rows' room left under the block.
+    pg.Carattere(8, false, true);
+    const int passo = pg.y(3.5);
+    const std::vector<QString> nota = RigheAcapo(pg, pg.M(2543), destra - (PW2 + pg.x(25)));
+    for (std::size_t k = 0; k < nota.size() && k < 3; ++k)
+        pg.Testo(PW2 + pg.x(25), pg.y(y0 + 20) + static_cast<int>(k) * passo, nota[k]);
+    pg.Carattere(10);
 }
 
 // A 7 mm band from yBanda mm with its title, then four rows "label:" at
@@ -109,9 +130,10 @@ void BloccoInBanda(PaginaReport& pg, int yBanda, const QString& titolo, const st
     pg.Penna();
     pg.Rettangolo(pg.x(10), pg.y(yBanda), pg.PW - pg.x(10), pg.y(yBanda + 7));
     Titolo(pg, pg.x(13), pg.y(yBanda + 1), titolo, destra);
+    const int colonna = ColonnaValori(pg, righe, 13, xv, 110, QStringLiteral(":"));
     for (int k = 0; k < 4; ++k)
-        StampaRiga(pg, pg.x(13), pg.x(xv), pg.y(yRighe + 5 * k), righe[k].etichetta + QStringLiteral(":"),
-                   righe[k].valore, pg.x(xv - 1), destra);
+        StampaRiga(pg, pg.x(13), colonna, pg.y(yRighe + 5 * k), righe[k].etichetta + QStringLiteral(":"),
+                   righe[k].valore, colonna - pg.x(1), destra);
 }
 
 // The luminaire's picture in its 65 mm box; without one the box says so
@@ -159,15 +181,24 @@ void StampaDatiStandard(PaginaReport& pg, const DatiReport& d) {
     pg.Penna();
     const int bande[5][2] = {{101, 108}, {108, 144}, {146, 153}, {153, 178}, {180, 270}};
     for (const auto& b : bande) pg.Rettangolo(pg.x(10), pg.y(b[0]), pg.PW - pg.x(10), pg.y(b[1]));
+    // Site and section wrap onto a second line where they need it; the
+    // description takes what is left above the summary.
+    const int passo = pg.y(3.8);
+    int yTesti = pg.y(60);
+    for (const auto& [etichetta, valore] : {std::pair{89, &d.PrjRiga4}, std::pair{90, &d.PrjRiga5}}) {
+        pg.Carattere(9, true);
+        pg.Testo(pg.x(10), yTesti, pg.M(etichetta));
+        pg.Carattere(9);
+        yTesti += std::max(1, StampaAcapoEntro(pg, pg.x(75), yTesti, Q(*valore), destra, passo, 2, pg.M(etichetta))) *
+                      passo +
+                  pg.y(1.2);
+    }
     pg.Carattere(9, true);
-    pg.Testo(pg.x(10), pg.y(60), pg.M(89));
-    pg.Testo(pg.x(10), pg.y(65), pg.M(90));
-    pg.Testo(pg.x(10), pg.y(70), pg.M(96));
+    pg.Testo(pg.x(10), yTesti, pg.M(96));
     pg.Carattere(9);
-    pg.TestoEntro(pg.x(75), pg.y(60), Q(d.PrjRiga4), destra, false);
-    pg.TestoEntro(pg.x(75), pg.y(65), Q(d.PrjRiga5), destra, false);
     // The description ends above the summary title.
-    if (pg.stile.conDescrizione) StampaTesto(pg, Q(d.PrjDescr), 125, pg.y(74), pg.x(10), pg.y(4), pg.y(92));
+    if (pg.stile.conDescrizione)
+        StampaTesto(pg, Q(d.PrjDescr), 125, yTesti + pg.y(4), pg.x(10), pg.y(4), pg.y(92), pg.M(96));
     pg.Carattere(14, true);
     pg.Testo(PW2 - pg.x(20), pg.y(93), pg.M(1705));
     Titolo(pg, pg.x(13), pg.y(102), pg.M(342), PW2 + pg.x(8));
@@ -179,12 +210,23 @@ void StampaDatiStandard(PaginaReport& pg, const DatiReport& d) {
     RigheGeometria(pg, d, 111);
     const auto ris = RigheRisultati(pg, d);
     const auto app = RigheApparecchio(pg, d);
+    // Results: label, ":" and value, the value 5 mm after the colon.
+    const int xDuePunti = ColonnaValori(pg, ris, 13, 68, 84);
     for (int k = 0; k < 4; ++k) {
         const int y = pg.y(156 + 5 * k);
-        StampaRiga(pg, pg.x(13), pg.x(73), y, ris[k].etichetta, ris[k].valore, pg.x(67), PW2 + pg.x(13));
+        StampaRiga(pg, pg.x(13), xDuePunti + pg.x(5), y, ris[k].etichetta, ris[k].valore, xDuePunti - pg.x(1),
+                   PW2 + pg.x(13));
         pg.Carattere(9, true);
-        pg.Testo(pg.x(68), y, QStringLiteral(":"));
-        StampaRiga(pg, PW2 + pg.x(15), PW2 + pg.x(60), y, app[k].etichetta, app[k].valore, PW2 + pg.x(54), destra);
+        pg.Testo(xDuePunti, y, QStringLiteral(":"));
+        if (k < 3) {
+            StampaRiga(pg, PW2 + pg.x(15), PW2 + pg.x(60), y, app[k].etichetta, app[k].valore, PW2 + pg.x(54), destra);
+        } else {
+            // The file name, last in its band, may take the line under it.
+            pg.Carattere(9, true);
+            pg.TestoEntro(PW2 + pg.x(15), y, app[k].etichetta, PW2 + pg.x(54), true);
+            pg.Carattere(9);
+            StampaAcapoEntro(pg, PW2 + pg.x(60), y, app[k].valore, destra, pg.y(3.6), 2, app[k].etichetta);
+        }
         pg.Carattere(9, true);
         pg.Testo(PW2 + pg.x(55), y, QStringLiteral(":"));
     }

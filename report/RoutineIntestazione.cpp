@@ -1,4 +1,5 @@
-// Header, footer, presentation page and the helpers every page shares.
+// Header, footer and the helpers every page shares.
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QRect>
@@ -64,7 +65,8 @@ std::vector<QString> SpezzaTesto(const QString& testo, int larghezza) {
     return righe;
 }
 
-void StampaTesto(PaginaReport& pg, const QString& testo, int larghezza, int y0, int x, int passo, int fondo) {
+void StampaTesto(PaginaReport& pg, const QString& testo, int larghezza, int y0, int x, int passo, int fondo,
+                 const QString& campo) {
     const double puntiIniziali = pg.PuntiCorrenti();
     const int destra = pg.PW - pg.x(10);
     double punti = puntiIniziali;
@@ -81,15 +83,17 @@ void StampaTesto(PaginaReport& pg, const QString& testo, int larghezza, int y0, 
         while (caratteri > 10 && troppoLarga(righe)) righe = SpezzaTesto(testo, --caratteri);
         passoCorrente = static_cast<int>(passo * punti / puntiIniziali);
         const bool entra = fondo <= 0 || y0 + static_cast<int>(righe.size()) * passoCorrente <= fondo;
-        if (entra || punti <= 6) break;
-        punti -= 0.5;
+        if (entra || punti <= PuntiMinimi) break;
+        punti = std::max(PuntiMinimi, punti - 0.5);
         pg.Carattere(punti);
     }
     for (std::size_t k = 0; k < righe.size(); ++k) {
         const int y = y0 + static_cast<int>(k) * passoCorrente;
-        // Still too long at the smallest size: the last line that fits says so.
+        // Still too long at the smallest readable size: the last line that
+        // fits ends with "…" and the document's warning names the field.
         if (fondo > 0 && k + 1 < righe.size() && y + 2 * passoCorrente > fondo) {
             pg.Testo(x, y, righe[k] + QStringLiteral(" …"));
+            pg.NotaTaglio(campo, testo);
             break;
         }
         pg.Testo(x, y, righe[k]);
@@ -122,6 +126,20 @@ std::vector<QString> RigheAcapo(const PaginaReport& pg, const QString& testo, in
     return righe;
 }
 
+int StampaAcapoEntro(PaginaReport& pg, int x, int y, const QString& testo, int destra, int passo, int massimo,
+                     const QString& campo) {
+    std::vector<QString> righe = RigheAcapo(pg, testo, destra - x);
+    if (static_cast<int>(righe.size()) > massimo && massimo > 0) {
+        QString resto = righe[static_cast<std::size_t>(massimo) - 1];
+        for (std::size_t k = static_cast<std::size_t>(massimo); k < righe.size(); ++k) resto += QStringLiteral(" ") + righe[k];
+        righe.resize(static_cast<std::size_t>(massimo));
+        righe.back() = QFontMetrics(pg.p.font(), &pg.dispositivo).elidedText(resto, Qt::ElideRight, destra - x);
+        pg.NotaTaglio(campo, testo);
+    }
+    for (std::size_t k = 0; k < righe.size(); ++k) pg.Testo(x, y + static_cast<int>(k) * passo, righe[k]);
+    return static_cast<int>(righe.size());
+}
+
 int StampaAcapo(PaginaReport& pg, int x, int y, const QString& testo, int destra, int passo) {
     const std::vector<QString> righe = RigheAcapo(pg, testo, destra - x);
     for (std::size_t k = 0; k < righe.size(); ++k) pg.Testo(x, y + static_cast<int>(k) * passo, righe[k]);
@@ -131,35 +149,6 @@ int StampaAcapo(PaginaReport& pg, int x, int y, const QString& testo, int destra
 QString Cifra(double v, int n) { return QString::fromStdString(FormatoGenerale(Arrotonda(v, n))); }
 QString CifraE(double v) { return Cifra(v, v < 10 ? 2 : v <= 20 ? 1 : 0); }
 QString Rapporto(double a, double b, int n) { return b > 0 ? Cifra(a / b, n) : QStringLiteral("-"); }
-
-namespace {
-
-// A picture fitted into a W x H box and centred on (cx, cy); an unreadable
-// picture leaves the box empty.
-void ImmagineInScatola(PaginaReport& pg, const std::string& file, int cx, int cy, int W, int H) {
-    const QImage img = pg.Immagine(file);
-    if (img.isNull()) return;
-    const Misura m = AdattaImmagine(img.width(), img.height(), W, H);
-    pg.p.drawImage(QRect(cx - m.w / 2, cy - m.h / 2, m.w, m.h), img);
-}
-
-// The class and the verdict in two lines from y: the first page of every
-// report says whether the solution meets what it was designed for.
-void StampaClasseInBreve(PaginaReport& pg, const DatiReport& d, int y) {
-    const int destra = pg.PW - pg.x(11);
-    pg.Carattere(10, true);
-    const QString etichetta = pg.M(2501);
-    pg.Testo(pg.x(20), y, etichetta);
-    const int xValore = pg.x(20) + pg.Larghezza(etichetta) + pg.x(3);
-    pg.Carattere(10);
-    pg.TestoEntro(xValore, y, TestoClasse(pg, d), destra, false);
-    pg.Carattere(10, true);
-    if (!d.criteri.empty() && !d.conforme) pg.Colore(QColor(170, 0, 0));
-    pg.TestoEntro(pg.x(20), y + pg.y(4.3), TestoEsitoClasse(pg, d), destra, true);
-    pg.Colore(Qt::black);
-}
-
-}  // namespace
 
 void StampaIntestazione(PaginaReport& pg, const DatiReport& d) {
     if (!pg.stile.conIntestazione) return;
@@ -193,16 +182,19 @@ void StampaIntestazione(PaginaReport& pg, const DatiReport& d) {
     // A company name longer than the column wraps; the lines under it follow.
     y0 += (StampaAcapo(pg, x0, y0 + 3 * h, Qt1(i.Societa), pg.PW - pg.x(10), h) - 1) * h;
     pg.Carattere(punti, false, false, fam);
-    pg.Testo(x0, y0 + 4 * h, Qt1(i.Unita));
-    pg.Testo(x0, y0 + 5 * h, Qt1(i.Indirizzo));
+    // Every line wraps likewise: an 80-character department or address
+    // stays on the page.
     const QString loc = Qt1(i.Localita), ind2 = Qt1(i.Indirizzo2);
-    pg.Testo(x0, y0 + 6 * h, !loc.isEmpty() && !ind2.isEmpty() ? loc + QStringLiteral(" - ") + ind2 : loc.isEmpty() ? ind2 : loc);
     const QString tel = Qt1(i.Telefono), fax = Qt1(i.Fax);
     QString riga7;
     if (!tel.isEmpty() && !fax.isEmpty()) riga7 = QStringLiteral("Tel.") + tel + QStringLiteral(" - Fax.") + fax;
     else if (!tel.isEmpty()) riga7 = QStringLiteral("Tel.") + tel;
     else if (!fax.isEmpty()) riga7 = QStringLiteral("Fax.") + fax;
-    pg.Testo(x0, y0 + 7 * h, riga7);
+    const QString righe[] = {Qt1(i.Unita), Qt1(i.Indirizzo),
+                             !loc.isEmpty() && !ind2.isEmpty() ? loc + QStringLiteral(" - ") + ind2 : loc.isEmpty() ? ind2 : loc,
+                             riga7};
+    int y = y0 + 4 * h;
+    for (const QString& r : righe) y += (r.isEmpty() ? 1 : StampaAcapo(pg, x0, y, r, pg.PW - pg.x(10), h)) * h;
     pg.Colore(Qt::black);
     pg.Carattere(10);
 }
@@ -215,7 +207,8 @@ void StampaPiePagina(PaginaReport& pg, const DatiReport& d) {
     else pagina = pg.M(338) + QStringLiteral(" ") + QString::number(pg.NumPagina);
     const QString societa = pg.stile.conIntestazione ? Qt1(d.Intest.Societa) : QString();
     // The project's number and title on every page, so a loose page is
-    // still known; the company after them where there is one.
+    // still known; the company after them where there is one. A long title
+    // is shortened here without a warning: the first page prints it whole.
     QString progetto = Qt1(d.PrjRiga1);
     for (const QString& t : {Qt1(d.PrjRiga3), societa})
         if (!t.isEmpty()) progetto += (progetto.isEmpty() ? QString() : QStringLiteral(" - ")) + t;
@@ -225,81 +218,14 @@ void StampaPiePagina(PaginaReport& pg, const DatiReport& d) {
         pg.Penna();
         pg.Rettangolo(pg.x(10), pg.PH - pg.y(21), pg.PW - pg.x(10), pg.PH - pg.y(15));
         pg.Rettangolo(pg.PW - pg.x(50), pg.PH - pg.y(21), pg.PW - pg.x(10), pg.PH - pg.y(15));
-        pg.TestoEntro(pg.x(20), pg.PH - pg.y(20), progetto, pg.PW - pg.x(51), false);
+        pg.TestoEntro(pg.x(20), pg.PH - pg.y(20), progetto, pg.PW - pg.x(51), false, {}, false);
         pg.TestoEntro(pg.PW - pg.x(48), pg.PH - pg.y(20), pagina, pg.PW - pg.x(11), false);
     } else {
         pg.Colore(Navy);
-        pg.TestoEntro(pg.x(20), pg.PH - pg.y(10), progetto, pg.PW - pg.x(52), false);
+        pg.TestoEntro(pg.x(20), pg.PH - pg.y(10), progetto, pg.PW - pg.x(52), false, {}, false);
         pg.TestoEntro(pg.PW - pg.x(50), pg.PH - pg.y(10), pagina, pg.PW - pg.x(10), false);
     }
     pg.Colore(Qt::black);
-    pg.Carattere(10);
-}
-
-void StampaPresentazione(PaginaReport& pg, const DatiReport& d) {
-    const int PW2 = pg.PW / 2, PH2 = pg.PH / 2;
-    if (!d.FotoImpianto.empty())
-        ImmagineInScatola(pg, d.FotoImpianto, PW2, pg.stile.standard ? PH2 : PH2 - pg.y(30), pg.x(140), pg.y(100));
-    pg.Colore(Qt::black);
-    const QString descrizione = pg.stile.conDescrizione ? Q(d.PrjDescr) : QString();
-    if (!pg.stile.standard) {
-        pg.Carattere(14, true);
-        pg.Testo(PW2 - pg.x(20), pg.y(45), pg.M(86) + QStringLiteral(" ") + Q(d.PrjRiga1));
-        pg.Carattere(12);
-        pg.Testo(PW2 - pg.x(15), pg.y(55), pg.M(87) + QStringLiteral(" ") + Q(d.PrjRiga2));
-        StampaClasseInBreve(pg, d, pg.y(59.5));
-        pg.Carattere(14, true);
-        pg.Testo(PW2 - pg.x(15), pg.PH - pg.y(120), pg.M(88));
-        // A long title, site or section wraps onto the lines it needs and
-        // pushes what follows down; the description gives up the room.
-        const int destra = pg.PW - pg.x(10), passo = pg.y(5);
-        pg.Carattere(11, true);
-        int y = pg.PH - pg.y(110);
-        y += (StampaAcapo(pg, pg.x(20), y, Q(d.PrjRiga3), destra, passo) - 1) * passo + pg.y(10);
-        pg.Testo(pg.x(20), y, pg.M(89));
-        pg.Carattere(11);
-        y += (StampaAcapo(pg, pg.x(65), y, Q(d.PrjRiga4), destra, passo) - 1) * passo + pg.y(8);
-        pg.Carattere(11, true);
-        pg.Testo(pg.x(20), y, pg.M(90));
-        pg.Carattere(11);
-        y += (StampaAcapo(pg, pg.x(65), y, Q(d.PrjRiga5), destra, passo) - 1) * passo + pg.y(8);
-        pg.Carattere(11, true);
-        pg.Testo(pg.x(20), y, pg.M(96));
-        pg.Carattere(9);
-        StampaTesto(pg, descrizione, 125, y + pg.y(7), pg.x(20), pg.y(4), pg.PH - pg.y(41));
-        pg.Testo(pg.x(20), pg.PH - pg.y(40), pg.M(421));
-        pg.Carattere(9, false, true);
-        pg.Testo(PW2 + pg.x(27), pg.PH - pg.y(25), QString::fromStdString(ConArgomenti(Msg(1706, pg.lingua), {Msg(420, pg.lingua)})));
-    } else {
-        pg.Carattere(14, true);
-        pg.Testo(pg.x(20), pg.y(58), pg.M(88));
-        const int destra = pg.PW - pg.x(10), passo = pg.y(4.5);
-        pg.Carattere(10);
-        int y = pg.y(65);
-        y += (StampaAcapo(pg, pg.x(20), y, Q(d.PrjRiga3), destra, passo) - 1) * passo + pg.y(10);
-        pg.Carattere(10, true);
-        pg.Testo(pg.x(20), y, pg.M(89));
-        pg.Carattere(10);
-        y += pg.y(7);
-        y += (StampaAcapo(pg, pg.x(20), y, Q(d.PrjRiga4), destra, passo) - 1) * passo + pg.y(6);
-        StampaClasseInBreve(pg, d, y);
-        pg.Penna();
-        pg.Rettangolo(PW2 - pg.x(60), pg.PH - pg.y(59), PW2 + pg.x(60), pg.PH - pg.y(47));
-        pg.Rettangolo(PW2 - pg.x(60), pg.PH - pg.y(47), PW2 + pg.x(60), pg.PH - pg.y(35));
-        pg.Rettangolo(PW2 - pg.x(30), pg.PH - pg.y(59), PW2 + pg.x(15), pg.PH - pg.y(47));
-        pg.Rettangolo(PW2 - pg.x(30), pg.PH - pg.y(47), PW2 + pg.x(15), pg.PH - pg.y(35));
-        pg.Testo(PW2 - pg.x(15), pg.PH - pg.y(76), pg.M(86) + QStringLiteral(" ") + Q(d.PrjRiga1));
-        pg.Testo(PW2 - pg.x(15), pg.PH - pg.y(70), pg.M(87) + QStringLiteral(" ") + Q(d.PrjRiga2));
-        pg.Carattere(10, true);
-        pg.Testo(PW2 - pg.x(57), pg.PH - pg.y(55), pg.M(421));
-        pg.Testo(PW2 - pg.x(57), pg.PH - pg.y(43), pg.M(422));
-        pg.Testo(PW2 + pg.x(18), pg.PH - pg.y(58), pg.M(87));
-        pg.Testo(PW2 + pg.x(18), pg.PH - pg.y(46), pg.M(87));
-        pg.Carattere(10);
-        pg.Testo(PW2 - pg.x(27), pg.PH - pg.y(58), pg.M(420));
-        pg.Testo(PW2 - pg.x(27), pg.PH - pg.y(46), pg.M(420));
-        // The description goes on the data page in this style.
-    }
     pg.Carattere(10);
 }
 

@@ -27,10 +27,11 @@ Misura AdattaImmagine(double w, double h, double W, double H);
 std::vector<QString> SpezzaTesto(const QString& testo, int larghezza);
 // Prints the wrapped lines at (x, y0 + k·passo) in the current font. With a
 // `fondo` (device units, 0: none) a text that would run below it is printed
-// smaller (down to 6 pt, more characters per line, a shorter step), and
-// what still does not fit ends with " …". No line runs past the right
-// margin (10 mm).
-void StampaTesto(PaginaReport& pg, const QString& testo, int larghezza, int y0, int x, int passo, int fondo = 0);
+// smaller (down to 8 pt, more characters per line, a shorter step), and
+// what still does not fit ends with " …" and is noted under `campo`. No
+// line runs past the right margin (10 mm).
+void StampaTesto(PaginaReport& pg, const QString& testo, int larghezza, int y0, int x, int passo, int fondo = 0,
+                 const QString& campo = {});
 
 // `testo` wrapped at blanks into lines that end before `destra` (device
 // units) in the current font, a word longer than a line broken where it
@@ -38,6 +39,10 @@ void StampaTesto(PaginaReport& pg, const QString& testo, int larghezza, int y0, 
 // (at least 1).
 int StampaAcapo(PaginaReport& pg, int x, int y, const QString& testo, int destra, int passo);
 std::vector<QString> RigheAcapo(const PaginaReport& pg, const QString& testo, int larghezza);
+// The same on at most `massimo` lines: a longer text ends the last line with
+// "…" and is noted under `campo`. Returns the lines printed.
+int StampaAcapoEntro(PaginaReport& pg, int x, int y, const QString& testo, int destra, int passo, int massimo,
+                     const QString& campo);
 
 // Numbers as the report writes them: `Arrotonda` to n decimals, general format.
 QString Cifra(double v, int n);
@@ -48,7 +53,17 @@ QString Rapporto(double a, double b, int n);
 
 void StampaIntestazione(PaginaReport& pg, const DatiReport& d);
 void StampaPiePagina(PaginaReport& pg, const DatiReport& d);
-void StampaPresentazione(PaginaReport& pg, const DatiReport& d);
+// Whether the header prints a letterhead (company lines or a logo): without
+// one the first page moves up into the room it would take.
+bool HaIntestazione(const PaginaReport& pg, const DatiReport& d);
+// One line of the table of contents: a section's title and its page.
+struct VoceIndice {
+    QString titolo;
+    int pagina = 0;
+};
+// The first page: identification, the class verdict, the photograph in the
+// room the texts leave, and the table of contents when `indice` has lines.
+void StampaPresentazione(PaginaReport& pg, const DatiReport& d, const std::vector<VoceIndice>& indice = {});
 void StampaDati(PaginaReport& pg, const DatiReport& d);
 void StampaDatiStandard(PaginaReport& pg, const DatiReport& d);
 // The polar intensity diagram in a square of side x(70) at (L, T).

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <algorithm>
+
 #include "core/files/FileProgetto.h"
 #include "core/files/SostituisciFile.h"
 #include "core/i18n/Argomenti.h"
@@ -28,6 +30,31 @@ std::vector<char> PagineProgetto(const DatiReport& d, const SezioniReport& s) {
     return p;
 }
 
+std::vector<VoceIndice> IndiceProgetto(const std::vector<char>& pagine, int lingua) {
+    std::vector<VoceIndice> v;
+    if (pagine.size() <= PagineSenzaIndice || pagine.front() != 'P') return v;
+    // Up to four luminance pages are listed by observer; more are one line
+    // with the first of them, so the contents stay on the first page.
+    const auto osservatori = std::count(pagine.begin(), pagine.end(), 'L');
+    int osservatore = 0;
+    for (std::size_t k = 0; k < pagine.size(); ++k) {
+        std::string t;
+        switch (pagine[k]) {
+            case 'P': t = Msg(416, lingua); break;
+            case 'D': t = Msg(417, lingua); break;
+            case 'V': t = Msg(2542, lingua); break;
+            case 'L':
+                if (osservatori > 4 && osservatore++ > 0) continue;
+                t = Msg(418, lingua);
+                if (osservatori <= 4) t += " - " + Msg(423, lingua) + " " + std::to_string(++osservatore);
+                break;
+            default: t = Msg(419, lingua); break;
+        }
+        v.push_back({QString::fromStdString(t), static_cast<int>(k) + 1});
+    }
+    return v;
+}
+
 EsitoStampa StampaProgetto(QPagedPaintDevice& dispositivo, const DatiReport& d, const OpzioniReport& o,
                            const AvanzamentoStampa& avanzamento) {
     EsitoStampa e;
@@ -46,6 +73,7 @@ EsitoStampa StampaProgetto(QPagedPaintDevice& dispositivo, const DatiReport& d, 
     pg.lingua = d.Lingua;
     pg.stile = o.stile;
     pg.NumPagine = static_cast<int>(pagine.size());
+    const std::vector<VoceIndice> indice = IndiceProgetto(pagine, d.Lingua);
     int osservatore = 0;
     for (std::size_t k = 0; k < pagine.size(); ++k) {
         if (avanzamento && !avanzamento(static_cast<int>(k) + 1, static_cast<int>(pagine.size()))) {
@@ -55,7 +83,7 @@ EsitoStampa StampaProgetto(QPagedPaintDevice& dispositivo, const DatiReport& d, 
         if (k > 0) dispositivo.newPage();
         StampaIntestazione(pg, d);
         switch (pagine[k]) {
-            case 'P': StampaPresentazione(pg, d); break;
+            case 'P': StampaPresentazione(pg, d, indice); break;
             case 'D': o.stile.standard ? StampaDatiStandard(pg, d) : StampaDati(pg, d); break;
             case 'V': StampaVerifica(pg, d); break;
             case 'L': StampaLuminanze(pg, d, osservatore++); break;
@@ -67,6 +95,7 @@ EsitoStampa StampaProgetto(QPagedPaintDevice& dispositivo, const DatiReport& d, 
     }
     const bool chiuso = p.end();
     e.immaginiIlleggibili = pg.ImmaginiIlleggibili();
+    e.testiTagliati = pg.TestiTagliati();
     e.ok = !e.annullato && chiuso;
     return e;
 }
@@ -155,6 +184,13 @@ std::string AvvisoImmagini(const std::vector<std::string>& file, int lingua) {
     std::string t = Msg(1701, lingua);
     for (const auto& f : file) t += "\n" + f;
     return t;
+}
+
+std::string AvvisoTestiTagliati(const std::vector<std::string>& campi, int lingua) {
+    if (campi.empty()) return {};
+    std::string elenco;
+    for (const auto& c : campi) elenco += (elenco.empty() ? "" : ", ") + c;
+    return ConArgomenti(Msg(2540, lingua), {elenco});
 }
 
 }  // namespace nottaro

@@ -8,6 +8,7 @@
 
 #include "report/DatiReport.h"
 #include "report/PaginaReport.h"
+#include "report/RoutinePagina.h"
 
 class QPagedPaintDevice;
 
@@ -30,12 +31,20 @@ struct OpzioniReport {
 // (one per observer), 'I' illuminance.
 std::vector<char> PagineProgetto(const DatiReport& d, const SezioniReport& s);
 
+// Reports longer than this many pages list their sections on the first page.
+constexpr std::size_t PagineSenzaIndice = 4;
+// The table of contents of `pagine` (a line per page, a luminance page per
+// observer) when the run starts with the presentation page and is longer
+// than PagineSenzaIndice; else empty.
+std::vector<VoceIndice> IndiceProgetto(const std::vector<char>& pagine, int lingua);
+
 struct EsitoStampa {
     bool ok = false;                         // the document was written (or sent) whole
     bool annullato = false;                  // stopped by the progress callback
     int pagine = 0;                          // pages drawn
     bool dispositivoRifiutato = false;       // the printer or file would not start a document
     std::vector<std::string> immaginiIlleggibili;  // pictures whose boxes stayed empty
+    std::vector<std::string> testiTagliati;  // fields printed cut with "…" (they could not fit)
     std::string errore;                      // why nothing (or not everything) was written
 };
 
@@ -64,5 +73,7 @@ EsitoStampa ScriviPdf(const std::string& file, bool orizzontale, const std::stri
 
 // The message for the warning about unreadable pictures ("" when none).
 std::string AvvisoImmagini(const std::vector<std::string>& file, int lingua);
+// The message for the warning naming the fields printed cut ("" when none).
+std::string AvvisoTestiTagliati(const std::vector<std::string>& campi, int lingua);
 
 }  // namespace nottaro

@@ -75,7 +75,7 @@ double Blocco(PaginaReport& pg, double y, const QString& titolo, const std::vect
         pg.Carattere(9, true);
         pg.TestoEntro(pg.x(13), pg.y(yr), r.etichetta + QStringLiteral(":"), xv - pg.x(2), true);
         pg.Carattere(9.5);
-        pg.TestoEntro(xv, pg.y(yr), r.valore, destra, false);
+        pg.TestoEntro(xv, pg.y(yr), r.valore, destra, false, r.etichetta);
         yr += 5;
     }
     return yr + 2;

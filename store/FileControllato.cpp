@@ -186,6 +186,38 @@ double Numero(const char* s) {
 
 }  // namespace
 
+bool ScriviOra(SAFile s, std::uint64_t posizione, const char* dati, std::size_t n) {
+    File* f = F(s);
+    Svuota(f);
+    f->letti.clear();
+    std::size_t scritti = 0;
+    const auto da = static_cast<off_t>(posizione);
+    while (f->errore == 0 && scritti < n) {
+        const ssize_t k = ::pwrite(f->fd, dati + scritti, n - scritti, da + static_cast<off_t>(scritti));
+        if (k < 0 && errno == EINTR) continue;
+        if (k <= 0) Segna(f, k < 0 ? errno : ENOSPC);
+        else scritti += static_cast<std::size_t>(k);
+    }
+    f->posizione = da + static_cast<off_t>(scritti);
+    return f->errore == 0;
+}
+
+bool TroncaARighe(SAFile s, std::uint32_t righe, std::uint64_t fine) {
+    File* f = F(s);
+    const unsigned char b[4] = {static_cast<unsigned char>(righe), static_cast<unsigned char>(righe >> 8u),
+                                static_cast<unsigned char>(righe >> 16u), static_cast<unsigned char>(righe >> 24u)};
+    f->attesa.clear();
+    f->letti.clear();
+    std::memcpy(f->testa + 4, b, sizeof b);
+    ssize_t k;
+    do k = ::pwrite(f->fd, b, sizeof b, 4);
+    while (k < 0 && errno == EINTR);
+    int t;
+    do t = ::ftruncate(f->fd, static_cast<off_t>(fine));
+    while (t != 0 && errno == EINTR);
+    return k == static_cast<ssize_t>(sizeof b) && t == 0;
+}
+
 SAHooks HookControllati() {
     SAHooks h{};
     h.FOpen = Apri;

@@ -57,6 +57,8 @@ std::string VerificaIntestazioneDbf(const std::string& percorso, IntestazioneDbf
                             {std::to_string(lungTesta), std::to_string(i.campi), std::to_string(fineDescrittori)});
     if (somma != lungRiga)
         return ConArgomenti(Msg(2718), {std::to_string(somma), std::to_string(lungRiga)});
+    i.lunghezzaTesta = lungTesta;
+    i.lunghezzaRiga = lungRiga;
     const auto dimensione = static_cast<std::uint64_t>(st.st_size);
     i.righeIntere = dimensione < lungTesta ? 0 : (dimensione - lungTesta) / lungRiga;
     return {};

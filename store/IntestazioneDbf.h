@@ -12,6 +12,8 @@ struct IntestazioneDbf {
     std::uint32_t righeDichiarate = 0;  // the row count as the header states it
     std::uint64_t righeIntere = 0;      // whole rows the file's size holds
     int campi = 0;                      // field descriptors before the terminator
+    unsigned lunghezzaTesta = 0;        // bytes before the first row
+    unsigned lunghezzaRiga = 0;         // bytes of each row, deletion mark included
 };
 
 // "" when the header of `percorso` is sound, with its figures in `i`; else a

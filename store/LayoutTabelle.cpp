@@ -1,34 +1,12 @@
 #include "store/LayoutTabelle.h"
 
-#include <initializer_list>
+#include "store/schema/SchemaSoluzioni.h"
 
 namespace nottaro {
 namespace {
 
-DefinizioneCampo Num(const char* nome) { return {nome, TipoCampo::Numero, LarghezzaNumero, DecimaliNumero}; }
 DefinizioneCampo Intero(const char* nome, int larghezza) { return {nome, TipoCampo::Numero, larghezza, 0}; }
 DefinizioneCampo Txt(const char* nome, int larghezza) { return {nome, TipoCampo::Testo, larghezza, 0}; }
-
-// Fields 19..40, shared by road and path rows (energy and cost figures).
-void AggiungiEconomia(Layout& l) {
-    for (const char* n : {"NPALI",      "COSTONUOVO", "POTENZAKM",  "KWHANNO",    "SPESAEANNO", "COSTOTOT",
-                          "RISPIMPIAN", "RISPIMPIAP", "RISPMANUTE", "RISPMANUTP", "RISPEANNO",  "RISPEANNOP",
-                          "RISPE25ANN", "COSTOADEGU", "DELTAWKM",   "DELTALMKM",  "DELTALMP",   "DELTAKWHAN",
-                          "RISPEANNOA", "RISPEAP",    "RISPMANUTA", "BREAKEVEN"})
-        l.push_back(Num(n));
-}
-
-Layout Soluzioni(std::initializer_list<const char*> fotometria) {
-    // NUM counts rows (at most 65,000), so a whole-number field suffices.
-    Layout l{Intero("NUM", 10), Num("HPALO"), Num("SBRACCIO"), Num("INTER"), Num("INCLINA")};
-    for (const char* n : fotometria) l.push_back(Num(n));
-    for (const char* n : {"INDICER", "INDICEI", "POTENZAM2", "POTENZALM", "POTENZA", "LUMEN"}) l.push_back(Num(n));
-    l.push_back(Txt("LAMPADA", 30));
-    l.push_back(Txt("CORPO", 80));
-    l.push_back(Txt("FILELDT", 80));
-    AggiungiEconomia(l);
-    return l;
-}
 
 // Letter case in ASCII only, whatever the C library's locale.
 std::string Minuscolo(std::string_view s) {
@@ -38,22 +16,15 @@ std::string Minuscolo(std::string_view s) {
     return r;
 }
 
-// Fields added after the first 40 go at the end: a table written before
-// them keeps its fields in place and still reads.
-Layout ConAggiunti(Layout l, std::initializer_list<const char*> aggiunti) {
-    for (const char* n : aggiunti) l.push_back(Num(n));
-    return l;
-}
-
 }  // namespace
 
 const Layout& LayoutNTRLUX() {
-    static const Layout l = ConAggiunti(Soluzioni({"LUMINA", "UNIFG", "UNIFL", "TI"}), {"EIR", "DP", "DE"});
+    static const Layout l = LayoutSchema(SchemaStrada());
     return l;
 }
 
 const Layout& LayoutNTRLUXA() {
-    static const Layout l = ConAggiunti(Soluzioni({"EM", "UO", "EMIN", "EMAX"}), {"DP", "DE"});
+    static const Layout l = LayoutSchema(SchemaPercorso());
     return l;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Field layouts of the dBase tables Nottaro reads and writes: the road and
-// path solution tables and the luminaire catalogue. One place for names,
-// kinds, widths and decimals, so the sweep, the browser and the tests agree.
+// path solution tables (drawn from the solution-row schema) and the luminaire
+// catalogue, so the store creates each table with the fields its readers expect.
 #include <string>
 #include <string_view>
 #include <variant>
@@ -27,19 +27,10 @@ using Layout = std::vector<DefinizioneCampo>;
 // for text fields.
 using ValoreCampo = std::variant<double, std::string>;
 
-// Width and decimals of every floating-point field of the solution tables:
-// 20 characters with 8 decimals hold magnitudes up to 9,999,999,999 (costs and
-// lumens per km, break-even years) and keep ratios such as W/(m2 x lx) with
-// their significant figures.
-inline constexpr int LarghezzaNumero = 20;
-inline constexpr int DecimaliNumero = 8;
-
-// Road solution table "NTRLUX" (file ntrlux.dbf): 43 fields in append order,
-// the edge ratio EIR, power density DP and energy indicator DE last (older
-// tables end before them).
+// Road solution table "NTRLUX" (file ntrlux.dbf) and path solution table
+// "NTRLUXA" (file ntrluxa.dbf): the layouts of the solution-row schema
+// (store/schema/SchemaSoluzioni.h), 43 and 42 fields in append order.
 const Layout& LayoutNTRLUX();
-// Path solution table "NTRLUXA" (file ntrluxa.dbf): 42 fields in append order,
-// DP and DE last (older tables end before them).
 const Layout& LayoutNTRLUXA();
 // Luminaire catalogue "lightlist" (file lightlist.dbf); read-only at run time,
 // the layout serves to build test and installation tables.

@@ -17,6 +17,7 @@
 #include "store/FileControllato.h"
 #include "store/IntestazioneDbf.h"
 #include "store/MotivoSistema.h"
+#include "store/RigheOltreIlConteggio.h"
 
 namespace nottaro {
 namespace fs = std::filesystem;
@@ -24,6 +25,11 @@ namespace fs = std::filesystem;
 namespace {
 
 DBFHandle H(void* p) { return static_cast<DBFHandle>(p); }
+
+// How long appended rows may wait for the header to count them. A row is on
+// disk the moment it is appended; the wait only spares the second write per
+// row, and opening the table takes back what the count misses.
+constexpr std::chrono::milliseconds IntervalloConteggio{200};
 
 // Letter case in ASCII only, whatever the C library's locale.
 char MinuscolaAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -216,11 +222,8 @@ EsitoTabella TabellaDbf::Apri(bool solaLettura) {
                                             std::to_string(intestazione.righeIntere),
                                             std::to_string(intestazione.righeDichiarate - intestazione.righeIntere)});
     }
-    h->nRecords = static_cast<int>(std::min<std::uint64_t>(
-        {intestazione.righeDichiarate, intestazione.righeIntere, static_cast<std::uint64_t>(INT32_MAX)}));
-    dbf_ = h;
-    solaLettura_ = solaLettura;
     const int n = DBFGetFieldCount(h);
+    std::vector<CampoRiga> forma;
     for (int i = 0; i < n; ++i) {
         char nome[XBASE_FLDNAME_LEN_READ + 1] = {};
         int larghezza = 0, decimali = 0;
@@ -228,7 +231,19 @@ EsitoTabella TabellaDbf::Apri(bool solaLettura) {
         const char tipo = DBFGetNativeFieldType(h, i);
         const bool numero = tipo == 'N' || tipo == 'F';
         campi_.push_back({nome, numero ? TipoCampo::Numero : TipoCampo::Testo, larghezza, decimali});
+        forma.push_back({numero, larghezza});
     }
+    // Whole rows after the count: appended by a writer that died before it
+    // brought the count up to date.
+    const std::uint64_t oltre = RigheOltreIlConteggio(percorso_, intestazione, forma);
+    h->nRecords = static_cast<int>(std::min<std::uint64_t>(
+        {intestazione.righeDichiarate + oltre, intestazione.righeIntere, static_cast<std::uint64_t>(INT32_MAX)}));
+    dbf_ = h;
+    solaLettura_ = solaLettura;
+    testaScritta_ = std::chrono::steady_clock::now();
+    righeSicure_ = h->nRecords;
+    if (oltre > 0 && solaLettura) contoInTesta_ = intestazione.righeDichiarate;
+    if (oltre > 0 && !solaLettura) DBFUpdateHeader(h);  // a failure shows at the next append
     filtro_.reset();
     testoFiltro_.clear();
     filtroAttivo_ = false;
@@ -252,6 +267,7 @@ void TabellaDbf::Chiudi() {
     filtroAttivo_ = false;
     avviso_.clear();
     erroreScrittura_.clear();
+    contoInTesta_.reset();
 }
 
 int TabellaDbf::IndiceCampo(std::string_view nome) const {
@@ -266,17 +282,18 @@ EsitoTabella TabellaDbf::Aggiungi(const std::vector<ValoreCampo>& valori) {
     if (valori.size() != campi_.size())
         return {ConArgomenti(Msg(2729), {std::to_string(valori.size()), std::to_string(campi_.size()), percorso_})};
     // Every value is formatted and checked before anything is written, so a
-    // refused row leaves the table as it was. The fields go one after the
-    // other into one reused buffer, each ended by a zero byte as the engine
-    // takes them.
-    std::size_t larghezzaRiga = 0;
-    for (const DefinizioneCampo& c : campi_) larghezzaRiga += static_cast<std::size_t>(c.larghezza) + 1;
-    rigaScritta_.resize(larghezzaRiga);
-    std::size_t inizio = 0;
-    for (std::size_t i = 0; i < valori.size(); inizio += static_cast<std::size_t>(campi_[i].larghezza) + 1, ++i) {
+    // refused row leaves the table as it was. The row is laid out as its
+    // record (the deletion mark, then the fields) followed by the end-of-file
+    // mark, in one reused buffer that goes to the file in one write; the next
+    // row starts over that mark.
+    DBFHandle h = H(dbf_);
+    const auto lunghezza = static_cast<std::size_t>(h->nRecordLength);
+    rigaScritta_.resize(lunghezza + 1);
+    rigaScritta_[0] = ' ';
+    rigaScritta_[lunghezza] = '\x1A';
+    for (std::size_t i = 0; i < valori.size(); ++i) {
         const DefinizioneCampo& c = campi_[i];
-        char* campo = rigaScritta_.data() + inizio;
-        campo[c.larghezza] = '\0';
+        char* campo = rigaScritta_.data() + h->panFieldOffset[i];
         if (c.tipo == TipoCampo::Numero) {
             const double* x = std::get_if<double>(&valori[i]);
             if (const std::string* t = std::get_if<std::string>(&valori[i]); t && t->empty()) {
@@ -298,23 +315,28 @@ EsitoTabella TabellaDbf::Aggiungi(const std::vector<ValoreCampo>& valori) {
         }
     }
     if (!erroreScrittura_.empty()) return RigaRifiutata(erroreScrittura_);
-    DBFHandle h = H(dbf_);
     const int record = DBFGetRecordCount(h);
-    bool scritta = true;
-    inizio = 0;
-    for (std::size_t i = 0; scritta && i < campi_.size(); inizio += static_cast<std::size_t>(campi_[i].larghezza) + 1, ++i)
-        scritta = DBFWriteAttributeDirectly(h, record, static_cast<int>(i), rigaScritta_.data() + inizio) != 0;
-    // Flushes the row and writes the new record count to disk; every byte of
-    // both is checked.
-    if (scritta) DBFUpdateHeader(h);
-    const std::string motivo = dbf::ErroreFile(h->fp);
-    if (!scritta || !motivo.empty() || DBFGetRecordCount(h) != record + 1) {
-        // The file keeps the header of the last row that reached it; the
-        // table takes no further row, so nothing is written after a gap.
-        h->nRecords = record;
-        erroreScrittura_ = ConArgomenti(Msg(2724), {std::to_string(record + 1), percorso_,
-                                                    motivo.empty() ? Msg(2725) : motivo, std::to_string(record)});
-        return RigaRifiutata(erroreScrittura_);
+    if (record == INT32_MAX) return rifiuta(righeSicure_);
+    const std::uint64_t posizione =
+        static_cast<std::uint64_t>(h->nHeaderLength) + static_cast<std::uint64_t>(record) * lunghezza;
+    if (raccogli_) {
+        // Without its end-of-file mark, so the rows of a batch follow one
+        // another in the file's buffer; the mark closes the batch.
+        h->sHooks.FSeek(h->fp, static_cast<SAOffset>(posizione), SEEK_SET);
+        if (h->sHooks.FWrite(rigaScritta_.data(), lunghezza, 1, h->fp) != 1 || !dbf::ErroreFile(h->fp).empty())
+            return rifiuta(righeSicure_);
+    } else if (!dbf::ScriviOra(h->fp, posizione, rigaScritta_.data(), rigaScritta_.size())) {
+        return rifiuta(record);
+    } else {
+        righeSicure_ = record + 1;
+    }
+    h->nRecords = record + 1;
+    const auto adesso = std::chrono::steady_clock::now();
+    if (adesso - testaScritta_ >= IntervalloConteggio) {
+        if (!consegna()) return rifiuta(righeSicure_);
+        testaScritta_ = adesso;
+        DBFUpdateHeader(h);
+        if (!dbf::ErroreFile(h->fp).empty()) return rifiuta(record);
     }
     const bool visibile = !filtroAttivo_ || !filtro_ || filtro_->Accetta([&](int c) { return Grezzo(record, c); });
     if (scansionati_ == record) {
@@ -328,7 +350,60 @@ EsitoTabella TabellaDbf::Aggiungi(const std::vector<ValoreCampo>& valori) {
 void TabellaDbf::Consolida() {
     // After a refused row the header on disk is already the valid one.
     if (!Aperta() || solaLettura_ || ScritturaFallita()) return;
+    if (!consegna()) {
+        rifiuta(righeSicure_);
+        return;
+    }
     DBFUpdateHeader(H(dbf_));
+    testaScritta_ = std::chrono::steady_clock::now();
+}
+
+void TabellaDbf::RaccogliRighe(bool si) {
+    if (!si) Consegna();
+    raccogli_ = si;
+}
+
+EsitoTabella TabellaDbf::Consegna() {
+    if (!Aperta() || solaLettura_) return {};
+    if (!erroreScrittura_.empty()) return RigaRifiutata(erroreScrittura_);
+    if (!consegna()) return rifiuta(righeSicure_);
+    return {};
+}
+
+bool TabellaDbf::consegna() {
+    DBFHandle h = H(dbf_);
+    if (righeSicure_ == h->nRecords) return true;
+    const char fine = '\x1A';
+    const std::uint64_t posizione = static_cast<std::uint64_t>(h->nHeaderLength) +
+                                    static_cast<std::uint64_t>(h->nRecords) * static_cast<std::uint64_t>(h->nRecordLength);
+    h->sHooks.FSeek(h->fp, static_cast<SAOffset>(posizione), SEEK_SET);
+    h->sHooks.FWrite(const_cast<char*>(&fine), 1, 1, h->fp);
+    h->sHooks.FFlush(h->fp);
+    if (!dbf::ErroreFile(h->fp).empty()) return false;
+    righeSicure_ = h->nRecords;
+    return true;
+}
+
+EsitoTabella TabellaDbf::rifiuta(int conservate) {
+    DBFHandle h = H(dbf_);
+    const std::string motivo = dbf::ErroreFile(h->fp);
+    // The table is left with the rows known to be whole on disk, whatever
+    // part of later ones reached it; it takes no further row, so nothing is
+    // written after a gap.
+    h->nRecords = conservate;
+    righeSicure_ = conservate;
+    dbf::TroncaARighe(h->fp, static_cast<std::uint32_t>(conservate),
+                      static_cast<std::uint64_t>(h->nHeaderLength) +
+                          static_cast<std::uint64_t>(conservate) * static_cast<std::uint64_t>(h->nRecordLength));
+    if (scansionati_ > conservate) {
+        vivi_.resize(static_cast<std::size_t>(std::count_if(vivi_.begin(), vivi_.end(), [&](int r) { return r < conservate; })));
+        scansionati_ = conservate;
+    }
+    righe_.erase(std::remove_if(righe_.begin(), righe_.end(), [&](int r) { return r >= conservate; }), righe_.end());
+    corrente_ = std::min(corrente_, righe_.size());
+    erroreScrittura_ = ConArgomenti(Msg(2724), {std::to_string(conservate + 1), percorso_,
+                                                motivo.empty() ? Msg(2725) : motivo, std::to_string(conservate)});
+    return RigaRifiutata(erroreScrittura_);
 }
 
 EsitoTabella TabellaDbf::ImpostaFiltro(std::string_view testo) {
@@ -423,13 +498,22 @@ EsitoTabella TabellaDbf::CopiaFile(const std::string& destinazione) {
     if (percorso_.empty()) return {Msg(2706)};
     // After a refused row the header on disk is already the valid one.
     if (Aperta() && !solaLettura_ && !ScritturaFallita()) {
-        DBFUpdateHeader(H(dbf_));
+        Consolida();
         if (std::string motivo = dbf::ErroreFile(H(dbf_)->fp); !motivo.empty())
             return {ConArgomenti(Msg(2726), {percorso_, motivo})};
     }
     std::error_code ec;
     fs::copy_file(percorso_, destinazione, fs::copy_options::overwrite_existing, ec);
     if (ec) return {ConArgomenti(Msg(2727), {percorso_, destinazione, MotivoSistema(ec.value())})};
+    // A table read with rows its header did not count yet is copied with
+    // the count of the rows it shows.
+    if (Aperta() && contoInTesta_) {
+        const auto n = static_cast<std::uint32_t>(DBFGetRecordCount(H(dbf_)));
+        std::fstream f(destinazione, std::ios::in | std::ios::out | std::ios::binary);
+        f.seekp(4);
+        for (int i = 0; i < 4; ++i) f.put(static_cast<char>((n >> (8 * i)) & 0xFFu));
+        if (!f.flush()) return {ConArgomenti(Msg(2727), {percorso_, destinazione, Msg(2741)})};
+    }
     return {};
 }
 

@@ -9,14 +9,20 @@
 // written and read by this class itself with "." as the decimal separator, so
 // nothing here depends on the C library's locale.
 //
-// Every append brings the file header up to date, so a table whose writer
-// dies still opens with every row appended before. Every byte written is
-// checked: when the disk refuses one (full, quota, I/O error) the append
-// fails, the file keeps a valid header counting the rows written before, and
-// the table takes no further row.
+// Every append hands its whole row to the kernel in one write, so a row
+// appended is on disk even when the writer dies right after; the header's
+// row count is rewritten at most every 0.2 s of appends, and on Consolida,
+// Chiudi and CopiaFile. The file is a valid dBase table at every moment (its
+// count never exceeds the rows it holds), and opening a table whose count is
+// behind takes back the whole rows that follow the counted ones (a row cut by
+// a crash is left out). Every byte written is checked: when the disk refuses
+// one (full, quota, I/O error) the append fails, the header is set to count
+// the rows written before, and the table takes no further row.
 //
 // Failures are returned as Esito (empty message = success); nothing throws.
+#include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -73,6 +79,9 @@ public:
     // holds (a truncated file, a header that lies), only the whole rows are
     // shown and the result carries one warning saying how many are missing
     // (also kept in Avviso()); an append then follows the last whole row.
+    // When the count is behind the whole rows that follow it (a writer that
+    // died between two header updates), those rows are shown too, without a
+    // warning, and a table opened for writing has its count set right at once.
     EsitoTabella Apri(bool solaLettura = false);
     void Chiudi();
 
@@ -86,17 +95,29 @@ public:
     // the count or a kind is wrong, a number is not finite or needs more
     // characters than its field, or a text is longer than its field in
     // Windows-1252; the message names the field. On success the row is on
-    // disk and counted in the header. When the file refuses the bytes the
+    // disk (one write) and the header counts it within 0.2 s of appends or
+    // at the next Consolida. When the file refuses the bytes the
     // result has scritturaFallita set, its message names the row, the reason
     // and the rows the table keeps, and every later append is refused alike.
     EsitoTabella Aggiungi(const std::vector<ValoreCampo>& valori);
+    // While on, appended rows wait in the file's buffer (up to 64 KiB) and
+    // reach the file together at the next Consegna, Consolida, header update
+    // (at most 0.2 s later), read, copy or close, or when the buffer fills:
+    // one write for many rows. A writer that reports rows to the user calls
+    // Consegna first, so no row it reported is lost if it dies. Switching it
+    // off hands the waiting rows over. A setting of this object, kept when
+    // the table is emptied or opened again; off at first.
+    void RaccogliRighe(bool si);
+    // Hands every appended row to the file now. On a refusal the table is
+    // cut back to the rows known whole on disk and takes no further row
+    // (scritturaFallita set, the message names the rows it keeps).
+    EsitoTabella Consegna();
     // Whether an append found the file refusing its bytes since Apri.
     bool ScritturaFallita() const { return !erroreScrittura_.empty(); }
     // The warning of the last Apri (empty when the table was read whole).
     const std::string& Avviso() const { return avviso_; }
-    // Writes the record count into the file header once more (the appends
-    // already keep it up to date); a writer calls it after each batch of rows
-    // it reports, before closing or copying.
+    // Writes the record count into the file header now (the appends do it at
+    // most every 0.2 s, closing and copying do it too).
     void Consolida();
 
     // Filter text (see FiltroTabella.h). A text that does not parse or names a
@@ -138,6 +159,8 @@ private:
     std::string Grezzo(int record, int campo) const;  // trimmed stored text, UTF-8
     void AggiornaRighe();
     int Record(std::size_t riga) const;
+    bool consegna();                      // the waiting rows and the end-of-file mark to the file
+    EsitoTabella rifiuta(int conservate);  // a refused write: the table cut back to its whole rows
 
     std::string percorso_;
     const Layout* layout_ = nullptr;
@@ -156,7 +179,13 @@ private:
     std::size_t corrente_ = 0;
     std::string avviso_;           // warning of the last Apri
     std::string erroreScrittura_;  // set when the file refused a row
-    std::string rigaScritta_;      // the fields of the row being appended
+    std::string rigaScritta_;      // the row being appended, as its record bytes and the end-of-file mark
+    std::chrono::steady_clock::time_point testaScritta_;  // when the header's count was last written
+    // The count in the header of a table opened read-only, when rows beyond it
+    // were taken back (a copy of the file is given the full count).
+    std::optional<std::uint32_t> contoInTesta_;
+    bool raccogli_ = false;  // rows wait in the file's buffer (RaccogliRighe)
+    int righeSicure_ = 0;    // rows handed to the file and known written
 };
 
 }  // namespace nottaro

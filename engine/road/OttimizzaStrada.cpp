@@ -47,12 +47,13 @@ public:
             piana_ ? riferimento::ValutaStrada(*cf_.foto, p_, &soglie_, campoPiano_) : valutazione_.Valuta(p_, &soglie_);
         if (r.Esito != EsitoStrada::Accettato) return false;
         // The illuminance figures cost a field each: only for candidates the
-        // luminance criteria kept.
+        // luminance criteria kept, and under the 2015 edition only for those
+        // whose glare it accepts.
+        const bool giudica2015 = edizione2015_ && !senzaIndicatori_ && !soglie_.TuttiRisultati;
+        if (giudica2015 && r.TI > stato_.TiMax) return false;
         Illuminamento il;
         if (!senzaIndicatori_ && !Illumina(il)) return false;
-        if (edizione2015_ && !senzaIndicatori_ && !soglie_.TuttiRisultati &&
-            (r.TI > stato_.TiMax || il.eir < eirMin_))
-            return false;
+        if (giudica2015 && il.eir < eirMin_) return false;
         Riga(c, r, il, riga);
         return true;
     }
@@ -76,9 +77,9 @@ private:
         il.Em = stat.EmCalc;
         if (largLaterale_ > 0) {
             const bool okS =
-                piana_ ? IllumStrisceLaterali(ctx, *cf_.foto, p_, app_, largLaterale_, bordo_, il.emDx, il.emSx)
-                       : IllumStrisceLaterali(ctx, valutazione_.Ricerca(), p_, app_, largLaterale_, bordo_, il.emDx,
-                                              il.emSx);
+                piana_ ? IllumStrisceLaterali(ctx, *cf_.foto, p_, app_, largLaterale_, laterali_, il.emDx, il.emSx)
+                       : IllumStrisceLaterali(ctx, valutazione_.Ricerca(), p_, app_, largLaterale_, laterali_,
+                                              il.emDx, il.emSx);
             if (!okS || ctx.ErrCalcolo) return false;
         }
         if (!edizione2015_) return true;
@@ -141,7 +142,8 @@ private:
     GrigliaStrada grigliaE_;
     std::vector<Apparecchio> app_;
     CampoIllum campoE_;
-    LavoroBordo bordo_;
+    LavoroBordo bordo_;     // the edge ratio's strips
+    LavoroBordo laterali_;  // the lit side strips of the power density
 };
 
 }  // namespace

@@ -5,10 +5,7 @@
 #include "engine/road/IllumSoluzione.h"
 
 namespace nottaro {
-namespace {
 
-// Columns across, right edge (y = 0) first: outside right, inside right,
-// inside left, outside left, PuntiStriscia points each.
 bool GrigliaStrisce(const ParametriStrada& p, double w, GrigliaStrada& g) {
     if (!CreaGriglia(p, g)) return false;
     const double W = p.LargStrada, passo = w / PuntiStriscia;
@@ -30,6 +27,8 @@ bool GrigliaStrisce(const ParametriStrada& p, double w, GrigliaStrada& g) {
     return true;
 }
 
+namespace {
+
 double MediaStriscia(const CampoIllum& c, int striscia) {
     double somma = 0;
     for (int i = 0; i < c.NPtiLong; ++i)
@@ -37,13 +36,25 @@ double MediaStriscia(const CampoIllum& c, int striscia) {
     return somma / (static_cast<double>(c.NPtiLong) * PuntiStriscia);
 }
 
+// The strips' field with the plain lookup (the reference) ...
+bool CampoStrisce(ContestoCalcolo& ctx, const Fotometria& foto, const ParametriStrada& p,
+                  const std::vector<Apparecchio>& app, double w, LavoroBordo& l) {
+    if (!GrigliaStrisce(p, w, l.griglia)) return false;
+    StatisticheIllum stat;
+    return IllumSoluzione(ctx, foto, p, app, l.griglia, l.campo, stat);
+}
+
+// ... and with the indexed one, its directions kept from tilt to tilt.
+bool CampoStrisce(ContestoCalcolo& ctx, const RicercaIntensita& ricerca, const ParametriStrada& p,
+                  const std::vector<Apparecchio>& app, double w, LavoroBordo& l) {
+    return l.veloci.Calcola(ctx, ricerca, p, app, w, l.campo);
+}
+
 template <class Lookup>
 bool EIRCon(ContestoCalcolo& ctx, const Lookup& lookup, const ParametriStrada& p, const std::vector<Apparecchio>& app,
             double largLaterale, LavoroBordo& l, double& eir) {
     const double w = LarghezzaStriscia(p.LargStrada, largLaterale);
-    if (!(w > 0) || !GrigliaStrisce(p, w, l.griglia)) return false;
-    StatisticheIllum stat;
-    if (!IllumSoluzione(ctx, lookup, p, app, l.griglia, l.campo, stat)) return false;
+    if (!(w > 0) || !CampoStrisce(ctx, lookup, p, app, w, l)) return false;
     const double fuoriDx = MediaStriscia(l.campo, 0), dentroDx = MediaStriscia(l.campo, 1);
     const double dentroSx = MediaStriscia(l.campo, 2), fuoriSx = MediaStriscia(l.campo, 3);
     const double dx = dentroDx > 0 ? fuoriDx / dentroDx : 0;
@@ -55,9 +66,7 @@ bool EIRCon(ContestoCalcolo& ctx, const Lookup& lookup, const ParametriStrada& p
 template <class Lookup>
 bool StrisceCon(ContestoCalcolo& ctx, const Lookup& lookup, const ParametriStrada& p,
                 const std::vector<Apparecchio>& app, double w, LavoroBordo& l, double& emDx, double& emSx) {
-    if (!(w > 0) || !GrigliaStrisce(p, w, l.griglia)) return false;
-    StatisticheIllum stat;
-    if (!IllumSoluzione(ctx, lookup, p, app, l.griglia, l.campo, stat)) return false;
+    if (!(w > 0) || !CampoStrisce(ctx, lookup, p, app, w, l)) return false;
     emDx = MediaStriscia(l.campo, 0);
     emSx = MediaStriscia(l.campo, 3);
     return true;

@@ -11,6 +11,7 @@
 #include "engine/road/Disposizione.h"
 #include "engine/road/Griglia.h"
 #include "engine/road/ParametriStrada.h"
+#include "engine/road/StrisceBordoVeloci.h"
 
 namespace nottaro {
 
@@ -23,10 +24,17 @@ inline constexpr double LargStrisciaMax = 5.0;
 // unobstructed strip beside it (largLaterale m; 0 or less: not given).
 double LarghezzaStriscia(double largStrada, double largLaterale);
 
+// The strips' grid of width w: the field rows of the spacing (CreaGriglia),
+// and across, right edge (y = 0) first, the columns outside right, inside
+// right, inside left and outside left, PuntiStriscia points each. False when
+// the field rows cannot be formed.
+bool GrigliaStrisce(const ParametriStrada& p, double w, GrigliaStrada& g);
+
 // Work arrays of one evaluation, reused from candidate to candidate.
 struct LavoroBordo {
     GrigliaStrada griglia;
     CampoIllum campo;
+    StrisceBordoVeloci veloci;  // the indexed lookup's directions, kept while only the tilt changes
 };
 
 // EIR of the solution p with poles app (feet, the overhang applied here as in

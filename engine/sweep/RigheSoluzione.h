@@ -1,8 +1,9 @@
 #pragma once
 // A solution row as named values, road or path, and where a sweep puts it.
 // The two kinds share every field but the four light figures; the order of
-// the members is the order of the table's fields. RigaDbf.h converts them to
-// and from dBase records; nothing else reads a solution table by field name.
+// the members is the order of the table's fields. The solution-row schema
+// (store/schema) names their fields and store/soluzioni converts them to and
+// from dBase records; nothing else reads a solution table by field name.
 #include <string>
 #include <vector>
 
@@ -55,6 +56,10 @@ public:
     // True once the destination can take no further row (a full disk): the
     // refused row then ends the run instead of being skipped.
     virtual bool Guasta() const { return false; }
+    // Makes every row stored so far safe from a crash of the program before
+    // the sweep reports it; empty on success, else the reason (the
+    // destination is then Guasta()).
+    virtual std::string Consegna() { return {}; }
 };
 
 // Rows kept in memory (tests, reports, the batch).

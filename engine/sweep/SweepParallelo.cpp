@@ -40,6 +40,11 @@ void MotoreSweep::Progresso(bool forza) {
     const double t = Adesso();
     if (!forza && ultimoProgresso_ >= 0 && t - ultimoProgresso_ < opz_.intervalloProgresso) return;
     ultimoProgresso_ = t;
+    // The rows about to be reported are made safe first.
+    if (std::string e = righeDest_.Consegna(); !e.empty()) {
+        if (errore_.empty()) errore_ = e;
+        return;
+    }
     Avanzamento a;
     a.fatti = fatti_.load();
     a.totale = totale_;

@@ -96,22 +96,32 @@ void StampaDatiMP(PaginaReport& pg, const ProgettoMP& p) {
         {pg.M(347), Cifra((strada ? d.Deprezz : d.DeprezzA) * 100, 0) + QStringLiteral("%")},
         {pg.M(348), Q(classe)},
         {pg.M(349), disposizione}};
+    // Values after the widest label (60 to 80 mm), so long labels stay whole;
+    // the arrangement, last, may take up to three lines and the block grows.
+    pg.Carattere(9, true);
+    int larga = 0;
+    for (const auto& voce : impianto) larga = std::max(larga, pg.Larghezza(voce.first));
+    const int xv = std::clamp(pg.x(15) + larga, pg.x(60), pg.x(80));
+    pg.Carattere(9);
+    const int righeDisposizione =
+        std::min(3, static_cast<int>(RigheAcapo(pg, impianto[5].second, pg.x(106) - xv).size()));
     for (int k = 0; k < 6; ++k) {
         const int yr = pg.y(y + 12.5 + 4.5 * k);
         pg.Carattere(9, true);
-        pg.TestoEntro(pg.x(13), yr, impianto[k].first, pg.x(59), pg.p.font().bold());
+        pg.TestoEntro(pg.x(13), yr, impianto[k].first, xv - pg.x(1), true);
         pg.Carattere(9);
-        pg.TestoEntro(pg.x(60), yr, impianto[k].second, pg.x(106), pg.p.font().bold());
+        if (k < 5) pg.TestoEntro(xv, yr, impianto[k].second, pg.x(106), false, impianto[k].first);
+        else StampaAcapoEntro(pg, xv, yr, impianto[k].second, pg.x(106), pg.y(3.4), 3, impianto[k].first);
     }
     const std::vector<RigaMinMax> geometria = {
         {pg.M(30), Per(p, [&](const SoluzioneMP& s) { return Cifra(s.Spaziatura, 2) + metri; })},
         {pg.M(28), Per(p, [&](const SoluzioneMP&) { return Cifra(d.HPalo, 2) + metri; })},
-        {pg.M(354), Per(p, [&](const SoluzioneMP&) { return Cifra(d.Sbraccio, 2) + metri; })},
+        // One quantity, printed once (explained on the project report's data page).
         {pg.M(355), Per(p, [&](const SoluzioneMP&) { return Cifra(d.Sbraccio, 2) + metri; })},
         {pg.M(31), Per(p, [&](const SoluzioneMP&) { return QStringLiteral("0°"); })},
         {pg.M(1952), Per(p, [&](const SoluzioneMP& s) { return Q(s.ClasseIPEI); })}};
     Tabella(pg, geometria, y + 7, 108, 150, 175, destra);
-    y += 7 + 4.5 + 6 * 4.5 + 3;
+    y += 7 + 4.5 + 6 * 4.5 + 3 + 3.4 * (righeDisposizione - 1);
 
     // The lighting results of both solutions (the real threshold increment)
     // beside the luminaire.
@@ -134,7 +144,12 @@ void StampaDatiMP(PaginaReport& pg, const ProgettoMP& p) {
                      {pg.M(482), Per(p, [](const SoluzioneMP& s) { return CifraE(s.Terzo) + QStringLiteral(" lx"); })},
                      {pg.M(208), Per(p, [](const SoluzioneMP& s) { return Cifra(s.TI, 1) + QStringLiteral(" %"); })}};
     }
-    Tabella(pg, risultati, y + 7, 13, 62, 84, PW2 + pg.x(1));
+    // The MIN and MAX columns move right (up to 72 mm) for long labels.
+    pg.Carattere(8, true);
+    int largaRis = 0;
+    for (const auto& riga : risultati) largaRis = std::max(largaRis, pg.Larghezza(riga.etichetta));
+    const int xMin = std::clamp(static_cast<int>(std::ceil((pg.x(14) + largaRis) * 210.0 / pg.PW)), 62, 72);
+    Tabella(pg, risultati, y + 7, 13, xMin, xMin + (xMin > 62 ? 17 : 22), PW2 + pg.x(1));
     const std::vector<RigaMinMax> apparecchio = {
         {pg.M(292), {Q(r.Celle[TSorgente]), p.sol[1] ? Q(r.Celle[TSorgente]) : QString()}},
         {pg.M(126), Per(p, [](const SoluzioneMP& s) { return Cifra(s.Flusso, 0) + QStringLiteral(" lm"); })},

@@ -129,6 +129,7 @@ EsitoStampaMP StampaMasterplan(QPagedPaintDevice& dispositivo, const std::vector
     }
     p.end();
     e.stampa.immaginiIlleggibili = doc.pg.ImmaginiIlleggibili();
+    e.stampa.testiTagliati = doc.pg.TestiTagliati();
     e.stampa.ok = !e.stampa.annullato && e.stampa.errore.empty();
     return e;
 }

@@ -5,20 +5,25 @@
 
 #include "core/text/Testo.h"
 #include "store/FiltroTabella.h"
+#include "store/schema/SchemaSoluzioni.h"
 
 namespace nottaro {
 namespace {
 
 std::optional<double> ValoreRiepilogo(const std::string& campo, const RiepilogoSweep& r) {
-    if (campo == "INTER") return r.MaxInter;
-    if (campo == "INDICER") return r.MaxRapporto;
-    if (campo == "INDICEI") return r.MinPotMetro;
-    if (campo == "POTENZAKM") return r.MinPotKm;
-    if (campo == "NPALI") return r.MinPali;
-    if (campo == "RISPMANUTE") return r.MaxRispManut;
-    if (campo == "RISPMANUTA") return r.MaxRispManutA;
-    if (campo == "BREAKEVEN") return r.MinPareggio;
-    return std::nullopt;
+    const CampoSoluzione* c = CercaCampo(SchemaStrada(), campo);
+    if (!c) return std::nullopt;
+    switch (c->membro) {
+        case MembroRiga::INTER: return r.MaxInter;
+        case MembroRiga::INDICER: return r.MaxRapporto;
+        case MembroRiga::INDICEI: return r.MinPotMetro;
+        case MembroRiga::POTENZAKM: return r.MinPotKm;
+        case MembroRiga::NPALI: return r.MinPali;
+        case MembroRiga::RISPMANUTE: return r.MaxRispManut;
+        case MembroRiga::RISPMANUTA: return r.MaxRispManutA;
+        case MembroRiga::BREAKEVEN: return r.MinPareggio;
+        default: return std::nullopt;
+    }
 }
 
 EsitoTabella Applica(TabellaDbf& t, const std::string& testo, std::string& filtroCorrente) {
@@ -67,21 +72,28 @@ std::vector<std::string> TestiSbracci(const RiepilogoSweep& r) {
 
 std::string TestoFiltroAltezzaSbraccio(const std::string& altezza, const std::string& sbraccio) {
     std::string t;
-    if (!altezza.empty()) t = "HPALO = " + FiltroTabella::Quota(altezza);
-    if (!sbraccio.empty()) t += (t.empty() ? "" : " and ") + std::string("SBRACCIO = ") + FiltroTabella::Quota(sbraccio);
+    if (!altezza.empty()) t = std::string(NomeCampo(MembroRiga::HPALO)) + " = " + FiltroTabella::Quota(altezza);
+    if (!sbraccio.empty())
+        t += (t.empty() ? "" : " and ") + std::string(NomeCampo(MembroRiga::SBRACCIO)) + " = " + FiltroTabella::Quota(sbraccio);
     return t;
 }
 
 std::optional<CriterioSelezione> Criterio(int voce) {
-    static const CriterioSelezione Tabella[] = {
-        {"INTER", true},       {"INDICER", true},    {"INDICEI", false},    {"POTENZAM2", false},
-        {"NPALI", false},      {"COSTONUOVO", false}, {"POTENZAKM", false},  {"KWHANNO", false},
-        {"SPESAEANNO", false}, {"COSTOTOT", false},   {"RISPIMPIAN", true},  {"RISPMANUTE", true},
-        {"RISPEANNO", true},   {"RISPE25ANN", true},  {"COSTOADEGU", false}, {"DELTAWKM", true},
-        {"DELTALMKM", true},   {"DELTAKWHAN", true},  {"RISPEANNOA", true},  {"RISPMANUTA", true},
-        {"BREAKEVEN", false}, {"DP", false},         {"DE", false}};
+    using M = MembroRiga;
+    struct Voce {
+        MembroRiga membro;
+        bool massimo;
+    };
+    static constexpr Voce voci[NumeroCriteri] = {
+        {M::INTER, true},       {M::INDICER, true},     {M::INDICEI, false},    {M::POTENZAM2, false},
+        {M::NPALI, false},      {M::COSTONUOVO, false}, {M::POTENZAKM, false},  {M::KWHANNO, false},
+        {M::SPESAEANNO, false}, {M::COSTOTOT, false},   {M::RISPIMPIAN, true},  {M::RISPMANUTE, true},
+        {M::RISPEANNO, true},   {M::RISPE25ANN, true},  {M::COSTOADEGU, false}, {M::DELTAWKM, true},
+        {M::DELTALMKM, true},   {M::DELTAKWHAN, true},  {M::RISPEANNOA, true},  {M::RISPMANUTA, true},
+        {M::BREAKEVEN, false},  {M::DP, false},         {M::DE, false}};
     if (voce < 1 || voce > NumeroCriteri) return std::nullopt;
-    return Tabella[voce - 1];
+    const Voce& v = voci[voce - 1];
+    return CriterioSelezione{NomeCampo(v.membro), v.massimo};
 }
 
 EsitoTabella FiltraAltezzaSbraccio(TabellaDbf& t, const SceltaBrowser& s, std::string& filtroCorrente) {

@@ -1,13 +1,17 @@
 #include "store/soluzioni/RigaAperta.h"
 
+#include "store/schema/SchemaSoluzioni.h"
+
 namespace nottaro {
 
 bool LeggiRigaScelta(const TabellaDbf& t, RigaScelta& r) {
-    auto testo = [&t](const char* c) { return t.Testo(c); };
-    auto numero = [&t](const char* c) { return t.Numero(c); };
-    const auto lumen = testo("LUMEN"), potenza = testo("POTENZA"), lampada = testo("LAMPADA"), file = testo("FILELDT");
-    const auto fl = numero("LUMEN"), h = numero("HPALO"), o = numero("SBRACCIO"), s = numero("INTER"),
-               i = numero("INCLINA");
+    using M = MembroRiga;
+    auto testo = [&t](MembroRiga m) { return t.Testo(NomeCampo(m)); };
+    auto numero = [&t](MembroRiga m) { return t.Numero(NomeCampo(m)); };
+    const auto lumen = testo(M::LUMEN), potenza = testo(M::POTENZA), lampada = testo(M::LAMPADA),
+               file = testo(M::FILELDT);
+    const auto fl = numero(M::LUMEN), h = numero(M::HPALO), o = numero(M::SBRACCIO), s = numero(M::INTER),
+               i = numero(M::INCLINA);
     if (!lumen || !potenza || !lampada || !file || !fl || !h || !o || !s || !i) return false;
     r.SolLumen = *lumen;
     r.SolPotenza = *potenza;

@@ -1,28 +1,11 @@
 #include "store/soluzioni/RigaDbf.h"
 
-#include <array>
 #include <utility>
+
+#include "store/soluzioni/MembriRiga.h"
 
 namespace nottaro {
 namespace {
-
-using Figura = double FigureRiga::*;
-using F = FigureRiga;
-
-// INDICER .. POTENZALM, between the light figures and POTENZA.
-constexpr std::array<std::pair<const char*, Figura>, 4> kIndici{
-    {{"INDICER", &F::INDICER}, {"INDICEI", &F::INDICEI}, {"POTENZAM2", &F::POTENZAM2}, {"POTENZALM", &F::POTENZALM}}};
-// NPALI .. BREAKEVEN, after FILELDT.
-constexpr std::array<std::pair<const char*, Figura>, 22> kEconomia{{
-    {"NPALI", &F::NPALI},           {"COSTONUOVO", &F::COSTONUOVO}, {"POTENZAKM", &F::POTENZAKM},
-    {"KWHANNO", &F::KWHANNO},       {"SPESAEANNO", &F::SPESAEANNO}, {"COSTOTOT", &F::COSTOTOT},
-    {"RISPIMPIAN", &F::RISPIMPIAN}, {"RISPIMPIAP", &F::RISPIMPIAP}, {"RISPMANUTE", &F::RISPMANUTE},
-    {"RISPMANUTP", &F::RISPMANUTP}, {"RISPEANNO", &F::RISPEANNO},   {"RISPEANNOP", &F::RISPEANNOP},
-    {"RISPE25ANN", &F::RISPE25ANN}, {"COSTOADEGU", &F::COSTOADEGU}, {"DELTAWKM", &F::DELTAWKM},
-    {"DELTALMKM", &F::DELTALMKM},   {"DELTALMP", &F::DELTALMP},     {"DELTAKWHAN", &F::DELTAKWHAN},
-    {"RISPEANNOA", &F::RISPEANNOA}, {"RISPEAP", &F::RISPEAP},       {"RISPMANUTA", &F::RISPMANUTA},
-    {"BREAKEVEN", &F::BREAKEVEN},
-}};
 
 // Text cut to at most n characters (code points), as its fixed-width field holds it.
 std::string Tronca(const std::string& s, std::size_t n) {
@@ -37,50 +20,44 @@ std::string Tronca(const std::string& s, std::size_t n) {
     return s;
 }
 
-std::vector<ValoreCampo> Valori(const DatiRiga& r, const double (&luce)[4]) {
-    std::vector<ValoreCampo> v{static_cast<double>(r.NUM), r.HPALO, r.SBRACCIO, r.INTER, r.INCLINA,
-                               luce[0], luce[1], luce[2], luce[3]};
-    v.reserve(43);
-    for (const auto& [nome, m] : kIndici) v.emplace_back(r.figure.*m);
-    v.insert(v.end(), {r.POTENZA, r.LUMEN, Tronca(r.LAMPADA, 30), Tronca(r.CORPO, 80), Tronca(r.FILELDT, 80)});
-    for (const auto& [nome, m] : kEconomia) v.emplace_back(r.figure.*m);
+template <class Riga>
+std::vector<ValoreCampo> Valori(const Riga& r, const SchemaRiga& schema) {
+    std::vector<ValoreCampo> v;
+    v.reserve(schema.size());
+    for (const CampoSoluzione& c : schema) {
+        if (c.membro == MembroRiga::NUM)
+            v.emplace_back(static_cast<double>(r.NUM));
+        else if (const std::string* t = TestoMembro(r, c.membro))
+            v.emplace_back(Tronca(*t, static_cast<std::size_t>(c.larghezza)));
+        else
+            v.emplace_back(*Figura(r, c.membro));
+    }
     return v;
 }
 
-bool Leggi(const TabellaDbf& t, DatiRiga& r, const char* const (&luce)[4], double* const (&dove)[4]) {
-    bool ok = true;
-    auto numero = [&](const char* campo, double& x) {
-        const auto v = t.Numero(campo);
-        ok = ok && v.has_value();
-        x = v.value_or(0);
-    };
-    auto testo = [&](const char* campo, std::string& x) {
-        auto v = t.Testo(campo);
-        ok = ok && v.has_value();
-        x = v.value_or("");
-    };
-    double num = 0;
-    numero("NUM", num);
-    r.NUM = static_cast<long long>(num);
-    numero("HPALO", r.HPALO);
-    numero("SBRACCIO", r.SBRACCIO);
-    numero("INTER", r.INTER);
-    numero("INCLINA", r.INCLINA);
-    for (int k = 0; k < 4; ++k) numero(luce[k], *dove[k]);
-    for (const auto& [nome, m] : kIndici) numero(nome, r.figure.*m);
-    numero("POTENZA", r.POTENZA);
-    numero("LUMEN", r.LUMEN);
-    testo("LAMPADA", r.LAMPADA);
-    testo("CORPO", r.CORPO);
-    testo("FILELDT", r.FILELDT);
-    for (const auto& [nome, m] : kEconomia) numero(nome, r.figure.*m);
-    return ok;
-}
-
-// The fields added after the first 40: a table written before them reads
-// them as 0 (not computed).
-void LeggiAggiunti(const TabellaDbf& t, std::initializer_list<std::pair<const char*, double*>> campi) {
-    for (const auto& [nome, dove] : campi) *dove = t.Numero(nome).value_or(0);
+// The current row through the schema. Every field of the first 40 must be
+// there; the fields added after them read as 0 (not computed) from a table
+// written before them.
+template <class Riga>
+std::optional<Riga> Leggi(const TabellaDbf& t, const SchemaRiga& schema) {
+    Riga r;
+    for (std::size_t i = 0; i < schema.size(); ++i) {
+        const CampoSoluzione& c = schema[i];
+        const bool richiesto = i < CampiPrimaVersione;
+        if (std::string* testo = TestoMembro(r, c.membro)) {
+            auto v = t.Testo(c.nome);
+            if (!v && richiesto) return std::nullopt;
+            *testo = std::move(v).value_or("");
+            continue;
+        }
+        const auto v = t.Numero(c.nome);
+        if (!v && richiesto) return std::nullopt;
+        if (c.membro == MembroRiga::NUM)
+            r.NUM = static_cast<long long>(v.value_or(0));
+        else
+            *Figura(r, c.membro) = v.value_or(0);
+    }
+    return r;
 }
 
 template <class Riga, class Lettore>
@@ -93,40 +70,22 @@ std::vector<Riga> TutteLeRighe(TabellaDbf& t, Lettore leggi) {
 
 }  // namespace
 
-std::vector<ValoreCampo> ValoriDbf(const RigaStrada& r) {
-    const double luce[4] = {r.LUMINA, r.UNIFG, r.UNIFL, r.TI};
-    std::vector<ValoreCampo> v = Valori(r, luce);
-    v.insert(v.end(), {r.EIR, r.DP, r.DE});
-    return v;
-}
+std::vector<ValoreCampo> ValoriDbf(const RigaStrada& r) { return Valori(r, SchemaStrada()); }
+std::vector<ValoreCampo> ValoriDbf(const RigaPercorso& r) { return Valori(r, SchemaPercorso()); }
 
-std::vector<ValoreCampo> ValoriDbf(const RigaPercorso& r) {
-    const double luce[4] = {r.EM, r.UO, r.EMIN, r.EMAX};
-    std::vector<ValoreCampo> v = Valori(r, luce);
-    v.insert(v.end(), {r.DP, r.DE});
-    return v;
-}
-
-std::optional<RigaStrada> LeggiRigaStrada(const TabellaDbf& t) {
-    RigaStrada r;
-    if (!Leggi(t, r, {"LUMINA", "UNIFG", "UNIFL", "TI"}, {&r.LUMINA, &r.UNIFG, &r.UNIFL, &r.TI})) return std::nullopt;
-    LeggiAggiunti(t, {{"EIR", &r.EIR}, {"DP", &r.DP}, {"DE", &r.DE}});
-    return r;
-}
-
-std::optional<RigaPercorso> LeggiRigaPercorso(const TabellaDbf& t) {
-    RigaPercorso r;
-    if (!Leggi(t, r, {"EM", "UO", "EMIN", "EMAX"}, {&r.EM, &r.UO, &r.EMIN, &r.EMAX})) return std::nullopt;
-    LeggiAggiunti(t, {{"DP", &r.DP}, {"DE", &r.DE}});
-    return r;
-}
+std::optional<RigaStrada> LeggiRigaStrada(const TabellaDbf& t) { return Leggi<RigaStrada>(t, SchemaStrada()); }
+std::optional<RigaPercorso> LeggiRigaPercorso(const TabellaDbf& t) { return Leggi<RigaPercorso>(t, SchemaPercorso()); }
 
 std::vector<RigaStrada> LeggiRigheStrada(TabellaDbf& t) { return TutteLeRighe<RigaStrada>(t, LeggiRigaStrada); }
 std::vector<RigaPercorso> LeggiRighePercorso(TabellaDbf& t) {
     return TutteLeRighe<RigaPercorso>(t, LeggiRigaPercorso);
 }
 
-RigheInTabella::RigheInTabella(TabellaDbf& tabella, TipoImpianto tipo) : tabella_(tabella), tipo_(tipo) {}
+RigheInTabella::RigheInTabella(TabellaDbf& tabella, TipoImpianto tipo) : tabella_(tabella), tipo_(tipo) {
+    tabella_.RaccogliRighe(true);
+}
+
+RigheInTabella::~RigheInTabella() { tabella_.RaccogliRighe(false); }
 
 bool RigheInTabella::CampiGiusti() const {
     if (!tabella_.Aperta()) return false;

@@ -11,7 +11,7 @@
 
 namespace nottaro {
 
-// The 40 values of a row in the field order of NTRLUX / NTRLUXA, NUM first.
+// The values of a row in the field order of NTRLUX (43) / NTRLUXA (42), NUM first.
 std::vector<ValoreCampo> ValoriDbf(const RigaStrada& r);
 std::vector<ValoreCampo> ValoriDbf(const RigaPercorso& r);
 
@@ -28,7 +28,12 @@ std::vector<RigaPercorso> LeggiRighePercorso(TabellaDbf& t);
 // the kind's solution table; CampiGiusti() says whether they are.
 class RigheInTabella : public DestinazioneRighe {
 public:
+    // The table gathers the rows into few writes (TabellaDbf::RaccogliRighe)
+    // while this object lives; the sweep hands them over before it reports them.
     RigheInTabella(TabellaDbf& tabella, TipoImpianto tipo);
+    ~RigheInTabella() override;
+    RigheInTabella(const RigheInTabella&) = delete;
+    RigheInTabella& operator=(const RigheInTabella&) = delete;
     // The table is open and has the fields of the kind's layout, in order.
     bool CampiGiusti() const;
     // The open table's fields are the first ones of the kind's layout, in
@@ -38,6 +43,7 @@ public:
     std::string Aggiungi(const RigaStrada& r) override;
     std::string Aggiungi(const RigaPercorso& r) override;
     bool Guasta() const override { return tabella_.ScritturaFallita(); }
+    std::string Consegna() override { return tabella_.Consegna().errore; }
 
 private:
     TabellaDbf& tabella_;

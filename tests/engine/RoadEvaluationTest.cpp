@@ -12,6 +12,7 @@
 
 #include "core/photometry/LettoriFotometria.h"
 #include "engine/road/IllumSoluzione.h"
+#include "engine/road/RapportoBordo.h"
 #include "engine/road/ValutazioneStrada.h"
 #include "engine/road/reference/LuminanzaRiferimento.h"
 #include "support/EseguiCli.h"
@@ -144,6 +145,7 @@ TEST_P(FastEqualsPlain, OverHeightsOverhangsTiltsSpacingsArrangementsAndGrids) {
     const double inclinazioni[] = {0, 5, -10, 15};
     const double spaziature[] = {21, 31.5, 47};
     const SoglieStrada soglie{0.5, 35, 40, 300, false};
+    LavoroBordo bordi[2];  // one per strip width, kept from candidate to candidate as in a sweep
     int n = 0, accettati = 0;
     for (int disp = 1; disp <= 6; ++disp)
         for (int griglia = 0; griglia < 3; ++griglia) {
@@ -194,6 +196,20 @@ TEST_P(FastEqualsPlain, OverHeightsOverhangsTiltsSpacingsArrangementsAndGrids) {
                             for (std::size_t q = 0; q < eA.Illum.size(); ++q)
                                 Uguali(eA.Illum[q], eB.Illum[q], ctx + " Illum");
                             Uguali(sA.EmCalc, sB.EmCalc, ctx + " EmCalc");
+                            // The edge strips (of the edge ratio and of a lit
+                            // footway), their directions kept from tilt to
+                            // tilt, against the plain point-by-point sum.
+                            for (int lato = 0; lato < 2; ++lato) {
+                                const double laterale = lato == 0 ? 0 : 2.5;
+                                LavoroBordo piano;
+                                double eirV = -1, eirP = -2;
+                                ASSERT_TRUE(CalcolaEIR(ctxE, veloce.Ricerca(), p, rif.Apparecchi, laterale, bordi[lato], eirV)) << ctx;
+                                ASSERT_TRUE(CalcolaEIR(ctxE, *foto, p, rif.Apparecchi, laterale, piano, eirP)) << ctx;
+                                ASSERT_EQ(bordi[lato].campo.Illum.size(), piano.campo.Illum.size()) << ctx;
+                                for (std::size_t q = 0; q < piano.campo.Illum.size(); ++q)
+                                    Uguali(bordi[lato].campo.Illum[q], piano.campo.Illum[q], ctx + " strips");
+                                Uguali(eirV, eirP, ctx + " EIR");
+                            }
                         }
                         ++n;
                     }

@@ -31,7 +31,7 @@ const std::map<std::string, std::set<std::string>>& Permessi() {
         {"store/soluzioni", {"core", "store", "engine"}},
         {"grafica", {"core"}},
         {"catalogue", {"core", "store"}},
-        {"masterplan", {"core", "engine"}},
+        {"masterplan", {"core", "store", "engine"}},
         {"report", {"core", "store", "engine", "store/soluzioni", "grafica"}},
         {"masterplan/report", {"core", "engine", "grafica", "masterplan", "report"}},
         {"ui", librerie},

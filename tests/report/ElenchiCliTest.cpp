@@ -231,3 +231,39 @@ TEST_F(ElenchiCli, NegativeFiguresKeepTheirLastDigitAndATableIsPrintedByItsColum
 
 }  // namespace
 }  // namespace nottaro
+
+namespace nottaro {
+namespace {
+
+// The height of the words of a column (x in mm from the page's left edge).
+std::vector<double> AltezzeColonna(const std::vector<test::ParolaPdf>& parole, double da, double a) {
+    std::vector<double> h;
+    for (const auto& p : parole)
+        if (p.x0 >= da && p.x1 <= a && Intero(p.testo.substr(0, p.testo.find('.')))) h.push_back(p.y1 - p.y0);
+    return h;
+}
+
+TEST_F(ElenchiCli, LastColumnKeepsTheListsFontSize) {
+    struct Caso {
+        const char* tabella;
+        const char* tipo;
+        double ultimaDa, ultimaA;  // mm: the last column of the first line
+    } casi[] = {
+        {"ntrluxa.dbf", "reduced", 190, 201},
+        {"ntrlux.dbf", "reduced", 190, 201},
+        {"ntrluxa.dbf", "complete", 195, 207},
+    };
+    for (const Caso& c : casi) {
+        const std::string pdf = dir_->File("colonna.pdf");
+        const test::UscitaCli u = Elenco(Tra(Tabella(c.tabella)) + " --kind " + c.tipo + " --lang en --out " + Tra(pdf));
+        ASSERT_EQ(u.esito, 0) << u.err;
+        const auto parole = test::ParolePdf(pdf, 1);
+        const std::vector<double> numeri = AltezzeColonna(parole, 9, 16), ultime = AltezzeColonna(parole, c.ultimaDa, c.ultimaA);
+        ASSERT_FALSE(numeri.empty()) << c.tabella;
+        ASSERT_FALSE(ultime.empty()) << c.tabella << " " << c.tipo;
+        for (double h : ultime) EXPECT_NEAR(h, numeri.front(), 0.02 * numeri.front()) << c.tabella << " " << c.tipo;
+    }
+}
+
+}  // namespace
+}  // namespace nottaro

@@ -209,9 +209,10 @@ TEST(ReportCli, UnreadablePicturesLeaveEmptyBoxesAndOneWarning) {
     EXPECT_EQ(volte, 1u) << u.err;
 }
 
-TEST(ReportCli, LongDescriptionEndsAboveTheSummaryOfTheStandardPage) {
+TEST(ReportCli, DescriptionTooLongForItsBoxIsCutAndNamed) {
     test::CartellaTemporanea dir;
-    // 470 characters over six lines (line breaks kept as "\n" in the file).
+    // 470 characters over six lines (line breaks kept as "\n" in the file):
+    // the standard data page holds five at the smallest readable size.
     std::string descr;
     for (int k = 1; k <= 6; ++k) descr += (k > 1 ? "\\n" : "") + std::string("riga ") + std::to_string(k) + " " + std::string(68, 'x');
     const std::string pdf = dir.File("r.pdf");
@@ -221,11 +222,21 @@ TEST(ReportCli, LongDescriptionEndsAboveTheSummaryOfTheStandardPage) {
     const std::string t = test::TestoPdf(pdf, 1);
     const auto riepilogo = t.find("RIEPILOGO");
     ASSERT_NE(riepilogo, std::string::npos);
-    for (int k = 1; k <= 6; ++k) {
+    for (int k = 1; k <= 5; ++k) {
         const auto p = t.find("riga " + std::to_string(k));
         ASSERT_NE(p, std::string::npos) << k << t;
         EXPECT_LT(p, riepilogo) << k;
     }
+    EXPECT_FALSE(Contiene(t, "riga 6")) << t;
+    EXPECT_TRUE(Contiene(t, "x …")) << t;
+    // One warning naming the field, on stderr.
+    EXPECT_TRUE(Contiene(u.err, "tagliati")) << u.err;
+    EXPECT_TRUE(Contiene(u.err, "Descrizione Progetto Illuminotecnico")) << u.err;
+    // Nothing smaller than 8 pt: a line of the description is as tall as 8 pt text.
+    for (const auto& w : test::ParolePdf(pdf, 1))
+        if (w.testo == "riga") {
+            EXPECT_GE(w.y1 - w.y0, 8 * 25.4 / 72 * 0.95) << w.y1 - w.y0;
+        }
 }
 
 // Numbered words to `n` characters, so every part of a text can be found.
@@ -235,12 +246,14 @@ std::string Parole(const std::string& radice, std::size_t n) {
     return t.substr(0, n);
 }
 
-TEST(ReportCli, LongTitleSiteAndCompanyArePrintedWholeInBothStyles) {
+TEST(ReportCli, LongTitleSiteCompanyAndDescriptionArePrintedWholeInBothStyles) {
     test::CartellaTemporanea dir;
     const std::string titolo = Parole("titolo", 120), luogo = Parole("luogo", 108), societa = Parole("ditta", 80);
+    const std::string descrizione[] = {Parole("prima", 100), Parole("seconda", 100), Parole("terza", 100)};
     std::vector<std::string> righe;
     {
-        std::ifstream in(StradaCon(dir, "", ""), std::ios::binary);
+        std::ifstream in(StradaCon(dir, "", "", descrizione[0] + "\\n" + descrizione[1] + "\\n" + descrizione[2]),
+                         std::ios::binary);
         for (std::string r; std::getline(in, r);) righe.push_back(r.substr(0, r.find('\r')));
     }
     righe[63] = titolo;
@@ -251,15 +264,23 @@ TEST(ReportCli, LongTitleSiteAndCompanyArePrintedWholeInBothStyles) {
     ASSERT_EQ(ScriviLP(dir.File("lunga.LP"), i, ""), "");
     for (const char* stile : {"", " --standard"}) {
         const std::string pdf = dir.File("r.pdf");
-        const test::UscitaCli u = test::CliIn(dir.Str(), "report --lang it --sections presentation --project " +
+        const test::UscitaCli u = test::CliIn(dir.Str(), "report --lang it --sections presentation,data --project " +
                                                              Tra(progetto) + " --letterhead " + Tra(dir.File("lunga.LP")) +
                                                              stile + " --out " + Tra(pdf));
         ASSERT_EQ(u.esito, 0) << u.err;
-        const std::string t = test::TestoPdf(pdf, 1);
-        // Every word on the page: wrapped, not run off its edge or cut.
-        for (const std::string* testo : {&titolo, &luogo, &societa}) {
+        // None of these is cut (the standard style's narrow luminaire column
+        // may still cut the long photometric file name, which the
+        // verification page prints whole).
+        for (const char* campo : {"Titolo Progetto", "Ubicazione impianto", "Descrizione", "Intestazione"})
+            EXPECT_FALSE(Contiene(u.err, campo)) << u.err;
+        const std::string t = test::TestoPdf(pdf, 1), dati = test::TestoPdf(pdf, 2);
+        // Every word on its page: wrapped, not run off its edge or cut. The
+        // standard style prints the description on the data page.
+        for (const std::string* testo : {&titolo, &luogo, &societa, &descrizione[0], &descrizione[1], &descrizione[2]}) {
+            const bool suiDati = *stile && testo >= &descrizione[0] && testo <= &descrizione[2];
             std::istringstream parole(*testo);
-            for (std::string w; parole >> w;) EXPECT_TRUE(Contiene(t, w)) << stile << " " << w << "\n" << t;
+            for (std::string w; parole >> w;)
+                EXPECT_TRUE(Contiene(suiDati ? dati : t, w)) << stile << " " << w << "\n" << (suiDati ? dati : t);
         }
     }
 }

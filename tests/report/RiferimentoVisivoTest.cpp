@@ -1,4 +1,4 @@
-// Page 1 of the road report, plain and standard style, drawn as the
+// Pages 1 and 2 of the road report, plain and standard style, drawn as the
 // reference pictures in tests/fixtures/report show it (regenerated with
 // `make report-references`): at most 0.5 % of the pixels may differ by more
 // than 16 levels in a channel.
@@ -31,15 +31,15 @@ double QuotaDiversa(const QImage& a, const QImage& b) {
     return static_cast<double>(diversi) / (static_cast<double>(x.width()) * x.height());
 }
 
-TEST(RiferimentoVisivo, FirstRoadPageMatchesTheReferenceInBothStyles) {
+TEST(RiferimentoVisivo, FirstTwoRoadPagesMatchTheReferenceInBothStyles) {
     test::CartellaTemporanea dir;
     int esito = -1;
     const std::string out = test::Comando("bash " + test::Tra(test::Sorgente("tests/report/riferimenti.sh")) + " " +
                                               test::Tra(test::ProgrammaCli()) + " " + test::Tra(dir.Str()) + " 2>&1",
                                           &esito);
     ASSERT_EQ(esito, 0) << out;
-    for (const char* stile : {"semplice", "standard"}) {
-        const std::string nome = std::string("strada-p1-") + stile + ".png";
+    for (const std::string nome : {"strada-p1-semplice.png", "strada-p1-standard.png", "strada-p2-semplice.png",
+                                   "strada-p2-standard.png"}) {
         const QImage fatta(QString::fromStdString(dir.File(nome)));
         const QImage attesa(QString::fromStdString(test::Fixture("report/" + nome)));
         ASSERT_FALSE(fatta.isNull()) << nome;

@@ -1,12 +1,17 @@
 // The page arithmetic the report relies on: millimetres to device units,
 // picture fitting, word wrapping, the report's number rules, the page plan
-// of a run and the rows per list page.
+// of a run, the rows per list page and the plans' iso-lines.
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QPainter>
 
+#include <array>
+#include <cmath>
+#include <vector>
+
 #include "report/ElencoSoluzioni.h"
+#include "report/IsoLinee.h"
 #include "report/RoutinePagina.h"
 #include "report/StampaProgetto.h"
 
@@ -88,6 +93,107 @@ TEST(RoutinePagina, ListPagesHoldWholeRowsWithTheTitleOnTheFirst) {
     EXPECT_EQ(RighePerPagina(TipoElenco::Ridotto, 41), (std::vector<int>{41}));
     EXPECT_EQ(RighePerPagina(TipoElenco::Ridotto, 97), (std::vector<int>{41, 42, 14}));
     EXPECT_EQ(RighePerPagina(TipoElenco::Completo, 7), (std::vector<int>{3, 3, 1}));
+}
+
+}  // namespace
+}  // namespace nottaro
+
+namespace nottaro {
+namespace {
+
+TEST(IsoLinee, LevelsAreRoundStepsStrictlyInsideTheRange) {
+    struct Caso {
+        double minimo, massimo;
+        int massimi;
+        std::vector<double> livelli;
+    } casi[] = {
+        {0.12, 1.37, 5, {0.25, 0.5, 0.75, 1.0, 1.25}},
+        {3, 47, 5, {10, 20, 30, 40}},
+        {0, 1, 6, {0.2, 0.4, 0.6, 0.8}},
+        {0.011, 0.043, 5, {0.02, 0.03, 0.04}},
+        {0.011, 0.043, 8, {0.015, 0.02, 0.025, 0.03, 0.035, 0.04}},
+        {2, 2, 5, {}},
+        {5, 1, 5, {}},
+        {0, std::nan(""), 5, {}},
+    };
+    for (const Caso& c : casi) {
+        const std::vector<double> l = LivelliIso(c.minimo, c.massimo, c.massimi);
+        ASSERT_EQ(l.size(), c.livelli.size()) << c.minimo << " " << c.massimo;
+        for (std::size_t k = 0; k < l.size(); ++k) EXPECT_NEAR(l[k], c.livelli[k], 1e-12) << c.minimo << " " << k;
+    }
+}
+
+TEST(IsoLinee, SegmentsFollowTheInterpolatedFieldAndSplitASaddleByItsCentre) {
+    // v = x on a 4 × 3 grid: the 1.5 line is the straight line x = 1.5 across.
+    const std::vector<double> xs{0, 1, 2, 3}, ys{0, 1, 2};
+    std::vector<double> v;
+    for (double x : xs)
+        for (std::size_t j = 0; j < ys.size(); ++j) v.push_back(x);
+    const auto piano = SegmentiIso(v, xs, ys, 1.5);
+    ASSERT_EQ(piano.size(), 2u);
+    double lunghezza = 0;
+    for (const auto& s : piano) {
+        EXPECT_DOUBLE_EQ(s.a[0], 1.5);
+        EXPECT_DOUBLE_EQ(s.b[0], 1.5);
+        lunghezza += std::abs(s.b[1] - s.a[1]);
+    }
+    EXPECT_DOUBLE_EQ(lunghezza, 2);
+    EXPECT_TRUE(SegmentiIso(v, xs, ys, 5).empty());
+
+    // A saddle: high corners (0,0) and (1,1). Centre above the level: the low
+    // corners are cut off; centre below: the high ones.
+    struct Caso {
+        double livello;
+        std::array<double, 2> angolo1, angolo2;  // the corners cut off
+    } casi[] = {{0.4, {1, 0}, {0, 1}}, {0.6, {0, 0}, {1, 1}}};
+    const std::vector<double> sella{1, 0, 0, 1};  // (0,0) (0,1) (1,0) (1,1)
+    for (const Caso& c : casi) {
+        const auto s = SegmentiIso(sella, {0, 1}, {0, 1}, c.livello);
+        ASSERT_EQ(s.size(), 2u);
+        for (const auto& seg : s) {
+            // Both ends of each segment lie next to the same cut-off corner.
+            const bool vicino1 = std::abs(seg.a[0] - c.angolo1[0]) + std::abs(seg.a[1] - c.angolo1[1]) < 1 &&
+                                 std::abs(seg.b[0] - c.angolo1[0]) + std::abs(seg.b[1] - c.angolo1[1]) < 1;
+            const bool vicino2 = std::abs(seg.a[0] - c.angolo2[0]) + std::abs(seg.a[1] - c.angolo2[1]) < 1 &&
+                                 std::abs(seg.b[0] - c.angolo2[0]) + std::abs(seg.b[1] - c.angolo2[1]) < 1;
+            EXPECT_TRUE(vicino1 || vicino2) << c.livello << " (" << seg.a[0] << "," << seg.a[1] << ")-(" << seg.b[0]
+                                            << "," << seg.b[1] << ")";
+        }
+    }
+}
+
+}  // namespace
+}  // namespace nottaro
+
+namespace nottaro {
+namespace {
+
+TEST(RoutinePagina, ContentsListEachSectionWithItsPageBeyondFourPages) {
+    struct Caso {
+        std::string pagine;
+        std::vector<std::pair<std::string, int>> voci;  // start of the line, page
+    } casi[] = {
+        {"PDVLLI",
+         {{"Presentation", 1}, {"Installation Data", 2}, {"Class verification", 3},
+          {"Luminance Distribution - Observer 1", 4}, {"Luminance Distribution - Observer 2", 5},
+          {"Illuminance Distribution", 6}}},
+        {"PDVI", {}},    // four pages: no contents
+        {"DVLLI", {}},   // no presentation page to hold them
+        // Many observers: one line for their pages, at the first.
+        {"PDVLLLLLLI", {{"Presentation", 1}, {"Installation Data", 2}, {"Class verification", 3},
+                        {"Luminance Distribution", 4}, {"Illuminance Distribution", 10}}},
+    };
+    for (const Caso& c : casi) {
+        const auto v = IndiceProgetto(std::vector<char>(c.pagine.begin(), c.pagine.end()), 1);
+        ASSERT_EQ(v.size(), c.voci.size()) << c.pagine;
+        for (std::size_t k = 0; k < v.size(); ++k) {
+            EXPECT_TRUE(v[k].titolo.startsWith(QString::fromStdString(c.voci[k].first))) << c.pagine << " " << k;
+            EXPECT_EQ(v[k].pagina, c.voci[k].second) << c.pagine << " " << k;
+        }
+        if (c.pagine == "PDVLLLLLLI") {
+            EXPECT_FALSE(v[3].titolo.contains(QStringLiteral("Observer")));
+        }
+    }
 }
 
 }  // namespace

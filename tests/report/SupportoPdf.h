@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "support/EseguiCli.h"
 #include "support/LeggiFile.h"
@@ -45,6 +46,29 @@ inline int PaginePdf(const std::string& pdf) {
     const std::string info = Comando("pdfinfo " + Tra(pdf));
     const auto p = info.find("Pages:");
     return p == std::string::npos ? -1 : std::stoi(info.substr(p + 6));
+}
+
+// The words of one page with their boxes in millimetres from the page's
+// top-left corner (pdftotext -bbox), in reading order.
+struct ParolaPdf {
+    std::string testo;
+    double x0, y0, x1, y1;
+};
+inline std::vector<ParolaPdf> ParolePdf(const std::string& pdf, int pagina) {
+    const std::string xml = Comando("pdftotext -bbox -f " + std::to_string(pagina) + " -l " + std::to_string(pagina) +
+                                    " " + Tra(pdf) + " -");
+    std::vector<ParolaPdf> parole;
+    const double mm = 25.4 / 72;
+    for (std::size_t p = xml.find("<word "); p != std::string::npos; p = xml.find("<word ", p + 1)) {
+        auto attributo = [&](const char* nome) {
+            const std::size_t a = xml.find(std::string(nome) + "=\"", p) + std::string(nome).size() + 2;
+            return std::stod(xml.substr(a, xml.find('"', a) - a)) * mm;
+        };
+        const std::size_t inizio = xml.find('>', p) + 1;
+        parole.push_back({xml.substr(inizio, xml.find("</word>", inizio) - inizio), attributo("xMin"),
+                          attributo("yMin"), attributo("xMax"), attributo("yMax")});
+    }
+    return parole;
 }
 
 inline bool Contiene(const std::string& testo, const std::string& parte) { return testo.find(parte) != std::string::npos; }

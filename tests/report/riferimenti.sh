@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Page 1 of the road report (plain and standard style) at 50 dpi, as the
-# visual test compares it: riferimenti.sh NOTTARO-CLI OUTDIR writes
-# OUTDIR/strada-p1-semplice.png and OUTDIR/strada-p1-standard.png.
+# Pages 1 and 2 of the road report (plain and standard style) at 50 dpi, as
+# the visual test compares them: riferimenti.sh NOTTARO-CLI OUTDIR writes
+# OUTDIR/strada-p1-semplice.png, strada-p2-semplice.png and the same for
+# "standard".
 # `make report-references` writes them into tests/fixtures/report.
 set -euo pipefail
 cli=$(realpath "$1")
@@ -20,6 +21,8 @@ cd "$lavoro"
 for stile in semplice standard; do
   opzione=""
   [ "$stile" = standard ] && opzione="--standard"
-  "$cli" report --project strada.nt0 --sections presentation --lang it $opzione --out "$stile.pdf"
-  pdftoppm -r 50 -png -singlefile "$stile.pdf" "$out/strada-p1-$stile"
+  "$cli" report --project strada.nt0 --lang it $opzione --out "$stile.pdf"
+  for pagina in 1 2; do
+    pdftoppm -r 50 -png -singlefile -f $pagina -l $pagina "$stile.pdf" "$out/strada-p$pagina-$stile"
+  done
 done

@@ -76,23 +76,27 @@ std::vector<std::map<std::string, std::string>> Dbfdump(const std::string& file)
     return record;
 }
 
-TEST(TabellaDbfFile, KilledWriterLeavesEveryRowCommittedBefore) {
+// A writer killed while it appends, after reporting rows as a sweep reports
+// its progress: rows written one write each, or gathered and handed over
+// before each report.
+void ScrittoreUcciso(bool raccolte) {
     CartellaTemporanea dir;
     int canale[2];
     ASSERT_EQ(::pipe(canale), 0);
     const pid_t figlio = ::fork();
     ASSERT_GE(figlio, 0);
     if (figlio == 0) {
-        // The writer: appends until it is killed, reporting every third row
-        // as a sweep reports its progress. Every append brings the header up
-        // to date, so whatever was reported is on disk.
+        // The writer: appends until it is killed, reporting every third row.
+        // The header's count follows the rows only now and then.
         ::close(canale[0]);
         TabellaDbf t;
         t.Collega(dir.Str(), "NTRLUX");
         if (!t.Svuota() || !t.Apri()) ::_exit(1);
+        t.RaccogliRighe(raccolte);
         for (int n = 1;; ++n) {
             if (!t.Aggiungi(RigaN(n))) ::_exit(2);
             if (n % 3 != 0) continue;
+            if (raccolte && !t.Consegna()) ::_exit(4);
             if (::write(canale[1], &n, sizeof n) != sizeof n) ::_exit(3);
         }
     }
@@ -110,13 +114,18 @@ TEST(TabellaDbfFile, KilledWriterLeavesEveryRowCommittedBefore) {
     ASSERT_TRUE(WIFSIGNALED(stato)) << "the writer stopped by itself";
     ASSERT_GE(ultimo, 500);
 
+    // Left as the kill left it, the file is a valid table whose header counts
+    // at most the rows it holds.
+    const std::string file = dir.File("ntrlux.dbf");
+    const std::size_t contateDalWriter = Dbfdump(file).size();
+
     TabellaDbf t;
     t.Collega(dir.Str(), "NTRLUX");
     ASSERT_TRUE(t.Apri(true));
-    // Every reported row is there; the rows appended between the last report
-    // and the kill are there too, whole, up to the last header written (a row
-    // cut by the kill is beyond it and not counted).
+    // Every reported row is there, and every row appended whole after it,
+    // whether the header counted it yet or not.
     ASSERT_GE(t.NumeroRighe(), static_cast<std::size_t>(ultimo));
+    ASSERT_GE(t.NumeroRighe(), contateDalWriter);
     int attesa = 1;
     for (bool ok = t.Primo(); ok; ok = t.Prossimo(), ++attesa) {
         ASSERT_EQ(t.Numero("NUM"), attesa);
@@ -124,7 +133,20 @@ TEST(TabellaDbfFile, KilledWriterLeavesEveryRowCommittedBefore) {
         ASSERT_EQ(t.Numero("SBRACCIO"), -attesa * 0.5);
         ASSERT_EQ(t.Testo("FILELDT"), "riga " + std::to_string(attesa));
     }
-    EXPECT_EQ(Dbfdump(dir.File("ntrlux.dbf")).size(), t.NumeroRighe());
+    // Saving the results read that way copies a header that counts them all;
+    // opening the table for writing sets its own header right.
+    ASSERT_TRUE(t.CopiaFile(dir.File("copia.dbf")));
+    EXPECT_EQ(Dbfdump(dir.File("copia.dbf")).size(), t.NumeroRighe());
+    const std::size_t righe = t.NumeroRighe();
+    ASSERT_TRUE(t.Apri());
+    EXPECT_EQ(Dbfdump(file).size(), righe);
+}
+
+TEST(TabellaDbfFile, KilledWriterLeavesEveryRowItReported) {
+    for (bool raccolte : {false, true}) {
+        SCOPED_TRACE(raccolte ? "rows gathered, handed over before each report" : "one write per row");
+        ASSERT_NO_FATAL_FAILURE(ScrittoreUcciso(raccolte));
+    }
 }
 
 TEST(TabellaDbfFile, DbfdumpReadsWhatWasWritten) {
@@ -198,21 +220,37 @@ std::pair<std::uintmax_t, std::uintmax_t> Misure(const std::string& file) {
     return {b[8] + 256u * b[9], b[10] + 256u * b[11]};
 }
 
-TEST(TabellaDbfFile, AHeaderThatCountsMoreRowsThanTheFileHoldsShowsTheWholeRowsWithOneWarning) {
+// Overwrites the records from `primo` (0-based) to the end of a closed table
+// with zero bytes: a file the system grew but never filled before a crash.
+void AzzeraRecord(const std::string& file, int primo) {
+    const auto [intestazione, record] = Misure(file);
+    const auto da = intestazione + static_cast<std::uintmax_t>(primo) * record;
+    const auto fine = std::filesystem::file_size(file);
+    std::fstream f(file, std::ios::in | std::ios::out | std::ios::binary);
+    f.seekp(static_cast<std::streamoff>(da));
+    for (auto k = da; k < fine; ++k) f.put('\0');
+}
+
+TEST(TabellaDbfFile, TheWholeRowsOfTheFileAreShownWhateverTheHeaderCounts) {
     struct Caso {
         const char* nome;
         std::uint32_t conteggio;  // written into the header
         double recordNelFile;     // the file cut after this many records (-1: left whole)
+        int azzeraDa;             // records from this one on zero-filled (-1: none)
         std::size_t righe;        // rows shown
         const char* avviso;       // part of the warning ("" for none)
     };
     const Caso casi[] = {
-        {"whole", 5, -1, 5, ""},
-        {"a header that lies", 0x7FFFFFFF, -1, 5, "2147483642 rows are missing"},
-        {"a count with its top bit set", 0x80000000u, -1, 5, "2147483643 rows are missing"},
-        {"cut inside the fourth row", 5, 3.5, 3, "the file holds 3 whole rows; 2 rows are missing"},
-        {"cut after the header", 5, 0, 0, "5 rows are missing"},
-        {"a count not yet brought up to date", 3, -1, 3, ""},
+        {"whole", 5, -1, -1, 5, ""},
+        {"a header that lies", 0x7FFFFFFF, -1, -1, 5, "2147483642 rows are missing"},
+        {"a count with its top bit set", 0x80000000u, -1, -1, 5, "2147483643 rows are missing"},
+        {"cut inside the fourth row", 5, 3.5, -1, 3, "the file holds 3 whole rows; 2 rows are missing"},
+        {"cut after the header", 5, 0, -1, 0, "5 rows are missing"},
+        // A writer that died between two updates of the count.
+        {"a count not yet brought up to date", 3, -1, -1, 5, ""},
+        {"a count behind and the last row torn", 2, 4.6, -1, 4, ""},
+        {"a count of none and rows after it", 0, -1, -1, 5, ""},
+        {"a count behind and rows never filled", 2, -1, 4, 4, ""},
     };
     CartellaTemporanea dir;
     for (const auto& c : casi) {
@@ -220,6 +258,7 @@ TEST(TabellaDbfFile, AHeaderThatCountsMoreRowsThanTheFileHoldsShowsTheWholeRowsW
         const std::string file = dir.File("ntrlux.dbf");
         ASSERT_NO_FATAL_FAILURE(ScriviRighe(dir, 5));
         ScriviConteggio(file, c.conteggio);
+        if (c.azzeraDa >= 0) AzzeraRecord(file, c.azzeraDa);
         if (c.recordNelFile >= 0) {
             const auto [intestazione, record] = Misure(file);
             std::filesystem::resize_file(

@@ -282,11 +282,15 @@ TEST(TabellaDbf, RowsMarkedDeletedStayHiddenThroughFiltersAndAppends) {
     EXPECT_EQ(numeri(), (std::vector<double>{1, 2, 4, 5, 6}));
 }
 
-TEST(TabellaDbf, CursorFollowsTheFilterAndAppendedRows) {
-    CartellaTemporanea dir;
+// The cursor over rows written one by one or gathered into few writes (the
+// gathered rows are read back before they reach the file); both leave the
+// same file.
+void CursoreSuRighe(const std::string& cartella, bool raccolte) {
+    std::filesystem::create_directories(cartella);
     TabellaDbf t;
-    t.Collega(dir.Str(), "NTRLUX");
+    t.Collega(cartella, "NTRLUX");
     ASSERT_TRUE(t.Apri());
+    t.RaccogliRighe(raccolte);
     const double altezze[] = {6, 8, 8, 10, 8};
     for (int i = 0; i < 5; ++i) ASSERT_TRUE(t.Aggiungi(RigaSoluzione(LayoutNTRLUX(), i + 1, altezze[i], 0)));
 
@@ -314,6 +318,13 @@ TEST(TabellaDbf, CursorFollowsTheFilterAndAppendedRows) {
     ASSERT_TRUE(t.Primo());
     EXPECT_EQ(t.Testo("HPALO"), "6") << "numbers read as text in the general format";
     EXPECT_EQ(t.Testo("LAMPADA"), "SAP 70W") << "texts without the padding";
+}
+
+TEST(TabellaDbf, CursorFollowsTheFilterAndAppendedRows) {
+    CartellaTemporanea dir;
+    ASSERT_NO_FATAL_FAILURE(CursoreSuRighe(dir.File("una"), false));
+    ASSERT_NO_FATAL_FAILURE(CursoreSuRighe(dir.File("raccolte"), true));
+    EXPECT_EQ(LeggiByte(dir.File("raccolte/ntrlux.dbf")), LeggiByte(dir.File("una/ntrlux.dbf")));
 }
 
 TEST(TabellaDbf, CopyGivesAnIdenticalReadableTable) {

@@ -81,6 +81,26 @@ private slots:
         QVERIFY(box[0]->isChecked() && box[1]->isChecked());
     }
 
+    // A text that cannot fit even wrapped is printed cut and the window's
+    // one warning names its field.
+    void TestoTroppoLungoTagliatoEAvvisato() {
+        QTemporaryDir dir;
+        DatiReport dati = Dati(0);
+        dati.PrjDescr = "riga 1\nriga 2\nriga 3\nriga 4\nriga 5\nriga 6\nriga 7";
+        TprintP d(dati, ui_);
+        Figlio<QCheckBox>(d, "CheckBox5")->setChecked(true);
+        const QString pdf = dir.path() + "/lungo.pdf";
+        d.sceltaFilePdf = [&] { return pdf; };
+        const std::size_t prima = ui_.mostrati.size();
+        test::Clic(d, "BitBtnPdf");
+        QVERIFY(QFile::exists(pdf));
+        QCOMPARE(ui_.mostrati.size(), prima + 1);
+        const std::string& avviso = ui_.mostrati.back().testo;
+        QVERIFY2(avviso.find("Descrizione Progetto Illuminotecnico") != std::string::npos, avviso.c_str());
+        QVERIFY(!TestoPdf(pdf).contains(QStringLiteral("riga 7")));
+        ui_.mostrati.pop_back();  // the other cases count their own warnings
+    }
+
     void StampantePdfStampaComeIlPdfWriter() {
         QTemporaryDir dir;
         const DatiReport d = Dati(0);

@@ -3,8 +3,10 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 #include "core/files/SostituisciFile.h"
+#include "store/schema/SchemaSoluzioni.h"
 
 namespace nottaro::ui {
 namespace {
@@ -41,10 +43,13 @@ SoluzioneCsv SoluzioneDelCampo(const VistaSoluzione& v, int osservatore) {
 }
 
 std::string TestoCsv(const CampoVista& c, const SoluzioneCsv& sol) {
-    std::string s = "HPALO [m]," + Posizione(sol.HPalo) + "\r\n";
-    s += "SBRACCIO [m]," + Posizione(sol.Sbraccio) + "\r\n";
-    s += "INTER [m]," + Posizione(sol.Interdist) + "\r\n";
-    s += "INCLINA [\xc2\xb0]," + Posizione(sol.Inclina) + "\r\n";
+    // The solution's geometry under the names and units of its table's fields.
+    std::string s;
+    const std::pair<MembroRiga, double> geometria[] = {{MembroRiga::HPALO, sol.HPalo},
+                                                        {MembroRiga::SBRACCIO, sol.Sbraccio},
+                                                        {MembroRiga::INTER, sol.Interdist},
+                                                        {MembroRiga::INCLINA, sol.Inclina}};
+    for (const auto& [membro, valore] : geometria) s += NomeConUnita(membro) + "," + Posizione(valore) + "\r\n";
     if (sol.osservatoreY) s += "OSSERVATORE Y [m]," + Posizione(*sol.osservatoreY) + "\r\n";
     s += "\r\n";
     s += sol.grandezza + " Y [m] \\ X [m]";

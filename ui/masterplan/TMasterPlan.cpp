@@ -711,6 +711,7 @@ void TMasterPlan::StampaConAvanzamento(const QString& titolo, RichiestaStampaMas
     if (!e.stampa.errore.empty()) ui_.Avviso(e.stampa.errore);
     if (const std::string t = mp::TestoNonStampate(e, stato_.Lingua); !t.empty()) ui_.Avviso(t);
     if (const std::string t = AvvisoImmagini(e.stampa.immaginiIlleggibili, stato_.Lingua); !t.empty()) ui_.Avviso(t);
+    if (const std::string t = AvvisoTestiTagliati(e.stampa.testiTagliati, stato_.Lingua); !t.empty()) ui_.Avviso(t);
     if (e.progetti == 0 && e.nonStampate.empty() && !e.stampa.annullato && e.stampa.errore.empty())
         ui_.Avviso(Msg(1995));
 }

@@ -117,6 +117,7 @@ EsitoStampa StampaElencoSu(QPrinter& stampante, const StatoProgetto& stato, bool
     avanzamento.hide();
     if (e.annullato && !stampante.outputFileName().isEmpty()) QFile::remove(stampante.outputFileName());
     if (!e.errore.empty()) ui.Avviso(e.errore);
+    if (const std::string a = AvvisoTestiTagliati(e.testiTagliati, o.lingua); !a.empty()) ui.Avviso(a);
     return e;
 }
 

@@ -136,6 +136,7 @@ EsitoStampa TprintP::Esegui(RichiestaStampaReport r) {
 void TprintP::Mostra(const EsitoStampa& e) {
     if (!e.errore.empty()) ui_.Avviso(e.errore);
     if (const std::string a = AvvisoImmagini(e.immaginiIlleggibili, dati_.Lingua); !a.empty()) ui_.Avviso(a);
+    if (const std::string a = AvvisoTestiTagliati(e.testiTagliati, dati_.Lingua); !a.empty()) ui_.Avviso(a);
 }
 
 void TprintP::Stampa() {

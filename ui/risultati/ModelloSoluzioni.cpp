@@ -6,23 +6,16 @@
 #include <QColor>
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 #include <cstring>
+
+#include "store/schema/SchemaSoluzioni.h"
 
 #include "ui/comune/Testi.h"
 
 namespace nottaro::ui {
-namespace {
 
-// Titles of the road table after NUM: heights and overhangs 279, spacing
-// 285, tilt 280, then 281-284 and 286-316 in field order.
-int MessaggioTitolo(std::size_t campo) {
-    static constexpr std::array<int, 40> titoli = {
-        0,   279, 279, 285, 280, 281, 282, 283, 284, 286, 287, 288, 289, 290, 291, 292, 293, 294, 295, 296,
-        297, 298, 299, 300, 301, 302, 303, 304, 305, 306, 307, 308, 309, 310, 311, 312, 313, 314, 315, 316};
-    return campo < titoli.size() ? titoli[campo] : 0;
-}
+namespace {
 
 // The judged criteria of a row on column `colonna`: none, one, or two (the
 // 2015 P classes' Em window).
@@ -40,46 +33,26 @@ std::vector<Criterio> CriteriCella(const TabellaDbf& t, const RequisitiClasse& r
 
 }  // namespace
 
-int DecimaliCampo(const std::string& campo) {
-    static const std::pair<const char*, int> decimali[] = {
-        {"LUMINA", 3}, {"UNIFG", 3}, {"UNIFL", 3}, {"TI", 1}, {"INTER", 2},
-        {"EM", 1},     {"EMIN", 1},  {"EMAX", 1},  {"UO", 3},  {"EIR", 2},
-        {"DP", 4},     {"DE", 2}};
-    for (const auto& [nome, d] : decimali)
-        if (campo == nome) return d;
-    return -1;
+int DecimaliCampo(const std::string& campo, bool percorso) {
+    // A field only the other kind has keeps its decimals too.
+    const CampoSoluzione* c = CercaCampo(SchemaRighe(percorso), campo);
+    if (!c) c = CercaCampo(SchemaRighe(!percorso), campo);
+    return c ? c->decimaliMostrati : ComeRegistrato;
 }
 
 QString TitoloCampo(const std::string& campo, bool percorso) {
-    static const char* const strada[] = {"NUM", "HPALO", "SBRACCIO", "INTER", "INCLINA", "LUMINA", "UNIFG", "UNIFL",
-                                         "TI", "INDICER", "INDICEI", "POTENZAM2", "POTENZALM", "POTENZA", "LUMEN",
-                                         "LAMPADA", "CORPO", "FILELDT", "NPALI", "COSTONUOVO", "POTENZAKM", "KWHANNO",
-                                         "SPESAEANNO", "COSTOTOT", "RISPIMPIAN", "RISPIMPIAP", "RISPMANUTE",
-                                         "RISPMANUTP", "RISPEANNO", "RISPEANNOP", "RISPE25ANN", "COSTOADEGU",
-                                         "DELTAWKM", "DELTALMKM", "DELTALMP", "DELTAKWHAN", "RISPEANNOA", "RISPEAP",
-                                         "RISPMANUTA", "BREAKEVEN"};
-    if (percorso) {
-        // The path's light figures are illuminances, its POTENZALM per lux.
-        if (campo == "EM") return Qm(473) + QStringLiteral(" [lx]");
-        if (campo == "UO") return Qm(474);
-        if (campo == "EMIN") return Qm(482) + QStringLiteral(" [lx]");
-        if (campo == "EMAX") return Qm(483) + QStringLiteral(" [lx]");
-        if (campo == "POTENZALM") return Qm(481);
-    }
-    // The spacing and the energy class letter under their own names.
-    if (campo == "INTER") return Qm(2200);
-    if (campo == "CORPO") return Qm(2201);
-    if (campo == "EIR") return Qm(2402);
-    if (campo == "DP") return Qm(2403);
-    if (campo == "DE") return Qm(2404);
-    for (std::size_t i = 0; i < std::size(strada); ++i)
-        if (campo == strada[i]) return i == 0 ? QString() : Qm(MessaggioTitolo(i));
-    return {};
+    // A road field shown in a path view keeps its road title.
+    const CampoSoluzione* c = CercaCampo(SchemaRighe(percorso), campo);
+    if (!c && percorso) c = CercaCampo(SchemaStrada(), campo);
+    if (!c || c->titolo == 0) return {};
+    QString t = Qm(c->titolo);
+    if (c->unitaNelTitolo) t += QStringLiteral(" [") + QString::fromUtf8(c->unita.data(), static_cast<qsizetype>(c->unita.size())) + QLatin1Char(']');
+    return t;
 }
 
 ModelloSoluzioni::ModelloSoluzioni(TabellaDbf& tabella, bool percorso, double tiMax, QObject* genitore)
     : QAbstractTableModel(genitore), tabella_(tabella), percorso_(percorso), tiMax_(tiMax) {
-    if (!percorso_ && tiMax_ > 0) colonnaTi_ = tabella_.IndiceCampo("TI");
+    if (!percorso_ && tiMax_ > 0) colonnaTi_ = tabella_.IndiceCampo(NomeCampo(MembroRiga::TI));
 }
 
 int ModelloSoluzioni::rowCount(const QModelIndex& genitore) const {
@@ -97,7 +70,7 @@ QVariant ModelloSoluzioni::data(const QModelIndex& indice, int ruolo) const {
     switch (ruolo) {
         case Qt::DisplayRole: {
             if (letture_) letture_(static_cast<int>(riga));
-            const int decimali = DecimaliCampo(campo.nome);
+            const int decimali = DecimaliCampo(campo.nome, percorso_);
             if (decimali >= 0) {
                 if (const auto v = tabella_.NumeroRiga(riga, campo.nome)) return QString::number(*v, 'f', decimali);
             }
@@ -125,13 +98,13 @@ QVariant ModelloSoluzioni::data(const QModelIndex& indice, int ruolo) const {
                 else if (massimo) richiesto = QStringLiteral("≤ ") + Generale(*massimo);
                 return Qm(*v ? 2202 : 2203).arg(Qs(std::string(criteri.front().nome)), Generale(x), richiesto);
             }
-            if (ruolo == Qt::ToolTipRole && DecimaliCampo(campo.nome) >= 0) {
+            if (ruolo == Qt::ToolTipRole && DecimaliCampo(campo.nome, percorso_) >= 0) {
                 // The figure as stored, whole.
                 const auto t = tabella_.TestoRiga(riga, campo.nome);
                 if (colonnaTi_ != indice.column() || !t) return t ? Qs(*t).trimmed() : QVariant();
             }
             if (colonnaTi_ < 0) return {};
-            const auto ti = tabella_.NumeroRiga(riga, "TI");
+            const auto ti = tabella_.NumeroRiga(riga, NomeCampo(MembroRiga::TI));
             if (!ti || *ti <= tiMax_) return {};
             if (ruolo == Qt::BackgroundRole) return QBrush(QColor(255, 214, 204));
             return Qm(1614).arg(Generale(*ti), Generale(tiMax_));

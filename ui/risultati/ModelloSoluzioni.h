@@ -76,8 +76,9 @@ private:
     std::function<void(int)> letture_;
 };
 
-// Decimals a figure of `campo` is shown with; -1: as stored.
-int DecimaliCampo(const std::string& campo);
+// Decimals a figure of `campo` of the road (or path) table is shown with;
+// -1: as stored.
+int DecimaliCampo(const std::string& campo, bool percorso);
 
 // Catalogue title of a solution-table field ("" for NUM).
 QString TitoloCampo(const std::string& campo, bool percorso);

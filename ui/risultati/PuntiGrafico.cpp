@@ -6,6 +6,8 @@
 #include <set>
 #include <tuple>
 
+#include "store/schema/SchemaSoluzioni.h"
+
 namespace nottaro::ui {
 namespace {
 
@@ -30,10 +32,10 @@ PuntiGrafico RaccogliPunti(const TabellaDbf& t) {
     std::map<std::string, std::set<std::pair<double, double>>> visti;
     double xmin = std::numeric_limits<double>::max(), xmax = -xmin, ymin = xmin, ymax = -xmin;
     for (std::size_t r = 0; r < t.NumeroRighe(); ++r) {
-        const auto x = t.NumeroRiga(r, "INTER");
-        const auto y = t.NumeroRiga(r, "POTENZAKM");
+        const auto x = t.NumeroRiga(r, NomeCampo(MembroRiga::INTER));
+        const auto y = t.NumeroRiga(r, NomeCampo(MembroRiga::POTENZAKM));
         if (!x || !y) continue;
-        const std::string classe = t.TestoRiga(r, "CORPO").value_or("");
+        const std::string classe = t.TestoRiga(r, NomeCampo(MembroRiga::CORPO)).value_or("");
         if (!visti[classe].insert({*x, *y}).second) continue;
         SerieGrafico& s = perClasse[classe];
         if (s.punti.empty()) {
