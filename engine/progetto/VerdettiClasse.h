@@ -13,15 +13,13 @@
 
 namespace nottaro {
 
-// The solution-table field a criterion judges ("Lm" -> "LUMINA", a path's
-// "Em" -> "EM", ...); nullptr for a criterion of no column.
-const char* CampoCriterio(std::string_view criterio, bool percorso);
-
-// The figure of a field of the row, nullopt when the row has none.
-using LetturaCampo = std::function<std::optional<double>(const char* campo)>;
+// The figure of the row a criterion reads, by the criterion's name ("Lm",
+// "Uo", "Ul", "TI", "EIR", "Em", "Emin"); nullopt when the row has none. The
+// caller finds the figure's column through the solution-row schema.
+using LetturaFigura = std::function<std::optional<double>(std::string_view criterio)>;
 
 // The verdict of one stored row. A figure the row lacks reads as not a
 // number, and fails every criterion that judges it.
-std::vector<Criterio> GiudicaRiga(const RequisitiClasse& r, const LetturaCampo& campo);
+std::vector<Criterio> GiudicaRiga(const RequisitiClasse& r, const LetturaFigura& figura);
 
 }  // namespace nottaro

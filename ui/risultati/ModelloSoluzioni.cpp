@@ -17,6 +17,22 @@ namespace nottaro::ui {
 
 namespace {
 
+// The solution-table column of the figure a criterion reads, through the
+// row schema; nullopt for a criterion of no column.
+std::optional<MembroRiga> MembroCriterio(std::string_view criterio, bool percorso) {
+    struct Voce {
+        std::string_view criterio;
+        std::optional<MembroRiga> strada, percorso;
+    };
+    static const Voce voci[] = {{"Lm", MembroRiga::LUMINA, std::nullopt}, {"Uo", MembroRiga::UNIFG, MembroRiga::UO},
+                                {"Ul", MembroRiga::UNIFL, std::nullopt},  {"TI", MembroRiga::TI, std::nullopt},
+                                {"EIR", MembroRiga::EIR, std::nullopt},   {"Em", std::nullopt, MembroRiga::EM},
+                                {"Emin", std::nullopt, MembroRiga::EMIN}};
+    for (const Voce& v : voci)
+        if (v.criterio == criterio) return percorso ? v.percorso : v.strada;
+    return std::nullopt;
+}
+
 // The judged criteria of a row on column `colonna`: none, one, or two (the
 // 2015 P classes' Em window).
 std::vector<Criterio> CriteriCella(const TabellaDbf& t, const RequisitiClasse& r, bool percorso, std::size_t riga,
@@ -24,9 +40,13 @@ std::vector<Criterio> CriteriCella(const TabellaDbf& t, const RequisitiClasse& r
     std::vector<Criterio> cella;
     if (colonna < 0 || static_cast<std::size_t>(colonna) >= t.Campi().size()) return cella;
     const std::string& nome = t.Campi()[static_cast<std::size_t>(colonna)].nome;
-    for (const Criterio& c : GiudicaRiga(r, [&](const char* campo) { return t.NumeroRiga(riga, campo); })) {
-        const char* campo = CampoCriterio(c.nome, percorso);
-        if (c.giudicato && campo && nome == campo) cella.push_back(c);
+    const auto figura = [&](std::string_view criterio) -> std::optional<double> {
+        const auto m = MembroCriterio(criterio, percorso);
+        return m ? t.NumeroRiga(riga, NomeCampo(*m)) : std::nullopt;
+    };
+    for (const Criterio& c : GiudicaRiga(r, figura)) {
+        const auto m = MembroCriterio(c.nome, percorso);
+        if (c.giudicato && m && nome == NomeCampo(*m)) cella.push_back(c);
     }
     return cella;
 }
@@ -142,8 +162,8 @@ bool ModelloSoluzioni::GiudicaColonne() const {
     if (!requisiti_) return false;
     // The criteria a design judges do not depend on the figures.
     for (const Criterio& c : GiudicaClasse(*requisiti_, {})) {
-        const char* campo = CampoCriterio(c.nome, percorso_);
-        if (c.giudicato && campo && tabella_.IndiceCampo(campo) >= 0) return true;
+        const auto m = MembroCriterio(c.nome, percorso_);
+        if (c.giudicato && m && tabella_.IndiceCampo(NomeCampo(*m)) >= 0) return true;
     }
     return false;
 }
